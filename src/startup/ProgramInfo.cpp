@@ -1,0 +1,10 @@
+// The program's name and version as shown to users.
+#include "startup/ProgramInfo.h"
+
+namespace quen {
+
+std::string ProgramTitleWithVersion() {
+    return std::string(kProgramName) + " " + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor);
+}
+
+}  // namespace quen
