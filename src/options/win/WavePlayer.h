@@ -1,0 +1,14 @@
+// Plays the editor's opening and closing sounds through the media control interface.
+#pragma once
+
+#include <string>
+
+namespace quen {
+
+// Plays a wave file without waiting; a missing file or no sound device plays nothing.
+void PlayWaveAsync(const std::string& path);
+
+// Plays a wave file and returns when it has ended.
+void PlayWaveAndWait(const std::string& path);
+
+}  // namespace quen
