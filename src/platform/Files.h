@@ -1,0 +1,50 @@
+// File operations that need the platform: attributes, listing, delete, copy, whole-file I/O.
+#pragma once
+
+#include <string>
+
+namespace quen::platform {
+
+// Attribute bits with their Windows values; natively only ReadOnly and Directory occur.
+enum FileAttr : unsigned {
+    kAttrNormal = 0,
+    kAttrReadOnly = 1,
+    kAttrHidden = 2,
+    kAttrSystem = 4,
+    kAttrDirectory = 16,
+    kAttrArchive = 32,
+};
+
+enum class AttrStatus { Ok, NotFound, AccessDenied, OtherError };
+
+struct AttrResult {
+    AttrStatus status = AttrStatus::OtherError;
+    unsigned attrs = 0;  // valid when status is Ok
+    int error = 0;       // classic error number when status is not Ok
+};
+
+// Paths use "\" as separator; the native build maps it to "/".
+AttrResult GetAttributes(const std::string& path);
+bool SetAttributes(const std::string& path, unsigned attrs);
+bool SetAttributesNormal(const std::string& path);
+
+// True when a listing of `pattern` finds an entry allowed by `mask`: entries that are
+// hidden, system or directories count only when the mask holds that bit. Windows
+// accepts wildcards in the last part; natively the pattern is a plain path.
+bool FindEntry(const std::string& pattern, unsigned mask);
+
+// Each returns 0 on success or a classic error number (startup/Errors.h).
+int RemoveFile(const std::string& path);
+int CopyOneFile(const std::string& source, const std::string& target);
+int MakeDirectory(const std::string& path);
+// Moves `temp` over `target`, replacing it; `target` must not be read-only.
+int MoveReplace(const std::string& temp, const std::string& target);
+int ReadWholeFile(const std::string& path, std::string& data);
+
+// Writes `data` to a new file beside `target` and then replaces `target` with it, so a
+// failure (refused write, full disk) leaves `target` as it was. A read-only, hidden or
+// system target is still replaced; the new file has normal attributes. Returns 0 or a
+// classic error number.
+int WriteFileReplacing(const std::string& target, const std::string& data);
+
+}  // namespace quen::platform

@@ -1,0 +1,92 @@
+// Whole-file reading and the write-beside-then-replace writer on Windows.
+#include <windows.h>
+
+#include "platform/Files.h"
+#include "platform/win/WinError.h"
+#include "startup/Errors.h"
+
+namespace quen::platform {
+
+using win::ClassicError;
+
+namespace {
+
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE h) : h_(h) {}
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    ~FileHandle() { close(); }
+    bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return h_; }
+    bool close() {
+        const bool ok = !valid() || CloseHandle(h_);
+        h_ = INVALID_HANDLE_VALUE;
+        return ok;
+    }
+
+private:
+    HANDLE h_;
+};
+
+int LastError() { return ClassicError(GetLastError()); }
+
+// Writes, flushes and closes; 0 or a classic error number.
+int WriteAndClose(FileHandle& f, const std::string& data) {
+    std::size_t done = 0;
+    while (done < data.size()) {
+        const std::size_t left = data.size() - done;
+        const DWORD chunk = left > 0x10000000 ? 0x10000000 : static_cast<DWORD>(left);
+        DWORD written = 0;
+        if (!WriteFile(f.get(), data.data() + done, chunk, &written, nullptr)) return LastError();
+        if (written == 0) return kErrDiskFull;
+        done += written;
+    }
+    if (!FlushFileBuffers(f.get())) return LastError();
+    return f.close() ? 0 : LastError();
+}
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.find_last_of("\\/");
+    if (slash == std::string::npos) return ".";
+    return path.substr(0, slash + 1);
+}
+
+}  // namespace
+
+int ReadWholeFile(const std::string& path, std::string& data) {
+    data.clear();
+    FileHandle f(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!f.valid()) return LastError();
+    char buf[65536];
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(f.get(), buf, sizeof buf, &got, nullptr)) return LastError();
+        if (got == 0) return 0;
+        data.append(buf, got);
+    }
+}
+
+int WriteFileReplacing(const std::string& target, const std::string& data) {
+    if (target.empty()) return kErrPathFileAccess;
+    const DWORD oldAttrs = GetFileAttributesA(target.c_str());
+    if (oldAttrs != INVALID_FILE_ATTRIBUTES && (oldAttrs & FILE_ATTRIBUTE_DIRECTORY)) return kErrPathFileAccess;
+
+    char temp[MAX_PATH + 1] = {};
+    if (!GetTempFileNameA(FolderOf(target).c_str(), "qnl", 0, temp)) return LastError();
+    FileHandle f(CreateFileA(temp, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    int err = f.valid() ? WriteAndClose(f, data) : LastError();
+    // Attributes are cleared as a delete before rewriting would, so read-only, hidden
+    // and system files are rewritten too; restored when the replace fails.
+    if (err == 0 && oldAttrs != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (err == 0) err = MoveReplace(temp, target);
+    if (err != 0) {
+        f.close();
+        DeleteFileA(temp);
+        if (oldAttrs != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(target.c_str(), oldAttrs);
+    }
+    return err;
+}
+
+}  // namespace quen::platform
