@@ -81,11 +81,13 @@ bool PressButton(HWND dialog, const std::string& caption) {
     ButtonSearch st{caption, nullptr};
     EnumChildWindows(dialog, FindButton, reinterpret_cast<LPARAM>(&st));
     if (!st.found) return false;
-    // A click as the mouse gives it, handled by the dialog's own thread.
-    PostMessageA(st.found, BM_CLICK, 0, 0);
+    // A click as the mouse gives it, handled by the dialog's own thread. (Wine may take
+    // about two seconds to hide a window when no window manager runs.)
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(st.found, BM_CLICK, 0, 0, SMTO_NORMAL, 5000, &ignored);
     for (int i = 0; i < 30 && IsWindow(dialog); ++i) Sleep(10);
-    // Some buttons ignore a synthetic click while their window is not active.
-    if (IsWindow(dialog))
+    // A button may ignore a synthetic click while its window is not active.
+    if (IsWindow(dialog) && IsWindowVisible(dialog))
         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(st.found), BN_CLICKED),
                      reinterpret_cast<LPARAM>(st.found));
     return true;
