@@ -1,0 +1,27 @@
+// The language key table, built from the one key list.
+#include "options/LangKeys.h"
+
+#include <array>
+
+namespace quen {
+namespace {
+
+constexpr std::array kKeys = {
+#define QUEN_LANG_INFO(section, key, english) LangKeyInfo{LangKey::key, #section, #key, english},
+    QUEN_LANG_KEYS(QUEN_LANG_INFO)
+#undef QUEN_LANG_INFO
+};
+
+static_assert(kKeys.size() == kLangKeyCount, "the language table holds 263 keys");
+
+}  // namespace
+
+std::span<const LangKeyInfo> AllLangKeys() { return kKeys; }
+
+const LangKeyInfo& KeyInfo(LangKey key) { return kKeys[static_cast<std::size_t>(key)]; }
+
+bool HoldsLineBreaks(LangKey key) {
+    return key == LangKey::msg_Warning_UnSupportScriptType || key == LangKey::msg_Error_No_SupportScriptType;
+}
+
+}  // namespace quen
