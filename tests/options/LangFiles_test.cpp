@@ -1,20 +1,47 @@
-// The shipped language files: their bytes, line ends and code page.
+// The shipped language files: every key, the chooser's keys, filters, bytes and code page.
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 #include <vector>
+
+#include "options/Lang.h"
+#include "startup/AppINI.h"
 
 namespace {
 
 const char* const kShipped[] = {"English", "German"};
 
-// The repository's assets folder, found from the test data folder "<repo>/tests/data".
-std::string ShippedPath(const std::string& name) {
+// The repository's assets folder, found from the test data folder "<repo>/tests/data";
+// it is laid out as a program folder (Language\*.lng).
+std::string AssetsFolder() {
     std::string repo = QUEN_TEST_DATA;
     repo.resize(repo.size() - std::string("/tests/data").size());
-    return repo + "/assets/Language/" + name + ".lng";
+    return repo + "/assets";
+}
+
+std::string ShippedPath(const std::string& name) { return AssetsFolder() + "/Language/" + name + ".lng"; }
+
+// A key's value, or "<absent>" when the file lacks it.
+std::string Read(const std::string& lng, const std::string& section, const std::string& key) {
+    quen::AppINI ini;
+    ini.FileName = ShippedPath(lng);
+    ini.Section = section;
+    std::string value;
+    return ini.ReadKey(key, value) ? value : "<absent>";
+}
+
+std::vector<std::string> Fields(const std::string& filter) {
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    for (;;) {
+        const auto bar = filter.find('|', start);
+        out.push_back(filter.substr(start, bar - start));
+        if (bar == std::string::npos) return out;
+        start = bar + 1;
+    }
 }
 
 std::string Bytes(const std::string& path) {
@@ -65,6 +92,99 @@ TEST(LangFiles, EnglishIsPlainAscii) {
     for (const char c : Bytes(ShippedPath("English"))) {
         EXPECT_LT(static_cast<unsigned char>(c), 0x80);
     }
+}
+
+TEST(LangFiles, EveryKeyIsPresentAndNotEmpty) {
+    for (const char* name : kShipped) {
+        for (const auto& info : quen::AllLangKeys()) {
+            const std::string value = Read(name, info.section, info.name);
+            EXPECT_NE(value, "<absent>") << name << " " << info.section << "." << info.name;
+            EXPECT_NE(value, "") << name << " " << info.section << "." << info.name;
+        }
+    }
+}
+
+TEST(LangFiles, EnglishFileHoldsTheBuiltInTexts) {
+    for (const auto& info : quen::AllLangKeys()) {
+        EXPECT_EQ(Read("English", info.section, info.name), info.english) << info.section << "." << info.name;
+    }
+}
+
+TEST(LangFiles, SetupNamesTheFileForTheLanguageChooser) {
+    for (const char* name : kShipped) {
+        EXPECT_EQ(Read(name, "Setup", "ID"), "LanguageFile") << name;
+        EXPECT_EQ(Read(name, "Setup", "LangFileName"), name);
+        EXPECT_EQ(Read(name, "Setup", "Lang_Name"), name);
+        EXPECT_EQ(Read(name, "Setup", "Font_Name"), "MS Sans Serif") << name;
+        EXPECT_EQ(Read(name, "Setup", "Font_Size"), "8") << name;
+        for (const char* other : kShipped) {
+            const std::string shown = Read(name, "Setup", std::string(other) + "Name");
+            EXPECT_NE(shown, "<absent>") << name << " lacks " << other << "Name";
+            EXPECT_NE(shown, "") << name;
+        }
+    }
+    // Each language's own name in its own language, and in the other one.
+    EXPECT_EQ(Read("English", "Setup", "EnglishName"), "English");
+    EXPECT_EQ(Read("English", "Setup", "GermanName"), "Englisch");
+    EXPECT_EQ(Read("German", "Setup", "EnglishName"), "German");
+    EXPECT_EQ(Read("German", "Setup", "GermanName"), "Deutsch");
+}
+
+TEST(LangFiles, FiltersKeepTheirPatternsInEveryLanguage) {
+    for (const char* key : {"TempletFileSet", "PictureFileSet", "ExecuteFileSet", "ScriptFileSet"}) {
+        const auto english = Fields(Read("English", "System", key));
+        ASSERT_EQ(english.size() % 2, 0u) << key;
+        for (const char* name : kShipped) {
+            const auto fields = Fields(Read(name, "System", key));
+            ASSERT_EQ(fields.size(), english.size()) << name << " " << key;
+            for (std::size_t i = 0; i < fields.size(); ++i) {
+                EXPECT_FALSE(fields[i].empty()) << name << " " << key << " field " << i;
+                if (i % 2 == 1) {
+                    EXPECT_EQ(fields[i], english[i]) << name << " " << key;
+                }
+            }
+        }
+    }
+    for (const char* name : kShipped) {
+        // The make dialog selects filter 2 for scripts and filter 1 for executables.
+        const auto script = Fields(Read(name, "System", "ScriptFileSet"));
+        ASSERT_GE(script.size(), 4u);
+        EXPECT_EQ(script[3], "*.qnl") << name;
+        EXPECT_EQ(Fields(Read(name, "System", "ExecuteFileSet"))[1], "*.exe") << name;
+        EXPECT_EQ(Fields(Read(name, "System", "TempletFileSet"))[1], "*.tpl") << name;
+    }
+}
+
+TEST(LangFiles, DirectoryKindsAreDistinctFromEachOtherAndFromPaths) {
+    // An action's directory kind is recognised by comparing with these texts.
+    for (const char* name : kShipped) {
+        std::set<std::string> seen;
+        for (const char* key : {"Dir_Type_Me", "Dir_Type_Reg", "Dir_Type_Ask", "Dir_Type_Win", "Dir_Type_Sys",
+                                "Dir_Type_Pre"}) {
+            const std::string text = Read(name, "System", key);
+            EXPECT_TRUE(seen.insert(text).second) << name << " " << key;
+            EXPECT_NE(text.rfind(".\\", 0), 0u) << name << " " << key;
+            EXPECT_FALSE(text.size() >= 3 && text.substr(1, 2) == ":\\") << name << " " << key;
+        }
+    }
+}
+
+TEST(LangFiles, TemplateMessageHasItsPlaceholder) {
+    for (const char* name : kShipped) {
+        EXPECT_NE(Read(name, "Message", "msg_Cant_Find_Templet_File").find("%1"), std::string::npos) << name;
+    }
+}
+
+TEST(LangFiles, ShippedGermanReadsIntoTheTable) {
+    quen::Lang lang;
+    lang.SetLanguage("German");
+    lang.ReadLang(AssetsFolder());
+    EXPECT_EQ(lang.Language(), "German");
+    EXPECT_EQ(lang.LangFileName(), "German");
+    EXPECT_EQ(lang.msg_Error(), "Fehler");
+    EXPECT_EQ(lang.Button_Delete(), "&L\xF6schen");
+    EXPECT_NE(lang.msg_Error_No_SupportScriptType().find("\r\n"), std::string::npos);
+    EXPECT_EQ(lang.msg_Error_No_SupportScriptType().find("\\n"), std::string::npos);
 }
 
 }  // namespace

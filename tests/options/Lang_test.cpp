@@ -7,6 +7,8 @@
 #include <utility>
 
 #include "options/Lang.h"
+#include "platform/Files.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -187,6 +189,104 @@ TEST(LangText, DecodeLineBreaks) {
 
 TEST(LangText, FilePathJoinsFolderLanguageAndExtension) {
     EXPECT_EQ(quen::LangFilePath("C:\\Quen", "German"), "C:\\Quen\\Language\\German.lng");
+}
+
+}  // namespace
+
+// Reading real language files from a program folder.
+namespace {
+
+class LangFolder : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(quen::platform::MakeDirectory(dir.Path("Language")), 0); }
+    void WriteLng(const std::string& name, const std::string& bytes) {
+        quen::test::WriteFileBytes(dir.Path("Language\\" + name + ".lng"), bytes);
+    }
+    quen::test::TempDir dir;
+};
+
+const std::string kGerman =
+    "[Setup]\r\nID=LanguageFile\r\nLang_Name=German\r\n\r\n"
+    "[Button]\r\nButton_OK=&Gut\r\n"
+    "button_cancel=lower case\r\n"     // not Button_Cancel
+    "Button_Add = &Dazu\r\n"            // name trimmed, value keeps its blank
+    "Button_Delete=\r\n"                // present and empty
+    "\r\n[Message]\r\nmsg_Error=zwei\\nZeilen\r\n"
+    "msg_Error_No_SupportScriptType=zwei\\nZeilen\r\n"
+    "msg_Warning_UnSupportScriptType=a\\nb";
+
+TEST_F(LangFolder, ReadsTheFileOfTheCurrentLanguage) {
+    WriteLng("German", kGerman);
+    Lang lang;
+    lang.SetLanguage("German");
+    lang.ReadLang(dir.path());
+    EXPECT_EQ(lang.Language(), "German");
+    EXPECT_EQ(lang.Lang_Name(), "German");
+    EXPECT_EQ(lang.Button_OK(), "&Gut");
+    EXPECT_EQ(lang.Button_Add(), " &Dazu");
+    EXPECT_EQ(lang.Button_Delete(), "");
+    EXPECT_EQ(lang.Button_Cancel(), "&Cancel");  // the lower-case line does not supply it
+    EXPECT_EQ(lang.msg_Error(), "zwei\\nZeilen");
+    EXPECT_EQ(lang.msg_Error_No_SupportScriptType(), "zwei\r\nZeilen");
+    EXPECT_EQ(lang.msg_Warning_UnSupportScriptType(), "a\r\nb");
+    EXPECT_EQ(lang.LangFileName(), "English");  // absent from this file: built-in
+}
+
+TEST_F(LangFolder, MissingFileFallsBackToEnglishWithBuiltInTexts) {
+    WriteLng("English", "[Message]\r\nmsg_Error=from the English file");
+    Lang lang;
+    lang.SetLanguage("German");
+    lang.ReadLang(dir.path());
+    EXPECT_EQ(lang.Language(), "English");
+    // Only the language name falls back; the English file is not read.
+    EXPECT_EQ(lang.msg_Error(), "Error");
+    EXPECT_EQ(lang.Button_OK(), "&OK");
+}
+
+TEST_F(LangFolder, MissingFileKeepsTheTextsReadBefore) {
+    WriteLng("German", kGerman);
+    Lang lang;
+    lang.SetLanguage("German");
+    lang.ReadLang(dir.path());
+    lang.SetLanguage("French");
+    lang.ReadLang(dir.path());
+    EXPECT_EQ(lang.Language(), "English");
+    EXPECT_EQ(lang.Button_OK(), "&Gut");
+}
+
+TEST_F(LangFolder, OnlyAnOrdinaryFileCounts) {
+    ASSERT_EQ(quen::platform::MakeDirectory(dir.Path("Language\\Folder.lng")), 0);
+    WriteLng("German", kGerman);
+    Lang lang;
+    lang.SetLanguage("Folder");
+    lang.ReadLang(dir.path());
+    EXPECT_EQ(lang.Language(), "English");
+    for (const char* name : {"G*", "Germa?", "*", ""}) {
+        lang.SetLanguage(name);  // a wildcard must not pick German.lng
+        lang.ReadLang(dir.path());
+        EXPECT_EQ(lang.Language(), "English") << name;
+        EXPECT_EQ(lang.Button_OK(), "&OK") << name;
+    }
+}
+
+TEST_F(LangFolder, MissingLanguageFolderFallsBackToEnglish) {
+    quen::test::TempDir empty;
+    Lang lang;
+    lang.SetLanguage("German");
+    lang.ReadLang(empty.path());
+    EXPECT_EQ(lang.Language(), "English");
+    EXPECT_EQ(lang.msg_Error(), "Error");
+}
+
+TEST_F(LangFolder, EmptyFileGivesBuiltInTexts) {
+    WriteLng("Empty", "");
+    Lang lang;
+    lang.SetLanguage("Empty");
+    lang.ReadLang(dir.path());
+    EXPECT_EQ(lang.Language(), "Empty");
+    for (const auto& info : quen::AllLangKeys()) {
+        EXPECT_EQ(lang.Text(info.id), Lang().Text(info.id)) << info.name;
+    }
 }
 
 }  // namespace

@@ -1,0 +1,24 @@
+// Reading the language file of the current language into the table.
+#include "options/Lang.h"
+#include "platform/Files.h"
+#include "startup/AppINI.h"
+
+namespace quen {
+
+void Lang::ReadLang(const std::string& programFolder) {
+    const std::string file = LangFilePath(programFolder, language_);
+    // A wildcard in the name would let the existence test match some other file.
+    const bool plainName = language_.find_first_of("*?") == std::string::npos;
+    if (!plainName || !platform::FindEntry(file, platform::kAttrNormal)) {
+        language_ = "English";
+        return;
+    }
+    AppINI ini;
+    ini.FileName = file;
+    ReadTexts([&ini](const std::string& section, const std::string& key, std::string& value) {
+        ini.Section = section;
+        return ini.ReadKey(key, value);
+    });
+}
+
+}  // namespace quen
