@@ -1,7 +1,7 @@
 // Reading the language file of the current language into the table.
 #include "options/Lang.h"
-#include "platform/Files.h"
 #include "startup/AppINI.h"
+#include "startup/FSUPLIBmain.h"
 
 namespace quen {
 
@@ -9,7 +9,7 @@ void Lang::ReadLang(const std::string& programFolder) {
     const std::string file = LangFilePath(programFolder, language_);
     // A wildcard in the name would let the existence test match some other file.
     const bool plainName = language_.find_first_of("*?") == std::string::npos;
-    if (!plainName || !platform::FindEntry(file, platform::kAttrNormal)) {
+    if (!plainName || !FileExists(file, kFindNormal)) {
         language_ = "English";
         return;
     }

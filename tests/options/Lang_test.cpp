@@ -290,3 +290,17 @@ TEST_F(LangFolder, EmptyFileGivesBuiltInTexts) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(LangFolder, ReadOnlyFileIsRead) {
+    WriteLng("German", kGerman);
+    ASSERT_TRUE(quen::platform::SetAttributes(dir.Path("Language\\German.lng"), quen::platform::kAttrReadOnly));
+    Lang lang;
+    lang.SetLanguage("German");
+    lang.ReadLang(dir.path());
+    EXPECT_EQ(lang.Language(), "German");
+    EXPECT_EQ(lang.Button_OK(), "&Gut");
+}
+
+}  // namespace
