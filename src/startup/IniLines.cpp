@@ -114,6 +114,12 @@ bool EditKey(Lines& lines, std::string_view section, std::string_view key, std::
     const std::size_t body = SectionBody(lines, section);
     if (body == kMissing) {
         if (mode == KeyEdit::Remove) return false;
+        // Without sections an empty file has no first line to pass over: start it as a
+        // new file would be, so the key reads back.
+        if (section == kNoSection) {
+            lines = {HeaderLine(section), KeyLine(key, value)};
+            return true;
+        }
         lines.emplace_back();
         lines.push_back(HeaderLine(section));
         lines.push_back(KeyLine(key, value));

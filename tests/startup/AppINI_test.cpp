@@ -149,6 +149,13 @@ TEST_F(AppINITest, NoSectionModeSkipsFirstLine) {
     Read(ini, ".Set A", false);
 }
 
+TEST_F(AppINITest, NoSectionModeWriteIntoEmptyFileReadsBack) {
+    AppINI ini = Open("", "[%NOTUSE%]");
+    ASSERT_TRUE(ini.WriteKey("K", "1"));
+    EXPECT_EQ(Read(ini, "K"), "1");
+    EXPECT_EQ(Bytes(), "[[%NOTUSE%]]\r\nK=1");  // as a missing file would be created
+}
+
 TEST_F(AppINITest, NoSectionModeWritesFromSecondLine) {
     AppINI ini = Open("K=head\r\nK=1\r\nL=2\r\n", "[%NOTUSE%]");
     ASSERT_TRUE(ini.WriteKey("K", "9"));

@@ -83,10 +83,11 @@ int WriteFileReplacing(const std::string& target, const std::string& data) {
     Fd fd(::mkstemp(temp.data()));
     if (fd.get() < 0) return ClassicError(errno, temp);
 
+    // No fsync: callers rewrite the file once per key (a flush each made writing many keys
+    // several times slower); refused writes and a full disk already show in write/close.
     const mode_t mode = existed ? ((old.st_mode & 07777) | S_IWUSR) : 0644;
     int err = ::fchmod(fd.get(), mode) != 0 ? errno : 0;
     if (err == 0) err = WriteAll(fd.get(), data);
-    if (err == 0 && ::fsync(fd.get()) != 0) err = errno;
     if (fd.close() != 0 && err == 0) err = errno;
     if (err == 0 && ::rename(temp.c_str(), native.c_str()) != 0) err = errno;
     if (err != 0) {

@@ -31,7 +31,8 @@ private:
 
 int LastError() { return ClassicError(GetLastError()); }
 
-// Writes, flushes and closes; 0 or a classic error number.
+// Writes and closes; 0 or a classic error number. No flush: callers rewrite the file
+// once per key, and refused writes and a full disk already show here.
 int WriteAndClose(FileHandle& f, const std::string& data) {
     std::size_t done = 0;
     while (done < data.size()) {
@@ -42,7 +43,6 @@ int WriteAndClose(FileHandle& f, const std::string& data) {
         if (written == 0) return kErrDiskFull;
         done += written;
     }
-    if (!FlushFileBuffers(f.get())) return LastError();
     return f.close() ? 0 : LastError();
 }
 

@@ -1,0 +1,127 @@
+// Fuzzes the INI line rules and AppINI: arbitrary bytes as the file, with a key, value and
+// section taken from the input; checks that written keys read back and removed keys are gone.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include <unistd.h>
+
+#include "startup/AppINI.h"
+#include "startup/IniLines.h"
+
+namespace {
+
+using quen::ini::Lines;
+
+void Check(bool ok) {
+    if (!ok) std::abort();
+}
+
+bool HasLineEnd(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
+
+// A key that a key line gives back unchanged as its name.
+bool KeyRoundTrips(std::string_view key) {
+    return !HasLineEnd(key) && key.find('=') == std::string_view::npos && quen::ini::TrimBlanks(key) == key &&
+           (key.empty() || key[0] != '[');
+}
+
+bool SectionRoundTrips(std::string_view section) { return !HasLineEnd(section) && !section.empty(); }
+
+// Input: three length bytes, then key, value, section, and the rest is the file.
+struct Input {
+    std::string key, value, section, file;
+    bool noSection = false;
+};
+
+Input Parse(const std::uint8_t* data, std::size_t size) {
+    Input in;
+    if (size < 3) {
+        in.file.assign(reinterpret_cast<const char*>(data), size);
+        return in;
+    }
+    std::string_view rest(reinterpret_cast<const char*>(data) + 3, size - 3);
+    auto take = [&rest](std::size_t n) {
+        n = n < rest.size() ? n : rest.size();
+        std::string s(rest.substr(0, n));
+        rest.remove_prefix(n);
+        return s;
+    };
+    in.key = take(data[0] & 15);
+    in.value = take(data[1] & 31);
+    in.noSection = (data[2] & 0x80) != 0;
+    in.section = take(data[2] & 15);
+    in.file = std::string(rest);
+    if (in.noSection) in.section = std::string(quen::ini::kNoSection);
+    return in;
+}
+
+void CheckJoinSplit(const Lines& lines) {
+    Lines expected = lines;
+    if (!expected.empty() && expected.back().empty()) expected.pop_back();  // no final line end
+    bool plain = true;
+    for (const auto& l : lines) plain = plain && !HasLineEnd(l);
+    if (plain) Check(quen::ini::SplitLines(quen::ini::JoinLines(lines)) == expected);
+}
+
+void CheckInMemory(const Input& in) {
+    using namespace quen::ini;
+    const Lines lines = SplitLines(in.file);
+    std::string value;
+    FindKey(lines, in.section, in.key, value);
+    CheckJoinSplit(lines);
+
+    const bool representable = KeyRoundTrips(in.key) && !HasLineEnd(in.value) && SectionRoundTrips(in.section);
+    Lines written = lines;
+    Check(EditKey(written, in.section, in.key, in.value, KeyEdit::Write));
+    const std::size_t grown = written.size() - lines.size();
+    Check(written.size() >= lines.size() && grown <= 3);
+    if (representable) {
+        const Lines reread = SplitLines(JoinLines(written));
+        Check(FindKey(reread, in.section, in.key, value) && value == in.value);
+    }
+
+    Lines removed = lines;
+    const bool sectionFound = EditKey(removed, in.section, in.key, {}, KeyEdit::Remove);
+    Check(removed.size() <= lines.size());
+    if (!sectionFound) Check(removed == lines);
+    if (representable) Check(!FindKey(SplitLines(JoinLines(removed)), in.section, in.key, value));
+
+    Lines section = lines;
+    RemoveSection(section, in.section);
+    ReplaceSection(section, in.section, SplitEntries(in.value));
+}
+
+// The same through real files, as the program uses them.
+void CheckFile(const Input& in) {
+    static const std::string dir = [] {
+        char name[] = "/tmp/appini_fuzz.XXXXXX";
+        return std::string(mkdtemp(name));
+    }();
+    const std::string path = dir + "/f.ini";
+    FILE* f = std::fopen(path.c_str(), "wb");
+    Check(f != nullptr);
+    std::fwrite(in.file.data(), 1, in.file.size(), f);
+    std::fclose(f);
+
+    quen::AppINI ini{path, in.section};
+    std::string value;
+    ini.ReadKey(in.key, value);
+    Check(ini.WriteKey(in.key, in.value));
+    if (KeyRoundTrips(in.key) && !HasLineEnd(in.value) && SectionRoundTrips(in.section)) {
+        Check(ini.ReadKey(in.key, value) && value == in.value);
+        Check(ini.DelKey(in.key));
+        Check(!ini.ReadKey(in.key, value) && value.empty());
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const Input in = Parse(data, size);
+    CheckInMemory(in);
+    // Real files are slow (each rewrite is flushed to disk): one input in sixteen.
+    if (size >= 3 && (data[0] & 0xF0) == 0xF0 && !in.section.empty()) CheckFile(in);
+    return 0;
+}
