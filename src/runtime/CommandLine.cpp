@@ -32,9 +32,14 @@ std::string QuotedScript(const std::string& line) {
 
 // The line without its "/A" tokens, blanks trimmed.
 std::string WithoutResumeMarker(const std::string& line) {
-    std::string rest = " " + line + " ";
+    const std::string padded = " " + line + " ";
     const std::string marker = std::string(" ") + kResumeMarker + " ";
-    for (size_t at; (at = rest.find(marker)) != std::string::npos;) rest.replace(at, marker.size(), " ");
+    std::string rest;
+    size_t from = 0;
+    for (size_t at; (at = padded.find(marker, from)) != std::string::npos; from = at + marker.size() - 1) {
+        rest += padded.substr(from, at - from);
+    }
+    rest += padded.substr(from);
     return Trim(rest);
 }
 
