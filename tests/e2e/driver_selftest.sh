@@ -34,7 +34,7 @@ drive_fails 1 press "$title" Disabled
 expect_contains "disabled refused" "$out" 'button "Disabled" in window "Driver Sample" is disabled'
 drive_fails 1 pick "$title" "Colour:" Purple
 expect_contains "unknown item" "$out" 'its items: "Red", "Green", "Blue"'
-drive_fails 1 press "$title" "Apply"
+drive_fails 1 timeout 0.5 \; press "$title" "Apply"
 expect_contains "missing button lists controls" "$out" 'Button #2 "Cancel"'
 drive_fails 1 uncheck "$title" OK
 expect_contains "OK is no check box" "$out" "not a check box"
@@ -63,6 +63,20 @@ drive press "$title" OK \; msgbox "Driver Sample Result" \; press "Driver Sample
 expect_eq "result message" $'Hello, Zoë!\nColour: Green' "$out"
 # 64 + Green 1 + 4 * Large 2 + 16 * loud
 expect_exit sample 89
+
+# Menus by access keys: a command runs; a missing item or menu fails and leaves no
+# menu open (the next command still works); File > Exit ends with 4.
+start sample "$QUEN_SAMPLE"
+drive wait "$title" 30 \; menu "$title" "&File" "&Greet" \; text "$title" "#106"
+expect_eq "menu command ran" "Greeted" "$out"
+drive_fails 1 menu "$title" "&File" "&Nothing"
+expect_contains "missing menu item" "$out" 'menu item "&File > &Nothing" did not run'
+drive_fails 1 timeout 2 \; menu "$title" "&Edit" "&Undo"
+expect_contains "missing menu" "$out" 'menu "&Edit" did not open'
+drive_fails 2 menu "$title" "File" "Exit"
+expect_contains "caption without access key" "$out" "has no access key"
+drive menu "$title" "&File" "E&xit"
+expect_exit sample 4
 
 # Escape in the window is Cancel (2); a close request ends it with 3.
 start sample "$QUEN_SAMPLE"

@@ -42,6 +42,7 @@
 #   text TITLE CONTROL | items TITLE CONTROL | press TITLE BUTTON
 #   check TITLE CONTROL | uncheck TITLE CONTROL | type TITLE CONTROL TEXT
 #   pick TITLE CONTROL ITEM | key TITLE KEY | command TITLE ID
+#   menu TITLE "&File" "&Open..."   (captions with their "&"; at least two levels)
 #   exited NAME|PID [SEC] | sleep SEC | timeout SEC
 # Window options in a step: --prefix, --contains (title match), --class NAME.
 # CONTROL: #ID, Class:N (Edit:2), a button's caption ("&OK" or "OK"), or the label
@@ -79,7 +80,7 @@ declare -A e2e_pids=()
 out=""
 code=""
 
-e2e_log() { echo "[$E2E_NAME] $*"; }
+e2e_log() { echo "[$E2E_NAME +${SECONDS}s] $*"; }
 
 screenshot() {
   mkdir -p "$(dirname "$1")"
@@ -178,6 +179,9 @@ e2e_setup() {
   e2e_start_xvfb
   e2e_base_prefix
   e2e_test_prefix
+  # One persistent wineserver for the whole test: each program start then costs about
+  # a second instead of a fresh Wine session.
+  "$E2E_WINESERVER" -p
   e2e_ready=1
 }
 

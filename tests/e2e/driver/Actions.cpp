@@ -87,6 +87,7 @@ void RunWindowStep(const Step& step, Session& session) {
     else if (v == L"msgbox") MsgboxStep(step, session);
     else if (v == L"close") PostMessageW(WaitWindow(step.window, session.timeout), WM_CLOSE, 0, 0);
     else if (v == L"command") CommandStep(step, session);
+    else if (v == L"menu") MenuStep(step, session);
     else RunControlStep(step, session);
 }
 

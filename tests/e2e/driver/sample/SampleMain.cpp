@@ -1,7 +1,7 @@
 // QuenDriverSample.exe: a small window the driver's own end-to-end test drives.
 // Its exit code tells the test what the window received:
 //   OK      64 + colour + 4 * size + 16 * loud   (colour, size: item index, 3 for none)
-//   Cancel  2,  closed by WM_CLOSE  3
+//   Cancel  2,  closed by WM_CLOSE  3,  File > Exit  4
 #include <windows.h>
 
 #include <string>
@@ -9,6 +9,7 @@
 namespace {
 
 constexpr int kName = 101, kColour = 102, kSize = 103, kLoud = 104, kDisabled = 105, kStatus = 106;
+constexpr int kGreet = 201, kExit = 202;
 constexpr int kNameLimit = 20;
 constexpr char kTitle[] = "Driver Sample";
 
@@ -85,8 +86,20 @@ void OnOk(HWND hwnd) {
     PostQuitMessage(64 + Index(hwnd, kColour, false) + 4 * Index(hwnd, kSize, true) + 16 * loud);
 }
 
+HMENU MakeMenu() {
+    HMENU file = CreatePopupMenu();
+    AppendMenuA(file, MF_STRING, kGreet, "&Greet\tCtrl+G");
+    AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(file, MF_STRING, kExit, "E&xit");
+    HMENU bar = CreateMenu();
+    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
+    return bar;
+}
+
 void OnCommand(HWND hwnd, int id, int code) {
     if (id == IDOK) OnOk(hwnd);
+    else if (id == kGreet) SetDlgItemTextA(hwnd, kStatus, "Greeted");
+    else if (id == kExit) PostQuitMessage(4);
     else if (id == IDCANCEL) PostQuitMessage(2);
     else if ((id == kColour && code == CBN_SELCHANGE) || (id == kSize && code == LBN_SELCHANGE)) ShowStatus(hwnd);
 }
@@ -111,7 +124,7 @@ int WINAPI WinMain(HINSTANCE inst, HINSTANCE, LPSTR, int show) {
     wc.lpszClassName = "QuenDriverSample";
     RegisterClassA(&wc);
     HWND hwnd = CreateWindowExA(0, wc.lpszClassName, kTitle, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                                CW_USEDEFAULT, CW_USEDEFAULT, 320, 280, nullptr, nullptr, inst, nullptr);
+                                CW_USEDEFAULT, CW_USEDEFAULT, 320, 300, nullptr, MakeMenu(), inst, nullptr);
     ShowWindow(hwnd, show);
     MSG m;
     while (GetMessageA(&m, nullptr, 0, 0) > 0) {
