@@ -1,0 +1,21 @@
+// Small text routines of the project formats: comma fields, trimming, replacing.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quen {
+
+// Blanks (spaces) removed at both ends, as the stored formats trim.
+std::string TrimBlanks(const std::string& text);
+
+// Every comma-separated field of `text`, each cut at its first NUL and trimmed; a text
+// without commas is one field.
+std::vector<std::string> SplitFields(const std::string& text);
+
+std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to);
+
+// The text after the last "\" (the whole text when there is none).
+std::string FileNamePart(const std::string& path);
+
+}  // namespace quen

@@ -1,0 +1,149 @@
+// Tests of the project-level operations: delete, apply to others, rows, options fields.
+#include <gtest/gtest.h>
+
+#include "project/ActionRows.h"
+#include "project/Project.h"
+
+namespace quen {
+namespace {
+
+Project FourActions() {
+    Project p;
+    for (int i = 1; i <= 4; ++i) {
+        ActClass a;
+        a.FileName = "C:\\d\\f" + std::to_string(i) + ".dat";
+        a.NoSourceCheck = static_cast<int16_t>(i % 2);
+        a.ActType = i;
+        p.Actions.push_back(a);
+    }
+    return p;
+}
+
+TEST(DeleteAction, SecondOfFourMovesLaterActionsDown) {
+    Project p = FourActions();
+    DeleteAction(p, 2);
+    ASSERT_EQ(p.ActionCount(), 3);
+    EXPECT_EQ(p.Action(1).FileName, "C:\\d\\f1.dat");
+    EXPECT_EQ(p.Action(2).FileName, "C:\\d\\f3.dat");
+    EXPECT_EQ(p.Action(3).FileName, "C:\\d\\f4.dat");
+    EXPECT_EQ(p.Action(2).NoSourceCheck, 1);
+    EXPECT_EQ(p.Action(3).NoSourceCheck, 0);
+    std::vector<ActionRow> rows = MakeActionRows(p.Actions);
+    EXPECT_EQ(rows[1].tag, "2");
+    EXPECT_EQ(rows[1].text, "f3.dat");
+    EXPECT_EQ(rows[2].tag, "3");
+}
+
+TEST(DeleteAction, NothingHappensWithoutASelectionOrActions) {
+    Project p = FourActions();
+    DeleteAction(p, 0);
+    DeleteAction(p, 5);
+    EXPECT_EQ(p.ActionCount(), 4);
+    Project empty;
+    DeleteAction(empty, 1);
+    EXPECT_EQ(empty.ActionCount(), 0);
+    DeleteAction(p, 1);
+    DeleteAction(p, 1);
+    DeleteAction(p, 1);
+    DeleteAction(p, 1);
+    EXPECT_TRUE(p.Actions.empty());
+}
+
+TEST(ApplyDir, AllPreviousTouchesOnlyPreviousActions) {
+    DirTypeTexts t;
+    Project p = FourActions();
+    p.Action(1).DirType = t.reg;
+    p.Action(1).RegSub = "Software\\Demo";
+    p.Action(2).DirType = "C:\\literal";
+    // actions 3 and 4 keep "< Previous >"
+    std::vector<int> changed = ApplyDirToOthers(p, 1, ApplyDirMode::AllPrevious, t);
+    EXPECT_EQ(changed, (std::vector<int>{3, 4}));
+    EXPECT_EQ(p.Action(2).DirType, "C:\\literal");
+    EXPECT_EQ(p.Action(2).RegSub, "");
+    EXPECT_EQ(p.Action(3).DirType, t.reg);
+    EXPECT_EQ(p.Action(4).RegSub, "Software\\Demo");
+}
+
+TEST(ApplyDir, AllTouchesEveryOtherAction) {
+    DirTypeTexts t;
+    Project p = FourActions();
+    p.Action(3).DirType = t.win;
+    p.Action(1).DirType = "C:\\literal";
+    std::vector<int> changed = ApplyDirToOthers(p, 3, ApplyDirMode::All, t);
+    EXPECT_EQ(changed, (std::vector<int>{1, 2, 4}));
+    for (int i = 1; i <= 4; ++i) EXPECT_EQ(p.Action(i).DirType, t.win);
+}
+
+TEST(ApplyDir, FewerThanTwoActionsChangeNothing) {
+    DirTypeTexts t;
+    Project p;
+    p.Actions.emplace_back();
+    p.Action(1).DirType = t.me;
+    EXPECT_TRUE(ApplyDirToOthers(p, 1, ApplyDirMode::All, t).empty());
+    EXPECT_EQ(p.Action(1).DirType, t.me);
+}
+
+TEST(ActionRows, DuplicateFileNamesGetStarredKeys) {
+    std::vector<ActClass> actions(4);
+    actions[0].FileName = "C:\\a\\x.dll";
+    actions[1].FileName = "C:\\a\\x.dll";
+    actions[2].FileName = "*C:\\a\\x.dll";  // a real name that looks like a starred key
+    actions[3].FileName = "C:\\a\\x.dll";
+    actions[1].ActType = 4;
+    actions[1].DirType = "< Windows >";
+    actions[1].FilePath = "C:\\a";
+    std::vector<ActionRow> rows = MakeActionRows(actions);
+    EXPECT_EQ(rows[0].key, "C:\\a\\x.dll");
+    EXPECT_EQ(rows[1].key, "*C:\\a\\x.dll");
+    EXPECT_EQ(rows[2].key, "**C:\\a\\x.dll");
+    EXPECT_EQ(rows[3].key, "***C:\\a\\x.dll");
+    EXPECT_EQ(rows[1].text, "x.dll");
+    EXPECT_EQ(rows[1].image, 5);
+    EXPECT_EQ(rows[1].patchDir, "< Windows >");
+    EXPECT_EQ(rows[1].directory, "C:\\a");
+    EXPECT_EQ(rows[3].tag, "4");
+}
+
+TEST(NewProject, KeepsThePatchOptions) {
+    Project p = FourActions();
+    p.Options.WelcomTitle = "Hello";
+    p.Options.AddKey = {"STR,HKCU,S,N,V"};
+    p.ProjectFile = "C:\\p.prj";
+    p.Modified = true;
+    NewProject(p);
+    EXPECT_EQ(p.ActionCount(), 0);
+    EXPECT_EQ(p.ProjectFile, "");
+    EXPECT_FALSE(p.Modified);
+    EXPECT_EQ(p.Options.WelcomTitle, "Hello");
+    EXPECT_EQ(p.Options.AddKeyCount(), 1);
+}
+
+TEST(RegistryEntry, FieldsByPositionTrimmed) {
+    RegistryEntry e = ParseRegistryEntry("DWORD, HKCU ,Software\\Demo,Count,&H10");
+    EXPECT_EQ(e.type, "DWORD");
+    EXPECT_EQ(e.root, "HKCU");
+    EXPECT_EQ(e.subKey, "Software\\Demo");
+    EXPECT_EQ(e.valueName, "Count");
+    EXPECT_EQ(e.data, "&H10");
+    RegistryEntry shortOne = ParseRegistryEntry("STR,HKLM,Key");
+    EXPECT_EQ(shortOne.valueName, "");
+    EXPECT_EQ(shortOne.data, "");
+}
+
+TEST(RegistryEntry, BinaryDataIsEverythingAfterTheFourthComma) {
+    EXPECT_EQ(ParseRegistryEntry("BIN,HKCU,Software\\Demo,Data,1,2,3").data, "1,2,3");
+    EXPECT_EQ(ParseRegistryEntry("BIN,HKCU,Software\\Demo,Data, 1 , &HFF").data, "1,&HFF");
+    EXPECT_EQ(ParseRegistryEntry("BIN,HKCU,Software\\Demo,Data,7").data, "7");
+    // Other types keep their fifth field only.
+    EXPECT_EQ(ParseRegistryEntry("STR,HKCU,Software\\Demo,Name,a,b").data, "a");
+}
+
+TEST(LineBreaks, EncodeAndDecode) {
+    EXPECT_EQ(EncodeLineBreaks("one\r\ntwo\r\n"), "one\\ntwo\\n");
+    EXPECT_EQ(DecodeLineBreaks("one\\ntwo"), "one\r\ntwo");
+    EXPECT_EQ(DecodeLineBreaks("C:\\new\\tmp"), "C:\r\new\\tmp");
+    EXPECT_EQ(EncodeLineBreaks("lone\nLF"), "lone\nLF");
+}
+
+}  // namespace
+}  // namespace quen
