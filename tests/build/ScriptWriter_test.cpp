@@ -1,0 +1,293 @@
+// Tests of the patch script writer: golden scripts, [Text] conditions, entry formats.
+#include <gtest/gtest.h>
+
+#include "build/ScriptLines.h"
+#include "build/ScriptWriter.h"
+#include "platform/Files.h"
+#include "project/SampleProjects.h"
+#include "startup/Errors.h"
+#include "support/TempDir.h"
+
+namespace quen {
+namespace {
+
+const std::string kScriptData = std::string(QUEN_TEST_DATA) + "/script/";
+
+std::string Golden(const std::string& name) {
+    std::string bytes = test::ReadFileBytes(kScriptData + name);
+    EXPECT_FALSE(bytes.empty()) << name;
+    return bytes;
+}
+
+ActClass Kind(int type, const std::string& file, const std::string& dir) {
+    ActClass a;
+    a.ActType = type;
+    a.FileName = file;
+    a.DirType = dir;
+    return a;
+}
+
+// Execute, Replace Byte, Add, Delete: tests/data/script/kinds_0314.*
+Project FourKinds() {
+    Project p;
+    p.Options = test::SampleOptions();
+    p.Actions.push_back(Kind(kActRun, "C:\\Tools\\setup.exe", "< Me >"));
+    ActClass byte = Kind(kActByte, std::string(QUEN_TEST_DATA) + "\\script\\source.bin", "< Me >");
+    byte.AddByte("3", "1A (26)", "90 90");
+    byte.AddByte("2", " 4D 5A ", "4D 5B");
+    p.Actions.push_back(byte);
+    p.Actions.push_back(Kind(kActAdd, "C:\\Tools\\readme.txt", "< Previous >"));
+    ActClass del = Kind(kActDel, "C:\\Old\\old.dll", "< Reg >");
+    del.RegMain = 4;
+    del.RegSub = "Software\\Demo";
+    del.RegKeyName = "Path";
+    p.Actions.push_back(del);
+    return p;
+}
+
+struct RecordingProgress : ScriptProgress {
+    std::vector<std::string> events;
+    void ActionStarted(int position, int total, const std::string& fileName) override {
+        events.push_back("start " + std::to_string(position) + "/" + std::to_string(total) + " " +
+                         fileName.substr(fileName.find_last_of("\\/") + 1));
+    }
+    void ActionWritten(int position, int total, int section) override {
+        events.push_back("done " + std::to_string(position) + "/" + std::to_string(total) + " as " +
+                         std::to_string(section));
+    }
+    void Finished() override { events.push_back("finished"); }
+};
+
+TEST(ScriptGolden, StandAloneScriptOfKinds0314) {
+    test::TempDir dir;
+    const std::string path = dir.Path("out.qnl");
+    RecordingProgress progress;
+    EXPECT_EQ(MakeScriptINI(path, FourKinds(), DirTypeTexts{}, &progress), 2);
+    EXPECT_EQ(test::ReadFileBytes(path), Golden("kinds_0314.qnl"));
+    EXPECT_EQ(progress.events,
+              (std::vector<std::string>{"start 2/4 source.bin", "done 2/4 as 1", "start 4/4 old.dll",
+                                        "done 4/4 as 2", "finished"}));
+    EXPECT_EQ(test::ListFolder(dir.path()), "out.qnl");  // no temporary file left
+}
+
+TEST(ScriptGolden, PackageScriptOfTheSameProject) {
+    test::TempDir dir;
+    WritePackageScript(dir.path(), FourKinds(), DirTypeTexts{});
+    EXPECT_EQ(test::ReadFileBytes(dir.Path("Setup.ini")), Golden("kinds_0314_Setup.ini"));
+}
+
+TEST(ScriptStandAlone, OnlyFileDataKindsGiveNoSectionAndProcCountZero) {
+    test::TempDir dir;
+    Project p;
+    p.Actions.push_back(Kind(kActRun, "C:\\a.exe", "< Me >"));
+    p.Actions.push_back(Kind(kActAdd, "C:\\b.txt", "< Me >"));
+    p.Actions.push_back(Kind(kActPatch, "C:\\c.dll", "< Me >"));
+    EXPECT_EQ(MakeScriptINI(dir.Path("s.qnl"), p, DirTypeTexts{}, nullptr), 0);
+    std::string text = test::ReadFileBytes(dir.Path("s.qnl"));
+    EXPECT_NE(text.find("\r\nProcCount=0\r\n"), std::string::npos);
+    EXPECT_EQ(text.find("[Proc"), std::string::npos);
+    EXPECT_NE(text.back(), '\n');
+}
+
+TEST(ScriptStandAlone, ExistingScriptIsReplacedEvenWhenReadOnly) {
+    test::TempDir dir;
+    const std::string path = dir.Path("s.qnl");
+    test::WriteFileBytes(path, "old script that is much longer than the new one" + std::string(5000, 'x'));
+    platform::SetAttributes(path, platform::kAttrReadOnly);
+    Project p;
+    p.Actions.push_back(Kind(kActDel, "C:\\x\\gone.txt", "< Windows >"));
+    MakeScriptINI(path, p, DirTypeTexts{}, nullptr);
+    std::string text = test::ReadFileBytes(path);
+    EXPECT_TRUE(text.starts_with("[Setup]\r\nScriptID=QuenlarkScript_100\r\n"));
+    EXPECT_TRUE(text.ends_with("\r\n[Proc1]\r\nFile=gone.txt\r\nAct=4\r\nDir=Win")) << text;
+}
+
+TEST(ScriptStandAlone, UnreadableSourceStopsTheMakeAndKeepsTheOldScript) {
+    test::TempDir dir;
+    const std::string path = dir.Path("s.qnl");
+    test::WriteFileBytes(path, "previous");
+    Project p;
+    ActClass a = Kind(kActByte, dir.Path("vanished.exe"), "< Me >");
+    a.AddByte("1", "41", "42");
+    p.Actions.push_back(a);
+    try {
+        MakeScriptINI(path, p, DirTypeTexts{}, nullptr);
+        FAIL() << "the make went on";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.number(), kErrFileNotFound);
+        EXPECT_NE(std::string(e.what()).find("vanished.exe"), std::string::npos);
+    }
+    EXPECT_EQ(test::ReadFileBytes(path), "previous");
+    EXPECT_EQ(test::ListFolder(dir.path()), "s.qnl");
+}
+
+TEST(ScriptStandAlone, NoScriptIsLeftWhenTheSourceVanishesAndNoneExisted) {
+    test::TempDir dir;
+    Project p;
+    ActClass a = Kind(kActByte, dir.Path("vanished.exe"), "< Me >");
+    a.AddByte("1", "41", "42");
+    p.Actions.push_back(a);
+    EXPECT_THROW(MakeScriptINI(dir.Path("s.qnl"), p, DirTypeTexts{}, nullptr), Error);
+    EXPECT_EQ(test::ListFolder(dir.path()), "");
+}
+
+TEST(ScriptStandAlone, MissingOutputFolderIsAnError) {
+    test::TempDir dir;
+    Project p;
+    p.Actions.push_back(Kind(kActDel, "C:\\x\\gone.txt", "< Me >"));
+    EXPECT_THROW(MakeScriptINI(dir.Path("no\\s.qnl"), p, DirTypeTexts{}, nullptr), Error);
+}
+
+// The [Text] section for one combination of the three window switches.
+std::string TextSection(int16_t welcome, int16_t end, int16_t info) {
+    Project p;
+    p.Options = test::SampleOptions();
+    p.Options.ShowWelcomeWindow = welcome;
+    p.Options.ShowEndWindow = end;
+    p.Options.ShowInfoWindow = info;
+    std::string text = BuildScriptText(p, ScriptForm::StandAlone, {}, nullptr).text;
+    size_t b = text.find("[Text]"), e = text.find("[OffReg]");
+    return text.substr(b, e - b);
+}
+
+TEST(ScriptText, WindowSwitchesDecideTheConditionalKeys) {
+    std::string endOnly = TextSection(0, 1, 0);
+    for (const char* k : {"\r\nETitle=", "\r\nEText=", "\r\nFont=", "\r\nFontS=", "\r\nPText=", "\r\nOnPatch="})
+        EXPECT_NE(endOnly.find(k), std::string::npos) << k;
+    for (const char* k : {"\r\nWTitle=", "\r\nWText=", "\r\nITitle=", "\r\nIText="})
+        EXPECT_EQ(endOnly.find(k), std::string::npos) << k;
+
+    std::string none = TextSection(0, 0, 0);
+    for (const char* k : {"WTitle=", "WText=", "ETitle=", "EText=", "ITitle=", "IText=", "Font=",
+                          "FontS=", "PText=", "OnPatch="})
+        EXPECT_EQ(none.find(std::string("\r\n") + k), std::string::npos) << k;
+    EXPECT_EQ(none.substr(0, 15), "[Text]\r\nOK=&OK\r");
+
+    std::string infoAbove1 = TextSection(-1, 0, 2);  // any value above 0 shows
+    EXPECT_NE(infoAbove1.find("\r\nITitle=Information\r\nIText=\r\nFont=Tahoma"), std::string::npos);
+    EXPECT_EQ(infoAbove1.find("WTitle"), std::string::npos);
+}
+
+TEST(ScriptText, TruthValuesAndLineBreaks) {
+    Project p;
+    p.Options.ShowWelcomeWindow = 1;
+    p.Options.WelcomText = "one\r\ntwo";
+    p.Options.MakeBackupFile = 0;
+    p.Options.ContinueWhenError = -1;
+    p.Options.ShowRunTime = 0;
+    std::string text = BuildScriptText(p, ScriptForm::Package, {}, nullptr).text;
+    EXPECT_NE(text.find("\r\nWText=one\\ntwo\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nMakeBKFile=False\r\nCWhenError=True\r\nShowRun=False\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nShowP=False\r\n[Text]\r\n"), std::string::npos);
+}
+
+TEST(ScriptActions, NoSourceCheckWritesNoChecksumAndNeedsNoFile) {
+    Project p;
+    ActClass a = Kind(kActByte, "C:\\does\\not\\exist.bin", "< Windows >");
+    a.NoSourceCheck = 1;
+    a.AddByte("1", "41 42", "43 44");
+    p.Actions.push_back(a);
+    std::string text = BuildScriptText(p, ScriptForm::StandAlone, {}, nullptr).text;
+    EXPECT_NE(text.find("[Proc1]\r\nFile=exist.bin\r\nAct=3\r\nDONTChk=1\r\nCount=1\r\n"
+                        "BType1=1\r\nBRead1=41,42\r\nBNew1=43,44\r\nDir=Win\r\n"),
+              std::string::npos);
+    EXPECT_EQ(text.find("CheckSum"), std::string::npos);
+}
+
+TEST(ScriptActions, IniKeysOnlyInTheStandAloneForm) {
+    Project p;
+    ActClass a = Kind(kActIni, "C:\\w\\app.ini", "C:\\Program Files\\App");
+    a.AddINIKey("Options,Mode,Fast");
+    a.AddINIKey("Options,Old,%Kill%");
+    p.Actions.push_back(a);
+    const std::string keys = "[Proc1]\r\nFile=app.ini\r\nAct=5\r\nCount=2\r\nINIKey1=Options,Mode,Fast\r\n"
+                             "INIKey2=Options,Old,%Kill%\r\nDir=C:\\Program Files\\App\r\n";
+    EXPECT_NE(BuildScriptText(p, ScriptForm::StandAlone, {}, nullptr).text.find(keys), std::string::npos);
+    EXPECT_NE(BuildScriptText(p, ScriptForm::Package, {}, nullptr)
+                  .text.find("[Proc1]\r\nFile=app.ini\r\nAct=5\r\nDir=C:\\Program Files\\App\r\n"),
+              std::string::npos);
+}
+
+TEST(ScriptActions, RenameAskAndSubFolderLines) {
+    Project p;
+    ActClass a = Kind(kActReName, "D:\\old name.txt", "< Ask User >");
+    a.NewName = "  new name.txt ";
+    a.AskTitle = "T";
+    a.AskPrompt = "P";
+    a.AskBrowse = "B";
+    a.AskOK = "O";
+    a.AskDNF = "D";
+    p.Actions.push_back(a);
+    p.Actions.push_back(Kind(kActDel, "nobackslash.txt", ".\\sub\\dir"));
+    std::string text = BuildScriptText(p, ScriptForm::StandAlone, {}, nullptr).text;
+    EXPECT_NE(text.find("[Proc1]\r\nFile=old name.txt\r\nAct=6\r\nNewName=new name.txt\r\nDir=Ask\r\n"
+                        "Title=T\r\nPrompt=P\r\nBrow=B\r\nOK=O\r\nDNF=D\r\n[Proc2]\r\n"
+                        "File=nobackslash.txt\r\nAct=4\r\nDir=.\\sub\\dir\r\n"),
+              std::string::npos);
+}
+
+TEST(ScriptActions, DirCodesComparedWithTheCurrentLanguage) {
+    DirTypeTexts german;
+    german.win = "< Windows-Ordner >";
+    Project p;
+    p.Actions.push_back(Kind(kActDel, "C:\\a", "< Windows >"));
+    p.Actions.push_back(Kind(kActDel, "C:\\b", "< Windows-Ordner >"));
+    std::string text = BuildScriptText(p, ScriptForm::StandAlone, german, nullptr).text;
+    EXPECT_NE(text.find("File=a\r\nAct=4\r\nDir=< Windows >\r\n"), std::string::npos);
+    EXPECT_NE(text.find("File=b\r\nAct=4\r\nDir=Win\r\n"), std::string::npos);
+}
+
+TEST(ScriptActions, RegistryRootOutsideTheListStopsTheMake) {
+    Project p;
+    ActClass a = Kind(kActDel, "C:\\a", "< Reg >");
+    a.RegMain = 7;
+    p.Actions.push_back(a);
+    EXPECT_THROW(BuildScriptText(p, ScriptForm::StandAlone, {}, nullptr), Error);
+    p.Action(1).RegMain = 6;
+    EXPECT_NE(BuildScriptText(p, ScriptForm::StandAlone, {}, nullptr).text.find("RegKey=HKUS,,\r\n"),
+              std::string::npos);
+}
+
+TEST(ScriptLines, RegistryEntriesAreReordered) {
+    EXPECT_EQ(ScriptRegistryEntry("DWORD,HKLM,Software\\Test,Count,&H10"), "HKLM,Software\\Test,Count,4,&H10");
+    EXPECT_EQ(ScriptRegistryEntry("STR, HKCU , Software\\A , Name , some text "),
+              "HKCU,Software\\A,Name,1,some text");
+    EXPECT_EQ(ScriptRegistryEntry("BIN,HKCU,Software\\Demo,Data,1,2,3"), "HKCU,Software\\Demo,Data,3,1,2,3");
+    EXPECT_EQ(ScriptRegistryEntry("QWORD,HKCU,S,N,5"), "HKCU,S,N,QWORD,5");
+    EXPECT_EQ(ScriptRegistryEntry("STR,HKCU,S"), "HKCU,S,,1,");
+}
+
+TEST(ScriptLines, ByteValues) {
+    EXPECT_EQ(ScriptByteRead("3", "1A2B (6699)"), "&H1A2B");
+    EXPECT_EQ(ScriptByteRead("3", "FF"), "&HFF");
+    EXPECT_EQ(ScriptByteRead("1", " 41 42  43 "), "41,42,,43");
+    EXPECT_EQ(ScriptByteRead("2", "41"), "41");
+    EXPECT_EQ(ScriptByteNew(" 90 90 "), "90,90");
+    EXPECT_EQ(ScriptByteNew(""), "");
+}
+
+TEST(ScriptCheckSum, WordsAreLittleEndianAndThePaddedLastOne) {
+    EXPECT_EQ(SourceCheckSum(""), 0);
+    EXPECT_EQ(SourceCheckSum(std::string("\x01\x02\x03\x04\x05", 5)), 0x04030204);
+    EXPECT_EQ(SourceCheckSum(std::string("\x01\x02\x03\x04", 4)), 0x04030201);
+    EXPECT_EQ(SourceCheckSum(std::string("\xFF\xFF\xFF\xFF", 4)), -1);
+    EXPECT_EQ(SourceCheckSum(std::string("\x01\x02\x03\x04\x01\x02\x03\x04", 8)), 0);
+    EXPECT_EQ(SourceCheckSum(std::string("\x00\x00\x00\x80", 4)), INT32_MIN);
+}
+
+TEST(ScriptProgressFigures, BarRoundsHalvesToEvenAndLabelHasOneDecimal) {
+    EXPECT_EQ(ProgressAfter(1, 3).bar, 33);
+    EXPECT_EQ(ProgressAfter(1, 3).label, "33.3");
+    EXPECT_EQ(ProgressAfter(2, 3).bar, 67);
+    EXPECT_EQ(ProgressAfter(2, 3).label, "66.7");
+    EXPECT_EQ(ProgressAfter(1, 8).bar, 12);   // 12.5 -> 12
+    EXPECT_EQ(ProgressAfter(3, 8).bar, 38);   // 37.5 -> 38
+    EXPECT_EQ(ProgressAfter(1, 8).label, "12.5");
+    EXPECT_EQ(ProgressAfter(1, 200).bar, 0);  // 0.5 -> 0
+    EXPECT_EQ(ProgressAfter(1, 200).label, "0.5");
+    EXPECT_EQ(ProgressAfter(4, 4).bar, 100);
+    EXPECT_EQ(ProgressAfter(4, 4).label, "100.0");
+}
+
+}  // namespace
+}  // namespace quen
