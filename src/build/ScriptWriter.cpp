@@ -43,15 +43,15 @@ void WriteText(ScriptLines& s, const PatchOptions& o, ScriptForm form) {
     s.Section("Text");
     if (o.ShowWelcomeWindow > 0) {
         s.Key("WTitle", o.WelcomTitle);
-        s.Key("WText", EncodeLineBreaks(o.WelcomText));
+        s.Key("WText", LineBreaksToStored(o.WelcomText));
     }
     if (o.ShowEndWindow > 0) {
         s.Key("ETitle", o.EndTitle);
-        s.Key("EText", EncodeLineBreaks(o.EndText));
+        s.Key("EText", LineBreaksToStored(o.EndText));
     }
     if (o.ShowInfoWindow > 0) {
         s.Key("ITitle", o.InfoTitle);
-        s.Key("IText", EncodeLineBreaks(o.InfoText));
+        s.Key("IText", LineBreaksToStored(o.InfoText));
     }
     if (o.ShowWelcomeWindow > 0 || o.ShowEndWindow > 0 || o.ShowInfoWindow > 0) {
         s.Key("Font", o.InterFaceFont);

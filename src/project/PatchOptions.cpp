@@ -18,8 +18,8 @@ RegistryEntry ParseRegistryEntry(const std::string& stored) {
     return e;
 }
 
-std::string EncodeLineBreaks(const std::string& text) { return ReplaceAll(text, "\r\n", "\\n"); }
+std::string LineBreaksToStored(const std::string& text) { return ReplaceAll(text, "\r\n", "\\n"); }
 
-std::string DecodeLineBreaks(const std::string& text) { return ReplaceAll(text, "\\n", "\r\n"); }
+std::string StoredToLineBreaks(const std::string& text) { return ReplaceAll(text, "\\n", "\r\n"); }
 
 }  // namespace quen

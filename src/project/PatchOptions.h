@@ -79,7 +79,7 @@ struct RegistryEntry {
 RegistryEntry ParseRegistryEntry(const std::string& stored);
 
 // Multi-line texts on one line: CR LF <-> the two characters backslash and "n".
-std::string EncodeLineBreaks(const std::string& text);
-std::string DecodeLineBreaks(const std::string& text);
+std::string LineBreaksToStored(const std::string& text);
+std::string StoredToLineBreaks(const std::string& text);
 
 }  // namespace quen

@@ -87,11 +87,11 @@ void ReadOptions(LineReader& r, PatchOptions& o) {
     o.ContinueWhenError = r.Int16();
     o.DelKey = r.List();
     o.EndReboot = r.Int16();
-    o.EndText = DecodeLineBreaks(r.Text());
+    o.EndText = StoredToLineBreaks(r.Text());
     o.EndTitle = r.Text();
     o.FNF = r.Text();
     o.FirstReBoot = r.Int16();
-    o.InfoText = DecodeLineBreaks(r.Text());
+    o.InfoText = StoredToLineBreaks(r.Text());
     o.InfoTitle = r.Text();
     o.InterFaceFont = r.Text();
     o.InterFaceFont_Size = r.Int16();
@@ -110,7 +110,7 @@ void ReadOptions(LineReader& r, PatchOptions& o) {
     o.ShowRunTime = r.Int16();
     o.ShowWelcomeWindow = r.Int16();
     o.SFD = r.Text();
-    o.WelcomText = DecodeLineBreaks(r.Text());
+    o.WelcomText = StoredToLineBreaks(r.Text());
     o.WelcomTitle = r.Text();
     o.PatchFileTitle = r.Text();
     o.strAddFile = r.Text();

@@ -33,11 +33,11 @@ void WriteOptions(LineWriter& w, const PatchOptions& o) {
     w.Number(o.ContinueWhenError);
     w.List(o.DelKey);
     w.Number(o.EndReboot);
-    w.Text(EncodeLineBreaks(o.EndText));
+    w.Text(LineBreaksToStored(o.EndText));
     w.Text(o.EndTitle);
     w.Text(o.FNF);
     w.Number(o.FirstReBoot);
-    w.Text(EncodeLineBreaks(o.InfoText));
+    w.Text(LineBreaksToStored(o.InfoText));
     w.Text(o.InfoTitle);
     w.Text(o.InterFaceFont);
     w.Number(o.InterFaceFont_Size);
@@ -56,7 +56,7 @@ void WriteOptions(LineWriter& w, const PatchOptions& o) {
     w.Number(o.ShowRunTime);
     w.Number(o.ShowWelcomeWindow);
     w.Text(o.SFD);
-    w.Text(EncodeLineBreaks(o.WelcomText));
+    w.Text(LineBreaksToStored(o.WelcomText));
     w.Text(o.WelcomTitle);
     w.Text(o.PatchFileTitle);
     w.Text(o.strAddFile);

@@ -139,10 +139,10 @@ TEST(RegistryEntry, BinaryDataIsEverythingAfterTheFourthComma) {
 }
 
 TEST(LineBreaks, EncodeAndDecode) {
-    EXPECT_EQ(EncodeLineBreaks("one\r\ntwo\r\n"), "one\\ntwo\\n");
-    EXPECT_EQ(DecodeLineBreaks("one\\ntwo"), "one\r\ntwo");
-    EXPECT_EQ(DecodeLineBreaks("C:\\new\\tmp"), "C:\r\new\\tmp");
-    EXPECT_EQ(EncodeLineBreaks("lone\nLF"), "lone\nLF");
+    EXPECT_EQ(LineBreaksToStored("one\r\ntwo\r\n"), "one\\ntwo\\n");
+    EXPECT_EQ(StoredToLineBreaks("one\\ntwo"), "one\r\ntwo");
+    EXPECT_EQ(StoredToLineBreaks("C:\\new\\tmp"), "C:\r\new\\tmp");
+    EXPECT_EQ(LineBreaksToStored("lone\nLF"), "lone\nLF");
 }
 
 }  // namespace
