@@ -24,7 +24,8 @@ drive wait "$title" 30 \; list "$title"
 expect_contains "name label" "$out" $'Static\t-1\tvisible,enabled\t&Name:'
 expect_contains "disabled button" "$out" $'Button\t105\tvisible,disabled\tDisabled'
 expect_contains "OK button" "$out" $'Button\t1\tvisible,enabled\tOK'
-expect_eq "controls listed" 11 "$(printf '%s\n' "$out" | wc -l)"
+expect_contains "editable combo" "$out" $'ComboBox\t107\tvisible,enabled\t'
+expect_eq "controls listed (not the parts inside combo boxes)" 13 "$(printf '%s\n' "$out" | wc -l)"
 drive wait --prefix "Driver Sam" 1 \; wait --contains "ver Sa" 1 \; wait --class QuenDriverSample "$title" 1
 drive_fails 3 wait "Driver Sam" 0.3
 drive_fails 3 wait --class "#32770" "$title" 0.3
@@ -48,6 +49,12 @@ expect_eq "empty name message" "Please type a name." "$out"
 drive type "$title" "&Name" "Zoë Müller-Lüdenscheid-Berg" \; text "$title" "Name:" \
   \; type "$title" "#101" "Zoë" \; text "$title" "Edit:1"
 expect_eq "typed text" $'Zoë Müller-Lüdensche\nZoë' "$out"
+
+# A combo box with an edit field takes typing as well as picking.
+drive type "$title" "Town:" "Zürich" \; text "$title" "Town" \; pick "$title" "&Town" Basel \; text "$title" "#107"
+expect_eq "editable combo" $'Zürich\nBasel' "$out"
+drive_fails 1 type "$title" "Colour:" "Teal"
+expect_contains "drop-down list refuses typing" "$out" "without an edit field; use pick"
 
 # Picks reach the program: its status line shows what its notifications saw.
 drive pick "$title" "Colour" Green \; pick "$title" "Size:" Small \; pick "$title" "Size:" Large \

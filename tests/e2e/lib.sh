@@ -21,6 +21,8 @@
 #                             stderr go to $E2E_RUN/NAME.out and NAME.err
 #   drive STEP...             run QuenDriver.exe with these steps; what it prints is
 #                             in $out; a failing driver fails the test and ends it
+#                             (call drive, start and exit_code directly, never inside
+#                             $(...): they set variables and may end the test)
 #   drive_fails CODE STEP...  the driver must fail with exit code CODE (1 failed step,
 #                             3 timeout); its message is in $out
 #   exit_code NAME [SEC]      wait (default 30 s) for program NAME to end; sets $code
@@ -185,8 +187,10 @@ e2e_setup() {
   e2e_ready=1
 }
 
+# Also clears what a killed earlier run of this test left (ctest kills on a timeout).
 e2e_unmount() {
   if [ -d "$E2E_RUN/prefix" ] && mountpoint -q "$E2E_RUN/prefix"; then
+    WINEPREFIX=$E2E_RUN/prefix "$E2E_WINESERVER" -k 2>/dev/null
     umount "$E2E_RUN/prefix" 2>/dev/null || umount -l "$E2E_RUN/prefix"
   fi
 }
@@ -204,6 +208,7 @@ e2e_cleanup() {
   return 0
 }
 trap e2e_cleanup EXIT
+trap 'exit 143' TERM INT
 
 start() {
   local name=$1

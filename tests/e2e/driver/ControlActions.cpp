@@ -2,7 +2,8 @@
 #include <windows.h>
 
 #include <cwctype>
-#include <sstream>
+#include <string>
+#include <vector>
 
 #include "driver/Actions.h"
 #include "driver/Clock.h"

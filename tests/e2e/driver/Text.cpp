@@ -27,12 +27,7 @@ std::wstring Widen(const std::string& utf8) {
 std::wstring StripMnemonic(const std::wstring& caption) {
     std::wstring out;
     for (size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == L'&') {
-            if (i + 1 < caption.size() && caption[i + 1] == L'&') out += L'&';
-            else if (i + 1 == caption.size()) out += L'&';
-            if (i + 1 < caption.size() && caption[i + 1] == L'&') ++i;
-            continue;
-        }
+        if (caption[i] == L'&' && i + 1 < caption.size()) ++i;  // "&x" shows x, "&&" shows &
         out += caption[i];
     }
     return out;

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int kName = 101, kColour = 102, kSize = 103, kLoud = 104, kDisabled = 105, kStatus = 106;
+constexpr int kName = 101, kColour = 102, kSize = 103, kLoud = 104, kDisabled = 105, kStatus = 106, kTown = 107;
 constexpr int kGreet = 201, kExit = 202;
 constexpr int kNameLimit = 20;
 constexpr char kTitle[] = "Driver Sample";
@@ -27,17 +27,20 @@ constexpr Layout kControls[] = {
     {"Edit", "", kName, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 90, 12, 200, 22},
     {"Static", "&Colour:", -1, SS_LEFT, 12, 46, 70, 18},
     {"ComboBox", "", kColour, WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 90, 44, 200, 120},
-    {"Static", "&Size:", -1, SS_LEFT, 12, 78, 70, 18},
-    {"ListBox", "", kSize, WS_BORDER | WS_TABSTOP | LBS_NOTIFY, 90, 76, 200, 60},
-    {"Button", "&Loud", kLoud, WS_TABSTOP | BS_AUTOCHECKBOX, 90, 144, 120, 20},
-    {"Button", "Disabled", kDisabled, WS_TABSTOP | WS_DISABLED | BS_PUSHBUTTON, 12, 176, 80, 26},
-    {"Static", "Ready", kStatus, SS_LEFT, 12, 214, 278, 18},
-    {"Button", "OK", IDOK, WS_TABSTOP | BS_DEFPUSHBUTTON, 130, 176, 76, 26},
-    {"Button", "Cancel", IDCANCEL, WS_TABSTOP | BS_PUSHBUTTON, 214, 176, 76, 26},
+    {"Static", "&Town:", -1, SS_LEFT, 12, 78, 70, 18},
+    {"ComboBox", "", kTown, WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 90, 76, 200, 120},
+    {"Static", "&Size:", -1, SS_LEFT, 12, 110, 70, 18},
+    {"ListBox", "", kSize, WS_BORDER | WS_TABSTOP | LBS_NOTIFY, 90, 108, 200, 60},
+    {"Button", "&Loud", kLoud, WS_TABSTOP | BS_AUTOCHECKBOX, 90, 176, 120, 20},
+    {"Button", "Disabled", kDisabled, WS_TABSTOP | WS_DISABLED | BS_PUSHBUTTON, 12, 208, 80, 26},
+    {"Static", "Ready", kStatus, SS_LEFT, 12, 246, 278, 18},
+    {"Button", "OK", IDOK, WS_TABSTOP | BS_DEFPUSHBUTTON, 130, 208, 76, 26},
+    {"Button", "Cancel", IDCANCEL, WS_TABSTOP | BS_PUSHBUTTON, 214, 208, 76, 26},
 };
 
-void AddItems(HWND combo, HWND list) {
+void AddItems(HWND combo, HWND town, HWND list) {
     for (const char* c : {"Red", "Green", "Blue"}) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(c));
+    for (const char* t : {"Bern", "Basel"}) SendMessageA(town, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(t));
     for (const char* s : {"Small", "Medium", "Large"}) SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s));
 }
 
@@ -50,7 +53,7 @@ void CreateControls(HWND hwnd) {
         SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
     SendDlgItemMessageA(hwnd, kName, EM_LIMITTEXT, kNameLimit, 0);
-    AddItems(GetDlgItem(hwnd, kColour), GetDlgItem(hwnd, kSize));
+    AddItems(GetDlgItem(hwnd, kColour), GetDlgItem(hwnd, kTown), GetDlgItem(hwnd, kSize));
 }
 
 std::string ItemText(HWND h, bool list) {
@@ -124,7 +127,7 @@ int WINAPI WinMain(HINSTANCE inst, HINSTANCE, LPSTR, int show) {
     wc.lpszClassName = "QuenDriverSample";
     RegisterClassA(&wc);
     HWND hwnd = CreateWindowExA(0, wc.lpszClassName, kTitle, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                                CW_USEDEFAULT, CW_USEDEFAULT, 320, 300, nullptr, MakeMenu(), inst, nullptr);
+                                CW_USEDEFAULT, CW_USEDEFAULT, 320, 330, nullptr, MakeMenu(), inst, nullptr);
     ShowWindow(hwnd, show);
     MSG m;
     while (GetMessageA(&m, nullptr, 0, 0) > 0) {
