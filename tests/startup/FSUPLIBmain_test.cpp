@@ -173,6 +173,15 @@ TEST_F(FileRoutines, FileExistsMasks) {
     EXPECT_FALSE(FileExists(dir_.Path("missing\\b.txt"), kFindNormal));
 }
 
+TEST_F(FileRoutines, FileExistsOfFolderListsItsContent) {
+    // "X\" lists the folder: its files, and its "." entry when folders count.
+    ASSERT_EQ(platform::MakeDirectory(dir_.Path("Empty")), 0);
+    EXPECT_FALSE(FileExists(dir_.Path("Empty\\"), kFindNormal));
+    EXPECT_TRUE(FileExists(dir_.Path("Empty\\"), kFindDirectories));
+    EXPECT_TRUE(FileExists(dir_.Path("A\\"), kFindNormal));
+    EXPECT_FALSE(FileExists(dir_.Path("Missing\\"), kFindDirectories));
+}
+
 TEST_F(FileRoutines, FileExistsCountsReadOnlyAsNormal) {
     const std::string file = dir_.Path("A\\b.txt");
     ASSERT_TRUE(platform::SetAttributes(file, platform::kAttrReadOnly));
