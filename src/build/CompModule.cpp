@@ -1,0 +1,76 @@
+// Comparing two files region by region and writing the difference data.
+#include "build/CompModule.h"
+
+#include <fstream>
+
+#include "build/SourceChecksum.h"
+#include "startup/Errors.h"
+
+namespace quen {
+namespace {
+
+constexpr std::uint64_t kLargestFile = 0xFFFFFFFFull;
+
+void CheckSize(ByteView file, const char* which) {
+    if (file.size() >= kLargestFile) {
+        throw Error(kErrOverflow, std::string("The ") + which + " file is too large to compare (4 GiB or more).");
+    }
+}
+
+}  // namespace
+
+Bytes WriteDifference(ByteView oldFile, ByteView newFile, const CompRecords& records) {
+    DifferenceWriter writer;
+    for (const CompRecord& r : records) {
+        if (r.kind == CompRecord::Literal) {
+            writer.Literal(newFile, r.position, r.position + r.count - 1);
+        } else {
+            writer.Copy(r.position, r.count);
+        }
+    }
+    return writer.Finish(SourceChecksum(oldFile), oldFile.size(), newFile.size());
+}
+
+Bytes CompareBytes(ByteView oldFile, ByteView newFile, const CompTuning& tuning, CompareProgress* progress) {
+    CheckSize(oldFile, "old");
+    CheckSize(newFile, "new");
+    const CompTuning t = tuning.Sanitized();
+    const ProgressSpan span{progress, static_cast<std::int64_t>(newFile.size())};
+    CompRecords records;
+    for (const RegionTask& task : PlanRegions(oldFile, newFile, t)) {
+        const Region& nr = task.newRegion;
+        if (!task.oldRegion) {
+            if (nr.Length() > 0) records.push_back({CompRecord::Literal, nr.start, nr.Length()});
+            continue;
+        }
+        EncodeRegion(oldFile, task.oldRegion->start, task.oldRegion->end, newFile, nr.start, nr.end, task.sample,
+                     t.moveSize, records, span);
+    }
+    Bytes out = WriteDifference(oldFile, newFile, records);
+    if (progress) progress->Reached(100.0);
+    return out;
+}
+
+Bytes ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in) throw Error(kErrFileNotFound, "File not found: " + path);
+    const std::streamoff size = in.tellg();
+    if (size < 0 || static_cast<std::uint64_t>(size) >= kLargestFile) {
+        throw Error(kErrPathFileAccess, "Cannot read the file " + path);
+    }
+    Bytes bytes(static_cast<std::size_t>(size));
+    in.seekg(0);
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), size)) {
+        throw Error(kErrPathFileAccess, "Cannot read the file " + path);
+    }
+    return bytes;
+}
+
+Bytes CompareFiles(const std::string& oldPath, const std::string& newPath, const CompTuning& tuning,
+                   CompareProgress* progress) {
+    const Bytes oldFile = ReadWholeFile(oldPath);
+    const Bytes newFile = ReadWholeFile(newPath);
+    return CompareBytes(oldFile, newFile, tuning, progress);
+}
+
+}  // namespace quen

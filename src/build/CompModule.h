@@ -1,0 +1,30 @@
+// The file difference encoder: compares an old and a new version of a file and returns
+// the difference data that rebuilds the new version from the old one.
+#pragma once
+
+#include <string>
+
+#include "build/CompEncoder.h"
+#include "build/CompFormat.h"
+#include "build/CompRegionPlan.h"
+#include "build/CompSections.h"
+#include "build/CompTuning.h"
+
+namespace quen {
+
+// Difference data of two files held in memory. Files of 4 GiB or more throw Error.
+Bytes CompareBytes(ByteView oldFile, ByteView newFile, const CompTuning& tuning,
+                   CompareProgress* progress = nullptr);
+
+// Reads both files whole and compares them. A file that cannot be read throws Error
+// (53 when missing, 75 when unreadable) before anything is compared.
+Bytes CompareFiles(const std::string& oldPath, const std::string& newPath, const CompTuning& tuning,
+                   CompareProgress* progress = nullptr);
+
+// The records as bytes after the header; shared by every encoder of these records.
+Bytes WriteDifference(ByteView oldFile, ByteView newFile, const CompRecords& records);
+
+// Reads a whole file; throws Error as CompareFiles does.
+Bytes ReadWholeFile(const std::string& path);
+
+}  // namespace quen

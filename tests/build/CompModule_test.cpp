@@ -1,0 +1,280 @@
+// The difference encoder's named edge cases: byte format, sample and move sizes, regions.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+
+#include "build/ApplyDifference.h"
+#include "build/CompModule.h"
+#include "build/SourceChecksum.h"
+#include "build/PeBuilder.h"
+#include "startup/Errors.h"
+
+namespace quen {
+namespace {
+
+struct Rec {
+    int type;
+    std::uint32_t position;  // copies only
+    std::uint32_t count;
+    bool operator==(const Rec&) const = default;
+};
+
+// The records of difference data, checking the header's total length on the way.
+std::vector<Rec> RecordsOf(const Bytes& d) {
+    EXPECT_GE(d.size(), kDiffHeaderSize);
+    EXPECT_EQ(GetLE32(d.data()), d.size());
+    std::vector<Rec> out;
+    std::size_t at = kDiffHeaderSize;
+    while (at < d.size()) {
+        const int type = d[at];
+        if (type == kRecordLiteral) {
+            const std::uint32_t n = GetLE32(d.data() + at + 1);
+            out.push_back({1, 0, n});
+            at += 5 + n;
+        } else {
+            out.push_back({2, GetLE32(d.data() + at + 1), GetLE32(d.data() + at + 5)});
+            at += 9;
+        }
+    }
+    return out;
+}
+
+Bytes Sequence(std::size_t n, int first = 1) {
+    Bytes b(n);
+    std::iota(b.begin(), b.end(), static_cast<std::uint8_t>(first));
+    return b;
+}
+
+Bytes Concat(Bytes a, const Bytes& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+void ExpectRebuilds(const Bytes& oldFile, const Bytes& newFile, const Bytes& diff) {
+    const ApplyResult r = ApplyDifference(oldFile, diff);
+    ASSERT_TRUE(r.Ok()) << ApplyFaultText(r.fault);
+    EXPECT_EQ(r.newFile, newFile);
+}
+
+const CompTuning kS8{8, 4};
+
+TEST(CompareBytes, IdenticalFilesGiveOneCopyAndTwentyFiveBytes) {
+    const Bytes f = Sequence(100);
+    const Bytes d = CompareBytes(f, f, kS8);
+    EXPECT_EQ(d.size(), 25u);
+    EXPECT_EQ(RecordsOf(d), (std::vector<Rec>{{2, 1, 100}}));
+    EXPECT_EQ(GetLE32(d.data() + 4), SourceChecksum(f));
+    EXPECT_EQ(GetLE32(d.data() + 8), 100u);
+    EXPECT_EQ(GetLE32(d.data() + 12), 100u);
+}
+
+TEST(CompareBytes, AppendedBytesBecomeOneLiteralAfterTheCopy) {
+    const Bytes oldFile = Sequence(100);
+    const Bytes newFile = Concat(oldFile, {7, 7, 7});
+    const Bytes d = CompareBytes(oldFile, newFile, kS8);
+    EXPECT_EQ(RecordsOf(d), (std::vector<Rec>{{2, 1, 100}, {1, 0, 3}}));
+    EXPECT_EQ(Bytes(d.end() - 3, d.end()), (Bytes{7, 7, 7}));
+    ExpectRebuilds(oldFile, newFile, d);
+}
+
+TEST(CompareBytes, NewFileShorterThanSampleIsOneLiteral) {
+    const Bytes oldFile = Sequence(100);
+    const Bytes newFile = Sequence(7);  // the old file's first 7 bytes, but S = 8
+    const Bytes d = CompareBytes(oldFile, newFile, kS8);
+    EXPECT_EQ(RecordsOf(d), (std::vector<Rec>{{1, 0, 7}}));
+    ExpectRebuilds(oldFile, newFile, d);
+}
+
+TEST(CompareBytes, RunOfExactlySampleSizeIsNotTakenOneMoreIs) {
+    // Old: 1..8, 100, 101..; the new file shares 8 (then 9) leading bytes, all else differs.
+    const Bytes oldFile = Concat(Sequence(8), Sequence(40, 100));
+    const Bytes eight = Concat(Sequence(8), Sequence(40, 180));
+    EXPECT_EQ(RecordsOf(CompareBytes(oldFile, eight, kS8)), (std::vector<Rec>{{1, 0, 48}}));
+    Bytes nine = eight;
+    nine[8] = 100;
+    EXPECT_EQ(RecordsOf(CompareBytes(oldFile, nine, kS8)), (std::vector<Rec>{{2, 1, 9}, {1, 0, 39}}));
+    ExpectRebuilds(oldFile, nine, CompareBytes(oldFile, nine, kS8));
+}
+
+TEST(CompareBytes, MatchEndingOneByteBeforeTheEndLeavesOneLiteralByte) {
+    const Bytes oldFile = Sequence(40);
+    Bytes newFile = oldFile;
+    newFile.back() = 0xEE;
+    const Bytes d = CompareBytes(oldFile, newFile, kS8);
+    EXPECT_EQ(RecordsOf(d), (std::vector<Rec>{{2, 1, 39}, {1, 0, 1}}));
+    ExpectRebuilds(oldFile, newFile, d);
+}
+
+TEST(CompareBytes, EmptyNewFileIsTheHeaderAlone) {
+    const Bytes d = CompareBytes(Sequence(50), Bytes{}, kS8);
+    EXPECT_EQ(d.size(), 16u);
+    EXPECT_EQ(GetLE32(d.data() + 12), 0u);
+    ExpectRebuilds(Sequence(50), Bytes{}, d);
+}
+
+TEST(CompareBytes, EmptyOldFileHasChecksumZeroAndOneLiteral) {
+    const Bytes newFile = Sequence(30);
+    const Bytes d = CompareBytes(Bytes{}, newFile, kS8);
+    EXPECT_EQ(GetLE32(d.data() + 4), 0u);
+    EXPECT_EQ(RecordsOf(d), (std::vector<Rec>{{1, 0, 30}}));
+    ExpectRebuilds(Bytes{}, newFile, d);
+}
+
+TEST(CompareBytes, MovedBackBlockIsStoredAsLiteral) {
+    // The search only moves forward: B A against A B copies A, then stores B.
+    const Bytes a = Sequence(50, 1), b = Sequence(50, 120);
+    const Bytes d = CompareBytes(Concat(a, b), Concat(b, a), {8, 1});
+    EXPECT_EQ(RecordsOf(d), (std::vector<Rec>{{2, 51, 50}, {1, 0, 50}}));
+    ExpectRebuilds(Concat(a, b), Concat(b, a), d);
+}
+
+TEST(CompareBytes, MoveSizeDecidesWhichProbesAreMade) {
+    // The shared run starts at old position 2: a move size of 4 steps over it from 1,
+    // a move size of 1 finds it.
+    const Bytes oldFile = Concat(Bytes{0xAA}, Sequence(60, 1));
+    const Bytes newFile = Sequence(60, 1);
+    EXPECT_EQ(RecordsOf(CompareBytes(oldFile, newFile, {8, 4})), (std::vector<Rec>{{1, 0, 60}}));
+    EXPECT_EQ(RecordsOf(CompareBytes(oldFile, newFile, {8, 1})), (std::vector<Rec>{{2, 2, 60}}));
+}
+
+TEST(CompareBytes, TuningValuesBelowOneActAsOne) {
+    const Bytes oldFile = Concat(Bytes{0xAA}, Sequence(60, 1));
+    const Bytes newFile = Concat(Sequence(60, 1), Bytes{5});
+    const Bytes ones = CompareBytes(oldFile, newFile, {1, 1});
+    EXPECT_EQ(CompareBytes(oldFile, newFile, {0, 0}), ones);
+    EXPECT_EQ(CompareBytes(oldFile, newFile, {-5, -9}), ones);
+    ExpectRebuilds(oldFile, newFile, ones);
+}
+
+TEST(FindMatchFunction, ReturnsPositionAndFullLengthOrNothing) {
+    const Bytes oldFile = Concat(Sequence(20, 200), Sequence(30, 1));
+    const Bytes newFile = Sequence(30, 1);
+    const Match m = FindMatch(oldFile, 1, 50, newFile, 1, 30, 8, 1);
+    EXPECT_EQ(m.position, 21);
+    EXPECT_EQ(m.length, 30);
+    // The old region ends before the run is long enough.
+    EXPECT_FALSE(FindMatch(oldFile, 1, 28, newFile, 1, 30, 8, 1).Found());
+    EXPECT_EQ(FindMatch(oldFile, 1, 29, newFile, 1, 30, 8, 1).length, 9);
+    // Search start past the run.
+    EXPECT_FALSE(FindMatch(oldFile, 22, 50, newFile, 1, 30, 8, 1).Found());
+}
+
+class Recorder : public CompareProgress {
+public:
+    void Reached(double percent) override { values.push_back(percent); }
+    std::vector<double> values;
+};
+
+TEST(CompareBytes, ProgressRisesToOneHundredAboutEvery8192Positions) {
+    Bytes oldFile(100000), newFile(100000);
+    for (std::size_t i = 0; i < oldFile.size(); ++i) {
+        oldFile[i] = static_cast<std::uint8_t>(i * 7919 >> 3);
+        newFile[i] = static_cast<std::uint8_t>(i * 104729 >> 5);
+    }
+    Recorder r;
+    CompareBytes(oldFile, newFile, {64, 4}, &r);
+    ASSERT_GE(r.values.size(), 10u);
+    EXPECT_LE(r.values.size(), 20u);
+    EXPECT_TRUE(std::is_sorted(r.values.begin(), r.values.end()));
+    EXPECT_DOUBLE_EQ(r.values.back(), 100.0);
+}
+
+TEST(CompareFiles, MissingFileIsReportedBeforeComparing) {
+    try {
+        CompareFiles("/nonexistent/quen-old.bin", "/nonexistent/quen-new.bin", {});
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.number(), kErrFileNotFound);
+    }
+}
+
+// PE files: regions by section name.
+using testpe::Build;
+
+Bytes Filled(std::size_t n, std::uint8_t seed) {
+    Bytes b(n);
+    for (std::size_t i = 0; i < n; ++i) b[i] = static_cast<std::uint8_t>((i * 31 + seed) ^ (i >> 3));
+    return b;
+}
+
+TEST(CompareBytesPe, SectionMissingFromOldFileIsOneLiteral) {
+    const Bytes oldFile = Build({{".text", Filled(300, 1)}, {".rdata", Filled(200, 2)}});
+    const Bytes newFile = Build({{".text", Filled(300, 1)}, {".newsec", Filled(200, 2)}});
+    const auto recs = RecordsOf(CompareBytes(oldFile, newFile, {64, 4}));
+    // .text is copied; .newsec is stored whole although its bytes are in the old file.
+    ASSERT_GE(recs.size(), 3u);
+    EXPECT_EQ(recs[recs.size() - 2], (Rec{2, 0x201, 300}));
+    EXPECT_EQ(recs.back(), (Rec{1, 0, 200}));
+    ExpectRebuilds(oldFile, newFile, CompareBytes(oldFile, newFile, {64, 4}));
+}
+
+TEST(CompareBytesPe, ZeroLengthSectionGivesNoRecord) {
+    const auto sections = std::vector<std::pair<std::string, Bytes>>{
+        {".empty", {}}, {".text", Filled(300, 1)}, {".data", Filled(100, 3)}};
+    const Bytes f = Build(sections);
+    EXPECT_EQ(RecordsOf(CompareBytes(f, f, {64, 4})),
+              (std::vector<Rec>{{2, 1, 0x200}, {2, 0x201, 300}, {2, 0x201 + 300, 100}}));
+}
+
+TEST(CompareBytesPe, HeaderUsesSampleEightCodeThirtyTwoOthersTheDefault) {
+    // The header keeps a 9-byte run (taken with S = 8 whatever the default); .text and
+    // .rsrc keep a 12-byte run, taken in .rsrc only when the default is below 12 and
+    // never in .text (S = 32).
+    const auto shared = [](std::size_t n, std::uint8_t seed) {
+        Bytes b = Filled(n, seed);
+        for (std::size_t i = 12; i < n; ++i) b[i] ^= 0x5A;
+        return b;
+    };
+    const Bytes oldFile = Build({{".text", Filled(64, 1)}, {".rsrc", Filled(64, 2)}});
+    Bytes newFile = Build({{".text", shared(64, 1)}, {".rsrc", shared(64, 2)}});
+    for (std::size_t i = 0x109; i < testpe::TableOffset(); ++i) {
+        if (i < 0x111 || i > 0x119) newFile[i] ^= 0x77;  // 0x111..0x119 = positions 274..282
+    }
+    const Rec headerRun{2, 274, 9};
+    const auto twelve = RecordsOf(CompareBytes(oldFile, newFile, {12, 4}));
+    ASSERT_GE(twelve.size(), 3u);
+    EXPECT_NE(std::find(twelve.begin(), twelve.end(), headerRun), twelve.end());
+    EXPECT_EQ(twelve[twelve.size() - 2], (Rec{1, 0, 64}));
+    EXPECT_EQ(twelve.back(), (Rec{1, 0, 64}));
+    const auto eleven = RecordsOf(CompareBytes(oldFile, newFile, {11, 4}));
+    ASSERT_GE(eleven.size(), 4u);
+    EXPECT_NE(std::find(eleven.begin(), eleven.end(), headerRun), eleven.end());
+    EXPECT_EQ(std::vector<Rec>(eleven.end() - 3, eleven.end()),
+              (std::vector<Rec>{{1, 0, 64}, {2, 0x241, 12}, {1, 0, 52}}));
+    ExpectRebuilds(oldFile, newFile, CompareBytes(oldFile, newFile, {11, 4}));
+}
+
+TEST(CompareBytesPe, PeAgainstNonPeIsComparedWholeWithTheDefaultSample) {
+    const Bytes oldFile = Build({{".text", Filled(300, 1)}});
+    Bytes newFile = oldFile;
+    newFile[testpe::kPeOffset] = 'X';  // no longer a PE file
+    const auto plan = PlanRegions(oldFile, newFile, {20, 4});
+    ASSERT_EQ(plan.size(), 1u);
+    EXPECT_EQ(plan[0].sample, 20);
+    EXPECT_EQ(plan[0].oldRegion, (Region{"", 1, static_cast<std::int64_t>(oldFile.size())}));
+    EXPECT_EQ(plan[0].newRegion, (Region{"", 1, static_cast<std::int64_t>(newFile.size())}));
+    CompRecords whole;
+    EncodeRegion(oldFile, 1, static_cast<std::int64_t>(oldFile.size()), newFile, 1,
+                 static_cast<std::int64_t>(newFile.size()), 20, 4, whole);
+    const Bytes d = CompareBytes(oldFile, newFile, {20, 4});
+    EXPECT_EQ(d, WriteDifference(oldFile, newFile, whole));
+    EXPECT_EQ(RecordsOf(d).front(), (Rec{2, 1, 64}));
+    ExpectRebuilds(oldFile, newFile, d);
+}
+
+TEST(CompareBytesPe, SectionsOutOfFileOrderAreComparedWhole) {
+    // .b's data lies before .a's in the file: concatenating regions in table order would
+    // rebuild a different file, so the files are compared whole.
+    const Bytes a = Filled(100, 1), b = Filled(100, 2);
+    Bytes f = testpe::Headers({{".a", 0x200 + 100, 100}, {".b", 0x200, 100}}, 0x200);
+    f = Concat(Concat(f, b), a);
+    Bytes g = f;
+    g[0x200 + 150] ^= 1;
+    const auto plan = PlanRegions(f, g, {64, 4});
+    ASSERT_EQ(plan.size(), 1u);
+    ExpectRebuilds(f, g, CompareBytes(f, g, {64, 4}));
+}
+
+}  // namespace
+}  // namespace quen
