@@ -1,18 +1,18 @@
 // The language key table, built from the one key list.
 #include "options/LangKeys.h"
 
-#include <array>
+#include <iterator>
 
 namespace quen {
 namespace {
 
-constexpr std::array kKeys = {
-#define QUEN_LANG_INFO(section, key, english) LangKeyInfo{LangKey::key, #section, #key, english},
+constexpr LangKeyInfo kKeys[] = {
+#define QUEN_LANG_INFO(section, key, english) {LangKey::key, #section, #key, english},
     QUEN_LANG_KEYS(QUEN_LANG_INFO)
 #undef QUEN_LANG_INFO
 };
 
-static_assert(kKeys.size() == kLangKeyCount, "the language table holds 263 keys");
+static_assert(std::size(kKeys) == kLangKeyCount, "the language table holds 263 keys");
 
 }  // namespace
 
