@@ -93,13 +93,30 @@ void CheckInMemory(const Input& in) {
     ReplaceSection(section, in.section, SplitEntries(in.value));
 }
 
+// One folder for the whole run, removed when the fuzzer exits.
+class ScratchDir {
+public:
+    ScratchDir() {
+        char name[] = "/tmp/appini_fuzz.XXXXXX";
+        Check(mkdtemp(name) != nullptr);
+        path_ = name;
+    }
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+    ~ScratchDir() {
+        ::unlink(File().c_str());
+        ::rmdir(path_.c_str());
+    }
+    std::string File() const { return path_ + "/f.ini"; }
+
+private:
+    std::string path_;
+};
+
 // The same through real files, as the program uses them.
 void CheckFile(const Input& in) {
-    static const std::string dir = [] {
-        char name[] = "/tmp/appini_fuzz.XXXXXX";
-        return std::string(mkdtemp(name));
-    }();
-    const std::string path = dir + "/f.ini";
+    static const ScratchDir dir;
+    const std::string path = dir.File();
     FILE* f = std::fopen(path.c_str(), "wb");
     Check(f != nullptr);
     std::fwrite(in.file.data(), 1, in.file.size(), f);
