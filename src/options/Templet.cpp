@@ -159,6 +159,10 @@ TempletStatus ReadTemplet(const std::string& path, PatchOptions& options) {
     const std::string file = ini::TrimBlanks(path);
     int err = platform::ReadWholeFile(file, data);
     if (err != 0) throw Error(err, "The template " + file + " cannot be read.");
+    return ReadTempletText(data, options);
+}
+
+TempletStatus ReadTempletText(const std::string& data, PatchOptions& options) {
     TempletReader r(ini::SplitLines(data));
     if (r.Text(kTempletSection, kTempletIdKey) != kTempletId) return TempletStatus::WrongFile;
 

@@ -28,4 +28,7 @@ enum class TempletStatus {
 // integer key that is absent, not a number (13) or out of range (6).
 TempletStatus ReadTemplet(const std::string& path, PatchOptions& options);
 
+// The same for template text already read from its file.
+TempletStatus ReadTempletText(const std::string& data, PatchOptions& options);
+
 }  // namespace quen

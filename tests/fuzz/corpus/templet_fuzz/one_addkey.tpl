@@ -1,0 +1,45 @@
+[Templet]
+QuenlarkTempletFileID=Quenlark Templet
+ShowWelcomeWindow=1
+ShowEndWindow=1
+ShowInfoWindow=0
+FirstReBoot=0
+EndReboot=2
+AddKeyCount=1
+DelKeyCount=0
+OffKeyCount=0
+PatchFileTitle=Demo Patch
+WelcomTitle=Welcome
+WelcomText=First line\nSecond line
+EndTitle=Finished
+EndText=All done.
+InfoTitle=Information
+InfoText=
+OKButton=&OK
+CANCELButton=&Cancel
+PromptText=Press OK to go on.
+AboutButton=&About
+PictureFile=.\logo.bmp
+PatchIconFile=
+SFD=Source file differs!
+FNF=File not found!
+OnPatch=Patching...
+ERR=Patch Error
+InterFaceFont=Tahoma
+InterFaceFont_Size=9
+PatchFailure=Failed!
+BrokenWarn=Some files were skipped.
+MakeBackupFile=1
+ContinueWhenError=0
+ShowRunTime=1
+strExecute=Running
+strAddFile=Adding
+strDelFile=Deleting
+strPatchINI=Patching INI
+strRenFile=Renaming
+strPatchFile=Patching
+strPatchByte=Patching bytes of
+strSuccess=Done
+
+[AddKey]
+1=STR,HKCU,Software\Demo,Version,2.0

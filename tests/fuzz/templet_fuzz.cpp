@@ -1,0 +1,40 @@
+// Fuzzes the template reader: any text loads or is refused leaving the options as they
+// were; a small loaded template saved again reads back to the same options.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include <unistd.h>
+
+#include "options/Templet.h"
+#include "platform/Files.h"
+#include "startup/Errors.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace quen;
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    PatchOptions before;
+    before.WelcomTitle = "before";
+    before.AddKey = {"STR,HKCU,S,N,V"};
+    PatchOptions options = before;
+    try {
+        if (ReadTempletText(text, options) == TempletStatus::WrongFile) {
+            if (!(options == before)) std::abort();
+            return 0;
+        }
+    } catch (const Error&) {
+        if (!(options == before)) std::abort();
+        return 0;
+    }
+    // Saving goes key by key through the INI file: keep it to small templates.
+    if (options.AddKeyCount() + options.DelKeyCount() + options.OffKeyCount() > 20) return 0;
+    const std::string path = "/tmp/quen-templet-fuzz-" + std::to_string(getpid()) + ".tpl";
+    platform::RemoveFile(path);
+    SaveTemplet(path, options);
+    PatchOptions back;
+    back.ShowPicture = options.ShowPicture;
+    if (ReadTemplet(path, back) != TempletStatus::Loaded || !(back == options)) std::abort();
+    platform::RemoveFile(path);
+    return 0;
+}
