@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Fetches pairs of successive releases of real Windows executables into a cache outside
+# the repository (QUEN_BENCH_CACHE, default ~/.cache/quenlark-bench): each pair becomes
+# pairs/<name>/old.exe and pairs/<name>/new.exe. Nothing fetched here is committed.
+set -euo pipefail
+cache=${QUEN_BENCH_CACHE:-$HOME/.cache/quenlark-bench}
+mkdir -p "$cache/pkgs" "$cache/pairs"
+
+# pack <package> <version>: the npm tarball of that version, fetched once.
+pack() {
+    local file
+    file=$(echo "$1-$2.tgz" | sed 's|^@||; s|/|-|')
+    if [ ! -f "$cache/pkgs/$file" ]; then
+        (cd "$cache/pkgs" && npm pack --silent "$1@$2" >/dev/null)
+    fi
+    echo "$cache/pkgs/$file"
+}
+
+# pair <name> <package> <old version> <new version> <path inside the package>
+pair() {
+    local dir="$cache/pairs/$1"
+    [ -f "$dir/old.exe" ] && [ -f "$dir/new.exe" ] && return
+    mkdir -p "$dir"
+    tar xzf "$(pack "$2" "$3")" -O "package/$5" > "$dir/old.exe"
+    tar xzf "$(pack "$2" "$4")" -O "package/$5" > "$dir/new.exe"
+    echo "$1: $3 -> $4 ($(stat -c %s "$dir/old.exe") -> $(stat -c %s "$dir/new.exe") bytes)"
+}
+
+pair 7za-ia32 7zip-bin 5.1.1 5.2.0 win/ia32/7za.exe
+pair 7za-x64 7zip-bin 5.1.1 5.2.0 win/x64/7za.exe
+pair esbuild-x64 @esbuild/win32-x64 0.28.1 0.28.2 esbuild.exe
+echo "pairs in $cache/pairs"
