@@ -1,0 +1,39 @@
+// Quenlark.exe: applies the script named on the command line, or opens the editor.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "editor/win/frmMain.h"
+#include "project/win/ScriptType.h"
+#include "runtime/ScriptRun.h"
+#include "startup/ProgramInit.h"
+#include "win/ModulePath.h"
+
+namespace {
+
+int RunEditor(int showCommand) {
+    const quen::win::ModulePath self = quen::win::CurrentModulePath();
+    quen::StartupServices services;
+    services.registerScriptType = [&self] { quen::RegisterScriptType(self.folder, self.exeName); };
+    std::unique_ptr<quen::Program> program = quen::ProgramInit(self.folder, self.exeName, services);
+    if (!program) return 1;
+
+    quen::frmMain main(*program);
+    if (!main.Show(showCommand)) return 1;
+    main.PlayOpenWave();
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return 0;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int showCommand) {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    int exitCode = 0;
+    if (quen::ScriptRun(commandLine ? commandLine : "", exitCode)) return exitCode;
+    return RunEditor(showCommand);
+}

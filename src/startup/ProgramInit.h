@@ -1,0 +1,23 @@
+// Editor start: reads the settings file, checks the supplied files, registers at first start.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "startup/Program.h"
+
+namespace quen {
+
+// What the start needs from outside the core.
+struct StartupServices {
+    std::function<void()> registerScriptType;
+    // Loads the default template; the loader shows its own messages.
+    std::function<void(const std::string& path, Program&)> loadTemplate;
+};
+
+// Null when the start must stop; the reason has been shown in a message box.
+std::unique_ptr<Program> ProgramInit(const std::string& programFolder, const std::string& exeName,
+                                     const StartupServices& services);
+
+}  // namespace quen

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Starting Quenlark.exe as a user does: each missing supplied file is told exactly and no
+# window opens; the first start registers the script file type once; a script with a wrong
+# identifier is refused; an empty command line opens the main window.
+. "$(dirname "$0")/lib.sh"
+need_dist
+e2e_setup
+
+app_dir=$E2E_RUN/Quenlark Folder
+fresh_folder() {
+  rm -rf "$app_dir"
+  cp -r "$QUEN_DIST" "$app_dir"
+}
+app_win() { winpath "$app_dir/$1"; }
+setting() { tr -d '\r' <"$app_dir/Quenlark.ini" | sed -n "s/^$1=//p"; }
+reg_default() { "$E2E_WINE_RUN" reg query "$1" /ve 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ[[:space:]]*//p'; }
+
+# One missing file: its exact message, no main window, exit code 1.
+expect_missing() {
+  local what=$1 rel=$2
+  e2e_log "missing $what"
+  start app "$app_dir/Quenlark.exe"
+  drive wait "Quenlark ERROR" 30 \; msgbox "Quenlark ERROR"
+  expect_eq "message for a missing $what" "File : $(app_win "$rel") without find!
+Program Terminate!" "$out"
+  drive_fails 3 wait --prefix "Quenlark - " 0.5
+  drive press "Quenlark ERROR" OK
+  expect_exit app 1
+}
+
+fresh_folder; rm "$app_dir/Quenlark.ini";      expect_missing "settings file" Quenlark.ini
+fresh_folder; rm "$app_dir/Templet/Default.tpl"; expect_missing "template" Templet/Default.tpl
+fresh_folder; rm "$app_dir/QCab.exe";          expect_missing "cabinet tool" QCab.exe
+fresh_folder; rm "$app_dir/Patch.ddf";         expect_missing "directive file" Patch.ddf
+fresh_folder; rm "$app_dir/PatchHead.exe";     expect_missing "head" PatchHead.exe
+
+# First start: the file type is registered (command unquoted, even with blanks in the
+# folder), the settings remember it, the main window opens with its caption.
+fresh_folder
+expect_eq "shipped settings have no ProgramInit" "" "$(setting ProgramInit)"
+start app "$app_dir/Quenlark.exe"
+drive wait "Quenlark - Untitled" 30
+expect_eq ".qnl type" "QuenlarkScript" "$(reg_default 'HKCR\.qnl')"
+expect_eq "open command" "$(app_win Quenlark.EXE) %1 %2 %3" "$(reg_default 'HKCR\QuenlarkScript\shell\open\command')"
+expect_eq "icon" "$(app_win Quenlark.EXE),1" "$(reg_default 'HKCR\QuenlarkScript\DefaultIcon')"
+expect_eq "ProgramInit written" "1" "$(setting ProgramInit)"
+expect_eq "RegScriptType written" "1" "$(setting RegScriptType)"
+screenshot "$QUEN_E2E_OUT/shots/main-window.png"
+drive close "Quenlark - Untitled" \; gone "Quenlark - Untitled" 10
+expect_exit app 0
+
+# Second start: no registration (the removed key stays removed).
+"$E2E_WINE_RUN" reg delete 'HKCR\.qnl' /f >/dev/null 2>&1
+start app "$app_dir/Quenlark.exe"
+drive wait "Quenlark - Untitled" 30 \; close "Quenlark - Untitled"
+expect_exit app 0
+expect_eq "no second registration" "" "$(reg_default 'HKCR\.qnl')"
+
+# A script with a wrong identifier: refused, no editor.
+printf '[Setup]\r\nScriptID=QuenlarkScript_99\r\nProcCount=0' >"$E2E_RUN/bad.qnl"
+start app "$app_dir/Quenlark.exe" "$(winpath "$E2E_RUN/bad.qnl")"
+drive wait "Script ERROR" 30 \; msgbox "Script ERROR"
+expect_eq "bad script message" "BAD Script File" "$out"
+drive press "Script ERROR" OK
+expect_exit app 3
+
+finish

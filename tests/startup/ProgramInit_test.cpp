@@ -1,0 +1,172 @@
+// Editor start: the settings file and the supplied files are checked in order, each
+// failure is told exactly, and the first start registers the script file type once.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "startup/AppINI.h"
+#include "startup/ProgramInit.h"
+#include "support/RecordedUi.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using quen::platform::ClearMessages;
+using quen::platform::LastMessages;
+
+const fs::path kAssets = fs::path(QUEN_ASSETS);
+
+class ProgramFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::random_device rd;
+        root_ = fs::temp_directory_path() / ("quen-start-" + std::to_string(rd()));
+        fs::create_directories(root_ / "Templet");
+        fs::create_directories(root_ / "Language");
+        fs::copy_file(kAssets / "Quenlark.ini", root_ / "Quenlark.ini");
+        fs::copy_file(kAssets / "Patch.ddf", root_ / "Patch.ddf");
+        fs::copy_file(kAssets / "Templet" / "Default.tpl", root_ / "Templet" / "Default.tpl");
+        Touch("QCab.exe");
+        Touch("PatchHead.exe");
+        ClearMessages();
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(root_, ec);
+    }
+
+    void Touch(const std::string& name) { std::ofstream(root_ / name) << "stand-in"; }
+    std::string Folder() const { return root_.string(); }
+    std::string Path(const std::string& rel) const { return Folder() + "\\" + rel; }
+
+    std::string Setting(const std::string& section, const std::string& key) {
+        quen::AppINI ini;
+        ini.FileName = Path("Quenlark.ini");
+        ini.Section = section;
+        std::string value;
+        ini.ReadKey(key, value);
+        return value;
+    }
+    void SetSetting(const std::string& section, const std::string& key, const std::string& value) {
+        quen::AppINI ini;
+        ini.FileName = Path("Quenlark.ini");
+        ini.Section = section;
+        ini.WriteKey(key, value);
+    }
+
+    std::unique_ptr<quen::Program> Start() {
+        quen::StartupServices services;
+        services.registerScriptType = [this] { ++registrations_; };
+        return quen::ProgramInit(Folder(), "Quenlark", services);
+    }
+
+    void ExpectMissing(const std::string& fullPath) {
+        EXPECT_EQ(Start(), nullptr);
+        ASSERT_EQ(LastMessages().size(), 1u);
+        EXPECT_EQ(LastMessages()[0].text, "File : " + fullPath + " without find!\r\nProgram Terminate!");
+        EXPECT_EQ(LastMessages()[0].title, "Quenlark ERROR");
+        EXPECT_EQ(LastMessages()[0].icon, quen::platform::MsgIcon::Critical);
+        EXPECT_EQ(registrations_, 0);
+    }
+
+    fs::path root_;
+    int registrations_ = 0;
+};
+
+TEST_F(ProgramFolder, ShippedFolderStartsAndReadsTheSettings) {
+    auto program = Start();
+    ASSERT_NE(program, nullptr);
+    EXPECT_TRUE(LastMessages().empty());
+    const auto& s = program->settings;
+    EXPECT_EQ(s.DefSample_Size, 64);
+    EXPECT_EQ(s.Comp_Move_Size, 4);
+    EXPECT_EQ(s.WAVE_Open, Path("Open.wav"));
+    EXPECT_EQ(s.WAVE_End, Path("End.wav"));
+    EXPECT_EQ(s.Default_TPL, "Default.tpl");
+    EXPECT_EQ(s.CABLIB, "QCab.exe");
+    EXPECT_EQ(s.CABLIB_PARAMETER, "/F");
+    EXPECT_EQ(s.CABLIB_SCRFILE, "Patch.ddf");
+    EXPECT_EQ(s.PATCH_EXE_HEAD, "PatchHead.exe");
+    EXPECT_EQ(program->folder, Folder());
+    EXPECT_EQ(program->exeName, "Quenlark");
+}
+
+TEST_F(ProgramFolder, FirstStartRegistersOnceAndRemembersIt) {
+    ASSERT_NE(Start(), nullptr);
+    EXPECT_EQ(registrations_, 1);
+    EXPECT_EQ(Setting("Setup", "ProgramInit"), "1");
+    EXPECT_EQ(Setting("Setup", "RegScriptType"), "1");
+    ASSERT_NE(Start(), nullptr);
+    EXPECT_EQ(registrations_, 1);
+}
+
+TEST_F(ProgramFolder, ProgramInitOtherThanExactlyOneRegistersAgain) {
+    SetSetting("Setup", "ProgramInit", "1 ");
+    ASSERT_NE(Start(), nullptr);
+    EXPECT_EQ(registrations_, 1);
+}
+
+TEST_F(ProgramFolder, MissingFilesAreReportedInOrder) {
+    fs::remove(root_ / "PatchHead.exe");
+    fs::remove(root_ / "QCab.exe");
+    ExpectMissing(Path("QCab.exe"));
+}
+
+TEST_F(ProgramFolder, MissingSettingsFile) {
+    fs::remove(root_ / "Quenlark.ini");
+    ExpectMissing(Path("Quenlark.ini"));
+}
+
+TEST_F(ProgramFolder, MissingDefaultTemplate) {
+    SetSetting("Setup", "Default_TPL", "Gone.tpl");
+    ExpectMissing(Path("Templet\\Gone.tpl"));
+}
+
+TEST_F(ProgramFolder, MissingDirectiveFile) {
+    fs::remove(root_ / "Patch.ddf");
+    ExpectMissing(Path("Patch.ddf"));
+}
+
+TEST_F(ProgramFolder, MissingHead) {
+    fs::remove(root_ / "PatchHead.exe");
+    ExpectMissing(Path("PatchHead.exe"));
+}
+
+TEST_F(ProgramFolder, NumberKeyWithoutNumberStopsNamingFileSectionAndKey) {
+    SetSetting("Setup", "Comp_Move_Size", "four");
+    EXPECT_EQ(Start(), nullptr);
+    ASSERT_EQ(LastMessages().size(), 1u);
+    const std::string& text = LastMessages()[0].text;
+    EXPECT_NE(text.find(Path("Quenlark.ini")), std::string::npos) << text;
+    EXPECT_NE(text.find("[Setup]"), std::string::npos) << text;
+    EXPECT_NE(text.find("Comp_Move_Size"), std::string::npos) << text;
+    EXPECT_NE(text.find("\"four\""), std::string::npos) << text;
+    EXPECT_EQ(registrations_, 0);
+}
+
+TEST_F(ProgramFolder, CdExtraSwitchIsSixteenBit) {
+    SetSetting("Setup", "CDExtraPatch", "40000");
+    EXPECT_EQ(Start(), nullptr);
+    EXPECT_EQ(LastMessages().size(), 1u);
+}
+
+TEST_F(ProgramFolder, TuningValuesBelowOneAreRaisedToOne) {
+    SetSetting("Setup", "DefSample_Size", "0");
+    SetSetting("Setup", "Comp_Move_Size", "-5");
+    auto program = Start();
+    ASSERT_NE(program, nullptr);
+    EXPECT_EQ(program->settings.DefSample_Size, 1);
+    EXPECT_EQ(program->settings.Comp_Move_Size, 1);
+}
+
+TEST_F(ProgramFolder, MissingLanguageFileFallsBackToEnglish) {
+    SetSetting("Setup", "Language", "German");
+    auto program = Start();
+    ASSERT_NE(program, nullptr);
+    EXPECT_EQ(program->lang.Language(), "English");
+    EXPECT_EQ(program->lang.msg_Error(), "Error");
+}
+
+}  // namespace
