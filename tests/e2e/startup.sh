@@ -6,7 +6,7 @@
 need_dist
 e2e_setup
 
-app_dir=$E2E_RUN/Quenlark Folder
+app_dir="$E2E_RUN/Quenlark Folder"
 fresh_folder() {
   rm -rf "$app_dir"
   cp -r "$QUEN_DIST" "$app_dir"
