@@ -245,5 +245,29 @@ TEST_F(RegisterClassTest, AddSubKeyWithoutSubKeyStartsAtTheHive) {
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, key + "\\Top"));
 }
 
+TEST(RegisterClassView, SixtyFourBitBuildWritesTheNativeView) {
+    // The resumed-run value lives under HKLM\Software: the 64-bit build must see the same
+    // key as 64-bit programs, not the 32-bit redirected one.
+    const std::string key = std::string(kBase) + "\\View";
+    RegisterClass reg;
+    reg.MainKey = platform::kHiveLocalMachine;
+    reg.SubKey = key;
+    ASSERT_TRUE(reg.SetValue("Where", kRegString, "here"));
+    auto visibleIn = [&](REGSAM view) {
+        win::UniqueHKey k;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ | view, k.put()) != ERROR_SUCCESS)
+            return false;
+        return RegQueryValueExA(k.get(), "Where", nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    };
+#ifdef _WIN64
+    EXPECT_TRUE(visibleIn(KEY_WOW64_64KEY));
+    EXPECT_FALSE(visibleIn(KEY_WOW64_32KEY));
+#else
+    EXPECT_TRUE(visibleIn(0));
+#endif
+    EXPECT_TRUE(reg.DelValue("Where"));
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kBase);
+}
+
 }  // namespace
 }  // namespace quen

@@ -52,6 +52,17 @@ TEST(RunAndWait, WaitsForTheEndInTheProgramsFolder) {
     EXPECT_EQ(folder, TestsFolder());
 }
 
+TEST(RunAndWait, WaitsPastIdleForAWindowedProgram) {
+    // The child shows a window and is idle for input at once, but ends only after 800 ms.
+    TempDir dir;
+    const std::string out = dir.Path("out.txt");
+    std::string folder;
+    DWORD code = 0;
+    ASSERT_TRUE(RunAndWait(ChildProgram(), ChildArgs(out, 800, 4, "/window end"), folder, &code));
+    EXPECT_EQ(ReadFileBytes(out), TestsFolder() + "\nend\n");
+    EXPECT_EQ(code, 4u);
+}
+
 TEST(RunAndWait, GivenFolderIsUsedAndKept) {
     TempDir dir;
     const std::string out = dir.Path("out.txt");
