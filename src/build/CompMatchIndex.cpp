@@ -26,7 +26,7 @@ std::uint64_t Power(std::int64_t e) {
 }  // namespace
 
 MatchIndex::MatchIndex(ByteView oldFile, std::int64_t oldStart, std::int64_t oldEnd, std::int64_t sample)
-    : old_(oldFile), oldStart_(oldStart), oldEnd_(oldEnd), sample_(sample) {
+    : old_(oldFile), oldEnd_(oldEnd), sample_(sample) {
     step_ = std::max<std::int64_t>(1, (sample + 2) / 2);
     window_ = sample + 2 - step_;
     power_ = Power(window_ - 1);

@@ -27,7 +27,7 @@ private:
     bool SameRun(std::int64_t oldPos, const std::uint8_t* want) const;
 
     ByteView old_;
-    std::int64_t oldStart_, oldEnd_, sample_;
+    std::int64_t oldEnd_, sample_;
     std::int64_t step_;    // G
     std::int64_t window_;  // W
     std::uint64_t power_;  // B^(W-1), to roll the new side's hash

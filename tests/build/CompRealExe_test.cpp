@@ -1,0 +1,45 @@
+// Real executables built by the project's MinGW toolchain, in two versions: the
+// production encoder matches the oracle and the decoder rebuilds each new version.
+#include <gtest/gtest.h>
+
+#include "build/ApplyDifference.h"
+#include "build/CompModule.h"
+#include "build/DifferenceOracle.h"
+
+namespace quen {
+namespace {
+
+Bytes Exe(const std::string& name) { return ReadWholeFile(std::string(QUEN_TEST_DATA) + "/build/" + name); }
+
+struct Pair {
+    const char* oldName;
+    const char* newName;
+    std::size_t regions;  // 1 when the files are compared whole
+};
+
+// small-v*.exe keep .bss without file data (raw offset 0), so they count as not PE and
+// are compared whole; the -pe copies are compared section by section.
+const Pair kPairs[] = {{"small-v1.exe", "small-v2.exe", 1},
+                       {"small-v2.exe", "small-v1.exe", 1},
+                       {"small-v1-pe.exe", "small-v2-pe.exe", 11},
+                       {"small-v2-pe.exe", "small-v1-pe.exe", 11},
+                       {"small-v1-pe.exe", "small-v2.exe", 1}};
+
+TEST(EncoderOnRealExecutables, MatchesOracleAndRebuilds) {
+    for (const Pair& p : kPairs) {
+        const Bytes oldFile = Exe(p.oldName), newFile = Exe(p.newName);
+        ASSERT_GT(oldFile.size(), 30000u);
+        EXPECT_EQ(PlanRegions(oldFile, newFile, {}).size(), p.regions) << p.oldName;
+        for (const CompTuning& t : {CompTuning{64, 4}, CompTuning{32, 1}, CompTuning{8, 4}}) {
+            const Bytes diff = CompareBytes(oldFile, newFile, t);
+            ASSERT_EQ(diff, oracle::CompareBytes(oldFile, newFile, t)) << p.oldName << " S=" << t.defaultSample;
+            const ApplyResult r = ApplyDifference(oldFile, diff);
+            ASSERT_TRUE(r.Ok()) << ApplyFaultText(r.fault);
+            EXPECT_TRUE(r.newFile == newFile) << p.oldName << " -> " << p.newName;
+            EXPECT_LT(diff.size(), newFile.size()) << "some code is shared";
+        }
+    }
+}
+
+}  // namespace
+}  // namespace quen
