@@ -1,0 +1,231 @@
+// QuenMake's steps: arguments, settings and language, project, checks, script.
+#include "MakeCommand.h"
+
+#include <algorithm>
+#include <cctype>
+#include <ostream>
+
+#include "build/ScriptCheck.h"
+#include "build/ScriptWriter.h"
+#include "options/ErrorModule.h"
+#include "options/Lang.h"
+#include "platform/Files.h"
+#include "project/ActionCheck.h"
+#include "project/ProjectFile.h"
+#include "project/TextFields.h"
+#include "startup/AppINI.h"
+#include "startup/Errors.h"
+#include "startup/ProgramInfo.h"
+
+namespace quen {
+
+namespace {
+
+struct Arguments {
+    std::string project;
+    std::string script;
+    bool help = false;
+};
+
+// A failure already told to the user; the command ends with exit code 1.
+struct Stop {};
+
+std::string Lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
+    return s;
+}
+
+std::string Lines(const std::string& text) { return ReplaceAll(text, "\r\n", "\n"); }
+
+class Command {
+public:
+    explicit Command(const MakeCommandEnv& env) : env_(env) {}
+    int Run(const std::vector<std::string>& args);
+
+private:
+    Arguments Parse(const std::vector<std::string>& args);
+    void ReadLanguage();
+    Project LoadTheProject(const std::string& path);
+    void CheckProject(const Project& project);
+    void CheckScriptSupportOf(const Project& project);
+    std::string CheckOutput(const std::string& arg);
+    void MakeScript(const Project& project, const std::string& output);
+
+    [[noreturn]] void Fail(const std::string& message) {
+        *env_.err << message << "\n";
+        throw Stop{};
+    }
+    [[noreturn]] void UsageError(const std::string& message) {
+        *env_.err << "QuenMake: " << message << "\n\n" << MakeCommandUsage();
+        throw Stop{};
+    }
+    std::string ErrorLine(const std::string& text) { return lang_.msg_Error() + ": " + Lines(text); }
+
+    const MakeCommandEnv& env_;
+    Lang lang_;
+};
+
+Arguments Command::Parse(const std::vector<std::string>& args) {
+    Arguments a;
+    bool haveScript = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string sw = Lower(args[i]);
+        if (sw == "/?" || sw == "/help") {
+            a.help = true;
+        } else if (sw == "/script") {
+            if (i + 1 >= args.size()) UsageError("/script needs the path of the script to write.");
+            a.script = args[++i];
+            haveScript = true;
+        } else if (sw == "/exe") {
+            Fail("QuenMake: making a patch executable (/exe) is not available yet; use /script.");
+        } else if (sw.size() > 1 && sw[0] == '/' && sw.find_first_of("/\\", 1) == std::string::npos) {
+            UsageError("unknown switch " + args[i] + ".");
+        } else if (a.project.empty()) {
+            a.project = args[i];
+        } else {
+            UsageError("unexpected argument " + args[i] + ".");
+        }
+    }
+    if (a.help) return a;
+    if (a.project.empty()) UsageError("name the project file to make.");
+    if (!haveScript) UsageError("name the script to write with /script.");
+    return a;
+}
+
+// The editor's settings file and language: project files hold directory kinds as texts
+// of the language they were made in.
+void Command::ReadLanguage() {
+    const std::string settings = env_.programFolder + "\\" + kProgramName + ".ini";
+    platform::AttrResult attrs = platform::GetAttributes(settings);
+    if (attrs.status != platform::AttrStatus::Ok || (attrs.attrs & platform::kAttrDirectory)) {
+        Fail("File : " + settings + " without find!");
+    }
+    AppINI ini;
+    ini.FileName = settings;
+    ini.Section = "Setup";
+    std::string language;
+    ini.ReadKey("Language", language);
+    lang_.SetLanguage(language);
+    lang_.ReadLang(env_.programFolder);
+}
+
+Project Command::LoadTheProject(const std::string& path) {
+    Project project;
+    ProjectLoadResult r = LoadProject(path, project, lang_.Dir_Type_Pre());
+    switch (r.status) {
+        case LoadStatus::Loaded:
+            return project;
+        case LoadStatus::WrongHeader:
+            Fail(ErrorLine(lang_.msg_FileFormatError()) + " (" + path + ")");
+        case LoadStatus::ReadError:
+            break;
+    }
+    Fail(ErrorLine(ErrorReportText(lang_, "MainModal_LoadProject", r.errorNumber)) + "\n" + r.message);
+}
+
+void Command::CheckProject(const Project& project) {
+    if (std::optional<std::string> problem = CheckBeforeMake(project, lang_)) Fail(ErrorLine(*problem));
+}
+
+void Command::CheckScriptSupportOf(const Project& project) {
+    ScriptSupport support = CheckScriptSupport(project.Actions);
+    if (support.hasUnsupported) {
+        *env_.err << lang_.msg_Warning() << ": " << Lines(lang_.msg_Warning_UnSupportScriptType())
+                  << "\n(going on without them)\n";
+    }
+    if (!support.hasSupported) Fail(ErrorLine(lang_.msg_Error_No_SupportScriptType()));
+}
+
+std::string Command::CheckOutput(const std::string& arg) {
+    const std::string path = arg.empty() ? arg : env_.absolutePath(arg);
+    const size_t slash = path.find_last_of("\\/");
+    const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash);
+    platform::AttrResult dir = platform::GetAttributes(folder.empty() ? path : folder);
+    platform::AttrResult file = platform::GetAttributes(path);
+    const bool folderOk = !folder.empty() && dir.status == platform::AttrStatus::Ok &&
+                          (dir.attrs & platform::kAttrDirectory);
+    const bool isFolder = file.status == platform::AttrStatus::Ok && (file.attrs & platform::kAttrDirectory);
+    if (!folderOk || isFolder || slash + 1 == path.size()) {
+        Fail(ErrorLine(lang_.msg_FilePathName_Error()) + " (" + arg + ")");
+    }
+    return path;
+}
+
+class ConsoleProgress : public ScriptProgress {
+public:
+    explicit ConsoleProgress(std::ostream& out) : out_(out) {}
+    void ActionStarted(int, int, const std::string& fileName) override { file_ = fileName; }
+    void ActionWritten(int position, int total, int section) override {
+        out_ << "[" << ProgressAfter(position, total).label << "%] Proc" << section << ": action "
+             << position << " of " << total << ", " << file_ << "\n";
+    }
+    void Finished() override { out_ << "[100%] done\n"; }
+
+private:
+    std::ostream& out_;
+    std::string file_;
+};
+
+void Command::MakeScript(const Project& project, const std::string& output) {
+    *env_.out << "Making " << output << " from " << project.ActionCount() << " action"
+              << (project.ActionCount() == 1 ? "" : "s") << "\n";
+    ConsoleProgress progress(*env_.out);
+    int sections = MakeScriptINI(output, project, DirTypeTextsOf(lang_), &progress);
+    *env_.out << "Made " << output << " with " << sections << " action section"
+              << (sections == 1 ? "" : "s") << ".\n";
+}
+
+int Command::Run(const std::vector<std::string>& args) {
+    try {
+        Arguments a = Parse(args);
+        if (a.help) {
+            *env_.out << MakeCommandUsage();
+            return 0;
+        }
+        ReadLanguage();
+        Project project = LoadTheProject(env_.absolutePath(a.project));
+        // The order of the editor: its action checks, the output path, the script check.
+        CheckProject(project);
+        const std::string output = CheckOutput(a.script);
+        CheckScriptSupportOf(project);
+        MakeScript(project, output);
+        return 0;
+    } catch (const Stop&) {
+        return 1;
+    } catch (const Error& e) {
+        *env_.err << ErrorLine(e.what()) << " (error number " << e.number() << ")\n";
+        return 1;
+    } catch (const std::exception& e) {
+        *env_.err << ErrorLine(e.what()) << "\n";
+        return 1;
+    }
+}
+
+}  // namespace
+
+std::string MakeCommandUsage() {
+    return "QuenMake - the Quenlark console patch maker\n"
+           "\n"
+           "  QuenMake PROJECT.prj /script OUTPUT.qnl\n"
+           "\n"
+           "Loads the project file, checks its actions as the editor does before a make, and\n"
+           "writes the stand-alone patch script OUTPUT.qnl (no extension is added). Execute\n"
+           "File, Add File and Patch File actions cannot travel in a script: they are left\n"
+           "out with a warning. An existing OUTPUT is replaced only by a complete script.\n"
+           "\n"
+           "Switches may be written in any letter case; quote paths that hold blanks.\n"
+           "Relative paths are taken against the current folder. The settings file\n"
+           "Quenlark.ini and the Language folder beside this program give the language.\n"
+           "\n"
+           "Making a patch executable (/exe) comes in a later version.\n"
+           "\n"
+           "Exit code: 0 when the script was made, 1 otherwise. Progress goes to standard\n"
+           "output, messages to standard error.\n";
+}
+
+int RunMakeCommand(const std::vector<std::string>& args, const MakeCommandEnv& env) {
+    Command command(env);
+    return command.Run(args);
+}
+
+}  // namespace quen
