@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "startup/RegisterClass.h"
+#include "startup/win/WinRegistry.h"
 
 #include <gtest/gtest.h>
 
@@ -133,6 +134,13 @@ TEST_F(RegisterClassTest, MissingKeyIsCreatedAndSubKeyKept) {
     EXPECT_EQ(ReadRaw(HKEY_CURRENT_USER, reg.SubKey, "Made").bytes, std::string("yes\0", 4));
 }
 
+TEST_F(RegisterClassTest, KeyThatCannotBeCreatedGivesFalseWithoutAMessage) {
+    // Key names are limited to 255 characters, so this key can be neither opened nor made.
+    reg.SubKey = key + "\\" + std::string(300, 'k');
+    EXPECT_FALSE(SetQuietly("V", kRegString, "x"));
+    EXPECT_EQ(reg.SubKey, key + "\\" + std::string(300, 'k'));
+}
+
 TEST_F(RegisterClassTest, StringsUpTo1023CharactersAreRead) {
     const std::string fits(1023, 'a');
     const std::string tooLong(1024, 'b');
@@ -243,6 +251,26 @@ TEST_F(RegisterClassTest, AddSubKeyWithoutSubKeyStartsAtTheHive) {
     reg.SubKey.clear();
     EXPECT_TRUE(reg.AddSubKey(key + "\\Top"));
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, key + "\\Top"));
+}
+
+TEST_F(RegisterClassTest, RegistrySeamWorksOnTheRealRegistry) {
+    win::WinRegistry registry;
+    ASSERT_TRUE(registry.SetValue(kHiveCurrentUser, key + "\\Seam", "Bin", kRegBinary, "&HA,255"));
+    std::string data;
+    EXPECT_TRUE(registry.ReadValue(kHiveCurrentUser, key + "\\Seam", "Bin", kRegBinary, data));
+    EXPECT_EQ(data, "A,FF");
+    EXPECT_TRUE(registry.DelValue(kHiveCurrentUser, key + "\\Seam", "Bin"));
+    EXPECT_FALSE(ReadRaw(HKEY_CURRENT_USER, key + "\\Seam", "Bin").found);
+    EXPECT_TRUE(registry.AddSubKey(kHiveCurrentUser, key + "\\Seam\\Leaf"));
+    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, key + "\\Seam\\Leaf"));
+    EXPECT_TRUE(registry.DelSubKey(kHiveCurrentUser, key + "\\Seam\\Leaf"));
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, key + "\\Seam\\Leaf"));
+
+    DialogWatcher watcher;
+    EXPECT_FALSE(registry.SetValue(kHiveCurrentConfig, key, "V", kRegString, "x"));
+    auto seen = watcher.Finish();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].messageText, "Unknow MainKey");
 }
 
 TEST(RegisterClassView, SixtyFourBitBuildWritesTheNativeView) {
