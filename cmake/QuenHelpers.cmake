@@ -7,10 +7,21 @@ endfunction()
 # The Windows system libraries every Win32 program of ours may use.
 set(QUEN_WIN_LIBS advapi32 comctl32 comdlg32 shell32 shlwapi winmm ole32 oleaut32 uuid gdi32 user32 kernel32 cabinet)
 
-# quen_windows_program(NAME <name> [GUI] SOURCES <files...> [LIBS <libs...>])
-# A statically linked Windows program; GUI programs use the windows subsystem.
+# The manifest resource shared by programs without resources of their own.
+set(QUEN_MANIFEST ${CMAKE_CURRENT_LIST_DIR}/Quenlark.manifest)
+set(QUEN_MANIFEST_RC_IN ${CMAKE_CURRENT_LIST_DIR}/CommonManifest.rc.in)
+
+# quen_windows_program(NAME <name> [GUI] [OWN_RESOURCES] SOURCES <files...> [LIBS <libs...>])
+# A statically linked Windows program with the common-controls manifest (programs with
+# OWN_RESOURCES bring it in their own resource script); GUI programs use the windows
+# subsystem.
 function(quen_windows_program)
-  cmake_parse_arguments(P "GUI" "NAME" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(P "GUI;OWN_RESOURCES" "NAME" "SOURCES;LIBS" ${ARGN})
+  if(NOT P_OWN_RESOURCES)
+    set(rc ${CMAKE_CURRENT_BINARY_DIR}/${P_NAME}_manifest.rc)
+    configure_file(${QUEN_MANIFEST_RC_IN} ${rc} @ONLY)
+    list(APPEND P_SOURCES ${rc})
+  endif()
   add_executable(${P_NAME} ${P_SOURCES})
   quen_warnings(${P_NAME})
   target_link_libraries(${P_NAME} PRIVATE ${P_LIBS})
