@@ -198,5 +198,27 @@ TEST_F(TempletRefused, NegativeCountIsAnEmptyList) {
     EXPECT_TRUE(o.AddKey.empty());
 }
 
+TEST(TempletShipped, DefaultTemplateIsCompleteEnglish) {
+    PatchOptions o;
+    ASSERT_EQ(ReadTemplet(std::string(QUEN_TEST_DATA) + "/../../assets/Templet/Default.tpl", o),
+              TempletStatus::Loaded);
+    // Every text a user or the patch's end user sees is filled in; picture and icon are
+    // the author's own choice.
+    for (const std::string* text :
+         {&o.PatchFileTitle, &o.WelcomTitle, &o.WelcomText, &o.EndTitle, &o.EndText, &o.InfoTitle,
+          &o.InfoText, &o.OKButton, &o.CANCELButton, &o.PromptText, &o.AboutButton, &o.SFD, &o.FNF,
+          &o.OnPatch, &o.ERR, &o.InterFaceFont, &o.PatchFailure, &o.BrokenWarn, &o.strExecute,
+          &o.strAddFile, &o.strDelFile, &o.strPatchINI, &o.strRenFile, &o.strPatchFile,
+          &o.strPatchByte, &o.strSuccess}) {
+        EXPECT_FALSE(text->empty());
+    }
+    EXPECT_GT(o.InterFaceFont_Size, 0);
+    EXPECT_EQ(o.ShowWelcomeWindow, 1);
+    EXPECT_EQ(o.ShowEndWindow, 1);
+    EXPECT_EQ(o.FirstReBoot, 0);
+    EXPECT_EQ(o.EndReboot, 0);
+    EXPECT_NE(o.WelcomText.find("\r\n"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace quen
