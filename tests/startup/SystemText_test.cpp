@@ -17,7 +17,7 @@ TEST(BuildCommandLine, LeadingBlankOfTheArgumentsIsTheSeparator) {
     EXPECT_EQ(BuildCommandLine("C:\\t.exe", "\"quoted arg\" x"), "\"C:\\t.exe\" \"quoted arg\" x");
 }
 
-TEST(ProgramFolder, TextBeforeTheLastBackslash) {
+TEST(ProgramFolderOfPath, TextBeforeTheLastBackslash) {
     EXPECT_EQ(ProgramFolder("C:\\Program Files\\Q\\QCab.exe"), "C:\\Program Files\\Q");
     EXPECT_EQ(ProgramFolder("C:\\x.exe"), "C:");
     EXPECT_EQ(ProgramFolder("x.exe"), "");
