@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# The native QuenMake: arguments, refusals and a made script, compared byte for byte.
+#   ScriptQuenMake_test.sh <QuenMake> <source root>
+set -u
+quenmake=$1; root=$2
+data=$root/tests/data
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+expect_code() { [ "$2" = "$3" ] || fail "$1: exit code $3, expected $2"; }
+expect_in() { case "$2" in *"$3"*) ;; *) fail "$1: [$3] not in [$2]" ;; esac; }
+
+tmp=$(mktemp -d /tmp/quenmake-native.XXXXXX)
+trap 'rm -rf "$tmp"' EXIT
+prog=$tmp/prog; work=$tmp/work
+mkdir -p "$prog/Language" "$work"
+cp "$quenmake" "$prog/QuenMake"
+cp "$root/assets/Language/English.lng" "$prog/Language/"
+run() { out=$("$prog/QuenMake" "$@" 2>"$tmp/err"); code=$?; err=$(cat "$tmp/err"); }
+
+# Without the settings file nothing is made.
+run x.prj /script y.qnl
+expect_code "no settings file" 1 "$code"
+expect_in "no settings file" "$err" "Quenlark.ini without find!"
+cp "$root/assets/Quenlark.ini" "$prog/"
+
+run
+expect_code "no arguments" 1 "$code"
+expect_in "no arguments" "$err" "QuenMake PROJECT.prj /script OUTPUT.qnl"
+run /?
+expect_code "help" 0 "$code"
+expect_in "help names the later executable form" "$out" "(/exe) comes in a later version"
+run a.prj /script
+expect_code "script switch without path" 1 "$code"
+run a.prj /script b.qnl /fast
+expect_code "unknown switch" 1 "$code"
+expect_in "unknown switch" "$err" "unknown switch /fast"
+run a.prj /EXE b.exe
+expect_code "executable not yet" 1 "$code"
+expect_in "executable not yet" "$err" "not available yet"
+run a.prj b.prj /script c.qnl
+expect_code "two projects" 1 "$code"
+
+# The golden project: kinds 0, 3, 1, 4 with the paths of this folder ("\" separators).
+w=${work//\//\\}
+cp "$data/script/source.bin" "$work/"
+: >"$work/setup.exe"; : >"$work/readme.txt"
+python3 - "$data/project/two_bytes_one_ini.prj" "$work/demo.prj" "$w" <<'PY'
+import sys
+src, dst, w = sys.argv[1:]
+lines = open(src, 'rb').read().decode('latin-1').split('\r\n')
+opts = lines[:lines.index('1', 40)]  # options up to the action count
+def act(kind, file, dirtype, bytes_=(), reg=('""', '0', '""')):
+    b = [str(len(bytes_))] + [f'"{x}"' for t in bytes_ for x in t]
+    return [str(kind), '0'] + ['""'] * 5 + b + [f'"{w}"', '0', f'"{file}"', '0', '""', '""',
+            f'"{dirtype}"', reg[0], reg[1], reg[2]]
+body = ['4'] + act(0, w + '\\setup.exe', '< Me >') \
+     + act(3, w + '\\source.bin', '< Me >', [('3', '1A (26)', '90 90'), ('2', '4D 5A', '4D 5B')]) \
+     + act(1, w + '\\readme.txt', '< Previous >') \
+     + act(4, 'C:\\Old\\old.dll', '< Reg >', reg=('"Path"', '4', '"Software\\Demo"'))
+open(dst, 'wb').write(('\r\n'.join(opts + body) + '\r\n').encode('latin-1'))
+PY
+cd "$work" || exit 1
+run demo.prj /Script out.qnl
+expect_code "make" 0 "$code"
+cmp -s out.qnl "$data/script/kinds_0314.qnl" || fail "the script differs from the golden file"
+expect_in "progress" "$out" "[50.0%] Proc1: action 2 of 4"
+expect_in "warning" "$err" "Execute File, Add File or Patch File"
+
+# The first action may not continue from a previous one.
+sed -i 's/"< Me >"/"< Previous >"/' demo.prj
+printf 'old' >kept.qnl
+run demo.prj /script kept.qnl
+expect_code "first action < Previous >" 1 "$code"
+expect_in "first action < Previous >" "$err" "First file directory setting can't with < Previous >."
+[ "$(cat kept.qnl)" = old ] || fail "a refused make changed the output"
+
+[ $failures -eq 0 ] || { echo "$failures failure(s)" >&2; exit 1; }
+echo "QuenMake native: all checks passed"
