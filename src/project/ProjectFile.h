@@ -14,7 +14,8 @@ std::string ProjectFileText(const Project& project);
 
 // Writes the project to `path` through a temporary file, so the old file stays intact
 // unless the whole project was written. On success ProjectFile becomes `path` and
-// Modified is cleared; on failure throws quen::Error and changes nothing.
+// Modified is cleared; on failure throws quen::Error and changes nothing (the editor
+// reports it as "Main-cmdSave" and the project stays marked as changed).
 void SaveProject(const std::string& path, Project& project);
 
 enum class LoadStatus {
@@ -30,7 +31,8 @@ struct ProjectLoadResult {
 };
 
 // Replaces the project by the file's content; `previousDirText` is the "< Previous >"
-// text new actions start with. Modified is always cleared.
+// text new actions start with. Modified is always cleared. Callers leave ProjectFile to
+// this function: it names the file only once the file was loaded.
 // - Loaded: options and actions replaced, ProjectFile = `path`.
 // - WrongHeader (also an empty file): nothing else changed.
 // - ReadError while reading the content: the actions are discarded, option fields read
