@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "build/CompMatchIndex.h"
+#include "build/CompTuning.h"
 
 namespace quen {
 namespace {
@@ -52,8 +53,8 @@ void Report(const ProgressSpan& progress, std::int64_t n, std::int64_t& nextRepo
 
 Match FindMatch(ByteView oldFile, std::int64_t q, std::int64_t oe, ByteView newFile, std::int64_t n,
                 std::int64_t ne, std::int64_t sample, std::int64_t move) {
-    sample = std::max<std::int64_t>(sample, 1);
-    move = std::max<std::int64_t>(move, 1);
+    sample = CompTuning::Clamped(sample);
+    move = CompTuning::Clamped(move);
     if (q < 1 || n < 1 || n + sample > ne || q > oe - sample) return {};
     const WalkSpec spec{oldFile, oe, newFile, n, ne, sample, move};
     return Walk(spec, q, oe - sample).match;
@@ -62,8 +63,8 @@ Match FindMatch(ByteView oldFile, std::int64_t q, std::int64_t oe, ByteView newF
 void EncodeRegion(ByteView oldFile, std::int64_t os, std::int64_t oe, ByteView newFile, std::int64_t ns,
                   std::int64_t ne, std::int64_t sample, std::int64_t move, CompRecords& records,
                   ProgressSpan progress) {
-    sample = std::max<std::int64_t>(sample, 1);
-    move = std::max<std::int64_t>(move, 1);
+    sample = CompTuning::Clamped(sample);
+    move = CompTuning::Clamped(move);
     std::int64_t q = os, n = ns, l = ns;
     std::int64_t nextReport = ns;
     std::unique_ptr<RegionSearch> search;

@@ -36,17 +36,17 @@ MatchIndex::MatchIndex(ByteView oldFile, std::int64_t oldStart, std::int64_t old
     const int most = static_cast<int>(std::min<std::int64_t>(30, 8 * window_));
     while (bits < most && (std::int64_t{1} << bits) < windows) ++bits;
     shift_ = 64 - bits;
-    std::vector<std::uint64_t> hashes(static_cast<std::size_t>(windows));
+    // Two passes (count, then place) rather than keeping every hash: 4 bytes per window.
+    const auto bucketAt = [&](std::int64_t j) {
+        return BucketOf(HashWindow(old_.data() + (oldStart + j * step_ - 1), window_));
+    };
     bucketStart_.assign((std::size_t{1} << bits) + 1, 0);
-    for (std::int64_t j = 0; j < windows; ++j) {
-        hashes[j] = BucketOf(HashWindow(old_.data() + (oldStart + j * step_ - 1), window_));
-        ++bucketStart_[hashes[j] + 1];
-    }
+    for (std::int64_t j = 0; j < windows; ++j) ++bucketStart_[bucketAt(j) + 1];
     for (std::size_t b = 1; b < bucketStart_.size(); ++b) bucketStart_[b] += bucketStart_[b - 1];
     positions_.resize(static_cast<std::size_t>(windows));
     std::vector<std::uint32_t> fill(bucketStart_.begin(), bucketStart_.end() - 1);
     for (std::int64_t j = 0; j < windows; ++j) {
-        positions_[fill[hashes[j]]++] = static_cast<std::uint32_t>(oldStart + j * step_);
+        positions_[fill[bucketAt(j)]++] = static_cast<std::uint32_t>(oldStart + j * step_);
     }
 }
 

@@ -12,10 +12,11 @@ struct CompTuning {
     std::int64_t defaultSample = 64;
     std::int64_t moveSize = 4;
 
-    // The scan only advances with both values at least 1, whoever supplied them.
-    CompTuning Sanitized() const {
-        return {std::max<std::int64_t>(defaultSample, 1), std::max<std::int64_t>(moveSize, 1)};
-    }
+    // The scan only advances with both values at least 1, whoever supplied them; values
+    // beyond any file's length (files are below 4 GiB) act alike and are cut to keep
+    // position arithmetic in range.
+    static std::int64_t Clamped(std::int64_t v) { return std::clamp<std::int64_t>(v, 1, std::int64_t{1} << 32); }
+    CompTuning Sanitized() const { return {Clamped(defaultSample), Clamped(moveSize)}; }
 };
 
 // 8 for the header region, 32 for code, data and relocations, the default otherwise.

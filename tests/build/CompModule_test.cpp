@@ -145,6 +145,11 @@ TEST(CompareBytes, TuningValuesBelowOneActAsOne) {
     EXPECT_EQ(CompareBytes(oldFile, newFile, {0, 0}), ones);
     EXPECT_EQ(CompareBytes(oldFile, newFile, {-5, -9}), ones);
     ExpectRebuilds(oldFile, newFile, ones);
+    // Values far beyond the file length act like the file length: one literal.
+    const Bytes huge = CompareBytes(oldFile, newFile, {INT64_MAX, INT64_MAX});
+    EXPECT_EQ(RecordsOf(huge), (std::vector<Rec>{{1, 0, 61}}));
+    EXPECT_EQ(FindMatch(oldFile, 1, 61, newFile, 1, 61, INT64_MAX, INT64_MAX).position, 0);
+    EXPECT_EQ(FindMatch(oldFile, 2, 61, newFile, 1, 61, 8, INT64_MAX).position, 2);
 }
 
 TEST(FindMatchFunction, ReturnsPositionAndFullLengthOrNothing) {
