@@ -1,0 +1,91 @@
+// The action loop: every action section in order, the progress log and the continue rule.
+#include "runtime/ActionLoop.h"
+
+#include <algorithm>
+
+#include "runtime/FileActions.h"
+#include "runtime/ScriptValues.h"
+#include "runtime/TargetDir.h"
+
+namespace quen::runtime {
+
+namespace {
+
+class ActionLog {
+public:
+    explicit ActionLog(RunContext& ctx) : ctx_(ctx), on_(ctx.st.Texts.showLog) {}
+    void Begin(const std::string& label, const std::string& target) {
+        if (on_) ctx_.io.windows.AppendLog(label + " " + target);
+    }
+    void End(const std::string& outcome) {
+        if (on_) ctx_.io.windows.AppendLog(" " + outcome + "\r\n");
+    }
+
+private:
+    RunContext& ctx_;
+    bool on_;
+};
+
+const std::string& OutcomeText(const ScriptTexts& t, ActionResult r) {
+    switch (r) {
+        case ActionResult::Success: return t.success;
+        case ActionResult::NotFound: return t.fileNotFound;
+        case ActionResult::CheckSumDiffers: return t.checkSumDiffers;
+        case ActionResult::Failed: break;
+    }
+    return t.patchFail;
+}
+
+const std::string* LabelOf(const ScriptTexts& t, const std::string& act) {
+    if (act == "3") return &t.labelBytes;
+    if (act == "4") return &t.labelDelete;
+    if (act == "5") return &t.labelIni;
+    if (act == "6") return &t.labelRename;
+    return nullptr;
+}
+
+ActionResult Perform(RunContext& ctx, int i, const std::string& act, const std::string& folder,
+                     const std::string& target) {
+    FilePort& files = ctx.io.files;
+    // No folder: never fall back to the root of the current drive.
+    if (folder.empty()) return ActionResult::NotFound;
+    if (act == "4") return files.DeleteForce(target) ? ActionResult::Success : ActionResult::Failed;
+    if (!files.Exists(target) || files.IsDirectory(target)) return ActionResult::NotFound;
+    if (act == "3") return PatchBytes(ctx, i, target);
+    if (act == "5") return ApplyIniEntries(ctx, target, i) ? ActionResult::Success : ActionResult::Failed;
+    return RenameTarget(ctx, i, folder, target) ? ActionResult::Success : ActionResult::Failed;
+}
+
+}  // namespace
+
+void RunActions(RunContext& ctx) {
+    const ScriptTexts& texts = ctx.st.Texts;
+    if (texts.showLog) {
+        ctx.st.Mode = WindowMode::Progress;
+        ctx.io.windows.OpenProgress(BuildShowModel(WindowMode::Progress, texts, 0));
+        ctx.io.windows.PumpEvents();
+    }
+    ActionLog log(ctx);
+    const int count = ParseCount(ctx.script.Read("Setup", "ProcCount"));
+    for (int i = 1; i <= count; ++i) {
+        const std::string section = ActionSection(i);
+        if (ctx.script.Read(section, "Enable") == "False") continue;
+        const std::string file = ctx.script.Read(section, "File");
+        const std::string act = ctx.script.Read(section, "Act");
+        const std::string folder = ResolveDir(ctx, ctx.script.Read(section, "Dir"), section);
+        const std::string* label = LabelOf(texts, act);
+        if (label) {
+            const std::string target = folder + "\\" + file;
+            log.Begin(*label, target);
+            const ActionResult r = Perform(ctx, i, act, folder, target);
+            log.End(OutcomeText(texts, r));
+            if (r != ActionResult::Success) {
+                ctx.st.ErrorState = texts.continueOnError ? std::max(ctx.st.ErrorState, 1) : 2;
+                if (!texts.continueOnError) break;
+            }
+        }
+        ctx.io.windows.PumpEvents();
+    }
+}
+
+}  // namespace quen::runtime

@@ -1,0 +1,108 @@
+// The file actions of a script patch: byte replacement, delete, INI patch, rename.
+#include "runtime/FileActions.h"
+
+#include "runtime/ByteEdits.h"
+#include "runtime/ScriptValues.h"
+
+namespace quen::runtime {
+
+uint32_t BufferCheckSum(const Bytes& data) {
+    uint32_t sum = 0;
+    const size_t n = data.size();
+    for (size_t i = 0; i < n; i += 4) {
+        uint32_t word = 0;
+        for (size_t k = 0; k < 4 && i + k < n; ++k) word |= static_cast<uint32_t>(data[i + k]) << (8 * k);
+        sum ^= word;
+    }
+    return sum;
+}
+
+bool FileCheckSum(FilePort& files, const std::string& path, uint32_t& sum) {
+    Bytes data;
+    if (!files.ReadAll(path, data)) return false;
+    sum = BufferCheckSum(data);
+    return true;
+}
+
+bool ReplaceFileContents(FilePort& files, const std::string& target, const Bytes& data, bool keepBackup) {
+    const std::string temp = target + ".~qn";
+    files.DeleteForce(temp);
+    if (!files.WriteNew(temp, data)) {
+        files.DeleteForce(temp);
+        return false;
+    }
+    const std::string backup = target + ".bak";
+    // An existing backup is kept; the target is then replaced without a new one.
+    const bool backedUp = keepBackup && !files.Exists(backup) && files.Move(target, backup, false);
+    if (!files.Move(temp, target, true)) {
+        if (backedUp) files.Move(backup, target, false);
+        files.DeleteForce(temp);
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+std::vector<ByteRecord> ReadByteRecords(RunContext& ctx, const std::string& section) {
+    std::vector<ByteRecord> records;
+    const int count = ParseCount(ctx.script.Read(section, "Count"));
+    for (int k = 1; k <= count; ++k) {
+        const std::string n = std::to_string(k);
+        records.push_back({ctx.script.Read(section, "BEnable" + n), ctx.script.Read(section, "BType" + n),
+                           ctx.script.Read(section, "BRead" + n), ctx.script.Read(section, "BNew" + n)});
+    }
+    return records;
+}
+
+}  // namespace
+
+ActionResult PatchBytes(RunContext& ctx, int index, const std::string& target) {
+    const std::string section = ActionSection(index);
+    Bytes data;
+    if (!ctx.io.files.ReadAll(target, data)) return ActionResult::Failed;
+    const std::string checkSum = Trim(ctx.script.Read(section, "CheckSum"));
+    if (ctx.script.Read(section, "DONTChk") != "1" && !checkSum.empty()) {
+        auto expected = ParseScriptNumber(checkSum);
+        if (!expected) return ActionResult::Failed;
+        if (static_cast<uint32_t>(*expected) != BufferCheckSum(data)) return ActionResult::CheckSumDiffers;
+    }
+    auto edits = ParseByteRecords(ReadByteRecords(ctx, section));
+    if (!edits) return ActionResult::Failed;
+    WindowPort& windows = ctx.io.windows;
+    const bool applied = ApplyByteEdits(data, *edits, [&windows] { windows.PumpEvents(); });
+    // Entries that worked stay applied even when another one failed.
+    if (!ReplaceFileContents(ctx.io.files, target, data, ctx.st.Texts.makeBackup)) return ActionResult::Failed;
+    return applied ? ActionResult::Success : ActionResult::Failed;
+}
+
+bool ApplyIniEntries(RunContext& ctx, const std::string& target, int index) {
+    const std::string section = ActionSection(index);
+    const int count = ParseCount(ctx.script.Read(section, "Count"));
+    bool result = true;
+    for (int k = 1; k <= count; ++k) {
+        const std::string n = std::to_string(k);
+        if (ctx.script.Read(section, "INIKeyEnable" + n) == "False") continue;
+        const std::string def = ctx.script.Read(section, "INIKey" + n);
+        const std::string iniSection = Field(def, 1), key = Field(def, 2), value = Field(def, 3);
+        // A nameless key would only add a stray "=" line to the user's file.
+        if (key.empty()) {
+            result = false;
+            continue;
+        }
+        const bool ok = value == "%Kill%" ? ctx.io.ini.DelKey(target, iniSection, key)
+                                          : ctx.io.ini.WriteKey(target, iniSection, key, value);
+        if (!ok) result = false;
+    }
+    return result;
+}
+
+bool RenameTarget(RunContext& ctx, int index, const std::string& folder, const std::string& target) {
+    const std::string newName = Trim(ctx.script.Read(ActionSection(index), "NewName"));
+    if (newName.empty()) return false;
+    const std::string newPath = folder + "\\" + newName;
+    if (newPath == target) return true;  // deleting the "other" file would delete the target
+    return ctx.io.files.Move(target, newPath, true);
+}
+
+}  // namespace quen::runtime

@@ -1,0 +1,38 @@
+// The registry side of a patch: add, delete and pause values, restore them, leave Windows.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "runtime/RunContext.h"
+
+namespace quen::runtime {
+
+// Sets ctx.st.Hive from a hive code ("HKCR", "HKCC", "HKCU", "HKDD", "HKLM", "HKPD",
+// "HKUS"); any other code keeps the previous hive.
+void SelectHive(RuntimeState& st, const std::string& code);
+
+// The data of a registry entry: everything from its fifth field on, so a binary list
+// "1,2,3" travels whole.
+std::string EntryData(const std::string& entry);
+
+// AddReg, DelReg, OffReg (remembering "%RetainValue%" data in the script and in a file in
+// the temporary folder).
+void RegistryPhase(RunContext& ctx);
+
+// Sets the paused values back; true when every value was restored.
+bool RestorePausedValues(RunContext& ctx);
+
+// Restores paused values, then leaves Windows as ERI asks.
+void RestoreAndExit(RunContext& ctx);
+
+// Leaves Windows (1 log off, 2 restart, 3 shut down) and tells the user when Windows refused.
+void ExitWindows(RunContext& ctx, int code);
+
+// An exit code of a script (PRI, ERI): 1 to 3, anything else means no exit.
+int ExitCode(const std::string& text);
+
+// The file in the temporary folder that keeps remembered values for this script.
+std::string RememberFilePath(const std::string& tempDir, const std::string& scriptFile);
+
+}  // namespace quen::runtime

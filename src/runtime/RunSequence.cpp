@@ -1,0 +1,156 @@
+// The run sequence of a patch script.
+#include "runtime/RunSequence.h"
+
+#include "platform/Ui.h"
+#include "runtime/ActionLoop.h"
+#include "runtime/RegistryPhase.h"
+#include "runtime/RunContext.h"
+#include "runtime/ScriptValues.h"
+#include "runtime/TargetDir.h"
+#include "startup/Errors.h"
+#include "startup/ProgramInfo.h"
+
+namespace quen::runtime {
+
+namespace {
+
+std::string Quoted(const std::string& path) {
+    return path.find(' ') == std::string::npos ? path : "\"" + path + "\"";
+}
+
+std::string SystemFolder(std::string s) {
+    std::string out;
+    for (char c : s)
+        if (c != '\0') out += c;
+    return Trim(out);
+}
+
+bool IdentifierMatches(RunContext& ctx) {
+    try {
+        return ctx.script.Read("Setup", "ScriptID") == kScriptId;
+    } catch (const Error&) {
+        return false;  // a missing or unreadable script is no script of ours
+    }
+}
+
+// Shows the runtime window in `mode`; true when the user cancelled.
+bool ShowWindow(RunContext& ctx, WindowMode mode) {
+    ctx.st.Mode = mode;
+    const bool cancelled = ctx.io.windows.ShowAndWait(BuildShowModel(mode, ctx.st.Texts, ctx.st.ErrorState));
+    if (cancelled) ctx.st.Cancelled = true;
+    return cancelled;
+}
+
+RunOutcome OutcomeOf(int errorState) {
+    if (errorState == 0) return RunOutcome::AllDone;
+    return errorState == 1 ? RunOutcome::FailuresSkipped : RunOutcome::Stopped;
+}
+
+RunOutcome ActionsAndClose(RunContext& ctx) {
+    RunActions(ctx);
+    if (ctx.st.Texts.showLog) ctx.io.windows.FinishProgress(FinishedProgressModel(ctx.st.Texts));
+    if (ctx.script.Read("Setup", "ShowE") == "1" || ctx.st.ErrorState != 0) ShowWindow(ctx, WindowMode::End);
+    RestoreAndExit(ctx);
+    return OutcomeOf(ctx.st.ErrorState);
+}
+
+// Leaves Windows before the actions, which run again from the Run value.
+RunOutcome LeaveBeforeActions(RunContext& ctx, const RunRequest& request, int code) {
+    if (!ctx.io.registry.SetValue(kHiveLocalMachine, kRunKey, kRunValueName, 1, ResumeCommand(request))) {
+        // Without the Run value the actions would never run: undo the pause and stop.
+        RestorePausedValues(ctx);
+        platform::ShowMessage(
+            "This patch must restart Windows before it changes any file, but it could not arrange to run again "
+            "after the restart. Run the patch as an administrator.",
+            kProgramName, platform::MsgIcon::Critical);
+        return RunOutcome::Stopped;
+    }
+    ExitWindows(ctx, code);
+    return RunOutcome::AllDone;
+}
+
+RunOutcome FirstPhase(RunContext& ctx, const RunRequest& request) {
+    if (ctx.script.Read("Setup", "ShowW") == "1" && ShowWindow(ctx, WindowMode::Welcome))
+        return RunOutcome::CancelledOrBad;
+    if (ctx.script.Read("Setup", "ShowI") == "1" && ShowWindow(ctx, WindowMode::Information))
+        return RunOutcome::CancelledOrBad;
+    RegistryPhase(ctx);
+    const int code = ExitCode(ctx.script.Read("Setup", "PRI"));
+    if (code > 0) return LeaveBeforeActions(ctx, request, code);
+    return ActionsAndClose(ctx);
+}
+
+RunOutcome Run(RunContext& ctx, const RunRequest& request) {
+    if (!IdentifierMatches(ctx)) {
+        platform::ShowMessage("BAD Script File", "Script ERROR", platform::MsgIcon::Critical);
+        return RunOutcome::CancelledOrBad;
+    }
+    ctx.st.WinDir = SystemFolder(ctx.io.system.WindowsDir());
+    ctx.st.SysDir = SystemFolder(ctx.io.system.SystemDir());
+    ctx.st.Texts = ReadScriptTexts(ctx.io.ini, ctx.st.ScriptFile);
+    if (ctx.st.SecondPhase) {
+        ctx.io.registry.DelValue(kHiveLocalMachine, kRunKey, kRunValueName);
+        return ActionsAndClose(ctx);
+    }
+    return FirstPhase(ctx, request);
+}
+
+}  // namespace
+
+ScriptTexts ReadScriptTexts(IniPort& ini, const std::string& scriptFile) {
+    ScriptAccess s(ini, scriptFile);
+    auto r = [&s](const char* key) { return s.Read("Text", key); };
+    ScriptTexts t;
+    t.font = r("Font");
+    t.fontSize = r("FontS");
+    t.welcomeTitle = r("WTitle");
+    t.welcomeText = r("WText");
+    t.endTitle = r("ETitle");
+    t.endText = r("EText");
+    t.infoTitle = r("ITitle");
+    t.infoText = r("IText");
+    t.prompt = r("PText");
+    t.okButton = r("OK");
+    t.cancelButton = r("CANCEL");
+    t.aboutButton = r("About");
+    t.fileNotFound = r("FNF");
+    t.checkSumDiffers = r("SFD");
+    t.errorTitle = r("ERR");
+    t.onPatch = r("OnPatch");
+    t.patchFail = r("PatchFail");
+    t.brokenWarn = r("BrokenWarn");
+    t.patchFileTitle = r("PatchFileTitle");
+    t.labelDelete = r("strDelFile");
+    t.labelIni = r("strPatchINI");
+    t.labelRename = r("strRenFile");
+    t.labelBytes = r("strPatchByte");
+    t.success = r("strSuccess");
+    t.makeBackup = ParseTruth(r("MakeBKFile"), true);
+    t.continueOnError = ParseTruth(r("CWhenError"), false);
+    t.showLog = ParseTruth(r("ShowRun"), false);
+    return t;
+}
+
+std::string ResumeCommand(const RunRequest& request) {
+    return Quoted(StripTrailingBackslash(request.programFolder) + "\\" + request.exeName + ".exe") + " " +
+           kResumeSwitch + " " + Quoted(request.scriptFile);
+}
+
+RunOutcome RunScript(const RunRequest& request, RuntimePorts& ports) {
+    RuntimeState st;
+    st.ScriptFile = request.scriptFile;
+    st.SecondPhase = request.secondPhase;
+    st.ProgramFolder = request.programFolder;
+    st.ExeName = request.exeName;
+    RunContext ctx(st, ports);
+    try {
+        return Run(ctx, request);
+    } catch (const Error& e) {
+        // The script vanished or became unreadable during the run.
+        platform::ShowMessage("The patch script could not be read: " + std::string(e.what()), "Script ERROR",
+                              platform::MsgIcon::Critical);
+        return RunOutcome::Stopped;
+    }
+}
+
+}  // namespace quen::runtime

@@ -1,0 +1,28 @@
+// The run sequence of a patch script: identifier check, windows, registry, restart, actions, end.
+#pragma once
+
+#include <string>
+
+#include "runtime/RuntimePorts.h"
+#include "runtime/RuntimeState.h"
+
+namespace quen::runtime {
+
+struct RunRequest {
+    std::string scriptFile;     // full path
+    bool secondPhase = false;   // started again with "/A" after leaving Windows
+    std::string programFolder;  // for the Run value that resumes the patch
+    std::string exeName;        // without ".exe"
+};
+
+// Applies the script and tells how the run ended (the process exit code).
+RunOutcome RunScript(const RunRequest& request, RuntimePorts& ports);
+
+// The [Text] values the runtime uses, with the defaults for missing switches.
+ScriptTexts ReadScriptTexts(IniPort& ini, const std::string& scriptFile);
+
+// The command that resumes the patch: program path, "/A" and the script path (a path
+// with blanks is quoted so the command line finds it whole).
+std::string ResumeCommand(const RunRequest& request);
+
+}  // namespace quen::runtime

@@ -1,0 +1,94 @@
+// What the patch engine needs from the platform: files, INI access, registry, system facts, windows.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "runtime/ShowModel.h"
+
+namespace quen::runtime {
+
+using Bytes = std::vector<unsigned char>;
+
+// File operations on full paths. Every call reports success; none throws.
+class FilePort {
+public:
+    virtual ~FilePort() = default;
+    // True when a file (hidden and system files included) or folder exists at the path.
+    virtual bool Exists(const std::string& path) = 0;
+    virtual bool IsDirectory(const std::string& path) = 0;
+    virtual bool ReadAll(const std::string& path, Bytes& data) = 0;
+    // Creates or truncates the file and writes every byte; false when any byte could not be written.
+    virtual bool WriteNew(const std::string& path, const Bytes& data) = 0;
+    // Clears read-only, hidden and system attributes and deletes; a missing file counts as deleted.
+    virtual bool DeleteForce(const std::string& path) = 0;
+    // Moves a file; with replace an existing destination (its attributes cleared) is replaced in one step.
+    virtual bool Move(const std::string& from, const std::string& to, bool replace) = 0;
+};
+
+// INI-style files read and written by the system's own line rules. ReadKey throws
+// quen::Error(53) when the file is missing; a missing key reads as False.
+class IniPort {
+public:
+    virtual ~IniPort() = default;
+    virtual bool ReadKey(const std::string& file, const std::string& section, const std::string& key,
+                         std::string& value) = 0;
+    virtual bool WriteKey(const std::string& file, const std::string& section, const std::string& key,
+                          const std::string& value) = 0;
+    virtual bool DelKey(const std::string& file, const std::string& section, const std::string& key) = 0;
+};
+
+// Registry values through the accessor's rules (its own messages on failure). Hives are
+// the classic handle values (0x80000000 HKEY_CLASSES_ROOT ... 0x80000006 HKEY_DYN_DATA).
+class RegistryPort {
+public:
+    virtual ~RegistryPort() = default;
+    virtual bool SetValue(uint32_t hive, const std::string& subKey, const std::string& name, int type,
+                          const std::string& data) = 0;
+    virtual bool ReadValue(uint32_t hive, const std::string& subKey, const std::string& name, int type,
+                           std::string& data) = 0;
+    virtual bool DelValue(uint32_t hive, const std::string& subKey, const std::string& name) = 0;
+};
+
+// Facts about the running system and leaving Windows.
+class SystemPort {
+public:
+    virtual ~SystemPort() = default;
+    virtual std::string WindowsDir() = 0;
+    virtual std::string SystemDir() = 0;
+    virtual std::string TempDir() = 0;
+    // code 1 log off, 2 restart, 3 shut down; false when Windows refused.
+    virtual bool ExitWindows(int code) = 0;
+};
+
+// Texts of the directory question of one action.
+struct AskTexts {
+    std::string title, prompt, browse, ok, notFound, errorTitle;
+};
+
+// The runtime window and the directory question.
+class WindowPort {
+public:
+    virtual ~WindowPort() = default;
+    // Shows the runtime window and waits until it closes; true when the user pressed Cancel.
+    virtual bool ShowAndWait(const ShowModel& model) = 0;
+    // The progress log: opened without waiting, appended to, then finished (OK shown, wait for close).
+    virtual void OpenProgress(const ShowModel& model) = 0;
+    virtual void AppendLog(const std::string& text) = 0;
+    virtual void FinishProgress(const ShowModel& model) = 0;
+    // Lets windows repaint during long work.
+    virtual void PumpEvents() = 0;
+    // Asks for a folder starting at initialDir; "" when the dialog closed without a choice.
+    virtual std::string AskDirectory(const AskTexts& texts, const std::string& initialDir) = 0;
+};
+
+struct RuntimePorts {
+    FilePort& files;
+    IniPort& ini;
+    RegistryPort& registry;
+    SystemPort& system;
+    WindowPort& windows;
+};
+
+}  // namespace quen::runtime

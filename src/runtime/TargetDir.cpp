@@ -1,0 +1,94 @@
+// Turning an action's directory setting into a folder.
+#include "runtime/TargetDir.h"
+
+#include "platform/Ui.h"
+#include "runtime/RegistryPhase.h"
+#include "runtime/ScriptValues.h"
+#include "startup/ProgramInfo.h"
+
+namespace quen::runtime {
+
+std::string StripTrailingBackslash(std::string s) {
+    if (!s.empty() && s.back() == '\\') s.pop_back();
+    return s;
+}
+
+std::string FolderOf(FilePort& files, const std::string& path) {
+    if (path.empty()) return "";
+    if (files.IsDirectory(path)) return StripTrailingBackslash(path);
+    size_t k = path.rfind('\\');
+    if (k == std::string::npos || k < 2) return "";
+    return path.substr(0, k);
+}
+
+namespace {
+
+std::string FromRegistry(RunContext& ctx, const std::string& section) {
+    const std::string regKey = ctx.script.Read(section, "RegKey");
+    ctx.st.Hive = kHiveNone;  // a fresh accessor
+    SelectHive(ctx.st, Field(regKey, 1));
+    std::string value;
+    if (!ctx.io.registry.ReadValue(ctx.st.Hive, Field(regKey, 2), Field(regKey, 3), 1, value)) return "";
+    if (value.find('.') != std::string::npos) return FolderOf(ctx.io.files, value);
+    return value;
+}
+
+std::string FromQuestion(RunContext& ctx, const std::string& section) {
+    AskTexts t;
+    t.title = ctx.script.Read(section, "Title");
+    t.prompt = ctx.script.Read(section, "Prompt");
+    t.browse = ctx.script.Read(section, "Brow");
+    t.ok = ctx.script.Read(section, "OK");
+    t.notFound = ctx.script.Read(section, "DNF");
+    t.errorTitle = ctx.st.Texts.errorTitle;
+    std::string chosen = ctx.io.windows.AskDirectory(t, FolderOf(ctx.io.files, ctx.st.PreviousDir));
+    if (!chosen.empty()) ctx.st.AskedDir = chosen;
+    return chosen;
+}
+
+}  // namespace
+
+std::string ResolveDir(RunContext& ctx, const std::string& dir, const std::string& section) {
+    std::string d;
+    if (dir == "Pre") return ctx.st.PreviousDir;
+    if (dir.size() >= 2 && dir[0] == '.' && dir[1] == '\\') {
+        // Below the previous folder; with none there is nothing to be below.
+        if (ctx.st.PreviousDir.empty()) return "";
+        return StripTrailingBackslash(ctx.st.PreviousDir + dir.substr(1));
+    }
+    if (dir == "Me") {
+        d = FolderOf(ctx.io.files, ctx.st.ScriptFile);
+    } else if (dir == "Reg") {
+        d = FromRegistry(ctx, section);
+    } else if (dir == "Ask") {
+        d = FromQuestion(ctx, section);
+    } else if (dir == "Win") {
+        d = ctx.st.WinDir;
+    } else if (dir == "Sys") {
+        d = ctx.st.SysDir;
+    } else {
+        d = dir;
+    }
+    d = StripTrailingBackslash(d);
+    ctx.st.PreviousDir = d;
+    return d;
+}
+
+short PathKind(const std::string& path) {
+    if (path.size() >= 3 && path[1] == ':' && path[2] == '\\') return 0;
+    if (path.size() >= 2 && path[0] == '.' && path[1] == '\\') return 1;
+    return -1;
+}
+
+std::string TransAutoPath(const std::string& path, int kind, const std::string& programFolder) {
+    switch (kind) {
+        case -1: return "";
+        case 0: return path;
+        case 1: return StripTrailingBackslash(programFolder) + path.substr(1);
+        default:
+            platform::ShowMessage("Intrenal Error In TransAutoPath", kProgramName, platform::MsgIcon::None);
+            return "";
+    }
+}
+
+}  // namespace quen::runtime

@@ -1,0 +1,28 @@
+// Turning an action's directory setting into a folder; the program-folder path forms.
+#pragma once
+
+#include <string>
+
+#include "runtime/RunContext.h"
+
+namespace quen::runtime {
+
+// Resolves the Dir value of the action in `section` and updates PreviousDir as the run
+// sequence needs. The result has no trailing backslash; "" when no folder could be found
+// (the action then fails as file-not-found instead of touching the root of a drive).
+std::string ResolveDir(RunContext& ctx, const std::string& dir, const std::string& section);
+
+// The folder part of a path: the path itself when it names a folder, else the text
+// before its last backslash ("" when that backslash is the first or second character).
+std::string FolderOf(FilePort& files, const std::string& path);
+
+std::string StripTrailingBackslash(std::string s);
+
+// 0 absolute ("X:\..."), 1 below the program folder (".\..."), -1 anything else.
+short PathKind(const std::string& path);
+
+// The absolute form of a picture or icon path of the given kind ("" for -1; an unknown
+// kind shows "Intrenal Error In TransAutoPath" and gives "").
+std::string TransAutoPath(const std::string& path, int kind, const std::string& programFolder);
+
+}  // namespace quen::runtime

@@ -1,0 +1,347 @@
+// In-memory stand-ins for the patch engine's platform: files, INI files, registry, system, windows.
+#pragma once
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <deque>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "runtime/RuntimePorts.h"
+#include "runtime/ScriptValues.h"
+#include "startup/Errors.h"
+
+namespace quen::runtime::fakes {
+
+inline std::string Upper(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+
+inline std::string ParentOf(const std::string& path) {
+    size_t k = path.rfind('\\');
+    return k == std::string::npos ? std::string() : path.substr(0, k);
+}
+
+inline Bytes ToBytes(const std::string& s) { return Bytes(s.begin(), s.end()); }
+inline std::string ToText(const Bytes& b) { return std::string(b.begin(), b.end()); }
+
+// A case-insensitive Windows-like file system. Folders named in readOnly refuse every
+// change inside them; capacity limits the bytes all files may hold (a full disk).
+class MemoryFiles : public FilePort {
+public:
+    std::map<std::string, Bytes> files;  // upper-cased path -> content
+    std::set<std::string> dirs;          // upper-cased
+    std::set<std::string> readOnly;      // upper-cased folders
+    size_t capacity = static_cast<size_t>(-1);
+    int writes = 0;
+
+    void AddDir(const std::string& d) {
+        for (std::string p = d; !p.empty(); p = ParentOf(p)) dirs.insert(Upper(p));
+    }
+    void Put(const std::string& path, const std::string& content) {
+        AddDir(ParentOf(path));
+        files[Upper(path)] = ToBytes(content);
+    }
+    std::string Get(const std::string& path) const {
+        auto it = files.find(Upper(path));
+        return it == files.end() ? std::string("<missing>") : ToText(it->second);
+    }
+    bool Has(const std::string& path) const { return files.count(Upper(path)) != 0; }
+
+    bool Exists(const std::string& path) override { return Has(path) || dirs.count(Upper(path)); }
+    bool IsDirectory(const std::string& path) override {
+        std::string p = path;
+        if (!p.empty() && p.back() == '\\') p.pop_back();
+        return dirs.count(Upper(p)) != 0;
+    }
+    bool ReadAll(const std::string& path, Bytes& data) override {
+        auto it = files.find(Upper(path));
+        if (it == files.end()) return false;
+        data = it->second;
+        return true;
+    }
+    bool WriteNew(const std::string& path, const Bytes& data) override {
+        ++writes;
+        if (!Writable(path) || IsDirectory(path)) return false;
+        size_t used = 0;
+        for (auto& [k, v] : files)
+            if (k != Upper(path)) used += v.size();
+        if (used + data.size() > capacity) {
+            files[Upper(path)] = Bytes(data.begin(), data.begin() + (capacity > used ? capacity - used : 0));
+            return false;
+        }
+        files[Upper(path)] = data;
+        return true;
+    }
+    bool DeleteForce(const std::string& path) override {
+        if (!Has(path)) return !IsDirectory(path);
+        if (!Writable(path)) return false;
+        files.erase(Upper(path));
+        return true;
+    }
+    bool Move(const std::string& from, const std::string& to, bool replace) override {
+        if (!Has(from) || !Writable(from) || !Writable(to) || IsDirectory(to)) return false;
+        if (Has(to) && !replace) return false;
+        Bytes data = files[Upper(from)];
+        files.erase(Upper(from));
+        files[Upper(to)] = std::move(data);
+        return true;
+    }
+
+private:
+    bool Writable(const std::string& path) const {
+        const std::string dir = Upper(ParentOf(path));
+        return dirs.count(dir) && !readOnly.count(dir);
+    }
+};
+
+// INI files on the memory file system, by the system's line rules: exact header lines,
+// keys trimmed and case-sensitive, values untrimmed, new keys at the section's end,
+// written with CR LF between lines and none after the last.
+class MemoryIni : public IniPort {
+public:
+    explicit MemoryIni(MemoryFiles& fs) : fs_(fs) {}
+
+    bool ReadKey(const std::string& file, const std::string& section, const std::string& key,
+                 std::string& value) override {
+        value.clear();
+        if (!fs_.Has(file)) throw Error(kErrFileNotFound, "File not found: " + file);
+        auto lines = Lines(file);
+        size_t i = 0;
+        while (i < lines.size() && lines[i] != "[" + section + "]") ++i;
+        for (++i; i < lines.size(); ++i) {
+            const std::string& l = lines[i];
+            if (l.empty()) continue;
+            if (l[0] == '[') return false;
+            size_t eq = l.find('=');
+            if (eq != std::string::npos && Trim(l.substr(0, eq)) == key) {
+                value = l.substr(eq + 1);
+                return true;
+            }
+        }
+        return false;
+    }
+    bool WriteKey(const std::string& file, const std::string& section, const std::string& key,
+                  const std::string& value) override {
+        if (file.empty() || section.empty()) return false;
+        if (!fs_.Has(file)) return Store(file, {"[" + section + "]", key + "=" + value});
+        auto lines = Lines(file);
+        size_t i = 0;
+        while (i < lines.size() && lines[i] != "[" + section + "]") ++i;
+        if (i == lines.size()) {
+            lines.insert(lines.end(), {"", "[" + section + "]", key + "=" + value});
+            return Store(file, lines);
+        }
+        size_t j = i + 1;
+        for (; j < lines.size() && (lines[j].empty() || lines[j][0] != '['); ++j) {
+            size_t eq = lines[j].find('=');
+            if (eq != std::string::npos && Trim(lines[j].substr(0, eq)) == key) {
+                lines[j] = key + "=" + value;
+                return Store(file, lines);
+            }
+        }
+        lines.insert(lines.begin() + static_cast<long>(j), key + "=" + value);
+        return Store(file, lines);
+    }
+    bool DelKey(const std::string& file, const std::string& section, const std::string& key) override {
+        if (!fs_.Has(file)) return false;
+        auto lines = Lines(file);
+        size_t i = 0;
+        while (i < lines.size() && lines[i] != "[" + section + "]") ++i;
+        bool found = i < lines.size();
+        if (found) {
+            for (size_t j = i + 1; j < lines.size() && (lines[j].empty() || lines[j][0] != '[');) {
+                size_t eq = lines[j].find('=');
+                if (eq != std::string::npos && Trim(lines[j].substr(0, eq)) == key)
+                    lines.erase(lines.begin() + static_cast<long>(j));
+                else
+                    ++j;
+            }
+        }
+        return Store(file, lines) && found;
+    }
+
+private:
+    std::vector<std::string> Lines(const std::string& file) {
+        std::vector<std::string> out;
+        std::string text = fs_.Get(file), line;
+        for (size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '\n') {
+                if (!line.empty() && line.back() == '\r') line.pop_back();
+                out.push_back(line);
+                line.clear();
+            } else {
+                line += text[i];
+            }
+        }
+        if (!line.empty()) out.push_back(line);
+        return out;
+    }
+    bool Store(const std::string& file, const std::vector<std::string>& lines) {
+        std::string text;
+        for (size_t i = 0; i < lines.size(); ++i) text += (i ? "\r\n" : "") + lines[i];
+        return fs_.WriteNew(file, ToBytes(text));
+    }
+    MemoryFiles& fs_;
+};
+
+// A registry with the accessor's data rules: type 4 stored as a number, type 3 as bytes
+// (read back as an upper-case hex list), anything else as text. Hives outside
+// HKCR..HKUS refuse to set or read, as the accessor does.
+class MemoryRegistry : public RegistryPort {
+public:
+    struct Value {
+        int type;
+        std::string data;  // text, decimal number or hex list
+    };
+    std::map<std::string, Value> values;
+    std::set<std::string> refusedKeys;  // upper-cased "hive\subkey" that refuse writes
+    std::vector<std::string> refusals;  // what the accessor would have told the user
+
+    static std::string Id(uint32_t hive, const std::string& sub, const std::string& name) {
+        char h[16];
+        std::snprintf(h, sizeof h, "%08X", static_cast<unsigned>(hive));
+        return Upper(std::string(h) + "\\" + sub + "\\" + name);
+    }
+    bool Has(uint32_t hive, const std::string& sub, const std::string& name) const {
+        return values.count(Id(hive, sub, name)) != 0;
+    }
+    const Value* Get(uint32_t hive, const std::string& sub, const std::string& name) const {
+        auto it = values.find(Id(hive, sub, name));
+        return it == values.end() ? nullptr : &it->second;
+    }
+
+    bool SetValue(uint32_t hive, const std::string& sub, const std::string& name, int type,
+                  const std::string& data) override {
+        if (!HiveOk(hive)) return false;
+        char h[16];
+        std::snprintf(h, sizeof h, "%08X", static_cast<unsigned>(hive));
+        if (refusedKeys.count(Upper(std::string(h) + "\\" + sub))) {
+            refusals.push_back("SetValue Error");
+            return false;
+        }
+        Value v{type, data};
+        if (type == 4) {
+            auto n = ParseScriptNumber(data);
+            if (!n) return Refuse();
+            v.data = std::to_string(*n);
+        } else if (type == 3) {
+            std::string hex;
+            for (int k = 1;; ++k) {
+                std::string item = Field(data, k);
+                if (item.empty()) break;
+                auto n = ParseScriptNumber(item);
+                if (!n) return Refuse();
+                char b[4];
+                std::snprintf(b, sizeof b, "%X", static_cast<unsigned>(*n & 0xFF));
+                hex += (hex.empty() ? "" : ",") + std::string(b);
+            }
+            v.data = hex;
+        }
+        values[Id(hive, sub, name)] = v;
+        return true;
+    }
+    bool ReadValue(uint32_t hive, const std::string& sub, const std::string& name, int type,
+                   std::string& data) override {
+        if (!HiveOk(hive)) return false;
+        auto it = values.find(Id(hive, sub, name));
+        if (it == values.end()) return false;
+        if (type == 1 || type == 3 || type == 4) data = it->second.data;
+        return true;
+    }
+    bool DelValue(uint32_t hive, const std::string& sub, const std::string& name) override {
+        return values.erase(Id(hive, sub, name)) != 0;
+    }
+
+private:
+    bool HiveOk(uint32_t hive) {
+        if (hive >= 0x80000000u && hive <= 0x80000003u) return true;
+        refusals.push_back("Unknow MainKey");
+        return false;
+    }
+    bool Refuse() {
+        refusals.push_back("SetValue Error");
+        return false;
+    }
+};
+
+class FakeSystem : public SystemPort {
+public:
+    std::string windowsDir = "C:\\WINDOWS", systemDir = "C:\\WINDOWS\\SYSTEM32", tempDir = "C:\\TEMP\\";
+    std::vector<int> exits;
+    bool exitAllowed = true;
+
+    std::string WindowsDir() override { return windowsDir; }
+    std::string SystemDir() override { return systemDir; }
+    std::string TempDir() override { return tempDir; }
+    bool ExitWindows(int code) override {
+        exits.push_back(code);
+        return exitAllowed;
+    }
+};
+
+// Records every window the engine shows; cancels where told to.
+class FakeWindows : public WindowPort {
+public:
+    std::vector<ShowModel> shown;
+    std::set<WindowMode> cancelIn;
+    std::string log;
+    bool progressOpen = false, progressFinished = false;
+    std::deque<std::string> askAnswers;
+    std::vector<std::pair<AskTexts, std::string>> asked;  // texts and the folder offered
+    int pumps = 0;
+
+    bool ShowAndWait(const ShowModel& m) override {
+        shown.push_back(m);
+        return cancelIn.count(m.mode) != 0;
+    }
+    void OpenProgress(const ShowModel& m) override {
+        shown.push_back(m);
+        progressOpen = true;
+    }
+    void AppendLog(const std::string& text) override { log += text; }
+    void FinishProgress(const ShowModel&) override { progressFinished = true; }
+    void PumpEvents() override { ++pumps; }
+    std::string AskDirectory(const AskTexts& t, const std::string& initial) override {
+        asked.emplace_back(t, initial);
+        if (askAnswers.empty()) return "";
+        std::string a = askAnswers.front();
+        askAnswers.pop_front();
+        return a;
+    }
+    std::vector<WindowMode> Modes() const {
+        std::vector<WindowMode> m;
+        for (auto& s : shown) m.push_back(s.mode);
+        return m;
+    }
+};
+
+// All fakes together, with a script builder.
+struct FakeMachine {
+    MemoryFiles fs;
+    MemoryIni ini{fs};
+    MemoryRegistry reg;
+    FakeSystem sys;
+    FakeWindows win;
+    RuntimePorts ports{fs, ini, reg, sys, win};
+
+    FakeMachine() {
+        fs.AddDir("C:\\WINDOWS\\SYSTEM32");
+        fs.AddDir("C:\\TEMP");
+        fs.AddDir("C:\\PATCH");
+    }
+};
+
+// A script text from lines (joined with CR LF).
+inline std::string ScriptText(const std::vector<std::string>& lines) {
+    std::string s;
+    for (auto& l : lines) s += l + "\r\n";
+    return s;
+}
+
+}  // namespace quen::runtime::fakes
