@@ -25,18 +25,15 @@ bool FileCheckSum(FilePort& files, const std::string& path, uint32_t& sum) {
 }
 
 bool ReplaceFileContents(FilePort& files, const std::string& target, const Bytes& data, bool keepBackup) {
-    const std::string temp = target + ".~qn";
-    files.DeleteForce(temp);
-    if (!files.WriteNew(temp, data)) {
-        files.DeleteForce(temp);
-        return false;
-    }
     const std::string backup = target + ".bak";
     // An existing backup is kept; the target is then replaced without a new one.
-    const bool backedUp = keepBackup && !files.Exists(backup) && files.Move(target, backup, false);
-    if (!files.Move(temp, target, true)) {
-        if (backedUp) files.Move(backup, target, false);
-        files.DeleteForce(temp);
+    const bool makeBackup = keepBackup && !files.Exists(backup);
+    if (makeBackup && !files.Copy(target, backup)) {
+        files.DeleteForce(backup);
+        return false;
+    }
+    if (!files.WriteReplacing(target, data)) {
+        if (makeBackup) files.DeleteForce(backup);
         return false;
     }
     return true;
@@ -102,7 +99,7 @@ bool RenameTarget(RunContext& ctx, int index, const std::string& folder, const s
     if (newName.empty()) return false;
     const std::string newPath = folder + "\\" + newName;
     if (newPath == target) return true;  // deleting the "other" file would delete the target
-    return ctx.io.files.Move(target, newPath, true);
+    return ctx.io.files.MoveReplace(target, newPath);
 }
 
 }  // namespace quen::runtime

@@ -19,12 +19,15 @@ public:
     virtual bool Exists(const std::string& path) = 0;
     virtual bool IsDirectory(const std::string& path) = 0;
     virtual bool ReadAll(const std::string& path, Bytes& data) = 0;
-    // Creates or truncates the file and writes every byte; false when any byte could not be written.
-    virtual bool WriteNew(const std::string& path, const Bytes& data) = 0;
+    // Writes the data beside the file first and then replaces it (a read-only, hidden or
+    // system file too); on failure the old file is left as it was.
+    virtual bool WriteReplacing(const std::string& path, const Bytes& data) = 0;
+    // Copies a file, replacing the target.
+    virtual bool Copy(const std::string& from, const std::string& to) = 0;
     // Clears read-only, hidden and system attributes and deletes; a missing file counts as deleted.
     virtual bool DeleteForce(const std::string& path) = 0;
-    // Moves a file; with replace an existing destination (its attributes cleared) is replaced in one step.
-    virtual bool Move(const std::string& from, const std::string& to, bool replace) = 0;
+    // Moves a file in one step, replacing an existing destination (its attributes cleared).
+    virtual bool MoveReplace(const std::string& from, const std::string& to) = 0;
 };
 
 // INI-style files read and written by the system's own line rules. ReadKey throws

@@ -14,6 +14,7 @@
 #include "runtime/RuntimePorts.h"
 #include "runtime/ScriptValues.h"
 #include "startup/Errors.h"
+#include "startup/IniLines.h"
 
 namespace quen::runtime::fakes {
 
@@ -65,17 +66,19 @@ public:
         data = it->second;
         return true;
     }
-    bool WriteNew(const std::string& path, const Bytes& data) override {
+    bool WriteReplacing(const std::string& path, const Bytes& data) override {
         ++writes;
         if (!Writable(path) || IsDirectory(path)) return false;
-        size_t used = 0;
-        for (auto& [k, v] : files)
-            if (k != Upper(path)) used += v.size();
-        if (used + data.size() > capacity) {
-            files[Upper(path)] = Bytes(data.begin(), data.begin() + (capacity > used ? capacity - used : 0));
-            return false;
-        }
+        if (Used() + data.size() > capacity) return false;  // the new copy sits beside the old
         files[Upper(path)] = data;
+        return true;
+    }
+    bool Copy(const std::string& from, const std::string& to) override {
+        ++writes;
+        if (!Has(from) || !Writable(to) || IsDirectory(to)) return false;
+        const Bytes data = files[Upper(from)];
+        if (Used() + data.size() > capacity) return false;
+        files[Upper(to)] = data;
         return true;
     }
     bool DeleteForce(const std::string& path) override {
@@ -84,13 +87,17 @@ public:
         files.erase(Upper(path));
         return true;
     }
-    bool Move(const std::string& from, const std::string& to, bool replace) override {
+    bool MoveReplace(const std::string& from, const std::string& to) override {
         if (!Has(from) || !Writable(from) || !Writable(to) || IsDirectory(to)) return false;
-        if (Has(to) && !replace) return false;
         Bytes data = files[Upper(from)];
         files.erase(Upper(from));
         files[Upper(to)] = std::move(data);
         return true;
+    }
+    size_t Used() const {
+        size_t used = 0;
+        for (auto& [k, v] : files) used += v.size();
+        return used;
     }
 
 private:
@@ -100,9 +107,7 @@ private:
     }
 };
 
-// INI files on the memory file system, by the system's line rules: exact header lines,
-// keys trimmed and case-sensitive, values untrimmed, new keys at the section's end,
-// written with CR LF between lines and none after the last.
+// INI files on the memory file system, by the system's own line rules.
 class MemoryIni : public IniPort {
 public:
     explicit MemoryIni(MemoryFiles& fs) : fs_(fs) {}
@@ -111,81 +116,24 @@ public:
                  std::string& value) override {
         value.clear();
         if (!fs_.Has(file)) throw Error(kErrFileNotFound, "File not found: " + file);
-        auto lines = Lines(file);
-        size_t i = 0;
-        while (i < lines.size() && lines[i] != "[" + section + "]") ++i;
-        for (++i; i < lines.size(); ++i) {
-            const std::string& l = lines[i];
-            if (l.empty()) continue;
-            if (l[0] == '[') return false;
-            size_t eq = l.find('=');
-            if (eq != std::string::npos && Trim(l.substr(0, eq)) == key) {
-                value = l.substr(eq + 1);
-                return true;
-            }
-        }
-        return false;
+        return ini::FindKey(ini::SplitLines(fs_.Get(file)), section, key, value);
     }
     bool WriteKey(const std::string& file, const std::string& section, const std::string& key,
                   const std::string& value) override {
         if (file.empty() || section.empty()) return false;
-        if (!fs_.Has(file)) return Store(file, {"[" + section + "]", key + "=" + value});
-        auto lines = Lines(file);
-        size_t i = 0;
-        while (i < lines.size() && lines[i] != "[" + section + "]") ++i;
-        if (i == lines.size()) {
-            lines.insert(lines.end(), {"", "[" + section + "]", key + "=" + value});
-            return Store(file, lines);
-        }
-        size_t j = i + 1;
-        for (; j < lines.size() && (lines[j].empty() || lines[j][0] != '['); ++j) {
-            size_t eq = lines[j].find('=');
-            if (eq != std::string::npos && Trim(lines[j].substr(0, eq)) == key) {
-                lines[j] = key + "=" + value;
-                return Store(file, lines);
-            }
-        }
-        lines.insert(lines.begin() + static_cast<long>(j), key + "=" + value);
-        return Store(file, lines);
+        return Edit(file, section, key, value, ini::KeyEdit::Write);
     }
     bool DelKey(const std::string& file, const std::string& section, const std::string& key) override {
         if (!fs_.Has(file)) return false;
-        auto lines = Lines(file);
-        size_t i = 0;
-        while (i < lines.size() && lines[i] != "[" + section + "]") ++i;
-        bool found = i < lines.size();
-        if (found) {
-            for (size_t j = i + 1; j < lines.size() && (lines[j].empty() || lines[j][0] != '[');) {
-                size_t eq = lines[j].find('=');
-                if (eq != std::string::npos && Trim(lines[j].substr(0, eq)) == key)
-                    lines.erase(lines.begin() + static_cast<long>(j));
-                else
-                    ++j;
-            }
-        }
-        return Store(file, lines) && found;
+        return Edit(file, section, key, "", ini::KeyEdit::Remove);
     }
 
 private:
-    std::vector<std::string> Lines(const std::string& file) {
-        std::vector<std::string> out;
-        std::string text = fs_.Get(file), line;
-        for (size_t i = 0; i < text.size(); ++i) {
-            if (text[i] == '\n') {
-                if (!line.empty() && line.back() == '\r') line.pop_back();
-                out.push_back(line);
-                line.clear();
-            } else {
-                line += text[i];
-            }
-        }
-        if (!line.empty()) out.push_back(line);
-        return out;
-    }
-    bool Store(const std::string& file, const std::vector<std::string>& lines) {
-        std::string text;
-        for (size_t i = 0; i < lines.size(); ++i) text += (i ? "\r\n" : "") + lines[i];
-        return fs_.WriteNew(file, ToBytes(text));
+    bool Edit(const std::string& file, const std::string& section, const std::string& key,
+              const std::string& value, ini::KeyEdit mode) {
+        ini::Lines lines = fs_.Has(file) ? ini::SplitLines(fs_.Get(file)) : ini::Lines{};
+        const bool done = ini::EditKey(lines, section, key, value, mode);
+        return fs_.WriteReplacing(file, ToBytes(ini::JoinLines(lines))) && done;
     }
     MemoryFiles& fs_;
 };

@@ -1,6 +1,7 @@
 // A patch script on the in-memory machine, with the texts every test reads back.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -34,8 +35,15 @@ struct ScriptParts {
     }
     ScriptParts& SetupKey(const std::string& k, const std::string& v) { Set(setup, k, v); return *this; }
     ScriptParts& TextKey(const std::string& k, const std::string& v) { Set(text, k, v); return *this; }
+    // Adds (or replaces) action section n; ProcCount becomes n.
     ScriptParts& Action(int n, const std::vector<std::string>& keys) {
-        rest.push_back("[Proc" + std::to_string(n) + "]");
+        const std::string header = "[Proc" + std::to_string(n) + "]";
+        auto at = std::find(rest.begin(), rest.end(), header);
+        if (at != rest.end()) {
+            auto end = std::find_if(at + 1, rest.end(), [](const std::string& l) { return !l.empty() && l[0] == '['; });
+            rest.erase(at, end);
+        }
+        rest.push_back(header);
         rest.insert(rest.end(), keys.begin(), keys.end());
         SetupKey("ProcCount", std::to_string(n));
         return *this;

@@ -1,0 +1,154 @@
+// The registry phase and the restore on the in-memory registry.
+#include <gtest/gtest.h>
+
+#include "runtime/RegistryPhase.h"
+#include "runtime/ScriptFixture.h"
+#include "support/RecordedUi.h"
+
+using namespace quen::runtime;
+using namespace quen::runtime::fakes;
+
+namespace {
+
+class RegistryRun : public ::testing::Test, public ScriptRunFixture {
+protected:
+    void SetUp() override { quen::platform::ClearMessages(); }
+    const MemoryRegistry::Value* Value(uint32_t hive, const std::string& sub, const std::string& name) {
+        return m.reg.Get(hive, sub, name);
+    }
+    std::string RememberFile() { return RememberFilePath(m.sys.tempDir, kScript); }
+};
+
+}  // namespace
+
+TEST_F(RegistryRun, AddAndDeleteValuesOfEachType) {
+    m.reg.SetValue(kHiveCurrentUser, "Software\\Old", "Gone", 1, "x");
+    parts.SetupKey("AddReg", "3").SetupKey("DelReg", "1")
+        .Section("AddReg", {"1=HKCU,Software\\New,Text,1,hello world", "2=HKLM,Software\\New,Count,4,&H10",
+                            "3=HKCU,Software\\New,Bin,3,1,255,&H7F"})
+        .Section("DelReg", {"1=HKCU,Software\\Old,Gone"});
+    EXPECT_EQ(RunPatch(), RunOutcome::AllDone);
+    ASSERT_TRUE(Value(kHiveCurrentUser, "Software\\New", "Text"));
+    EXPECT_EQ(Value(kHiveCurrentUser, "Software\\New", "Text")->data, "hello world");
+    ASSERT_TRUE(Value(kHiveLocalMachine, "Software\\New", "Count"));
+    EXPECT_EQ(Value(kHiveLocalMachine, "Software\\New", "Count")->data, "16");
+    ASSERT_TRUE(Value(kHiveCurrentUser, "Software\\New", "Bin"));
+    EXPECT_EQ(Value(kHiveCurrentUser, "Software\\New", "Bin")->data, "1,FF,7F");
+    EXPECT_FALSE(Value(kHiveCurrentUser, "Software\\Old", "Gone"));
+}
+
+TEST_F(RegistryRun, UnknownHiveCodeKeepsThePreviousHive) {
+    parts.SetupKey("AddReg", "2")
+        .Section("AddReg", {"1=HKCU,Software\\A,One,1,1", "2=hklm,Software\\A,Two,1,2"});
+    RunPatch();
+    EXPECT_TRUE(Value(kHiveCurrentUser, "Software\\A", "Two"));
+    EXPECT_FALSE(Value(kHiveLocalMachine, "Software\\A", "Two"));
+}
+
+TEST_F(RegistryRun, EntryWithoutAValidTypeIsSkippedWithAMessage) {
+    parts.SetupKey("AddReg", "2")
+        .Section("AddReg", {"1=HKCU,Software\\A,One,DWORD,1", "2=HKCU,Software\\A,Two,1,ok"});
+    RunPatch();
+    EXPECT_FALSE(Value(kHiveCurrentUser, "Software\\A", "One"));
+    EXPECT_TRUE(Value(kHiveCurrentUser, "Software\\A", "Two"));
+    ASSERT_EQ(quen::platform::LastMessages().size(), 1u);
+    EXPECT_NE(quen::platform::LastMessages()[0].text.find("HKCU,Software\\A,One,DWORD,1"), std::string::npos);
+}
+
+TEST_F(RegistryRun, PausedValuesAreAbsentDuringTheActionsAndRestoredAfter) {
+    m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Str", 1, "text, with comma");
+    m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Num", 4, "-5");
+    m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Bin", 3, "10,255");
+    m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Fixed", 1, "before");
+    parts.SetupKey("OffReg", "5")
+        .Section("OffReg", {"1=HKCU,Software\\P,Str,1,%RetainValue%", "2=HKCU,Software\\P,Num,4,%RetainValue%",
+                            "3=HKCU,Software\\P,Bin,3,%RetainValue%", "4=HKCU,Software\\P,Fixed,1,after",
+                            "5=HKCU,Software\\P,Never,1,%RetainValue%"});
+    // An action that sees the registry while the patch runs: a paused value must be gone.
+    parts.Action(1, {"File=x", "Act=4", "Dir=Reg", "RegKey=HKCU,Software\\P,Str"});
+    EXPECT_EQ(RunPatch(), RunOutcome::Stopped);  // Reg unreadable: the value is paused
+    EXPECT_EQ(Value(kHiveCurrentUser, "Software\\P", "Str")->data, "text, with comma");
+    EXPECT_EQ(Value(kHiveCurrentUser, "Software\\P", "Num")->data, "-5");
+    EXPECT_EQ(Value(kHiveCurrentUser, "Software\\P", "Bin")->data, "A,FF");
+    EXPECT_EQ(Value(kHiveCurrentUser, "Software\\P", "Fixed")->data, "after");
+    EXPECT_FALSE(Value(kHiveCurrentUser, "Software\\P", "Never"));  // not created empty
+    const std::string script = m.fs.Get(kScript);
+    EXPECT_NE(script.find("Value1=text, with comma"), std::string::npos);
+    EXPECT_NE(script.find("Value3=A,FF"), std::string::npos);
+    EXPECT_EQ(script.find("Value5"), std::string::npos);
+    EXPECT_FALSE(m.fs.Has(RememberFile()));
+}
+
+TEST_F(RegistryRun, ReadOnlyScriptRestoresFromTheTemporaryFile) {
+    m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Str", 1, "keep me");
+    parts.SetupKey("OffReg", "1").Section("OffReg", {"1=HKCU,Software\\P,Str,1,%RetainValue%"});
+    m.fs.Put(kScript, parts.Text());
+    m.fs.readOnly.insert("C:\\PATCH");
+    RuntimeState st;
+    st.ScriptFile = kScript;
+    RunContext ctx(st, m.ports);
+    RegistryPhase(ctx);
+    EXPECT_FALSE(Value(kHiveCurrentUser, "Software\\P", "Str"));
+    EXPECT_EQ(m.fs.Get(kScript).find("Value1"), std::string::npos);
+    EXPECT_TRUE(m.fs.Has(RememberFile()));
+    EXPECT_TRUE(RestorePausedValues(ctx));
+    ASSERT_TRUE(Value(kHiveCurrentUser, "Software\\P", "Str"));
+    EXPECT_EQ(Value(kHiveCurrentUser, "Software\\P", "Str")->data, "keep me");
+    EXPECT_FALSE(m.fs.Has(RememberFile()));
+}
+
+TEST_F(RegistryRun, ValueThatCannotBeRememberedAnywhereIsLeftInPlace) {
+    m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Str", 1, "precious");
+    parts.SetupKey("OffReg", "1").Section("OffReg", {"1=HKCU,Software\\P,Str,1,%RetainValue%"});
+    m.fs.Put(kScript, parts.Text());
+    m.fs.readOnly.insert("C:\\PATCH");
+    m.fs.readOnly.insert("C:\\TEMP");
+    RuntimeState st;
+    st.ScriptFile = kScript;
+    RunContext ctx(st, m.ports);
+    RegistryPhase(ctx);
+    ASSERT_TRUE(Value(kHiveCurrentUser, "Software\\P", "Str"));
+    EXPECT_EQ(Value(kHiveCurrentUser, "Software\\P", "Str")->data, "precious");
+    EXPECT_EQ(quen::platform::LastMessages().size(), 1u);
+}
+
+TEST_F(RegistryRun, StaleRememberedDataDoesNotResurrectAnAbsentValue) {
+    parts.SetupKey("OffReg", "1").Section("OffReg", {"1=HKCU,Software\\P,Str,1,%RetainValue%", "Value1=stale"});
+    RunPatch();
+    EXPECT_FALSE(Value(kHiveCurrentUser, "Software\\P", "Str"));
+}
+
+TEST_F(RegistryRun, RememberedFileOfAnotherEntryIsNotUsed) {
+    RuntimeState st;
+    st.ScriptFile = kScript;
+    parts.SetupKey("OffReg", "1").Section("OffReg", {"1=HKCU,Software\\P,Str,1,%RetainValue%"});
+    m.fs.Put(kScript, parts.Text());
+    m.fs.readOnly.insert("C:\\PATCH");
+    m.fs.Put(RememberFile(), "[OffReg]\r\nEntry1=HKCU,Software\\Q,Other,1,%RetainValue%\r\nValue1=wrong");
+    RunContext ctx(st, m.ports);
+    RestorePausedValues(ctx);
+    EXPECT_FALSE(Value(kHiveCurrentUser, "Software\\P", "Str"));
+}
+
+TEST(RegistryEntries, DataRunsFromTheFifthFieldToTheEnd) {
+    EXPECT_EQ(EntryData("HKCU,S,N,3, 1, 2 ,3"), "1,2,3");
+    EXPECT_EQ(EntryData("HKCU,S,N,1,text"), "text");
+    EXPECT_EQ(EntryData("HKCU,S,N,1"), "");
+    EXPECT_EQ(EntryData("HKCU,S,N,1,"), "");
+}
+
+TEST(RegistryEntries, ExitCodesOutsideOneToThreeMeanNoExit) {
+    EXPECT_EQ(ExitCode("1"), 1);
+    EXPECT_EQ(ExitCode("3"), 3);
+    EXPECT_EQ(ExitCode("0"), 0);
+    EXPECT_EQ(ExitCode("4"), 0);
+    EXPECT_EQ(ExitCode("-1"), 0);
+    EXPECT_EQ(ExitCode("x"), 0);
+}
+
+TEST(RegistryEntries, RememberFileIsNamedAfterTheScriptPath) {
+    const std::string a = RememberFilePath("C:\\TEMP\\", "C:\\A\\fix.qnl");
+    EXPECT_EQ(a.rfind("C:\\TEMP\\Quenlark-fix.qnl-", 0), 0u) << a;
+    EXPECT_EQ(Upper(a), Upper(RememberFilePath("C:\\TEMP", "c:\\a\\FIX.QNL")));
+    EXPECT_NE(a, RememberFilePath("C:\\TEMP", "C:\\B\\fix.qnl"));
+}

@@ -1,0 +1,181 @@
+// The run sequence: identifier, window order, cancelling, restart before the actions,
+// the resumed run, the end window and the exit code.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "runtime/ScriptFixture.h"
+#include "support/RecordedUi.h"
+
+using namespace quen::runtime;
+using namespace quen::runtime::fakes;
+using quen::platform::LastMessages;
+
+namespace {
+
+class RunSequence : public ::testing::Test, public ScriptRunFixture {
+protected:
+    void SetUp() override {
+        quen::platform::ClearMessages();
+        m.fs.Put("C:\\PATCH\\a.txt", "a");
+        parts.SetupKey("AddReg", "1").Section("AddReg", {"1=HKCU,Software\\T,Added,1,yes"});
+        parts.Action(1, {"File=a.txt", "Act=4", "Dir=Me"});
+    }
+    bool Changed() { return !m.fs.Has("C:\\PATCH\\a.txt") || m.reg.Has(kHiveCurrentUser, "Software\\T", "Added"); }
+    std::string RunValue() {
+        auto v = m.reg.Get(kHiveLocalMachine, kRunKey, "Quenlark");
+        return v ? v->data : "<none>";
+    }
+};
+
+}  // namespace
+
+TEST_F(RunSequence, WrongIdentifierChangesNothing) {
+    for (const char* id : {"QuenlarkScript_100 ", "quenlarkscript_100", ""}) {
+        quen::platform::ClearMessages();
+        parts.SetupKey("ScriptID", id);
+        EXPECT_EQ(RunPatch(), RunOutcome::CancelledOrBad) << id;
+        ASSERT_EQ(LastMessages().size(), 1u);
+        EXPECT_EQ(LastMessages()[0].text, "BAD Script File");
+        EXPECT_EQ(LastMessages()[0].title, "Script ERROR");
+        EXPECT_EQ(LastMessages()[0].icon, quen::platform::MsgIcon::Critical);
+        EXPECT_FALSE(Changed());
+        EXPECT_TRUE(m.win.shown.empty());
+    }
+}
+
+TEST_F(RunSequence, WelcomeThenInformationThenActions) {
+    parts.SetupKey("ShowW", "1").SetupKey("ShowI", "1").SetupKey("ShowE", "1");
+    EXPECT_EQ(RunPatch(), RunOutcome::AllDone);
+    EXPECT_EQ(m.win.Modes(), std::vector<WindowMode>({WindowMode::Welcome, WindowMode::Information,
+                                                      WindowMode::Progress, WindowMode::End}));
+    EXPECT_TRUE(Changed());
+    EXPECT_EQ(m.win.shown[0].caption, "MyPatch - Welcome");
+    EXPECT_EQ(m.win.shown[0].text, "Hello\r\nWorld");
+    EXPECT_EQ(m.win.shown[3].caption, "MyPatch - Done");
+    EXPECT_EQ(m.win.shown[3].text, "All done");
+}
+
+TEST_F(RunSequence, InformationAloneIsTheFirstWindow) {
+    parts.SetupKey("ShowI", "1").TextKey("ShowRun", "False");
+    parts.setup.erase(std::find(parts.setup.begin(), parts.setup.end(), "ShowW=0"));
+    EXPECT_EQ(RunPatch(), RunOutcome::AllDone);
+    EXPECT_EQ(m.win.Modes(), std::vector<WindowMode>({WindowMode::Information}));
+}
+
+TEST_F(RunSequence, CancelInTheWelcomeWindowChangesNothing) {
+    parts.SetupKey("ShowW", "1").SetupKey("ShowI", "1").SetupKey("ShowE", "1");
+    m.win.cancelIn = {WindowMode::Welcome};
+    EXPECT_EQ(RunPatch(), RunOutcome::CancelledOrBad);
+    EXPECT_EQ(m.win.Modes(), std::vector<WindowMode>({WindowMode::Welcome}));
+    EXPECT_FALSE(Changed());
+}
+
+TEST_F(RunSequence, CancelInTheInformationWindowChangesNothing) {
+    parts.SetupKey("ShowW", "1").SetupKey("ShowI", "1").SetupKey("ShowE", "1").SetupKey("PRI", "2");
+    m.win.cancelIn = {WindowMode::Information};
+    EXPECT_EQ(RunPatch(), RunOutcome::CancelledOrBad);
+    EXPECT_EQ(m.win.Modes(), std::vector<WindowMode>({WindowMode::Welcome, WindowMode::Information}));
+    EXPECT_FALSE(Changed());
+    EXPECT_EQ(RunValue(), "<none>");
+    EXPECT_TRUE(m.sys.exits.empty());
+}
+
+TEST_F(RunSequence, RestartBeforeTheActionsWritesTheRunValueAndExits) {
+    parts.SetupKey("PRI", "2");
+    EXPECT_EQ(RunPatch(), RunOutcome::AllDone);
+    EXPECT_EQ(RunValue(), "\"C:\\Program Files\\Quenlark\\Quenlark.exe\" /A C:\\PATCH\\fix.qnl");
+    EXPECT_EQ(m.sys.exits, std::vector<int>({2}));
+    EXPECT_TRUE(m.fs.Has("C:\\PATCH\\a.txt"));  // the actions wait for the next start
+    EXPECT_TRUE(m.reg.Has(kHiveCurrentUser, "Software\\T", "Added"));
+}
+
+TEST_F(RunSequence, ResumeCommandQuotesOnlyPathsWithBlanks) {
+    EXPECT_EQ(ResumeCommand({"C:\\P\\fix.qnl", false, "C:\\Q\\", "Quenlark"}), "C:\\Q\\Quenlark.exe /A C:\\P\\fix.qnl");
+    EXPECT_EQ(ResumeCommand({"C:\\My P\\fix.qnl", false, "C:\\Q", "Quenlark"}),
+              "C:\\Q\\Quenlark.exe /A \"C:\\My P\\fix.qnl\"");
+}
+
+TEST_F(RunSequence, RefusedRunValueStopsBeforeAnyFileAndUnpauses) {
+    m.reg.SetValue(kHiveCurrentUser, "Software\\P", "V", 1, "paused");
+    parts.SetupKey("PRI", "1").SetupKey("OffReg", "1").Section("OffReg", {"1=HKCU,Software\\P,V,1,%RetainValue%"});
+    m.reg.refusedKeys.insert("80000002\\" + Upper(kRunKey));
+    EXPECT_EQ(RunPatch(), RunOutcome::Stopped);
+    EXPECT_TRUE(m.sys.exits.empty());
+    EXPECT_TRUE(m.fs.Has("C:\\PATCH\\a.txt"));
+    ASSERT_TRUE(m.reg.Get(kHiveCurrentUser, "Software\\P", "V"));
+    EXPECT_EQ(m.reg.Get(kHiveCurrentUser, "Software\\P", "V")->data, "paused");
+    ASSERT_EQ(LastMessages().size(), 1u);
+    EXPECT_NE(LastMessages()[0].text.find("administrator"), std::string::npos);
+}
+
+TEST_F(RunSequence, SecondPhaseRunsOnlyTheActionsAndDeletesTheRunValue) {
+    parts.SetupKey("ShowW", "1").SetupKey("ShowI", "1").SetupKey("PRI", "2").SetupKey("ERI", "1");
+    m.reg.SetValue(kHiveLocalMachine, kRunKey, "Quenlark", 1, "x /A y");
+    EXPECT_EQ(RunPatch(true), RunOutcome::AllDone);
+    EXPECT_EQ(RunValue(), "<none>");
+    EXPECT_FALSE(m.fs.Has("C:\\PATCH\\a.txt"));
+    EXPECT_FALSE(m.reg.Has(kHiveCurrentUser, "Software\\T", "Added"));  // the registry phase ran before
+    EXPECT_EQ(m.win.Modes(), std::vector<WindowMode>({WindowMode::Progress}));
+    EXPECT_EQ(m.sys.exits, std::vector<int>({1}));
+}
+
+TEST_F(RunSequence, ExitAtTheEndAfterTheRestore) {
+    parts.SetupKey("ERI", "3");
+    EXPECT_EQ(RunPatch(), RunOutcome::AllDone);
+    EXPECT_EQ(m.sys.exits, std::vector<int>({3}));
+    EXPECT_TRUE(LastMessages().empty());
+}
+
+TEST_F(RunSequence, RefusedExitIsToldToTheUser) {
+    parts.SetupKey("ERI", "2");
+    m.sys.exitAllowed = false;
+    RunPatch();
+    ASSERT_EQ(LastMessages().size(), 1u);
+    EXPECT_NE(LastMessages()[0].text.find("refused"), std::string::npos);
+}
+
+TEST_F(RunSequence, NoExitWithoutPriOrEri) {
+    EXPECT_EQ(RunPatch(), RunOutcome::AllDone);
+    EXPECT_TRUE(m.sys.exits.empty());
+    EXPECT_EQ(RunValue(), "<none>");
+}
+
+TEST_F(RunSequence, StoppedRunShowsTheErrorEndWithoutShowE) {
+    parts.Action(1, {"File=none.txt", "Act=5", "Dir=Me"});
+    EXPECT_EQ(RunPatch(), RunOutcome::Stopped);
+    ASSERT_EQ(m.win.Modes().back(), WindowMode::End);
+    const ShowModel& end = m.win.shown.back();
+    EXPECT_EQ(end.caption, "MyPatch - Error");
+    EXPECT_EQ(end.text, "FAILED");
+    EXPECT_FALSE(end.showCancel);
+    EXPECT_FALSE(end.showPrompt);
+    EXPECT_TRUE(end.showAbout);
+}
+
+TEST_F(RunSequence, MissingSwitchesDefaultToBackupsStopAndNoLog) {
+    parts.text.erase(std::remove_if(parts.text.begin(), parts.text.end(),
+                                    [](const std::string& l) {
+                                        return l.rfind("MakeBKFile", 0) == 0 || l.rfind("CWhenError", 0) == 0 ||
+                                               l.rfind("ShowRun", 0) == 0;
+                                    }),
+                     parts.text.end());
+    m.fs.Put("C:\\PATCH\\b.bin", "AB");
+    parts.Action(1, {"File=missing", "Act=5", "Dir=Me"})
+        .Action(2, {"File=b.bin", "Act=3", "Dir=Me", "Count=1", "BType1=3", "BRead1=1", "BNew1=00"});
+    EXPECT_EQ(RunPatch(), RunOutcome::Stopped);
+    EXPECT_FALSE(m.win.progressOpen);
+    EXPECT_EQ(m.fs.Get("C:\\PATCH\\b.bin"), "AB");
+    const ScriptTexts t = ReadScriptTexts(m.ini, kScript);
+    EXPECT_TRUE(t.makeBackup);
+    EXPECT_FALSE(t.continueOnError);
+    EXPECT_FALSE(t.showLog);
+}
+
+TEST_F(RunSequence, SystemFoldersLoseNulsAndBlanks) {
+    m.sys.windowsDir = std::string(" C:\\WIN\0", 8);
+    m.fs.Put("C:\\WIN\\w.txt", "w");
+    parts.Action(1, {"File=w.txt", "Act=4", "Dir=Win"});
+    EXPECT_EQ(RunPatch(), RunOutcome::AllDone);
+    EXPECT_FALSE(m.fs.Has("C:\\WIN\\w.txt"));
+}
