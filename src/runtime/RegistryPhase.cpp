@@ -8,6 +8,7 @@
 #include "runtime/ScriptValues.h"
 #include "runtime/TargetDir.h"
 #include "startup/ProgramInfo.h"
+#include "startup/RegistryText.h"
 
 namespace quen::runtime {
 
@@ -30,7 +31,7 @@ Entry ReadEntry(RunContext& ctx, const std::string& section, int n) {
     auto type = ParseScriptNumber(Field(e.text, 4));
     e.validType = type && *type >= -32768 && *type <= 32767;
     e.type = e.validType ? *type : 0;
-    e.data = EntryData(e.text);
+    e.data = EntryData(e.text, e.type);
     return e;
 }
 
@@ -82,19 +83,6 @@ void PauseValues(RunContext& ctx) {
     }
 }
 
-// A binary value is remembered as the hex list it was read as; setting takes "&H" items.
-std::string AsSettable(int type, const std::string& remembered) {
-    if (type != 3) return remembered;
-    std::string out;
-    for (int n = 1;; ++n) {
-        std::string item = Field(remembered, n);
-        if (item.empty()) break;
-        if (!out.empty()) out += ',';
-        out += "&H" + item;
-    }
-    return out;
-}
-
 }  // namespace
 
 void SelectHive(RuntimeState& st, const std::string& code) {
@@ -107,7 +95,8 @@ void SelectHive(RuntimeState& st, const std::string& code) {
         if (code == h.code) st.Hive = h.hive;
 }
 
-std::string EntryData(const std::string& entry) {
+std::string EntryData(const std::string& entry, int type) {
+    if (type != platform::kRegBinary) return Field(entry, 5);
     size_t pos = 0;
     for (int i = 0; i < 4; ++i) {
         pos = entry.find(',', pos);
@@ -142,7 +131,8 @@ bool RestorePausedValues(RunContext& ctx) {
         if (data == kRetain) {
             std::string remembered;
             if (!memory.Recall(n, e.text, remembered)) continue;  // it did not exist: stays absent
-            data = AsSettable(e.type, remembered);
+            // A binary value is remembered as the hex list it was read as.
+            data = e.type == platform::kRegBinary ? BinaryReadTextToSetText(remembered) : remembered;
         }
         if (!ctx.io.registry.SetValue(ctx.st.Hive, e.subKey, e.name, e.type, data)) all = false;
     }

@@ -12,9 +12,9 @@ namespace quen::runtime {
 // "HKUS"); any other code keeps the previous hive.
 void SelectHive(RuntimeState& st, const std::string& code);
 
-// The data of a registry entry: everything from its fifth field on, so a binary list
-// "1,2,3" travels whole.
-std::string EntryData(const std::string& entry);
+// The data of a registry entry: field 5; for a binary value everything from field 5 on,
+// so a byte list "1,2,3" travels whole.
+std::string EntryData(const std::string& entry, int type);
 
 // AddReg, DelReg, OffReg (remembering "%RetainValue%" data in the script and in a file in
 // the temporary folder).

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Registry.h"
 #include "runtime/ShowModel.h"
 
 namespace quen::runtime {
@@ -42,17 +43,8 @@ public:
     virtual bool DelKey(const std::string& file, const std::string& section, const std::string& key) = 0;
 };
 
-// Registry values through the accessor's rules (its own messages on failure). Hives are
-// the classic handle values (0x80000000 HKEY_CLASSES_ROOT ... 0x80000006 HKEY_DYN_DATA).
-class RegistryPort {
-public:
-    virtual ~RegistryPort() = default;
-    virtual bool SetValue(uint32_t hive, const std::string& subKey, const std::string& name, int type,
-                          const std::string& data) = 0;
-    virtual bool ReadValue(uint32_t hive, const std::string& subKey, const std::string& name, int type,
-                           std::string& data) = 0;
-    virtual bool DelValue(uint32_t hive, const std::string& subKey, const std::string& name) = 0;
-};
+// Registry values through the accessor's rules (its own messages on failure).
+using RegistryPort = platform::IRegistry;
 
 // Facts about the running system and leaving Windows.
 class SystemPort {

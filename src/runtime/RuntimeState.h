@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/Registry.h"
 #include "runtime/ShowModel.h"
 
 namespace quen::runtime {
@@ -13,15 +14,15 @@ inline constexpr const char* kResumeSwitch = "/A";
 inline constexpr const char* kRunValueName = "Quenlark";
 inline constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
-// Hive handle values as the registry accessor takes them.
+// Hive handle values as the registry accessor takes them; none selected yet is 0.
 inline constexpr uint32_t kHiveNone = 0;
-inline constexpr uint32_t kHiveClassesRoot = 0x80000000u;
-inline constexpr uint32_t kHiveCurrentUser = 0x80000001u;
-inline constexpr uint32_t kHiveLocalMachine = 0x80000002u;
-inline constexpr uint32_t kHiveUsers = 0x80000003u;
-inline constexpr uint32_t kHivePerformanceData = 0x80000004u;
-inline constexpr uint32_t kHiveCurrentConfig = 0x80000005u;
-inline constexpr uint32_t kHiveDynData = 0x80000006u;
+using platform::kHiveClassesRoot;
+using platform::kHiveCurrentConfig;
+using platform::kHiveCurrentUser;
+using platform::kHiveDynData;
+using platform::kHiveLocalMachine;
+using platform::kHivePerformanceData;
+using platform::kHiveUsers;
 
 // How a run ended, as the process exit code tells it.
 enum class RunOutcome : int { AllDone = 0, FailuresSkipped = 1, Stopped = 2, CancelledOrBad = 3 };

@@ -1,41 +1,20 @@
 // The runtime's entry: decides whether the command line names a script and applies it.
 #include "runtime/ScriptRun.h"
 
-#include "platform/Ui.h"
 #include "runtime/CommandLine.h"
-#include "startup/AppINI.h"
-#include "startup/Errors.h"
-#include "startup/FSUPLIBmain.h"
+#include "runtime/RunSequence.h"
 
 namespace quen {
-namespace {
 
-// The script's identifier, or "" when the script cannot be read at all.
-std::string ReadScriptId(const std::string& scriptFile) {
-    AppINI ini;
-    ini.FileName = scriptFile;
-    ini.Section = "Setup";
-    std::string id;
-    try {
-        ini.ReadKey("ScriptID", id);
-    } catch (const Error&) {
-        return "";
-    }
-    return id;
-}
-
-}  // namespace
-
-bool ScriptRun(const std::string& commandLine, int& exitCode) {
-    const auto parsed = ParseCommandLine(commandLine, [](const std::string& p) { return FileExists(p, 6); });
+bool ScriptRunOn(const std::string& commandLine, runtime::RuntimePorts& ports, const ProgramPlace& program,
+                 int& exitCode) {
+    runtime::FilePort& files = ports.files;
+    const auto parsed = ParseCommandLine(commandLine, [&files](const std::string& p) {
+        return files.Exists(p) && !files.IsDirectory(p);
+    });
     if (!parsed.hasScript) return false;
-    // A missing or unreadable script is refused like a wrong one: nothing is changed.
-    if (ReadScriptId(parsed.scriptFile) != kScriptId) {
-        platform::ShowMessage("BAD Script File", "Script ERROR", platform::MsgIcon::Critical);
-        exitCode = kRunCancelledOrBadScript;
-        return true;
-    }
-    exitCode = kRunAllSucceeded;
+    const runtime::RunRequest request{parsed.scriptFile, parsed.secondPhase, program.folder, program.exeName};
+    exitCode = static_cast<int>(runtime::RunScript(request, ports));
     return true;
 }
 

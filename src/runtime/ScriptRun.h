@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "runtime/RuntimePorts.h"
+
 namespace quen {
 
 // Process exit codes of a run.
@@ -13,11 +15,20 @@ enum RunOutcome : int {
     kRunCancelledOrBadScript = 3,
 };
 
-inline constexpr const char* kScriptId = "QuenlarkScript_100";
-
 // False: the command line names no script and the editor is to open. True: the run was
 // handled (applied, cancelled or refused); `exitCode` tells the outcome.
 // `commandLine` is the program's command line without its own path.
+// Defined by the Win32 layer, which supplies the real platform.
 bool ScriptRun(const std::string& commandLine, int& exitCode);
+
+// Where the running program lives, for the command that resumes a patch.
+struct ProgramPlace {
+    std::string folder;   // without trailing "\"
+    std::string exeName;  // without ".exe"
+};
+
+// ScriptRun on a given platform.
+bool ScriptRunOn(const std::string& commandLine, runtime::RuntimePorts& ports, const ProgramPlace& program,
+                 int& exitCode);
 
 }  // namespace quen

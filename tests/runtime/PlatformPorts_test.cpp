@@ -60,8 +60,7 @@ TEST(EngineOnRealFiles, RememberedValueSurvivesInTheTemporaryFolder) {
     ScriptParts parts;
     parts.SetupKey("OffReg", "1").Section("OffReg", {"1=HKCU,Software\\T,Name,1,%RetainValue%"});
     EXPECT_EQ(m.Run(parts), RunOutcome::AllDone);
-    ASSERT_NE(m.reg.Get(kHiveCurrentUser, "Software\\T", "Name"), nullptr);
-    EXPECT_EQ(m.reg.Get(kHiveCurrentUser, "Software\\T", "Name")->data, "kept");
+        EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\T", "Name"), "kept");
     // The remembered copy is removed after a complete restore.
     EXPECT_FALSE(quen::test::PathExists(RememberFilePath(m.dir.path(), m.dir.Path("fix.qnl"))));
     EXPECT_NE(quen::test::ReadFileBytes(m.dir.Path("fix.qnl")).find("Value1=kept"), std::string::npos);

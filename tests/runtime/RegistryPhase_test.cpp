@@ -13,9 +13,6 @@ namespace {
 class RegistryRun : public ::testing::Test, public ScriptRunFixture {
 protected:
     void SetUp() override { quen::platform::ClearMessages(); }
-    const MemoryRegistry::Value* Value(uint32_t hive, const std::string& sub, const std::string& name) {
-        return m.reg.Get(hive, sub, name);
-    }
     std::string RememberFile() { return RememberFilePath(m.sys.tempDir, kScript); }
 };
 
@@ -28,29 +25,26 @@ TEST_F(RegistryRun, AddAndDeleteValuesOfEachType) {
                             "3=HKCU,Software\\New,Bin,3,1,255,&H7F"})
         .Section("DelReg", {"1=HKCU,Software\\Old,Gone"});
     EXPECT_EQ(RunPatch(), RunOutcome::AllDone);
-    ASSERT_TRUE(Value(kHiveCurrentUser, "Software\\New", "Text"));
-    EXPECT_EQ(Value(kHiveCurrentUser, "Software\\New", "Text")->data, "hello world");
-    ASSERT_TRUE(Value(kHiveLocalMachine, "Software\\New", "Count"));
-    EXPECT_EQ(Value(kHiveLocalMachine, "Software\\New", "Count")->data, "16");
-    ASSERT_TRUE(Value(kHiveCurrentUser, "Software\\New", "Bin"));
-    EXPECT_EQ(Value(kHiveCurrentUser, "Software\\New", "Bin")->data, "1,FF,7F");
-    EXPECT_FALSE(Value(kHiveCurrentUser, "Software\\Old", "Gone"));
+        EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\New", "Text"), "hello world");
+        EXPECT_EQ(m.reg.Text(kHiveLocalMachine, "Software\\New", "Count"), "16");
+        EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\New", "Bin"), "1,FF,7F");
+    EXPECT_FALSE(m.reg.Has(kHiveCurrentUser, "Software\\Old", "Gone"));
 }
 
 TEST_F(RegistryRun, UnknownHiveCodeKeepsThePreviousHive) {
     parts.SetupKey("AddReg", "2")
         .Section("AddReg", {"1=HKCU,Software\\A,One,1,1", "2=hklm,Software\\A,Two,1,2"});
     RunPatch();
-    EXPECT_TRUE(Value(kHiveCurrentUser, "Software\\A", "Two"));
-    EXPECT_FALSE(Value(kHiveLocalMachine, "Software\\A", "Two"));
+    EXPECT_TRUE(m.reg.Has(kHiveCurrentUser, "Software\\A", "Two"));
+    EXPECT_FALSE(m.reg.Has(kHiveLocalMachine, "Software\\A", "Two"));
 }
 
 TEST_F(RegistryRun, EntryWithoutAValidTypeIsSkippedWithAMessage) {
     parts.SetupKey("AddReg", "2")
         .Section("AddReg", {"1=HKCU,Software\\A,One,DWORD,1", "2=HKCU,Software\\A,Two,1,ok"});
     RunPatch();
-    EXPECT_FALSE(Value(kHiveCurrentUser, "Software\\A", "One"));
-    EXPECT_TRUE(Value(kHiveCurrentUser, "Software\\A", "Two"));
+    EXPECT_FALSE(m.reg.Has(kHiveCurrentUser, "Software\\A", "One"));
+    EXPECT_TRUE(m.reg.Has(kHiveCurrentUser, "Software\\A", "Two"));
     ASSERT_EQ(quen::platform::LastMessages().size(), 1u);
     EXPECT_NE(quen::platform::LastMessages()[0].text.find("HKCU,Software\\A,One,DWORD,1"), std::string::npos);
 }
@@ -67,11 +61,11 @@ TEST_F(RegistryRun, PausedValuesAreAbsentDuringTheActionsAndRestoredAfter) {
     // An action that sees the registry while the patch runs: a paused value must be gone.
     parts.Action(1, {"File=x", "Act=4", "Dir=Reg", "RegKey=HKCU,Software\\P,Str"});
     EXPECT_EQ(RunPatch(), RunOutcome::Stopped);  // Reg unreadable: the value is paused
-    EXPECT_EQ(Value(kHiveCurrentUser, "Software\\P", "Str")->data, "text, with comma");
-    EXPECT_EQ(Value(kHiveCurrentUser, "Software\\P", "Num")->data, "-5");
-    EXPECT_EQ(Value(kHiveCurrentUser, "Software\\P", "Bin")->data, "A,FF");
-    EXPECT_EQ(Value(kHiveCurrentUser, "Software\\P", "Fixed")->data, "after");
-    EXPECT_FALSE(Value(kHiveCurrentUser, "Software\\P", "Never"));  // not created empty
+    EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Str"), "text, with comma");
+    EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Num"), "-5");
+    EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Bin"), "A,FF");
+    EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Fixed"), "after");
+    EXPECT_FALSE(m.reg.Has(kHiveCurrentUser, "Software\\P", "Never"));  // not created empty
     const std::string script = m.fs.Get(kScript);
     EXPECT_NE(script.find("Value1=text, with comma"), std::string::npos);
     EXPECT_NE(script.find("Value3=A,FF"), std::string::npos);
@@ -88,12 +82,11 @@ TEST_F(RegistryRun, ReadOnlyScriptRestoresFromTheTemporaryFile) {
     st.ScriptFile = kScript;
     RunContext ctx(st, m.ports);
     RegistryPhase(ctx);
-    EXPECT_FALSE(Value(kHiveCurrentUser, "Software\\P", "Str"));
+    EXPECT_FALSE(m.reg.Has(kHiveCurrentUser, "Software\\P", "Str"));
     EXPECT_EQ(m.fs.Get(kScript).find("Value1"), std::string::npos);
     EXPECT_TRUE(m.fs.Has(RememberFile()));
     EXPECT_TRUE(RestorePausedValues(ctx));
-    ASSERT_TRUE(Value(kHiveCurrentUser, "Software\\P", "Str"));
-    EXPECT_EQ(Value(kHiveCurrentUser, "Software\\P", "Str")->data, "keep me");
+        EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Str"), "keep me");
     EXPECT_FALSE(m.fs.Has(RememberFile()));
 }
 
@@ -107,15 +100,14 @@ TEST_F(RegistryRun, ValueThatCannotBeRememberedAnywhereIsLeftInPlace) {
     st.ScriptFile = kScript;
     RunContext ctx(st, m.ports);
     RegistryPhase(ctx);
-    ASSERT_TRUE(Value(kHiveCurrentUser, "Software\\P", "Str"));
-    EXPECT_EQ(Value(kHiveCurrentUser, "Software\\P", "Str")->data, "precious");
+        EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Str"), "precious");
     EXPECT_EQ(quen::platform::LastMessages().size(), 1u);
 }
 
 TEST_F(RegistryRun, StaleRememberedDataDoesNotResurrectAnAbsentValue) {
     parts.SetupKey("OffReg", "1").Section("OffReg", {"1=HKCU,Software\\P,Str,1,%RetainValue%", "Value1=stale"});
     RunPatch();
-    EXPECT_FALSE(Value(kHiveCurrentUser, "Software\\P", "Str"));
+    EXPECT_FALSE(m.reg.Has(kHiveCurrentUser, "Software\\P", "Str"));
 }
 
 TEST_F(RegistryRun, RememberedFileOfAnotherEntryIsNotUsed) {
@@ -127,14 +119,16 @@ TEST_F(RegistryRun, RememberedFileOfAnotherEntryIsNotUsed) {
     m.fs.Put(RememberFile(), "[OffReg]\r\nEntry1=HKCU,Software\\Q,Other,1,%RetainValue%\r\nValue1=wrong");
     RunContext ctx(st, m.ports);
     RestorePausedValues(ctx);
-    EXPECT_FALSE(Value(kHiveCurrentUser, "Software\\P", "Str"));
+    EXPECT_FALSE(m.reg.Has(kHiveCurrentUser, "Software\\P", "Str"));
 }
 
-TEST(RegistryEntries, DataRunsFromTheFifthFieldToTheEnd) {
-    EXPECT_EQ(EntryData("HKCU,S,N,3, 1, 2 ,3"), "1,2,3");
-    EXPECT_EQ(EntryData("HKCU,S,N,1,text"), "text");
-    EXPECT_EQ(EntryData("HKCU,S,N,1"), "");
-    EXPECT_EQ(EntryData("HKCU,S,N,1,"), "");
+TEST(RegistryEntries, BinaryDataRunsFromTheFifthFieldToTheEndOthersAreFieldFive) {
+    EXPECT_EQ(EntryData("HKCU,S,N,3, 1, 2 ,3", 3), "1,2,3");
+    EXPECT_EQ(EntryData("HKCU,S,N,1,text, more", 1), "text");
+    EXPECT_EQ(EntryData("HKCU,S,N,4, 12 ,7", 4), "12");
+    EXPECT_EQ(EntryData("HKCU,S,N,1", 1), "");
+    EXPECT_EQ(EntryData("HKCU,S,N,3", 3), "");
+    EXPECT_EQ(EntryData("HKCU,S,N,3,", 3), "");
 }
 
 TEST(RegistryEntries, ExitCodesOutsideOneToThreeMeanNoExit) {

@@ -23,8 +23,7 @@ protected:
     }
     bool Changed() { return !m.fs.Has("C:\\PATCH\\a.txt") || m.reg.Has(kHiveCurrentUser, "Software\\T", "Added"); }
     std::string RunValue() {
-        auto v = m.reg.Get(kHiveLocalMachine, kRunKey, "Quenlark");
-        return v ? v->data : "<none>";
+        return m.reg.Text(kHiveLocalMachine, kRunKey, "Quenlark");
     }
 };
 
@@ -99,12 +98,11 @@ TEST_F(RunSequence, ResumeCommandQuotesOnlyPathsWithBlanks) {
 TEST_F(RunSequence, RefusedRunValueStopsBeforeAnyFileAndUnpauses) {
     m.reg.SetValue(kHiveCurrentUser, "Software\\P", "V", 1, "paused");
     parts.SetupKey("PRI", "1").SetupKey("OffReg", "1").Section("OffReg", {"1=HKCU,Software\\P,V,1,%RetainValue%"});
-    m.reg.refusedKeys.insert("80000002\\" + Upper(kRunKey));
+    m.reg.refusedKeys.insert(MemoryRegistry::Id(kHiveLocalMachine, kRunKey, ""));
     EXPECT_EQ(RunPatch(), RunOutcome::Stopped);
     EXPECT_TRUE(m.sys.exits.empty());
     EXPECT_TRUE(m.fs.Has("C:\\PATCH\\a.txt"));
-    ASSERT_TRUE(m.reg.Get(kHiveCurrentUser, "Software\\P", "V"));
-    EXPECT_EQ(m.reg.Get(kHiveCurrentUser, "Software\\P", "V")->data, "paused");
+        EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "V"), "paused");
     ASSERT_EQ(LastMessages().size(), 1u);
     EXPECT_NE(LastMessages()[0].text.find("administrator"), std::string::npos);
 }

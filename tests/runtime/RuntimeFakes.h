@@ -15,6 +15,7 @@
 #include "runtime/ScriptValues.h"
 #include "startup/Errors.h"
 #include "startup/IniLines.h"
+#include "startup/RegistryText.h"
 
 namespace quen::runtime::fakes {
 
@@ -138,18 +139,18 @@ private:
     MemoryFiles& fs_;
 };
 
-// A registry with the accessor's data rules: type 4 stored as a number, type 3 as bytes
-// (read back as an upper-case hex list), anything else as text. Hives outside
-// HKCR..HKUS refuse to set or read, as the accessor does.
+// A registry with the accessor's data rules (the real text conversions). Hives outside
+// HKCR..HKUS refuse to set or read, as the accessor does; what it would tell the user
+// is recorded in refusals.
 class MemoryRegistry : public RegistryPort {
 public:
     struct Value {
         int type;
-        std::string data;  // text, decimal number or hex list
+        std::string bytes;
     };
     std::map<std::string, Value> values;
-    std::set<std::string> refusedKeys;  // upper-cased "hive\subkey" that refuse writes
-    std::vector<std::string> refusals;  // what the accessor would have told the user
+    std::set<std::string> refusedKeys;  // Id(hive, subkey, "") of keys that refuse writes
+    std::vector<std::string> refusals;
 
     static std::string Id(uint32_t hive, const std::string& sub, const std::string& name) {
         char h[16];
@@ -159,39 +160,21 @@ public:
     bool Has(uint32_t hive, const std::string& sub, const std::string& name) const {
         return values.count(Id(hive, sub, name)) != 0;
     }
-    const Value* Get(uint32_t hive, const std::string& sub, const std::string& name) const {
+    // The value as text of its own type; "<none>" when absent.
+    std::string Text(uint32_t hive, const std::string& sub, const std::string& name) const {
         auto it = values.find(Id(hive, sub, name));
-        return it == values.end() ? nullptr : &it->second;
+        return it == values.end() ? "<none>" : DecodeValueData(it->second.type, it->second.bytes);
     }
 
     bool SetValue(uint32_t hive, const std::string& sub, const std::string& name, int type,
                   const std::string& data) override {
         if (!HiveOk(hive)) return false;
-        char h[16];
-        std::snprintf(h, sizeof h, "%08X", static_cast<unsigned>(hive));
-        if (refusedKeys.count(Upper(std::string(h) + "\\" + sub))) {
+        auto bytes = EncodeValueData(type, data);
+        if (!bytes || refusedKeys.count(Id(hive, sub, ""))) {
             refusals.push_back("SetValue Error");
             return false;
         }
-        Value v{type, data};
-        if (type == 4) {
-            auto n = ParseScriptNumber(data);
-            if (!n) return Refuse();
-            v.data = std::to_string(*n);
-        } else if (type == 3) {
-            std::string hex;
-            for (int k = 1;; ++k) {
-                std::string item = Field(data, k);
-                if (item.empty()) break;
-                auto n = ParseScriptNumber(item);
-                if (!n) return Refuse();
-                char b[4];
-                std::snprintf(b, sizeof b, "%X", static_cast<unsigned>(*n & 0xFF));
-                hex += (hex.empty() ? "" : ",") + std::string(b);
-            }
-            v.data = hex;
-        }
-        values[Id(hive, sub, name)] = v;
+        values[Id(hive, sub, name)] = {type, *bytes};
         return true;
     }
     bool ReadValue(uint32_t hive, const std::string& sub, const std::string& name, int type,
@@ -199,21 +182,19 @@ public:
         if (!HiveOk(hive)) return false;
         auto it = values.find(Id(hive, sub, name));
         if (it == values.end()) return false;
-        if (type == 1 || type == 3 || type == 4) data = it->second.data;
+        if (type == 1 || type == 3 || type == 4) data = DecodeValueData(type, it->second.bytes);
         return true;
     }
     bool DelValue(uint32_t hive, const std::string& sub, const std::string& name) override {
         return values.erase(Id(hive, sub, name)) != 0;
     }
+    bool DelSubKey(uint32_t, const std::string&) override { return false; }
+    bool AddSubKey(uint32_t, const std::string&) override { return true; }
 
 private:
     bool HiveOk(uint32_t hive) {
-        if (hive >= 0x80000000u && hive <= 0x80000003u) return true;
+        if (platform::IsValueHive(hive)) return true;
         refusals.push_back("Unknow MainKey");
-        return false;
-    }
-    bool Refuse() {
-        refusals.push_back("SetValue Error");
         return false;
     }
 };
