@@ -147,6 +147,7 @@ public:
     struct Value {
         int type;
         std::string bytes;
+        bool operator==(const Value&) const = default;
     };
     std::map<std::string, Value> values;
     std::set<std::string> refusedKeys;  // Id(hive, subkey, "") of keys that refuse writes

@@ -1,0 +1,95 @@
+// The engine's system facts, Windows exit and windows on real Windows.
+#include "runtime/win/WinRuntimePorts.h"
+
+#include <windows.h>
+
+#include "editor/win/frmDir.h"
+#include "win/Handles.h"
+
+namespace quen::runtime::win {
+
+namespace {
+
+constexpr UINT kFolderBuffer = 255;
+
+template <typename F>
+std::string Folder(F call) {
+    char buf[kFolderBuffer + 1] = {};
+    const UINT n = call(buf, kFolderBuffer);
+    return n > 0 && n <= kFolderBuffer ? std::string(buf, n) : std::string();
+}
+
+bool EnableShutdownPrivilege() {
+    quen::win::UniqueHandle token;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, token.put())) return false;
+    TOKEN_PRIVILEGES tp{};
+    tp.PrivilegeCount = 1;
+    tp.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+    if (!LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &tp.Privileges[0].Luid)) return false;
+    return AdjustTokenPrivileges(token.get(), FALSE, &tp, 0, nullptr, nullptr) && GetLastError() == ERROR_SUCCESS;
+}
+
+}  // namespace
+
+std::string WinSystem::WindowsDir() {
+    return Folder([](char* b, UINT n) { return GetWindowsDirectoryA(b, n); });
+}
+
+std::string WinSystem::SystemDir() {
+    return Folder([](char* b, UINT n) { return GetSystemDirectoryA(b, n); });
+}
+
+std::string WinSystem::TempDir() {
+    char buf[MAX_PATH + 1] = {};
+    const DWORD n = GetTempPathA(MAX_PATH, buf);
+    return n > 0 && n <= MAX_PATH ? std::string(buf, n) : std::string();
+}
+
+bool WinSystem::ExitWindows(int code) {
+    UINT flags;
+    switch (code) {
+        case 1: flags = EWX_LOGOFF; break;
+        case 2: flags = EWX_REBOOT; break;
+        case 3: flags = EWX_SHUTDOWN; break;
+        default: return true;
+    }
+    // Logging off needs no privilege; restarting and shutting down do.
+    if (code != 1) EnableShutdownPrivilege();
+    return ExitWindowsEx(flags, SHTDN_REASON_MAJOR_APPLICATION | SHTDN_REASON_FLAG_PLANNED) != 0;
+}
+
+bool WinWindows::ShowAndWait(const ShowModel& model) {
+    FrmShow window;
+    if (!window.Open(model)) return true;  // a window that cannot be shown cannot be agreed to
+    return window.Wait();
+}
+
+void WinWindows::OpenProgress(const ShowModel& model) {
+    progress_ = std::make_unique<FrmShow>();
+    if (!progress_->Open(model)) progress_.reset();
+}
+
+void WinWindows::AppendLog(const std::string& text) {
+    if (progress_) progress_->AppendText(text);
+}
+
+void WinWindows::FinishProgress(const ShowModel& model) {
+    if (!progress_) return;
+    progress_->Apply(model);
+    progress_->Wait();
+    progress_.reset();
+}
+
+void WinWindows::PumpEvents() {
+    // Byte searches call this often; looking at the queue a few hundred times a second is enough.
+    const auto now = std::chrono::steady_clock::now();
+    if (now - lastPump_ < std::chrono::milliseconds(5)) return;
+    lastPump_ = now;
+    PumpPendingEvents();
+}
+
+std::string WinWindows::AskDirectory(const AskTexts& texts, const std::string& initialDir) {
+    return editor::win::AskDirectory(progress_ ? progress_->hwnd() : nullptr, texts, initialDir);
+}
+
+}  // namespace quen::runtime::win

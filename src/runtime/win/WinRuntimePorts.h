@@ -1,0 +1,35 @@
+// The engine's system facts, Windows exit and windows on real Windows.
+#pragma once
+
+#include <chrono>
+#include <memory>
+
+#include "runtime/RuntimePorts.h"
+#include "runtime/win/frmShow.h"
+
+namespace quen::runtime::win {
+
+class WinSystem : public SystemPort {
+public:
+    std::string WindowsDir() override;
+    std::string SystemDir() override;
+    std::string TempDir() override;
+    // Enables the shutdown privilege, then ExitWindowsEx: 1 log off, 2 restart, 3 shut down.
+    bool ExitWindows(int code) override;
+};
+
+class WinWindows : public WindowPort {
+public:
+    bool ShowAndWait(const ShowModel& model) override;
+    void OpenProgress(const ShowModel& model) override;
+    void AppendLog(const std::string& text) override;
+    void FinishProgress(const ShowModel& model) override;
+    void PumpEvents() override;
+    std::string AskDirectory(const AskTexts& texts, const std::string& initialDir) override;
+
+private:
+    std::unique_ptr<FrmShow> progress_;
+    std::chrono::steady_clock::time_point lastPump_;
+};
+
+}  // namespace quen::runtime::win

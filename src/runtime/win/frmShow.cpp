@@ -1,0 +1,171 @@
+// frmShow: the runtime window in its four modes.
+#include "runtime/win/frmShow.h"
+
+#include "platform/Ui.h"
+#include "runtime/win/frmShowIds.h"
+#include "startup/ProgramInfo.h"
+
+namespace quen::runtime::win {
+
+namespace {
+
+void ShowControl(HWND dlg, int id, bool show) { ShowWindow(GetDlgItem(dlg, id), show ? SW_SHOW : SW_HIDE); }
+
+void SetText(HWND dlg, int id, const std::string& text) { SetDlgItemTextA(dlg, id, text.c_str()); }
+
+}  // namespace
+
+void PumpPendingEvents() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+FrmShow::~FrmShow() {
+    if (hwnd_) DestroyWindow(hwnd_);
+}
+
+bool FrmShow::Open(const ShowModel& model) {
+    hwnd_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_FRMSHOW), nullptr, DialogProc,
+                               reinterpret_cast<LPARAM>(this));
+    if (!hwnd_) return false;
+    HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
+    if (!icon) icon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+    SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    SetFont(model);
+    SetWindowTextA(hwnd_, model.caption.c_str());
+    SetText(hwnd_, IDC_SHOW_TEXT, model.text);
+    Apply(model);
+    ShowWindow(hwnd_, SW_SHOW);
+    SetForegroundWindow(hwnd_);
+    PumpPendingEvents();
+    return true;
+}
+
+void FrmShow::Apply(const ShowModel& m) {
+    SetText(hwnd_, IDC_SHOW_PROMPT, m.prompt);
+    SetText(hwnd_, IDC_SHOW_OK, m.okButton);
+    SetText(hwnd_, IDC_SHOW_CANCEL, m.cancelButton);
+    SetText(hwnd_, IDC_SHOW_ABOUT, m.aboutButton);
+    ShowControl(hwnd_, IDC_SHOW_PROMPT, m.showPrompt);
+    ShowControl(hwnd_, IDC_SHOW_OK, m.showOk);
+    ShowControl(hwnd_, IDC_SHOW_CANCEL, m.showCancel);
+    ShowControl(hwnd_, IDC_SHOW_ABOUT, m.showAbout);
+    busy_ = m.busy;
+    // The close box is greyed while the window must stay open.
+    EnableMenuItem(GetSystemMenu(hwnd_, FALSE), SC_CLOSE, MF_BYCOMMAND | (busy_ ? MF_GRAYED : MF_ENABLED));
+    SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(busy_ ? IDC_WAIT : IDC_ARROW)));
+    if (m.showOk) SetFocus(GetDlgItem(hwnd_, IDC_SHOW_OK));
+}
+
+void FrmShow::AppendText(const std::string& text) {
+    HWND edit = GetDlgItem(hwnd_, IDC_SHOW_TEXT);
+    const LRESULT end = SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0);
+    SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(end), end);
+    SendMessageA(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+bool FrmShow::Wait() {
+    MSG msg;
+    while (!closed_) {
+        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (!IsDialogMessageA(hwnd_, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+    if (hwnd_) {
+        DestroyWindow(hwnd_);
+        hwnd_ = nullptr;
+    }
+    return cancelled_;
+}
+
+void FrmShow::SetFont(const ShowModel& m) {
+    if (m.fontName.empty() && m.fontSize == 0) return;
+    HDC dc = GetDC(hwnd_);
+    const int height = m.fontSize > 0 ? -MulDiv(m.fontSize, GetDeviceCaps(dc, LOGPIXELSY), 72) : -11;
+    ReleaseDC(hwnd_, dc);
+    LOGFONTA lf{};
+    lf.lfHeight = height;
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(lf.lfFaceName, m.fontName.empty() ? "MS Shell Dlg" : m.fontName.c_str(), LF_FACESIZE);
+    font_.reset(CreateFontIndirectA(&lf));
+    // An unknown font leaves the designed one.
+    if (!font_) return;
+    for (int id : {IDC_SHOW_TEXT, IDC_SHOW_PROMPT, IDC_SHOW_OK, IDC_SHOW_CANCEL, IDC_SHOW_ABOUT})
+        SendDlgItemMessageA(hwnd_, id, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+}
+
+void FrmShow::Close() {
+    closed_ = true;
+    ShowWindow(hwnd_, SW_HIDE);
+}
+
+void FrmShow::OnCommand(int id) {
+    switch (id) {
+        case IDC_SHOW_OK:
+            if (!busy_) Close();
+            break;
+        case IDC_SHOW_CANCEL:
+            if (!busy_) {
+                cancelled_ = true;
+                Close();
+            }
+            break;
+        case IDC_SHOW_ABOUT:
+            MessageBoxA(hwnd_, ProgramTitleWithVersion().c_str(), kProgramName, MB_OK | MB_ICONINFORMATION);
+            break;
+        default:
+            break;  // Escape (IDCANCEL) neither closes nor cancels: only the buttons decide
+    }
+}
+
+INT_PTR FrmShow::OnMessage(UINT msg, WPARAM wp, LPARAM) {
+    switch (msg) {
+        case WM_COMMAND:
+            OnCommand(LOWORD(wp));
+            return TRUE;
+        case WM_CLOSE:
+            if (!busy_) Close();  // the title bar's close counts as OK
+            return TRUE;
+        case WM_SETCURSOR:
+            if (busy_) {
+                SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
+                SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, TRUE);
+                return TRUE;
+            }
+            return FALSE;
+        default:
+            return FALSE;
+    }
+}
+
+INT_PTR CALLBACK FrmShow::DialogProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_INITDIALOG) {
+        SetWindowLongPtrA(h, DWLP_USER, lp);
+        reinterpret_cast<FrmShow*>(lp)->hwnd_ = h;
+        return FALSE;
+    }
+    auto* self = reinterpret_cast<FrmShow*>(GetWindowLongPtrA(h, DWLP_USER));
+    if (!self) return FALSE;
+    try {
+        return self->OnMessage(msg, wp, lp);
+    } catch (...) {
+        return FALSE;  // nothing may cross the window procedure
+    }
+}
+
+}  // namespace quen::runtime::win

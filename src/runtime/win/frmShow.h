@@ -1,0 +1,50 @@
+// frmShow: the runtime window in its four modes (welcome, information, progress log, end).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "runtime/ShowModel.h"
+#include "win/Handles.h"
+
+namespace quen::runtime::win {
+
+// One window at a time: opened for a mode, closed by its buttons. Closing by the title
+// bar counts as OK; only the Cancel button cancels. While busy (the progress log during
+// the actions) the window cannot be closed and shows the hourglass.
+class FrmShow {
+public:
+    FrmShow() = default;
+    FrmShow(const FrmShow&) = delete;
+    FrmShow& operator=(const FrmShow&) = delete;
+    ~FrmShow();
+
+    // Opens the window without waiting.
+    bool Open(const ShowModel& model);
+    // Shows what the model says (buttons, prompt, pointer) on the open window.
+    void Apply(const ShowModel& model);
+    void AppendText(const std::string& text);
+    // Runs the event loop until the window is closed; true when Cancel was pressed.
+    bool Wait();
+
+    HWND hwnd() const { return hwnd_; }
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND h, UINT msg, WPARAM wp, LPARAM lp);
+    INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp);
+    void OnCommand(int id);
+    void SetFont(const ShowModel& model);
+    void Close();
+
+    HWND hwnd_ = nullptr;
+    quen::win::UniqueHFont font_;
+    bool busy_ = false;
+    bool closed_ = false;
+    bool cancelled_ = false;
+};
+
+// Lets windows repaint and answer during long work.
+void PumpPendingEvents();
+
+}  // namespace quen::runtime::win

@@ -1,0 +1,81 @@
+// Fuzzes the patch engine with whole scripts on an in-memory machine: any script runs to an
+// outcome without crashing, a refused or cancelled script changes nothing, and files in a
+// folder that refuses writes keep their content.
+//
+// Input: one flag byte (1 resumed run, 2 read-only patch folder, 4 full disk, 8 cancel the
+// first window), then the script text, a NUL, and the content of the target file app.bin.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "runtime/RunSequence.h"
+#include "runtime/RuntimeFakes.h"
+
+namespace {
+
+using namespace quen::runtime;
+using namespace quen::runtime::fakes;
+
+// Bounds the work of one input: scripts may ask for 32767 actions of 32767 entries each.
+class BudgetIni : public IniPort {
+public:
+    explicit BudgetIni(IniPort& inner) : inner_(inner) {}
+    bool ReadKey(const std::string& f, const std::string& s, const std::string& k, std::string& v) override {
+        Spend();
+        return inner_.ReadKey(f, s, k, v);
+    }
+    bool WriteKey(const std::string& f, const std::string& s, const std::string& k, const std::string& v) override {
+        Spend();
+        return inner_.WriteKey(f, s, k, v);
+    }
+    bool DelKey(const std::string& f, const std::string& s, const std::string& k) override {
+        Spend();
+        return inner_.DelKey(f, s, k);
+    }
+
+private:
+    void Spend() {
+        if (++used_ > 20000) throw quen::Error(quen::kErrInputPastEnd, "budget");
+    }
+    IniPort& inner_;
+    int used_ = 0;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 1 || size > 8192) return 0;
+    const unsigned flags = data[0];
+    std::string rest(reinterpret_cast<const char*>(data + 1), size - 1);
+    const size_t nul = rest.find('\0');
+    const std::string script = rest.substr(0, nul);
+    const std::string target = nul == std::string::npos ? "MZ\x90\x00" : rest.substr(nul + 1);
+
+    FakeMachine m;
+    BudgetIni ini(m.ini);
+    RuntimePorts ports{m.fs, ini, m.reg, m.sys, m.win};
+    m.fs.Put("C:\\PATCH\\fix.qnl", script);
+    m.fs.Put("C:\\PATCH\\app.bin", target);
+    m.fs.Put("C:\\PATCH\\app.ini", "[Main]\r\nA=1");
+    m.fs.Put("C:\\WINDOWS\\win.ini", "[windows]\r\nload=");
+    m.reg.SetValue(kHiveCurrentUser, "Software\\T", "Str", 1, "s");
+    m.reg.SetValue(kHiveCurrentUser, "Software\\T", "Bin", 3, "1,2,3");
+    m.win.askAnswers = {"C:\\PATCH", "C:\\WINDOWS", ""};
+    if (flags & 2) m.fs.readOnly.insert("C:\\PATCH");
+    if (flags & 4) m.fs.capacity = m.fs.Used() + 16;
+    if (flags & 8) m.win.cancelIn = {WindowMode::Welcome, WindowMode::Information};
+    const auto filesBefore = m.fs.files;
+    const auto registryBefore = m.reg.values;
+
+    const RunOutcome r = RunScript({"C:\\PATCH\\fix.qnl", (flags & 1) != 0, "C:\\Q", "Quenlark"}, ports);
+
+    const int code = static_cast<int>(r);
+    if (code < 0 || code > 3) std::abort();
+    if (r == RunOutcome::CancelledOrBad && (m.fs.files != filesBefore || m.reg.values != registryBefore)) std::abort();
+    if (flags & 2) {
+        for (const auto& [path, content] : filesBefore)
+            if (path.rfind("C:\\PATCH\\", 0) == 0 && m.fs.files[path] != content) std::abort();
+    }
+    return 0;
+}
