@@ -12,6 +12,7 @@ namespace {
 
 // About a millisecond of scanning between two ticks.
 constexpr size_t kTickBytes = size_t(4) << 20;
+constexpr size_t kSampleBytes = 65536;
 
 std::optional<ByteEdit> ParseOne(const ByteRecord& r) {
     ByteEdit e;
@@ -39,10 +40,11 @@ bool ApplySearch(std::vector<unsigned char>& buf, const ByteEdit& e, const Tick&
     const size_t span = std::max(a, b);
     if (span > n) return false;
     const size_t lastStart = n - span;  // both the old and the new bytes fit from here
+    const ByteFinder finder(buf.data(), n, e.search);
     bool replaced = false;
     size_t pos = 0;
     while (pos <= lastStart) {
-        size_t p = FindBytes(buf.data(), n, pos, lastStart, e.search, tick);
+        size_t p = finder.Find(pos, lastStart, tick);
         if (p == std::string::npos) break;
         std::memcpy(buf.data() + p, e.replacement.data(), b);
         replaced = true;
@@ -74,29 +76,48 @@ std::optional<std::vector<ByteEdit>> ParseByteRecords(const std::vector<ByteReco
     return edits;
 }
 
-size_t FindBytes(const unsigned char* data, size_t size, size_t from, size_t lastStart,
-                 const std::vector<unsigned char>& needle, const Tick& tick) {
-    const size_t a = needle.size();
-    if (a == 0 || a > size || lastStart > size - a || from > lastStart) return std::string::npos;
-    const unsigned char first = needle[0];
-    size_t pos = from;
-    size_t nextTick = from + kTickBytes;
-    while (pos <= lastStart) {
-        if (pos >= nextTick) {
+ByteFinder::ByteFinder(const unsigned char* data, size_t size, const std::vector<unsigned char>& needle)
+    : data_(data), size_(size), needle_(needle) {
+    if (needle.size() < 2 || size == 0) return;
+    // Byte counts of an evenly spread sample; executables are full of zeros, texts of
+    // blanks and vowels, so the first pattern byte is often the worst one to look for.
+    size_t counts[256] = {};
+    const size_t step = std::max<size_t>(1, size / kSampleBytes);
+    for (size_t i = 0; i < size; i += step) ++counts[data[i]];
+    for (size_t k = 1; k < needle.size(); ++k)
+        if (counts[needle[k]] < counts[needle[anchor_]]) anchor_ = k;
+}
+
+size_t ByteFinder::Find(size_t from, size_t lastStart, const Tick& tick) const {
+    const size_t a = needle_.size();
+    if (a == 0 || a > size_ || lastStart > size_ - a || from > lastStart) return std::string::npos;
+    const unsigned char key = needle_[anchor_];
+    // Positions of the anchor byte that belong to a start in [from, lastStart].
+    size_t q = from + anchor_;
+    const size_t lastQ = lastStart + anchor_;
+    size_t nextTick = q + kTickBytes;
+    while (q <= lastQ) {
+        if (q >= nextTick) {
             if (tick) tick();
-            nextTick = pos + kTickBytes;
+            nextTick = q + kTickBytes;
         }
-        const size_t chunkEnd = std::min(lastStart + 1, nextTick);
-        const void* hit = std::memchr(data + pos, first, chunkEnd - pos);
+        const size_t chunkEnd = std::min(lastQ + 1, nextTick);
+        const void* hit = std::memchr(data_ + q, key, chunkEnd - q);
         if (!hit) {
-            pos = chunkEnd;
+            q = chunkEnd;
             continue;
         }
-        const size_t p = static_cast<const unsigned char*>(hit) - data;
-        if (std::memcmp(data + p + 1, needle.data() + 1, a - 1) == 0) return p;
-        pos = p + 1;
+        const size_t h = static_cast<const unsigned char*>(hit) - data_;
+        const size_t p = h - anchor_;
+        if (std::memcmp(data_ + p, needle_.data(), a) == 0) return p;
+        q = h + 1;
     }
     return std::string::npos;
+}
+
+size_t FindBytes(const unsigned char* data, size_t size, size_t from, size_t lastStart,
+                 const std::vector<unsigned char>& needle, const Tick& tick) {
+    return ByteFinder(data, size, needle).Find(from, lastStart, tick);
 }
 
 bool ApplyByteEdits(std::vector<unsigned char>& buffer, const std::vector<ByteEdit>& edits, const Tick& tick) {

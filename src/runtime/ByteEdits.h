@@ -31,8 +31,23 @@ std::optional<std::vector<ByteEdit>> ParseByteRecords(const std::vector<ByteReco
 // Called now and then during long searches so windows can repaint.
 using Tick = std::function<void()>;
 
-// Finds needle in data[from, lastStart] (0-based start positions, lastStart inclusive);
-// npos when absent. Scans at memory speed: memchr on the first byte, then a compare.
+// Finds one byte pattern in a buffer at memory speed: memchr jumps to the pattern byte
+// that is rarest in a sample of the buffer, then the whole pattern is compared.
+class ByteFinder {
+public:
+    ByteFinder(const unsigned char* data, size_t size, const std::vector<unsigned char>& needle);
+    // The smallest start position in [from, lastStart] (0-based, inclusive) where the
+    // pattern occurs; npos when none. Calls tick about every millisecond of scanning.
+    size_t Find(size_t from, size_t lastStart, const Tick& tick) const;
+
+private:
+    const unsigned char* data_;
+    size_t size_;
+    const std::vector<unsigned char>& needle_;
+    size_t anchor_ = 0;  // index of the byte memchr looks for
+};
+
+// One search without keeping the finder.
 size_t FindBytes(const unsigned char* data, size_t size, size_t from, size_t lastStart,
                  const std::vector<unsigned char>& needle, const Tick& tick);
 
