@@ -131,3 +131,17 @@ TEST(CheckSum, FiveBytesGiveTheDocumentedSum) {
     EXPECT_EQ(BufferCheckSum({0xFF}), 0xFFu);
     EXPECT_EQ(BufferCheckSum({1, 2, 3, 4, 1, 2, 3, 4}), 0u);
 }
+
+TEST(ByteSearch, RareLaterAnchorByteStillGivesTheFirstMatchInRange) {
+    V data(100, 0);
+    for (size_t p : {0, 10, 50, 97}) data[p + 1] = 0xEE, data[p + 2] = 0x01;
+    const V needle = {0x00, 0xEE, 0x01};
+    ByteFinder f(data.data(), data.size(), needle);
+    EXPECT_EQ(f.Find(0, 97, nullptr), 0u);
+    EXPECT_EQ(f.Find(1, 97, nullptr), 10u);
+    EXPECT_EQ(f.Find(11, 97, nullptr), 50u);
+    EXPECT_EQ(f.Find(51, 97, nullptr), 97u);
+    EXPECT_EQ(f.Find(51, 96, nullptr), std::string::npos);  // the last start is inclusive
+    EXPECT_EQ(f.Find(98, 97, nullptr), std::string::npos);
+    EXPECT_EQ(f.Find(0, 98, nullptr), std::string::npos);  // past the end: no search at all
+}
