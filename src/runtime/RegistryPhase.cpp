@@ -147,7 +147,7 @@ void RestoreAndExit(RunContext& ctx) {
 }
 
 void ExitWindows(RunContext& ctx, int code) {
-    if (ctx.io.system.ExitWindows(code)) return;
+    if (ctx.io.system.ExitSession(code)) return;
     platform::ShowMessage("Windows refused to log off, restart or shut down. Please do it yourself to complete the patch.",
                           kProgramName, platform::MsgIcon::Exclamation);
 }

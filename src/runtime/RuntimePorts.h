@@ -54,7 +54,7 @@ public:
     virtual std::string SystemDir() = 0;
     virtual std::string TempDir() = 0;
     // code 1 log off, 2 restart, 3 shut down; false when Windows refused.
-    virtual bool ExitWindows(int code) = 0;
+    virtual bool ExitSession(int code) = 0;
 };
 
 // Texts of the directory question of one action.

@@ -209,7 +209,7 @@ public:
     std::string WindowsDir() override { return windowsDir; }
     std::string SystemDir() override { return systemDir; }
     std::string TempDir() override { return tempDir; }
-    bool ExitWindows(int code) override {
+    bool ExitSession(int code) override {
         exits.push_back(code);
         return exitAllowed;
     }

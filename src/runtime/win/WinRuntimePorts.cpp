@@ -45,7 +45,7 @@ std::string WinSystem::TempDir() {
     return n > 0 && n <= MAX_PATH ? std::string(buf, n) : std::string();
 }
 
-bool WinSystem::ExitWindows(int code) {
+bool WinSystem::ExitSession(int code) {
     UINT flags;
     switch (code) {
         case 1: flags = EWX_LOGOFF; break;

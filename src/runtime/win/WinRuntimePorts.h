@@ -15,7 +15,7 @@ public:
     std::string SystemDir() override;
     std::string TempDir() override;
     // Enables the shutdown privilege, then ExitWindowsEx: 1 log off, 2 restart, 3 shut down.
-    bool ExitWindows(int code) override;
+    bool ExitSession(int code) override;
 };
 
 class WinWindows : public WindowPort {
