@@ -109,8 +109,8 @@ int main(int argc, char** argv) {
     }
     try {
         const long long baseline = PeakBytes();
-        const quen::Bytes oldFile = quen::ReadWholeFile(o.oldPath);
-        const quen::Bytes newFile = quen::ReadWholeFile(o.newPath);
+        const quen::Bytes oldFile = quen::ReadFileForCompare(o.oldPath);
+        const quen::Bytes newFile = quen::ReadFileForCompare(o.newPath);
         double start = CpuSeconds();
         const quen::Bytes diff = quen::CompareBytes(oldFile, newFile, o.tuning);
         const double fast = CpuSeconds() - start;

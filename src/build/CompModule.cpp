@@ -1,9 +1,9 @@
 // Comparing two files region by region and writing the difference data.
 #include "build/CompModule.h"
 
-#include <fstream>
 
 #include "build/SourceChecksum.h"
+#include "platform/Files.h"
 #include "startup/Errors.h"
 
 namespace quen {
@@ -51,25 +51,19 @@ Bytes CompareBytes(ByteView oldFile, ByteView newFile, const CompTuning& tuning,
     return out;
 }
 
-Bytes ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) throw Error(kErrFileNotFound, "File not found: " + path);
-    const std::streamoff size = in.tellg();
-    if (size < 0 || static_cast<std::uint64_t>(size) >= kLargestFile) {
-        throw Error(kErrPathFileAccess, "Cannot read the file " + path);
+Bytes ReadFileForCompare(const std::string& path) {
+    std::string data;
+    if (const int e = platform::ReadWholeFile(path, data)) {
+        throw Error(e, (e == kErrFileNotFound ? "File not found: " : "Cannot read the file ") + path);
     }
-    Bytes bytes(static_cast<std::size_t>(size));
-    in.seekg(0);
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), size)) {
-        throw Error(kErrPathFileAccess, "Cannot read the file " + path);
-    }
-    return bytes;
+    CheckSize(ByteView(reinterpret_cast<const std::uint8_t*>(data.data()), data.size()), "version");
+    return Bytes(data.begin(), data.end());
 }
 
 Bytes CompareFiles(const std::string& oldPath, const std::string& newPath, const CompTuning& tuning,
                    CompareProgress* progress) {
-    const Bytes oldFile = ReadWholeFile(oldPath);
-    const Bytes newFile = ReadWholeFile(newPath);
+    const Bytes oldFile = ReadFileForCompare(oldPath);
+    const Bytes newFile = ReadFileForCompare(newPath);
     return CompareBytes(oldFile, newFile, tuning, progress);
 }
 

@@ -17,14 +17,15 @@ Bytes CompareBytes(ByteView oldFile, ByteView newFile, const CompTuning& tuning,
                    CompareProgress* progress = nullptr);
 
 // Reads both files whole and compares them. A file that cannot be read throws Error
-// (53 when missing, 75 when unreadable) before anything is compared.
+// with its classic error number (53 when missing) before anything is compared.
 Bytes CompareFiles(const std::string& oldPath, const std::string& newPath, const CompTuning& tuning,
                    CompareProgress* progress = nullptr);
 
 // The records as bytes after the header; shared by every encoder of these records.
 Bytes WriteDifference(ByteView oldFile, ByteView newFile, const CompRecords& records);
 
-// Reads a whole file; throws Error as CompareFiles does.
-Bytes ReadWholeFile(const std::string& path);
+// Reads a whole file (paths as the platform layer takes them); throws Error as
+// CompareFiles does.
+Bytes ReadFileForCompare(const std::string& path);
 
 }  // namespace quen

@@ -9,6 +9,7 @@
 #include "build/SourceChecksum.h"
 #include "build/PeBuilder.h"
 #include "startup/Errors.h"
+#include "support/TempDir.h"
 
 namespace quen {
 namespace {
@@ -185,12 +186,18 @@ TEST(CompareBytes, ProgressRisesToOneHundredAboutEvery8192Positions) {
     EXPECT_DOUBLE_EQ(r.values.back(), 100.0);
 }
 
-TEST(CompareFiles, MissingFileIsReportedBeforeComparing) {
+TEST(CompareFiles, ReadsBothFilesAndNamesAMissingOne) {
+    test::TempDir dir;
+    test::WriteFileBytes(dir.Path("old.bin"), std::string(100, 'a'));
+    test::WriteFileBytes(dir.Path("new.bin"), std::string(100, 'a') + "bc");
+    EXPECT_EQ(RecordsOf(CompareFiles(dir.Path("old.bin"), dir.Path("new.bin"), {8, 4})),
+              (std::vector<Rec>{{2, 1, 100}, {1, 0, 2}}));
     try {
-        CompareFiles("/nonexistent/quen-old.bin", "/nonexistent/quen-new.bin", {});
+        CompareFiles(dir.Path("old.bin"), dir.Path("missing.bin"), {});
         FAIL() << "no error";
     } catch (const Error& e) {
         EXPECT_EQ(e.number(), kErrFileNotFound);
+        EXPECT_NE(std::string(e.what()).find("missing.bin"), std::string::npos);
     }
 }
 

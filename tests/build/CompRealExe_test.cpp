@@ -9,7 +9,7 @@
 namespace quen {
 namespace {
 
-Bytes Exe(const std::string& name) { return ReadWholeFile(std::string(QUEN_TEST_DATA) + "/build/" + name); }
+Bytes Exe(const std::string& name) { return ReadFileForCompare(std::string(QUEN_TEST_DATA) + "/build/" + name); }
 
 struct Pair {
     const char* oldName;
