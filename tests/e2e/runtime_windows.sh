@@ -7,7 +7,7 @@
 need_dist
 e2e_setup
 
-work="$E2E_RUN/work"
+work="$E2E_RUN/files"
 mkdir -p "$work"
 app="$QUEN_DIST/Quenlark.exe"
 script="$work/fix.qnl"
