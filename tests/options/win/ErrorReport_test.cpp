@@ -60,17 +60,17 @@ TEST(ErrorReportBox, ShowsTheReportWithTitleAndOkButton) {
     EXPECT_TRUE(seen[0].pressed);
 }
 
+// Thread entry (stdcall on 32-bit Windows, so no lambda).
+DWORD WINAPI ProbeIcon(LPVOID out) {
+    *static_cast<bool*>(out) = ShowsExclamationIcon();
+    return 0;
+}
+
 TEST(ErrorReportBox, CarriesTheExclamationIcon) {
     const Lang lang;
     DialogWatcher watcher;
     bool exclamation = false;
-    HANDLE probe = CreateThread(
-        nullptr, 0,
-        [](LPVOID out) -> DWORD {
-            *static_cast<bool*>(out) = ShowsExclamationIcon();
-            return 0;
-        },
-        &exclamation, 0, nullptr);
+    HANDLE probe = CreateThread(nullptr, 0, ProbeIcon, &exclamation, 0, nullptr);
     ReportError(lang, "", kErrFileNotFound);
     WaitForSingleObject(probe, 5000);
     CloseHandle(probe);
