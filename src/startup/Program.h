@@ -4,6 +4,8 @@
 #include <string>
 
 #include "options/Lang.h"
+#include "project/ActClass.h"
+#include "project/Project.h"
 #include "startup/ProgramSettings.h"
 
 namespace quen {
@@ -13,6 +15,8 @@ struct Program {
     std::string exeName;  // executable name without extension
     ProgramSettings settings;
     Lang lang;
+    Project project;  // the actions and patch options being edited
+    ActClass scratch;  // the editor's scratch action
 };
 
 }  // namespace quen

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "options/TempletLoad.h"
 #include "platform/Ui.h"
 #include "startup/AppINI.h"
 #include "startup/Errors.h"
@@ -91,7 +92,8 @@ std::unique_ptr<Program> Start(const std::string& folder, const std::string& exe
 
     const std::string templet = folder + "\\Templet\\" + program->settings.Default_TPL;
     RequireFile(templet);
-    if (services.loadTemplate) services.loadTemplate(templet, *program);
+    // A refused template has shown its message; the editor starts with empty options.
+    LoadDefaultTemplet(templet, program->project.Options, program->lang);
 
     ReadLibrarySection(ini, folder, program->settings);
 

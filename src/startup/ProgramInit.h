@@ -12,8 +12,6 @@ namespace quen {
 // What the start needs from outside the core.
 struct StartupServices {
     std::function<void()> registerScriptType;
-    // Loads the default template; the loader shows its own messages.
-    std::function<void(const std::string& path, Program&)> loadTemplate;
 };
 
 // Null when the start must stop; the reason has been shown in a message box.

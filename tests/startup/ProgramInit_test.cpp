@@ -170,3 +170,28 @@ TEST_F(ProgramFolder, MissingLanguageFileFallsBackToEnglish) {
 }
 
 }  // namespace
+
+namespace {
+
+class DefaultTemplate : public ProgramFolder {};
+
+TEST_F(DefaultTemplate, LoadedIntoThePatchOptions) {
+    auto program = Start();
+    ASSERT_NE(program, nullptr);
+    EXPECT_EQ(program->project.Options.ShowWelcomeWindow, 1);
+    EXPECT_FALSE(program->project.Options.WelcomTitle.empty());
+    EXPECT_TRUE(LastMessages().empty());
+}
+
+TEST_F(DefaultTemplate, RefusedTemplateIsToldAndTheEditorStartsWithEmptyOptions) {
+    std::ofstream(root_ / "Templet" / "Default.tpl", std::ios::binary | std::ios::trunc)
+        << "[Templet]\r\nQuenlarkTempletFileID=quenlark templet";
+    auto program = Start();
+    ASSERT_NE(program, nullptr);
+    ASSERT_EQ(LastMessages().size(), 1u);
+    EXPECT_EQ(LastMessages()[0].text, "Wrong Templet File!");
+    EXPECT_EQ(program->project.Options.ShowWelcomeWindow, 0);
+    EXPECT_TRUE(program->project.Options.WelcomTitle.empty());
+}
+
+}  // namespace
