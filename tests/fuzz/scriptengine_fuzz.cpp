@@ -36,7 +36,7 @@ public:
 
 private:
     void Spend() {
-        if (++used_ > 20000) throw quen::Error(quen::kErrInputPastEnd, "budget");
+        if (++used_ > 5000) throw quen::Error(quen::kErrInputPastEnd, "budget");
     }
     IniPort& inner_;
     int used_ = 0;

@@ -41,6 +41,7 @@ public:
     std::set<std::string> readOnly;      // upper-cased folders
     size_t capacity = static_cast<size_t>(-1);
     int writes = 0;
+    unsigned long long version = 0;  // rises with every change
 
     void AddDir(const std::string& d) {
         for (std::string p = d; !p.empty(); p = ParentOf(p)) dirs.insert(Upper(p));
@@ -48,6 +49,7 @@ public:
     void Put(const std::string& path, const std::string& content) {
         AddDir(ParentOf(path));
         files[Upper(path)] = ToBytes(content);
+        ++version;
     }
     std::string Get(const std::string& path) const {
         auto it = files.find(Upper(path));
@@ -72,6 +74,7 @@ public:
         if (!Writable(path) || IsDirectory(path)) return false;
         if (Used() + data.size() > capacity) return false;  // the new copy sits beside the old
         files[Upper(path)] = data;
+        ++version;
         return true;
     }
     bool Copy(const std::string& from, const std::string& to) override {
@@ -80,12 +83,14 @@ public:
         const Bytes data = files[Upper(from)];
         if (Used() + data.size() > capacity) return false;
         files[Upper(to)] = data;
+        ++version;
         return true;
     }
     bool DeleteForce(const std::string& path) override {
         if (!Has(path)) return !IsDirectory(path);
         if (!Writable(path)) return false;
         files.erase(Upper(path));
+        ++version;
         return true;
     }
     bool MoveReplace(const std::string& from, const std::string& to) override {
@@ -93,6 +98,7 @@ public:
         Bytes data = files[Upper(from)];
         files.erase(Upper(from));
         files[Upper(to)] = std::move(data);
+        ++version;
         return true;
     }
     size_t Used() const {
@@ -117,7 +123,7 @@ public:
                  std::string& value) override {
         value.clear();
         if (!fs_.Has(file)) throw Error(kErrFileNotFound, "File not found: " + file);
-        return ini::FindKey(ini::SplitLines(fs_.Get(file)), section, key, value);
+        return ini::FindKey(Parsed(file), section, key, value);
     }
     bool WriteKey(const std::string& file, const std::string& section, const std::string& key,
                   const std::string& value) override {
@@ -130,6 +136,18 @@ public:
     }
 
 private:
+    // Scripts are read key by key; splitting the same text again for every key would make
+    // long fuzz runs crawl.
+    const ini::Lines& Parsed(const std::string& file) {
+        auto& [seen, lines] = cache_[Upper(file)];
+        if (seen != fs_.version + 1) {
+            seen = fs_.version + 1;
+            lines = ini::SplitLines(fs_.Get(file));
+        }
+        return lines;
+    }
+    std::map<std::string, std::pair<unsigned long long, ini::Lines>> cache_;
+
     bool Edit(const std::string& file, const std::string& section, const std::string& key,
               const std::string& value, ini::KeyEdit mode) {
         ini::Lines lines = fs_.Has(file) ? ini::SplitLines(fs_.Get(file)) : ini::Lines{};
