@@ -7,6 +7,7 @@
 #include <time.h>
 #include <unistd.h>
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <string>
@@ -56,7 +57,7 @@ struct OracleRun {
 
 // Runs the oracle in a child process under a processor time limit (it can take many
 // minutes where nothing matches) and compares its output with the production one.
-OracleRun RunOracle(const quen::Bytes& oldFile, const quen::Bytes& newFile, const quen::CompTuning& tuning,
+OracleRun RunOracle(quen::ByteView oldFile, quen::ByteView newFile, const quen::CompTuning& tuning,
                     const quen::Bytes& expected, long limit) {
     std::fflush(stdout);
     const pid_t child = fork();
@@ -109,8 +110,9 @@ int main(int argc, char** argv) {
     }
     try {
         const long long baseline = PeakBytes();
-        const quen::Bytes oldFile = quen::ReadFileForCompare(o.oldPath);
-        const quen::Bytes newFile = quen::ReadFileForCompare(o.newPath);
+        const std::string oldText = quen::ReadFileForCompare(o.oldPath);
+        const std::string newText = quen::ReadFileForCompare(o.newPath);
+        const quen::ByteView oldFile = quen::ViewOf(oldText), newFile = quen::ViewOf(newText);
         double start = CpuSeconds();
         const quen::Bytes diff = quen::CompareBytes(oldFile, newFile, o.tuning);
         const double fast = CpuSeconds() - start;
@@ -118,7 +120,7 @@ int main(int argc, char** argv) {
         start = CpuSeconds();
         const quen::ApplyResult rebuilt = quen::ApplyDifference(oldFile, diff);
         const double apply = CpuSeconds() - start;
-        if (!rebuilt.Ok() || rebuilt.newFile != newFile) {
+        if (!rebuilt.Ok() || !std::equal(rebuilt.newFile.begin(), rebuilt.newFile.end(), newFile.begin(), newFile.end())) {
             std::fprintf(stderr, "%s: the difference data does not rebuild the new file\n", o.name.c_str());
             return 1;
         }

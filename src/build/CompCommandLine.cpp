@@ -35,12 +35,6 @@ std::string ErrorText(int number, const std::string& path) {
     }
 }
 
-Bytes Read(const std::string& path) {
-    std::string data;
-    if (const int e = platform::ReadWholeFile(path, data)) throw Failure{kQuenDiffFailed, ErrorText(e, path)};
-    return Bytes(data.begin(), data.end());
-}
-
 void Write(const std::string& path, const Bytes& bytes) {
     const std::string data(bytes.begin(), bytes.end());
     if (const int e = platform::WriteFileReplacing(path, data)) throw Failure{kQuenDiffFailed, ErrorText(e, path)};
@@ -70,12 +64,18 @@ CompTuning Tuning(const std::vector<std::string>& a) {
     return t.Sanitized();
 }
 
+std::string ReadText(const std::string& path) {
+    std::string data;
+    if (const int e = platform::ReadWholeFile(path, data)) throw Failure{kQuenDiffFailed, ErrorText(e, path)};
+    return data;
+}
+
 void Encode(const std::vector<std::string>& a, std::ostream& out) {
     const CompTuning t = Tuning(a);
-    const Bytes oldFile = Read(a[1]), newFile = Read(a[2]);
+    const std::string oldFile = ReadText(a[1]), newFile = ReadText(a[2]);
     Bytes diff;
     try {
-        diff = CompareBytes(oldFile, newFile, t);
+        diff = CompareBytes(ViewOf(oldFile), ViewOf(newFile), t);
     } catch (const Error& e) {
         throw Failure{kQuenDiffFailed, e.what()};
     }
@@ -85,18 +85,18 @@ void Encode(const std::vector<std::string>& a, std::ostream& out) {
 }
 
 void Apply(const std::vector<std::string>& a, std::ostream& out) {
-    const Bytes oldFile = Read(a[1]), diff = Read(a[2]);
-    const ApplyResult r = ApplyDifference(oldFile, diff);
+    const std::string oldFile = ReadText(a[1]), diff = ReadText(a[2]);
+    const ApplyResult r = ApplyDifference(ViewOf(oldFile), ViewOf(diff));
     if (!r.Ok()) throw Failure{kQuenDiffFailed, a[2] + ": " + ApplyFaultText(r.fault)};
     Write(a[3], r.newFile);
     out << a[3] << ": " << r.newFile.size() << " bytes rebuilt\n";
 }
 
 void Pack(const std::vector<std::string>& a, std::ostream& out) {
-    const Bytes input = Read(a[1]);
+    const std::string input = ReadText(a[1]);
     Bytes packed;
     try {
-        packed = RlePackContainer(input);
+        packed = RlePackContainer(ViewOf(input));
     } catch (const Error& e) {
         throw Failure{kQuenDiffFailed, a[1] + ": " + e.what()};
     }
@@ -105,10 +105,10 @@ void Pack(const std::vector<std::string>& a, std::ostream& out) {
 }
 
 void Unpack(const std::vector<std::string>& a, std::ostream& out) {
-    const Bytes packed = Read(a[1]);
+    const std::string packed = ReadText(a[1]);
     Bytes data;
     try {
-        data = RleUnpackContainer(packed);
+        data = RleUnpackContainer(ViewOf(packed));
     } catch (const Error& e) {
         throw Failure{kQuenDiffFailed, a[1] + ": " + e.what()};
     }

@@ -41,6 +41,9 @@ class DifferenceWriter {
 public:
     DifferenceWriter() : out_(kDiffHeaderSize, 0) {}
 
+    // Room for `total` bytes in all, so a large output is not copied while it grows.
+    void Reserve(std::size_t total) { out_.reserve(total); }
+
     // The new bytes [first, last] (1-based, inclusive) of `file` as one literal record.
     void Literal(ByteView file, std::int64_t first, std::int64_t last);
     void Copy(std::int64_t oldPosition, std::int64_t count);

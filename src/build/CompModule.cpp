@@ -21,6 +21,11 @@ void CheckSize(ByteView file, const char* which) {
 
 Bytes WriteDifference(ByteView oldFile, ByteView newFile, const CompRecords& records) {
     DifferenceWriter writer;
+    std::size_t total = kDiffHeaderSize;
+    for (const CompRecord& r : records) {
+        total += r.kind == CompRecord::Literal ? kLiteralHeadSize + static_cast<std::size_t>(r.count) : kCopyRecordSize;
+    }
+    writer.Reserve(total);
     for (const CompRecord& r : records) {
         if (r.kind == CompRecord::Literal) {
             writer.Literal(newFile, r.position, r.position + r.count - 1);
@@ -51,20 +56,20 @@ Bytes CompareBytes(ByteView oldFile, ByteView newFile, const CompTuning& tuning,
     return out;
 }
 
-Bytes ReadFileForCompare(const std::string& path) {
+std::string ReadFileForCompare(const std::string& path) {
     std::string data;
     if (const int e = platform::ReadWholeFile(path, data)) {
         throw Error(e, (e == kErrFileNotFound ? "File not found: " : "Cannot read the file ") + path);
     }
-    CheckSize(ByteView(reinterpret_cast<const std::uint8_t*>(data.data()), data.size()), "version");
-    return Bytes(data.begin(), data.end());
+    CheckSize(ViewOf(data), "version");
+    return data;
 }
 
 Bytes CompareFiles(const std::string& oldPath, const std::string& newPath, const CompTuning& tuning,
                    CompareProgress* progress) {
-    const Bytes oldFile = ReadFileForCompare(oldPath);
-    const Bytes newFile = ReadFileForCompare(newPath);
-    return CompareBytes(oldFile, newFile, tuning, progress);
+    const std::string oldFile = ReadFileForCompare(oldPath);
+    const std::string newFile = ReadFileForCompare(newPath);
+    return CompareBytes(ViewOf(oldFile), ViewOf(newFile), tuning, progress);
 }
 
 }  // namespace quen

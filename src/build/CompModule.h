@@ -26,6 +26,11 @@ Bytes WriteDifference(ByteView oldFile, ByteView newFile, const CompRecords& rec
 
 // Reads a whole file (paths as the platform layer takes them); throws Error as
 // CompareFiles does.
-Bytes ReadFileForCompare(const std::string& path);
+std::string ReadFileForCompare(const std::string& path);
+
+// The bytes of a file read as text, without copying them.
+inline ByteView ViewOf(const std::string& data) {
+    return {reinterpret_cast<const std::uint8_t*>(data.data()), data.size()};
+}
 
 }  // namespace quen

@@ -9,7 +9,10 @@
 namespace quen {
 namespace {
 
-Bytes Exe(const std::string& name) { return ReadFileForCompare(std::string(QUEN_TEST_DATA) + "/build/" + name); }
+Bytes Exe(const std::string& name) {
+    const std::string data = ReadFileForCompare(std::string(QUEN_TEST_DATA) + "/build/" + name);
+    return Bytes(data.begin(), data.end());
+}
 
 struct Pair {
     const char* oldName;
