@@ -44,6 +44,13 @@ drive wait "Pick a folder" 30 \; list "Pick a folder"
 expect_contains "question prompt" "$out" "Where is it?"
 expect_contains "browse button" "$out" "Browse..."
 screenshot "$QUEN_E2E_OUT/shots/runtime-directory-question.png"
+drive text "Pick a folder" Edit:1
+offered=$out
+drive press "Pick a folder" "Browse..." \; wait --contains "Browse" 15 \; list --contains "Browse"
+expect_contains "folder browser titled with the prompt" "$out" "Where is it?"
+screenshot "$QUEN_E2E_OUT/shots/runtime-folder-browser.png"
+drive press --contains "Browse" Cancel \; gone --contains "Browse" 10 \; text "Pick a folder" Edit:1
+expect_eq "cancelled browser keeps the folder box" "$offered" "$out"
 drive type "Pick a folder" Edit:1 "$(winpath "$files")\\nowhere" \; press "Pick a folder" "Use it" \; wait "Error" 10 \; msgbox "Error"
 expect_eq "missing folder refused" "No such folder" "$out"
 drive press "Error" OK \; wait "Pick a folder" 5 \; type "Pick a folder" Edit:1 "$(winpath "$files/asked")" \; press "Pick a folder" "Use it"
