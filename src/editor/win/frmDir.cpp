@@ -1,11 +1,9 @@
 // frmDir: asks the end user for the folder of an action whose directory is "Ask".
 #include "editor/win/frmDir.h"
 
-#include <shlobj.h>
-
 #include "editor/win/frmDirIds.h"
 #include "platform/Ui.h"
-#include "win/Handles.h"
+#include "startup/win/Win32_API.h"
 
 namespace quen::editor::win {
 
@@ -88,15 +86,8 @@ INT_PTR CALLBACK DialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 std::string BrowseFolder(HWND owner, const std::string& title) {
-    if (title.size() >= 131) return "";
-    BROWSEINFOA bi{};
-    bi.hwndOwner = owner;
-    bi.lpszTitle = title.c_str();
-    bi.ulFlags = BIF_RETURNONLYFSDIRS;
-    quen::win::UniquePidl pidl(SHBrowseForFolderA(&bi));
-    if (!pidl) return "";
-    char path[MAX_PATH + 1] = {};
-    if (!SHGetPathFromIDListA(pidl.get(), path)) return "";
+    std::string path;
+    quen::win::BrowseForFolder(owner, title, path);
     return path;
 }
 
