@@ -2,6 +2,7 @@
 #include "build/ScriptWriter.h"
 
 #include "build/ScriptLines.h"
+#include "build/SourceChecksum.h"
 #include "platform/Files.h"
 #include "project/TextFields.h"
 #include "startup/Errors.h"
@@ -142,15 +143,8 @@ std::string ReadSourceFile(const std::string& path) {
 }
 
 int32_t SourceCheckSum(const std::string& data) {
-    uint32_t sum = 0;
-    for (size_t i = 0; i < data.size(); i += 4) {
-        uint32_t word = 0;
-        for (size_t b = 0; b < 4 && i + b < data.size(); ++b) {
-            word |= static_cast<uint32_t>(static_cast<unsigned char>(data[i + b])) << (8 * b);
-        }
-        sum ^= word;
-    }
-    return static_cast<int32_t>(sum);
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(data.data());
+    return static_cast<int32_t>(SourceChecksum({bytes, data.size()}));
 }
 
 ScriptText BuildScriptText(const Project& project, ScriptForm form, const DirTypeTexts& texts,

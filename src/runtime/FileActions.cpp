@@ -1,21 +1,13 @@
 // The file actions of a script patch: byte replacement, delete, INI patch, rename.
 #include "runtime/FileActions.h"
 
+#include "build/SourceChecksum.h"
 #include "runtime/ByteEdits.h"
 #include "runtime/ScriptValues.h"
 
 namespace quen::runtime {
 
-uint32_t BufferCheckSum(const Bytes& data) {
-    uint32_t sum = 0;
-    const size_t n = data.size();
-    for (size_t i = 0; i < n; i += 4) {
-        uint32_t word = 0;
-        for (size_t k = 0; k < 4 && i + k < n; ++k) word |= static_cast<uint32_t>(data[i + k]) << (8 * k);
-        sum ^= word;
-    }
-    return sum;
-}
+uint32_t BufferCheckSum(const Bytes& data) { return SourceChecksum(data); }
 
 bool FileCheckSum(FilePort& files, const std::string& path, uint32_t& sum) {
     Bytes data;
