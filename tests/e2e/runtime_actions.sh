@@ -5,6 +5,17 @@
 # and the resumed "/A" run, the directory question refusing a missing folder, and refused
 # writes (read-only folder, full disk) that leave the original file whole.
 . "$(dirname "$0")/lib.sh"
+
+# The progress log is complete once its OK button shows; until then it may still grow.
+log_when_done() {
+  local i
+  for i in $(seq 60); do
+    e2e_drive list "Log"
+    printf '%s\n' "$out" | grep -qP '^Button\t-?\d+\tvisible,enabled[^\t]*\t&?OK$' && break
+    sleep 0.5
+  done
+  drive text "Log" Edit:1
+}
 need_dist
 e2e_setup
 
@@ -54,7 +65,8 @@ expect_eq "cancelled browser keeps the folder box" "$offered" "$out"
 drive type "Pick a folder" Edit:1 "$(winpath "$files")\\nowhere" \; press "Pick a folder" "Use it" \; wait "Error" 10 \; msgbox "Error"
 expect_eq "missing folder refused" "No such folder" "$out"
 drive press "Error" OK \; wait "Pick a folder" 5 \; type "Pick a folder" Edit:1 "$(winpath "$files/asked")" \; press "Pick a folder" "Use it"
-drive wait "Log" 30 \; text "Log" Edit:1
+drive wait "Log" 30
+log_when_done
 log=$out
 drive press "Log" OK
 expect_exit run 0
@@ -121,7 +133,7 @@ if [ "$e2e_rc" -ne 0 ]; then
   start resumed "$app" /A "$(winpath "$script")"
   drive wait "Log" 30
 fi
-drive text "Log" Edit:1
+log_when_done
 expect_contains "resumed run applies the actions" "$out" "DEL $(winpath "$files")\\later.txt OK!"
 drive press "Log" OK \; gone "Log" 10
 expect_eq "Run value deleted" "" "$(reg_data "$run_key" Quenlark)"
@@ -140,7 +152,8 @@ head -c 4096 /dev/zero | tr '\0' 'A' >"$files/rosrc/t.bin"
 if mount --bind "$files/rosrc" "$files/ro" && mount -o remount,bind,ro "$files/ro"; then
   byte_script "$files/ro"
   start run "$app" "$(winpath "$script")"
-  drive wait "Log" 30 \; text "Log" Edit:1
+  drive wait "Log" 30
+  log_when_done
   expect_contains "read-only folder fails" "$out" "FAILED"
   drive press "Log" OK \; wait "End" 10 \; text "End" Edit:1
   expect_eq "end window after the skipped failure" "Done
@@ -157,7 +170,8 @@ if mount -t tmpfs -o size=64k tmpfs "$files/tiny"; then
   head -c 40000 /dev/zero | tr '\0' 'A' >"$files/tiny/t.bin"
   byte_script "$files/tiny"
   start run "$app" "$(winpath "$script")"
-  drive wait "Log" 30 \; text "Log" Edit:1
+  drive wait "Log" 30
+  log_when_done
   expect_contains "full disk fails" "$out" "FAILED"
   drive press "Log" OK \; wait "End" 10 \; press "End" OK
   expect_exit run 1
