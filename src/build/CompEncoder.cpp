@@ -39,7 +39,7 @@ public:
     }
 
 private:
-    WalkSpec spec_;
+    WalkInput spec_;
     std::optional<MatchIndex> index_;
 };
 
@@ -56,8 +56,8 @@ Match FindMatch(ByteView oldFile, std::int64_t q, std::int64_t oe, ByteView newF
     sample = CompTuning::Clamped(sample);
     move = CompTuning::Clamped(move);
     if (q < 1 || n < 1 || n + sample > ne || q > oe - sample) return {};
-    const WalkSpec spec{oldFile, oe, newFile, n, ne, sample, move};
-    return Walk(spec, q, oe - sample).match;
+    const WalkInput input{oldFile, oe, newFile, n, ne, sample, move};
+    return Walk(input, q, oe - sample).match;
 }
 
 void EncodeRegion(ByteView oldFile, std::int64_t os, std::int64_t oe, ByteView newFile, std::int64_t ns,

@@ -38,7 +38,7 @@ std::int64_t NextEqual(const std::uint8_t* first, std::int64_t from, std::int64_
 
 }  // namespace
 
-WalkResult Walk(const WalkSpec& s, std::int64_t from, std::int64_t limit) {
+WalkResult Walk(const WalkInput& s, std::int64_t from, std::int64_t limit) {
     const std::uint8_t* oldFirst = s.oldFile.data();  // position 1
     const std::uint8_t* want = s.newFile.data() + (s.newPos - 1);
     const std::uint8_t b = *want;

@@ -15,7 +15,7 @@ struct Match {
 
 // The fixed inputs of one search: old region end, new cursor and region end, sample
 // size S and move size M (both at least 1). Positions are 1-based.
-struct WalkSpec {
+struct WalkInput {
     ByteView oldFile;
     std::int64_t oldEnd = 0;
     ByteView newFile;
@@ -35,6 +35,6 @@ struct WalkResult {
 // than S, else the probe moves past the run and one more byte; a differing byte moves
 // the probe by M. `limit` must not exceed oldEnd - S, so every probe reads inside both
 // regions.
-WalkResult Walk(const WalkSpec& spec, std::int64_t from, std::int64_t limit);
+WalkResult Walk(const WalkInput& input, std::int64_t from, std::int64_t limit);
 
 }  // namespace quen
