@@ -3,13 +3,6 @@
 
 namespace quen {
 
-std::string TrimBlanks(const std::string& text) {
-    size_t b = text.find_first_not_of(' ');
-    if (b == std::string::npos) return "";
-    size_t e = text.find_last_not_of(' ');
-    return text.substr(b, e - b + 1);
-}
-
 std::vector<std::string> SplitFields(const std::string& text) {
     std::vector<std::string> out;
     size_t start = 0;

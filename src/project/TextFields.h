@@ -4,10 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "startup/IniLines.h"
+
 namespace quen {
 
-// Blanks (spaces) removed at both ends, as the stored formats trim.
-std::string TrimBlanks(const std::string& text);
+// Blanks (spaces) removed at both ends, as the INI line rules trim.
+using ini::TrimBlanks;
 
 // Every comma-separated field of `text`, each cut at its first NUL and trimmed; a text
 // without commas is one field.

@@ -4,15 +4,10 @@
 #include <algorithm>
 
 #include "startup/FSUPLIBmain.h"
+#include "startup/IniLines.h"
 
 namespace quen {
 namespace {
-
-std::string Trim(const std::string& s) {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string::npos) return "";
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
 
 bool LooksLikeScriptPath(const std::string& path) {
     return path.size() >= 3 && path.compare(1, 2, ":\\") == 0 && GetExtension(path) == "QNL";
@@ -23,7 +18,7 @@ std::string QuotedScript(const std::string& line) {
     for (size_t open = line.find('"'); open != std::string::npos;) {
         const size_t close = line.find('"', open + 1);
         if (close == std::string::npos) break;
-        const std::string inner = Trim(line.substr(open + 1, close - open - 1));
+        const std::string inner = ini::TrimBlanks(line.substr(open + 1, close - open - 1));
         if (LooksLikeScriptPath(inner)) return inner;
         open = line.find('"', close + 1);
     }
@@ -40,7 +35,7 @@ std::string WithoutResumeMarker(const std::string& line) {
         rest += padded.substr(from, at - from);
     }
     rest += padded.substr(from);
-    return Trim(rest);
+    return ini::TrimBlanks(rest);
 }
 
 }  // namespace
@@ -48,7 +43,7 @@ std::string WithoutResumeMarker(const std::string& line) {
 CommandLineResult ParseCommandLine(const std::string& line,
                                    const std::function<bool(const std::string&)>& fileExists) {
     CommandLineResult result;
-    std::string fields = Trim(line);
+    std::string fields = ini::TrimBlanks(line);
     std::replace(fields.begin(), fields.end(), ' ', ',');
     for (int n = 1;; ++n) {
         const std::string field = GetField(fields, n);
