@@ -4,6 +4,8 @@
 #include <charconv>
 #include <limits>
 
+#include "startup/FSUPLIBmain.h"
+
 namespace quen::runtime {
 
 namespace {
@@ -37,19 +39,7 @@ std::string Trim(std::string_view s) {
     return std::string(s.substr(b, e - b));
 }
 
-std::string Field(std::string_view text, int n) {
-    if (n < 1) return "";
-    size_t start = 0;
-    for (int i = 1; i < n; ++i) {
-        size_t comma = text.find(',', start);
-        if (comma == std::string_view::npos) return "";
-        start = comma + 1;
-    }
-    std::string_view f = text.substr(start);
-    f = f.substr(0, f.find(','));
-    f = f.substr(0, f.find('\0'));
-    return Trim(f);
-}
+std::string Field(std::string_view text, int n) { return GetField(std::string(text), n); }
 
 std::optional<int32_t> ParseScriptNumber(std::string_view text) {
     std::string t = Trim(text);
