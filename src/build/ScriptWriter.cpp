@@ -6,6 +6,7 @@
 #include "platform/Files.h"
 #include "project/TextFields.h"
 #include "startup/Errors.h"
+#include "startup/FSUPLIBmain.h"
 
 namespace quen {
 
@@ -122,7 +123,7 @@ void WriteDirLines(ScriptLines& s, const ActClass& a, int position, const DirTyp
 void WriteAction(ScriptLines& s, const ActClass& a, int position, int section, ScriptForm form,
                  const DirTypeTexts& texts) {
     s.Section("Proc" + std::to_string(section));
-    s.Key("File", FileNamePart(a.FileName));
+    s.Key("File", GetFileName(a.FileName));
     s.Key("Act", a.ActType);
     if (a.ActType == kActByte) WriteByteLines(s, a);
     if (a.ActType == kActIni && form == ScriptForm::StandAlone) {

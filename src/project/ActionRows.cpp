@@ -4,7 +4,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "project/TextFields.h"
+#include "startup/FSUPLIBmain.h"
 
 namespace quen {
 
@@ -24,7 +24,7 @@ std::vector<ActionRow> MakeActionRows(const std::vector<ActClass>& actions) {
         }
         ++stars;
         keys.insert(key);
-        rows.push_back({FileNamePart(a.FileName), key, std::to_string(index), a.ActType + 1,
+        rows.push_back({GetFileName(a.FileName), key, std::to_string(index), a.ActType + 1,
                         a.DirType, a.FilePath});
     }
     return rows;

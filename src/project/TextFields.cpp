@@ -31,9 +31,4 @@ std::string ReplaceAll(const std::string& text, const std::string& from, const s
     return out.append(text, pos, std::string::npos);
 }
 
-std::string FileNamePart(const std::string& path) {
-    size_t slash = path.rfind('\\');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 }  // namespace quen

@@ -17,7 +17,4 @@ std::vector<std::string> SplitFields(const std::string& text);
 
 std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to);
 
-// The text after the last "\" (the whole text when there is none).
-std::string FileNamePart(const std::string& path);
-
 }  // namespace quen
