@@ -1,0 +1,136 @@
+// The package layout against golden files, and the readers' refusals at every boundary.
+#include <gtest/gtest.h>
+
+#include "build/PackageLayout.h"
+#include "support/TempDir.h"
+
+namespace quen {
+namespace {
+
+std::string Golden(const std::string& name) {
+    return test::ReadFileBytes(std::string(QUEN_TEST_DATA) + "\\build\\golden\\" + name);
+}
+
+Bytes AsBytes(const std::string& s) { return Bytes(s.begin(), s.end()); }
+
+const std::vector<std::string> kDefinitions{"Setup,Version,2.0", "", "Paths,Data,C:\\Prog \xe9"};
+
+TEST(PackageLayout, WritesTheGoldenFormats) {
+    EXPECT_EQ(BuildIniBlock(kDefinitions), AsBytes(Golden("ini-block.bin")));
+    EXPECT_EQ(BuildIniBlock({}), (Bytes{8, 0, 0, 0, 0, 0, 0, 0}));
+
+    const std::string tpl = ".OPTION EXPLICIT\r\n.Set CabinetNameTemplate=TempFile.CAB\r\n.Set CompressionType=LZX";
+    EXPECT_EQ(BuildDirectiveFile(tpl, {"P1", "P3"}, true), Golden("directive.ddf"));
+    EXPECT_EQ(BuildDirectiveFile("", {}, false), "\r\n\"Setup.ini\"");
+
+    const Bytes exe = AsBytes(Golden("patch-exe.bin"));
+    const Bytes head(exe.begin(), exe.begin() + 14), cabinet(exe.begin() + 18, exe.end());
+    EXPECT_EQ(BuildPatchExecutable(head, cabinet), exe);
+}
+
+TEST(PackageLayout, ReadsBackWhatItWrites) {
+    EXPECT_EQ(ReadIniBlock(AsBytes(Golden("ini-block.bin"))), kDefinitions);
+    EXPECT_EQ(ReadIniBlock(BuildIniBlock({})), std::vector<std::string>{});
+
+    Bytes signedExe = AsBytes(Golden("patch-exe.bin"));
+    signedExe.resize(signedExe.size() + 100, 0x5A);  // a signature appended after the make
+    const AppendedCabinet found = LocateCabinet(signedExe, 14);
+    EXPECT_EQ(found.status, AppendedStatus::Ok);
+    EXPECT_EQ(found.offset, 18u);
+    EXPECT_EQ(found.length, 308u);
+}
+
+TEST(PackageLayout, RefusesMalformedIniBlocks) {
+    const Bytes good = BuildIniBlock({"ab", "c"});  // 8 + 6 + 5 = 19 bytes
+    struct Case {
+        const char* what;
+        std::size_t at;  // byte changed (or the new size when `cut`)
+        std::uint8_t value;
+        bool cut;
+    } cases[] = {
+        {"shorter than the header", 7, 0, true},
+        {"total length one more", 0, 20, false},
+        {"total length one less", 0, 18, false},
+        {"count one more", 4, 3, false},
+        {"count one less leaves bytes over", 4, 1, false},
+        {"count beyond any possible", 7, 0x40, false},
+        {"definition length past the end", 8, 12, false},
+        {"last definition one longer", 14, 2, false},
+    };
+    for (const Case& c : cases) {
+        Bytes b = good;
+        if (c.cut) {
+            b.resize(c.at);
+        } else {
+            b[c.at] = c.value;
+        }
+        EXPECT_FALSE(ReadIniBlock(b).has_value()) << c.what;
+    }
+}
+
+TEST(PackageLayout, FindsTheCabinetOnlyInsideTheFile) {
+    const Bytes file{'H', 'H', 3, 0, 0, 0, 'a', 'b', 'c'};
+    struct Case {
+        std::size_t headEnd;
+        Bytes file;
+        AppendedStatus status;
+    } cases[] = {
+        {2, file, AppendedStatus::Ok},
+        {2, Bytes(file.begin(), file.end() - 1), AppendedStatus::PastEnd},
+        {2, Bytes(file.begin(), file.begin() + 5), AppendedStatus::NoLength},
+        {6, file, AppendedStatus::NoLength},
+        {100, file, AppendedStatus::NoLength},
+        {2, {'H', 'H', 0, 0, 0, 0}, AppendedStatus::Empty},
+        {2, {'H', 'H', 0xFF, 0xFF, 0xFF, 0xFF, 1}, AppendedStatus::PastEnd},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(LocateCabinet(c.file, c.headEnd).status, c.status) << c.headEnd << " " << c.file.size();
+    }
+}
+
+TEST(PackageLayout, AcceptsOnlyPackageNames) {
+    for (const char* ok : {"Setup.ini", "Setup.img", "P1", "P10", "P999999999"}) {
+        EXPECT_TRUE(IsPackageFileName(ok)) << ok;
+    }
+    for (const char* bad : {"", "P", "P0", "P01", "P1a", "p1", "P-1", "P1234567890", "setup.ini", "Setup.ini ",
+                            "..\\P1", "x\\Setup.ini", "TempFile.CAB"}) {
+        EXPECT_FALSE(IsPackageFileName(bad)) << bad;
+    }
+    EXPECT_EQ(DataFileName(2), "P2");
+    for (int kind = -1; kind <= 7; ++kind) {
+        EXPECT_EQ(HasDataFile(kind), kind == 0 || kind == 1 || kind == 2 || kind == 5) << kind;
+    }
+}
+
+TEST(PackageLayout, IconAreaIsFilledOrLeftAlone) {
+    const Bytes head(20, 0xEE);
+    const Bytes image{1, 2, 3};
+    struct Case {
+        std::int64_t position, length;
+        std::size_t imageSize;
+        IconAreaStatus status;
+    } cases[] = {
+        {3, 5, 3, IconAreaStatus::Written},      // area bytes 2..12 inside
+        {10, 5, 3, IconAreaStatus::Written},     // area ends at the head's last byte
+        {11, 5, 3, IconAreaStatus::OutsideHead}, // one byte past
+        {0, 5, 3, IconAreaStatus::OutsideHead},  // positions are 1-based
+        {3, 2, 3, IconAreaStatus::TooLarge},
+        {3, 3, 3, IconAreaStatus::Written},      // exactly fits
+    };
+    for (const Case& c : cases) {
+        Bytes h = head;
+        EXPECT_EQ(WriteIconArea(h, c.position, c.length, image), c.status) << c.position << "," << c.length;
+        if (c.status != IconAreaStatus::Written) {
+            EXPECT_EQ(h, head);
+            continue;
+        }
+        Bytes want = head;
+        const std::size_t p = static_cast<std::size_t>(c.position - 1);
+        want[p] = 3, want[p + 1] = 0, want[p + 2] = 0, want[p + 3] = 0;  // Z; the next 2 bytes kept
+        for (std::int64_t i = 0; i < c.length; ++i) want[p + 6 + i] = i < 3 ? image[i] : 0;
+        EXPECT_EQ(h, want);
+    }
+}
+
+}  // namespace
+}  // namespace quen
