@@ -1,0 +1,102 @@
+// The directive file: what each line sets, and the line number of every fault.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "build/cab/CabDirectives.h"
+#include "build/cab/CabTool.h"
+#include "startup/Errors.h"
+#include "support/TempDir.h"
+
+namespace quen::cab {
+namespace {
+
+TEST(CabDirectives, ValuesAndFileLines) {
+    const CabDirectives d = ParseDirectives(
+        "; comment\n"
+        "  .set compressiontype = mszip ; trailing comment\r\n"
+        ".Set CompressionMemory=15\n"
+        ".SET CompressionLevel=\"3\"\n"
+        ".Set CabinetNameTemplate=Disk*.cab\n"
+        ".Set DiskDirectoryTemplate=out*\n"
+        ".Set FolderSizeThreshold=4096\n"
+        "\n"
+        "\"sub\\a b.txt\"\n"
+        "\"x;y\" \"Stored.bin\"\n"
+        "plain.dat\n");
+    EXPECT_EQ(d.settings.method, kMszip);
+    EXPECT_EQ(d.settings.lzxWindowBits, 15);
+    EXPECT_EQ(d.settings.level, 3);
+    EXPECT_EQ(d.settings.folderThreshold, 4096u);
+    EXPECT_EQ(CabinetPath(d), "out1\\Disk1.cab");
+    ASSERT_EQ(d.files.size(), 3u);
+    EXPECT_EQ(d.files[0].path, "sub\\a b.txt");
+    EXPECT_EQ(d.files[0].name, "a b.txt");
+    EXPECT_EQ(d.files[1].path, "x;y");
+    EXPECT_EQ(d.files[1].name, "Stored.bin");
+    EXPECT_EQ(d.files[2].name, "plain.dat");
+    EXPECT_EQ(ParseDirectives(".Set Compress=off\n.Set CompressionType=LZX").settings.method, kNone);
+    EXPECT_FALSE(ParseDirectives(".Set Cabinet=OFF").cabinet);
+}
+
+TEST(CabDirectives, EveryFaultNamesItsLine) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"; ok\n.Option Explicit", "line 2: unknown directive .Option"},
+        {".Set MaxDiskSize=0", "line 1: unknown variable MaxDiskSize"},
+        {"\n\n.Set CompressionType=QUANTUM", "line 3: CompressionType must be"},
+        {".Set CompressionMemory=14", "line 1: CompressionMemory must be a number from 15 to 21"},
+        {".Set CompressionMemory=22", "line 1: CompressionMemory must be"},
+        {".Set CompressionLevel=8", "line 1: CompressionLevel must be"},
+        {".Set CompressionLevel=", "line 1: CompressionLevel must be"},
+        {".Set Cabinet=maybe", "line 1: Cabinet must be on or off"},
+        {".Set CompressionType", "line 1: .Set needs Name=Value"},
+        {".Set CabinetNameTemplate=", "line 1: CabinetNameTemplate must not be empty"},
+        {"\"a.txt\"\n\"unterminated", "line 2: missing closing quote"},
+        {"\"a\" \"b\" \"c\"", "line 1: unexpected text"},
+        {"\"a\" \"dir\\b\"", "line 1: not a plain file name"},
+        {"\"\"", "line 1: empty file name"},
+    };
+    for (const auto& [text, message] : cases) {
+        try {
+            ParseDirectives(text);
+            ADD_FAILURE() << "accepted: " << text;
+        } catch (const Error& e) {
+            EXPECT_NE(std::string(e.what()).find(message), std::string::npos) << e.what();
+        }
+    }
+}
+
+// A refused run writes no cabinet and leaves an existing one as it was.
+TEST(CabTool, FailuresWriteNothing) {
+    test::TempDir dir;
+    const std::string head = ".Set CabinetNameTemplate=Out.CAB\n.Set DiskDirectoryTemplate=" + dir.path() + "\n";
+    test::WriteFileBytes(dir.Path("a.txt"), "data");
+    test::WriteFileBytes(dir.Path("Out.CAB"), "old");
+    const std::pair<std::string, int> cases[] = {
+        {head + ".Set Foo=1\n\"" + dir.Path("a.txt") + "\"", kQCabFailed},
+        {head + "\"" + dir.Path("a.txt") + "\"\n\"" + dir.Path("missing.txt") + "\"", kQCabFailed},
+        {head, kQCabFailed},
+    };
+    for (const auto& [text, code] : cases) {
+        test::WriteFileBytes(dir.Path("list.ddf"), text);
+        std::ostringstream out, err;
+        EXPECT_EQ(RunQCab({"/F", dir.Path("list.ddf")}, out, err), code) << text;
+        EXPECT_NE(err.str(), "");
+        EXPECT_EQ(test::ReadFileBytes(dir.Path("Out.CAB")), "old");
+    }
+    std::ostringstream out, err;
+    EXPECT_EQ(RunQCab({"/F"}, out, err), kQCabUsage);
+    EXPECT_EQ(RunQCab({"/F", dir.Path("none.ddf")}, out, err), kQCabFailed);
+}
+
+TEST(CabChecksum, WordsXorAndTheTailIsReadHighByteFirst) {
+    const std::uint8_t b[] = {1, 2, 3, 4, 5, 6, 7};
+    EXPECT_EQ(Checksum(b, 0, 0x1234), 0x1234u);
+    EXPECT_EQ(Checksum(b, 4, 0), 0x04030201u);
+    EXPECT_EQ(Checksum(b, 3, 0), 0x010203u);
+    EXPECT_EQ(Checksum(b, 7, 0xF0000000), 0xF0000000u ^ 0x04030201u ^ 0x050607u);
+    EXPECT_EQ(DataBlockChecksum(b, 4, 9), Checksum(b, 4, 0) ^ 0x00090004u);
+}
+
+}  // namespace
+}  // namespace quen::cab
