@@ -1,0 +1,58 @@
+// The process seam on POSIX: runs a program (a script in tests) and waits; temp folder; tree removal.
+#include "platform/Process.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/posix/NativePath.h"
+
+namespace quen::platform {
+
+using posix::NativePath;
+
+std::string TempFolder() {
+    const char* tmp = std::getenv("TMPDIR");
+    std::string folder = tmp && *tmp ? tmp : "/tmp";
+    if (folder.back() != '/') folder += '/';
+    // Paths of the core use "\"; the file seam maps them back.
+    for (char& c : folder) c = c == '/' ? '\\' : c;
+    return folder;
+}
+
+// The arguments are split at blanks; nothing the make passes holds quoted blanks.
+bool RunAndWait(const std::string& program, const std::string& arguments, const std::string& workingFolder) {
+    std::vector<std::string> words{NativePath(program)};
+    std::size_t at = 0;
+    while ((at = arguments.find_first_not_of(' ', at)) != std::string::npos) {
+        const std::size_t end = arguments.find(' ', at);
+        words.push_back(NativePath(arguments.substr(at, end - at)));
+        at = end;
+    }
+    const pid_t pid = ::fork();
+    if (pid < 0) return false;
+    if (pid == 0) {
+        std::vector<char*> argv;
+        for (std::string& w : words) argv.push_back(w.data());
+        argv.push_back(nullptr);
+        if (::chdir(NativePath(workingFolder).c_str()) != 0) ::_exit(127);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0) {
+    }
+    // Like CreateProcess, a program that cannot be started counts as not started.
+    return !(WIFEXITED(status) && WEXITSTATUS(status) == 127);
+}
+
+void DeleteTree(const std::string& path) {
+    std::error_code ec;
+    std::filesystem::remove_all(NativePath(path), ec);
+}
+
+}  // namespace quen::platform

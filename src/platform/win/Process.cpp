@@ -1,0 +1,83 @@
+// The process seam on Windows: the cabinet tool started and waited for; temp folder; tree removal.
+#include "platform/Process.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace quen::platform {
+
+namespace {
+
+constexpr DWORD kIdleWaitMs = 90000;
+
+class Handle {
+public:
+    explicit Handle(HANDLE h) : h_(h) {}
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    ~Handle() {
+        if (h_ && h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
+    }
+    HANDLE get() const { return h_; }
+
+private:
+    HANDLE h_;
+};
+
+std::string WithoutTrailingBackslash(std::string s) {
+    if (!s.empty() && s.back() == '\\') s.pop_back();
+    return s;
+}
+
+}  // namespace
+
+std::string TempFolder() {
+    char buf[MAX_PATH + 1] = {};
+    const DWORD n = GetTempPathA(MAX_PATH, buf);
+    std::string folder = n > 0 && n <= MAX_PATH ? std::string(buf, n) : std::string("C:\\");
+    if (folder.back() != '\\') folder += '\\';
+    return folder;
+}
+
+bool RunAndWait(const std::string& program, const std::string& arguments, const std::string& workingFolder) {
+    std::string line = "\"" + program + "\"" + arguments;
+    std::vector<char> buffer(line.begin(), line.end());
+    buffer.push_back('\0');
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    const std::string folder = WithoutTrailingBackslash(workingFolder);
+    if (!CreateProcessA(program.c_str(), buffer.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &info)) {
+        return false;
+    }
+    Handle process(info.hProcess);
+    Handle thread(info.hThread);
+    WaitForInputIdle(process.get(), kIdleWaitMs);
+    WaitForSingleObject(process.get(), INFINITE);
+    return true;
+}
+
+void DeleteTree(const std::string& path) {
+    const std::string folder = WithoutTrailingBackslash(path);
+    WIN32_FIND_DATAA found;
+    HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            const std::string full = folder + "\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                DeleteTree(full);
+            } else {
+                SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(full.c_str());
+            }
+        } while (FindNextFileA(h, &found));
+        FindClose(h);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+}  // namespace quen::platform
