@@ -28,15 +28,15 @@ expect_code "no arguments" 1 "$code"
 expect_in "no arguments" "$err" "QuenMake PROJECT.prj /script OUTPUT.qnl"
 run /?
 expect_code "help" 0 "$code"
-expect_in "help names the later executable form" "$out" "(/exe) comes in a later version"
+expect_in "help names the executable form" "$out" "QuenMake PROJECT.prj /exe OUTPUT.exe"
 run a.prj /script
 expect_code "script switch without path" 1 "$code"
 run a.prj /script b.qnl /fast
 expect_code "unknown switch" 1 "$code"
 expect_in "unknown switch" "$err" "unknown switch /fast"
-run a.prj /EXE b.exe
-expect_code "executable not yet" 1 "$code"
-expect_in "executable not yet" "$err" "not available yet"
+run a.prj /script b.qnl /exe c.exe
+expect_code "two outputs" 1 "$code"
+expect_in "two outputs" "$err" "name one output"
 run a.prj b.prj /script c.qnl
 expect_code "two projects" 1 "$code"
 
@@ -73,6 +73,34 @@ run demo.prj /script kept.qnl
 expect_code "first action < Previous >" 1 "$code"
 expect_in "first action < Previous >" "$err" "First file directory setting can't with < Previous >."
 [ "$(cat kept.qnl)" = old ] || fail "a refused make changed the output"
+
+# A patch executable through the stand-in cabinet tool: every action travels, the head,
+# the cabinet length and the cabinet follow each other, the package folder goes.
+sed -i 's/"< Previous >"/"< Me >"/' demo.prj
+export TMPDIR=$tmp/t QUEN_FAKE_SEEN=$tmp/seen
+mkdir -p "$TMPDIR"
+run demo.prj /EXE out.exe
+expect_code "exe without head" 1 "$code"
+expect_in "exe without supplied files" "$err" "QCab.exe without find!"
+cp "$data/build/fake-cab-tool.sh" "$prog/QCab.exe"
+printf 'TPL' >"$prog/Patch.ddf"
+printf 'HEAD' >"$prog/PatchHead.exe"
+printf 'BM' >"$prog/logo.bmp"
+run demo.prj /EXE out.exe
+expect_code "exe" 0 "$code"
+expect_in "exe progress" "$out" "[75.0%] Proc3: action 3 of 4"
+expect_in "exe progress" "$out" "Writing patch data..."
+cab=$(printf 'CAB|/F|TPL\r\n"P1"\r\n"P3"\r\n"Setup.img"\r\n"Setup.ini"')
+{ printf 'HEAD'; printf "\\x$(printf %02x ${#cab})\\0\\0\\0"; printf '%s' "$cab"; } >want.exe
+cmp -s out.exe want.exe || fail "the patch executable is not head, length and cabinet"
+[ -z "$(ls -A "$TMPDIR")" ] || fail "the package folder was left: $(ls -A "$TMPDIR")"
+printf 'old' >kept.exe
+QUEN_FAKE_CAB=empty run demo.prj /exe kept.exe
+expect_code "empty cabinet" 1 "$code"
+expect_in "empty cabinet" "$err" "ErrModal : StartMakeFileData"
+expect_in "empty cabinet" "$err" "made no cabinet"
+[ "$(cat kept.exe)" = old ] || fail "a failed make changed the output"
+[ -z "$(ls -A "$TMPDIR")" ] || fail "a failed make left the package folder"
 
 [ $failures -eq 0 ] || { echo "$failures failure(s)" >&2; exit 1; }
 echo "QuenMake native: all checks passed"

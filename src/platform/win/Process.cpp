@@ -11,19 +11,24 @@ namespace {
 
 constexpr DWORD kIdleWaitMs = 90000;
 
+// A kernel handle (CloseHandle) or a find handle (FindClose).
+template <BOOL(WINAPI* Close)(HANDLE)>
 class Handle {
 public:
     explicit Handle(HANDLE h) : h_(h) {}
     Handle(const Handle&) = delete;
     Handle& operator=(const Handle&) = delete;
     ~Handle() {
-        if (h_ && h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
+        if (valid()) Close(h_);
     }
+    bool valid() const { return h_ && h_ != INVALID_HANDLE_VALUE; }
     HANDLE get() const { return h_; }
 
 private:
     HANDLE h_;
 };
+using KernelHandle = Handle<CloseHandle>;
+using FindHandle = Handle<FindClose>;
 
 std::string WithoutTrailingBackslash(std::string s) {
     if (!s.empty() && s.back() == '\\') s.pop_back();
@@ -52,8 +57,8 @@ bool RunAndWait(const std::string& program, const std::string& arguments, const 
                         folder.empty() ? nullptr : folder.c_str(), &startup, &info)) {
         return false;
     }
-    Handle process(info.hProcess);
-    Handle thread(info.hThread);
+    KernelHandle process(info.hProcess);
+    KernelHandle thread(info.hThread);
     WaitForInputIdle(process.get(), kIdleWaitMs);
     WaitForSingleObject(process.get(), INFINITE);
     return true;
@@ -61,22 +66,22 @@ bool RunAndWait(const std::string& program, const std::string& arguments, const 
 
 void DeleteTree(const std::string& path) {
     const std::string folder = WithoutTrailingBackslash(path);
-    WIN32_FIND_DATAA found;
-    HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
+    {
+        WIN32_FIND_DATAA found;
+        FindHandle find(FindFirstFileA((folder + "\\*").c_str(), &found));
+        while (find.valid()) {
             const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
             const std::string full = folder + "\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            if (name == "." || name == "..") {
+            } else if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
                 DeleteTree(full);
             } else {
                 SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
                 DeleteFileA(full.c_str());
             }
-        } while (FindNextFileA(h, &found));
-        FindClose(h);
-    }
+            if (!FindNextFileA(find.get(), &found)) break;
+        }
+    }  // the listing is closed before its folder goes
     RemoveDirectoryA(folder.c_str());
 }
 

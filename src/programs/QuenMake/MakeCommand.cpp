@@ -1,10 +1,11 @@
-// QuenMake's steps: arguments, settings and language, project, checks, script.
+// QuenMake's steps: arguments, settings and language, project, checks, script or patch executable.
 #include "MakeCommand.h"
 
 #include <algorithm>
 #include <cctype>
 #include <ostream>
 
+#include "build/PackageMake.h"
 #include "build/ScriptCheck.h"
 #include "build/ScriptWriter.h"
 #include "options/ErrorModule.h"
@@ -16,6 +17,8 @@
 #include "startup/AppINI.h"
 #include "startup/Errors.h"
 #include "startup/ProgramInfo.h"
+#include "startup/ProgramSettings.h"
+#include "startup/FSUPLIBmain.h"
 
 namespace quen {
 
@@ -23,7 +26,8 @@ namespace {
 
 struct Arguments {
     std::string project;
-    std::string script;
+    std::string output;
+    bool exe = false;  // /exe: a patch executable; /script: a stand-alone script
     bool help = false;
 };
 
@@ -45,11 +49,13 @@ public:
 private:
     Arguments Parse(const std::vector<std::string>& args);
     void ReadLanguage();
+    MakeFileDataSettings ReadMakeSettings();
     Project LoadTheProject(const std::string& path);
     void CheckProject(const Project& project);
     void CheckScriptSupportOf(const Project& project);
     std::string CheckOutput(const std::string& arg);
     void MakeScript(const Project& project, const std::string& output);
+    void MakeExecutable(const Project& project, const std::string& output);
 
     [[noreturn]] void Fail(const std::string& message) {
         *env_.err << message << "\n";
@@ -67,17 +73,17 @@ private:
 
 Arguments Command::Parse(const std::vector<std::string>& args) {
     Arguments a;
-    bool haveScript = false;
+    bool haveOutput = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string sw = Lower(args[i]);
         if (sw == "/?" || sw == "/help") {
             a.help = true;
-        } else if (sw == "/script") {
-            if (i + 1 >= args.size()) UsageError("/script needs the path of the script to write.");
-            a.script = args[++i];
-            haveScript = true;
-        } else if (sw == "/exe") {
-            Fail("QuenMake: making a patch executable (/exe) is not available yet; use /script.");
+        } else if (sw == "/script" || sw == "/exe") {
+            if (haveOutput) UsageError("name one output, with /script or with /exe.");
+            if (i + 1 >= args.size()) UsageError(sw + " needs the path of the file to write.");
+            a.exe = sw == "/exe";
+            a.output = args[++i];
+            haveOutput = true;
         } else if (sw.size() > 1 && sw[0] == '/' && sw.find_first_of("/\\", 1) == std::string::npos) {
             UsageError("unknown switch " + args[i] + ".");
         } else if (a.project.empty()) {
@@ -88,7 +94,7 @@ Arguments Command::Parse(const std::vector<std::string>& args) {
     }
     if (a.help) return a;
     if (a.project.empty()) UsageError("name the project file to make.");
-    if (!haveScript) UsageError("name the script to write with /script.");
+    if (!haveOutput) UsageError("name the file to write with /script or /exe.");
     return a;
 }
 
@@ -107,6 +113,40 @@ void Command::ReadLanguage() {
     ini.ReadKey("Language", language);
     lang_.SetLanguage(language);
     lang_.ReadLang(env_.programFolder);
+}
+
+// What a patch executable needs from the settings file; the three supplied files must be
+// there, as the editor requires at its start.
+MakeFileDataSettings Command::ReadMakeSettings() {
+    AppINI ini;
+    ini.FileName = env_.programFolder + "\\" + kProgramName + ".ini";
+    auto text = [&ini](const char* section, const char* key) {
+        ini.Section = section;
+        std::string value;
+        ini.ReadKey(key, value);
+        return value;
+    };
+    auto number = [&](const char* key, int64_t fallback) {
+        const std::string value = text("Setup", key);
+        if (value.empty()) return fallback;
+        const std::optional<int64_t> n = ParseSettingsNumber(value, INT32_MIN, INT32_MAX);
+        if (!n) Fail("File : " + ini.FileName + "\nSection [Setup], key " + key + ": \"" + value + "\" is not a whole number.");
+        return *n;
+    };
+    MakeFileDataSettings s;
+    s.programFolder = env_.programFolder;
+    s.tuning = CompTuning{number("DefSample_Size", 64), number("Comp_Move_Size", 4)}.Sanitized();
+    s.ICON_INIT_POSTION = number("ICON_INIT_POSTION", 0);
+    s.ICON_INIT_LENG = number("ICON_INIT_LENG", 0);
+    s.CABLIB = text("Library", "CABLIB");
+    s.CABLIB_PARAMETER = text("Library", "CABLIB_PARAMETER");
+    s.CABLIB_SCRFILE = text("Library", "CABLIB_SCRFILE");
+    s.PATCH_EXE_HEAD = text("Library", "PATCH_EXE_HEAD");
+    for (const std::string& name : {s.CABLIB, s.CABLIB_SCRFILE, s.PATCH_EXE_HEAD}) {
+        const std::string path = env_.programFolder + "\\" + name;
+        if (name.empty() || !FileExists(path, kFindNormal)) Fail("File : " + path + " without find!");
+    }
+    return s;
 }
 
 Project Command::LoadTheProject(const std::string& path) {
@@ -151,28 +191,48 @@ std::string Command::CheckOutput(const std::string& arg) {
     return path;
 }
 
-class ConsoleProgress : public ScriptProgress {
+// The progress lines of both makes: one line per action, then the end.
+class ConsoleProgress : public MakeProgress {
 public:
-    explicit ConsoleProgress(std::ostream& out) : out_(out) {}
+    ConsoleProgress(std::ostream& out, std::ostream& err, const Lang& lang) : out_(out), err_(err), lang_(lang) {}
+    void MakeStarted(int, const std::string&) override {}
     void ActionStarted(int, int, const std::string& fileName) override { file_ = fileName; }
     void ActionWritten(int position, int total, int section) override {
         out_ << "[" << ProgressAfter(position, total).label << "%] Proc" << section << ": action "
              << position << " of " << total << ", " << file_ << "\n";
     }
+    void Reached(double) override {}
+    void WritingPatchData() override { out_ << Lines(lang_.msg_NowWritePatchData()) << "\n"; }
+    void Notice(const std::string& text) override { err_ << lang_.msg_Warning() << ": " << Lines(text) << "\n"; }
     void Finished() override { out_ << "[100%] done\n"; }
 
 private:
     std::ostream& out_;
+    std::ostream& err_;
+    const Lang& lang_;
     std::string file_;
 };
 
 void Command::MakeScript(const Project& project, const std::string& output) {
     *env_.out << "Making " << output << " from " << project.ActionCount() << " action"
               << (project.ActionCount() == 1 ? "" : "s") << "\n";
-    ConsoleProgress progress(*env_.out);
+    ConsoleProgress progress(*env_.out, *env_.err, lang_);
     int sections = MakeScriptINI(output, project, DirTypeTextsOf(lang_), &progress);
     *env_.out << "Made " << output << " with " << sections << " action section"
               << (sections == 1 ? "" : "s") << ".\n";
+}
+
+void Command::MakeExecutable(const Project& project, const std::string& output) {
+    const MakeFileDataSettings settings = ReadMakeSettings();
+    *env_.out << "Making " << output << " from " << project.ActionCount() << " action"
+              << (project.ActionCount() == 1 ? "" : "s") << "\n";
+    ConsoleProgress progress(*env_.out, *env_.err, lang_);
+    try {
+        StartMakeFileData(project, DirTypeTextsOf(lang_), settings, output, &progress);
+    } catch (const Error& e) {
+        Fail(ErrorLine(ErrorReportText(lang_, kMakeFileDataProc, e.number())) + "\n" + e.what());
+    }
+    *env_.out << "Made " << output << ". " << Lines(lang_.MF_MakeOK()) << "\n";
 }
 
 int Command::Run(const std::vector<std::string>& args) {
@@ -186,9 +246,13 @@ int Command::Run(const std::vector<std::string>& args) {
         Project project = LoadTheProject(env_.absolutePath(a.project));
         // The order of the editor: its action checks, the output path, the script check.
         CheckProject(project);
-        const std::string output = CheckOutput(a.script);
-        CheckScriptSupportOf(project);
-        MakeScript(project, output);
+        const std::string output = CheckOutput(a.output);
+        if (a.exe) {
+            MakeExecutable(project, output);
+        } else {
+            CheckScriptSupportOf(project);
+            MakeScript(project, output);
+        }
         return 0;
     } catch (const Stop&) {
         return 1;
@@ -207,19 +271,22 @@ std::string MakeCommandUsage() {
     return "QuenMake - the Quenlark console patch maker\n"
            "\n"
            "  QuenMake PROJECT.prj /script OUTPUT.qnl\n"
+           "  QuenMake PROJECT.prj /exe OUTPUT.exe\n"
            "\n"
            "Loads the project file, checks its actions as the editor does before a make, and\n"
-           "writes the stand-alone patch script OUTPUT.qnl (no extension is added). Execute\n"
-           "File, Add File and Patch File actions cannot travel in a script: they are left\n"
-           "out with a warning. An existing OUTPUT is replaced only by a complete script.\n"
+           "writes either the stand-alone patch script OUTPUT.qnl or the patch executable\n"
+           "OUTPUT.exe (no extension is added). Execute File, Add File and Patch File\n"
+           "actions cannot travel in a script: they are left out with a warning. A patch\n"
+           "executable carries every action; it is the executable head named in the\n"
+           "settings file followed by a cabinet made by the cabinet tool named there.\n"
+           "An existing OUTPUT is replaced only by a complete script or executable.\n"
            "\n"
            "Switches may be written in any letter case; quote paths that hold blanks.\n"
            "Relative paths are taken against the current folder. The settings file\n"
-           "Quenlark.ini and the Language folder beside this program give the language.\n"
+           "Quenlark.ini and the Language folder beside this program give the language,\n"
+           "the difference encoder's settings, the cabinet tool and the executable head.\n"
            "\n"
-           "Making a patch executable (/exe) comes in a later version.\n"
-           "\n"
-           "Exit code: 0 when the script was made, 1 otherwise. Progress goes to standard\n"
+           "Exit code: 0 when the output was made, 1 otherwise. Progress goes to standard\n"
            "output, messages to standard error.\n";
 }
 

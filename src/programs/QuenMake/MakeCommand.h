@@ -16,7 +16,8 @@ struct MakeCommandEnv {
 };
 
 // Runs QuenMake with its arguments (without the program name). Returns the exit code:
-// 0 when the script was made, 1 on any failure (nothing is left at the output then).
+// 0 when the script or patch executable was made, 1 on any failure (an existing output
+// is then left as it was).
 int RunMakeCommand(const std::vector<std::string>& args, const MakeCommandEnv& env);
 
 // The usage text printed for "/?" and for wrong arguments.

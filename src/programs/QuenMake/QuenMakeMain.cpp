@@ -1,4 +1,4 @@
-// QuenMake: makes a stand-alone patch script from a project file, on the console.
+// QuenMake: makes a stand-alone patch script or a patch executable from a project file, on the console.
 #include <iostream>
 #include <string>
 #include <vector>
