@@ -20,14 +20,33 @@ file(GLOB sounds CONFIGURE_DEPENDS ${assets}/sounds/*.wav)
 
 set(copy ${CMAKE_COMMAND} -E copy_if_different)
 set(steps COMMAND ${CMAKE_COMMAND} -E make_directory ${QUEN_DIST}/Templet ${QUEN_DIST}/Language
-          COMMAND ${copy} ${programs} ${assets}/Quenlark.ini ${assets}/Patch.ddf ${sounds} ${QUEN_DIST}/
+          COMMAND ${copy} ${programs} ${assets}/Patch.ddf ${sounds} ${QUEN_DIST}/
           COMMAND ${copy} ${templets} ${QUEN_DIST}/Templet/)
+# The settings file carries the head's icon area (ICON_INIT_POSTION, ICON_INIT_LENG),
+# read from the built head by a small tool built for this machine from the core's reader.
+if(TARGET PatchHead)
+  find_program(QUEN_HOST_CXX NAMES g++ c++ REQUIRED)
+  set(icon_area ${CMAKE_BINARY_DIR}/icon-area)
+  set(icon_area_src ${CMAKE_SOURCE_DIR}/tools/icon-area.cpp ${CMAKE_SOURCE_DIR}/src/build/HeadIconArea.cpp)
+  add_custom_command(OUTPUT ${icon_area}
+    COMMAND ${QUEN_HOST_CXX} -std=c++20 -O1 -Wall -Wextra -Werror -I${CMAKE_SOURCE_DIR}/src ${icon_area_src} -o ${icon_area}
+    DEPENDS ${icon_area_src} ${CMAKE_SOURCE_DIR}/src/build/HeadIconArea.h
+    COMMENT "Building the icon area reader for this machine"
+    VERBATIM)
+  add_custom_target(icon_area_tool DEPENDS ${icon_area})
+  list(APPEND steps COMMAND ${icon_area} $<TARGET_FILE:PatchHead> ${assets}/Quenlark.ini ${QUEN_DIST}/Quenlark.ini)
+else()
+  list(APPEND steps COMMAND ${copy} ${assets}/Quenlark.ini ${QUEN_DIST}/)
+endif()
 if(languages)
   list(APPEND steps COMMAND ${copy} ${languages} ${QUEN_DIST}/Language/)
 endif()
 add_custom_target(dist ALL ${steps}
   COMMENT "Assembling the program folder ${QUEN_DIST}"
   VERBATIM)
+if(TARGET icon_area_tool)
+  add_dependencies(dist icon_area_tool)
+endif()
 foreach(t Quenlark QuenMake QuenDiff QCab PatchHead)
   if(TARGET ${t})
     add_dependencies(dist ${t})
