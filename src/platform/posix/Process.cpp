@@ -1,6 +1,7 @@
 // The process seam on POSIX: runs a program (a script in tests) and waits; temp folder; tree removal.
 #include "platform/Process.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <sys/wait.h>
@@ -45,6 +46,7 @@ bool RunAndWait(const std::string& program, const std::string& arguments, const 
     }
     int status = 0;
     while (::waitpid(pid, &status, 0) < 0) {
+        if (errno != EINTR) return false;
     }
     // Like CreateProcess, a program that cannot be started counts as not started.
     return !(WIFEXITED(status) && WEXITSTATUS(status) == 127);

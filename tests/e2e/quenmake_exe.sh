@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# QuenMake.exe /exe under Wine on the sample patch (samples/demo): with the cabinet tool
+# of the program folder the patch executable is the head, the cabinet length and a
+# cabinet holding the package; with a tool that makes no cabinet, or without a head, the
+# make exits 1, keeps the old output and leaves no package folder.
+. "$(dirname "$0")/lib.sh"
+need_dist
+
+root=$(mktemp -d /tmp/quenmake-exe.XXXXXX)
+trap 'rm -rf "$root"; e2e_cleanup' EXIT
+"$E2E_ROOT/samples/demo/make-sample.sh" "$root/sample" >/dev/null || { fail "the sample was not made"; finish; }
+prog=$root/prog
+mkdir -p "$prog/Language"
+cp "$QUEN_DIST"/{QuenMake.exe,Quenlark.ini,QCab.exe,Patch.ddf,PatchHead.exe} "$prog/"
+cp "$QUEN_DIST"/Language/English.lng "$prog/Language/"
+project=$(winpath "$root/sample/demo.prj")
+patch=$root/DemoPatch.exe
+package_folder=$WINEPREFIX/drive_c/users/root/Temp/QuenlarkTemp
+printf 'previous patch' >"$patch"
+
+start make "$prog/QuenMake.exe" "$project" /EXE "$(winpath "$patch")"
+if grep -q "Stand-in" <(cd "$prog" && "$E2E_WINE_RUN" "$prog/QCab.exe" 2>&1); then
+  # The cabinet tool is still a stand-in that writes nothing.
+  expect_exit make 1 120
+  expect_contains "reported under the make" "$(cat "$E2E_RUN/make.err")" "ErrModal : StartMakeFileData"
+  expect_contains "says why" "$(cat "$E2E_RUN/make.err")" "made no cabinet"
+  expect_eq "old output kept" "previous patch" "$(cat "$patch")"
+else
+  expect_exit make 0 120
+  expect_contains "progress" "$(cat "$E2E_RUN/make.out")" "[100.0%] Proc6: action 6 of 6"
+  head_size=$(stat -c %s "$prog/PatchHead.exe")
+  cmp -s -n "$head_size" "$prog/PatchHead.exe" "$patch" || fail "the patch does not begin with the head"
+  cab_len=$(od -An -tu4 -j "$head_size" -N4 "$patch" | tr -d ' ')
+  expect_eq "cabinet length" "$(($(stat -c %s "$patch") - head_size - 4))" "$cab_len"
+  tail -c "$cab_len" "$patch" >"$root/p.cab"
+  mkdir "$root/x" && cabextract -q -d "$root/x" "$root/p.cab" || fail "cabextract refused the cabinet"
+  expect_eq "package files" "P1 P2 P4 Setup.ini" "$(cd "$root/x" && echo *)"
+  cmp -s "$root/x/P2" "$root/sample/new/help.txt" || fail "the added file differs"
+  expect_contains "package script" "$(cat "$root/x/Setup.ini")" "ProcCount=6"
+fi
+[ -e "$package_folder" ] && fail "the package folder was left in the Wine temp folder"
+
+# Without the head nothing is made.
+rm "$prog/PatchHead.exe"
+printf 'previous patch' >"$patch"
+start nohead "$prog/QuenMake.exe" "$project" /exe "$(winpath "$patch")"
+expect_exit nohead 1 60
+expect_contains "missing head" "$(cat "$E2E_RUN/nohead.err")" "PatchHead.exe without find!"
+expect_eq "old output kept" "previous patch" "$(cat "$patch")"
+finish

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# The whole product end to end: builds the Windows programs, makes the sample (an old and
+# a new version of a small program folder, samples/demo), turns it into a patch
+# executable with QuenMake, applies it silently under Wine to a copy of the old folder,
+# checks that the result equals the new folder, and writes a screenshot of the patch's
+# welcome window to the named file (default: demo.png).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+shot=$(realpath -m "${1:-demo.png}")
+tools/bootstrap.sh
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 -j "$(nproc)"
+build=$PWD/build/win64
+dist=$PWD/dist/win64
+export QUEN_BUILD=$build
+winpath() { echo "Z:${1//\//\\}"; }
+wine() { tools/wine-run.sh "$@"; }
+
+demo=$build/demo
+samples/demo/make-sample.sh "$demo"
+rm -f "$demo/DemoPatch.exe"
+echo "=== QuenMake: demo.prj -> DemoPatch.exe"
+wine "$dist/QuenMake.exe" "$(winpath "$demo/demo.prj")" /exe "$(winpath "$demo/DemoPatch.exe")"
+
+echo "=== DemoPatch.exe /S applied to a copy of the old folder"
+rm -rf "$demo/target"
+cp -r "$demo/old" "$demo/target"
+set +e
+wine "$demo/DemoPatch.exe" /S "/D=$(winpath "$demo/target")"
+code=$?
+set -e
+[ $code -eq 0 ] || { echo "DemoPatch.exe /S exited with $code" >&2; exit 1; }
+if diff -r "$demo/target" "$demo/new"; then
+  echo "the patched folder equals the new version: $(cd "$demo/new" && echo *)"
+else
+  echo "the patched folder differs from the new version" >&2
+  exit 1
+fi
+
+echo "=== the patch's welcome window"
+rm -rf "$demo/shown"
+cp -r "$demo/old" "$demo/shown"
+n=99; while [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
+Xvfb :$n -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null' EXIT
+export DISPLAY=:$n
+sleep 1
+wine explorer /desktop=Demo,800x600 "$(winpath "$demo/DemoPatch.exe")" "/D=$(winpath "$demo/shown")" &
+app=$!
+for _ in $(seq 120); do
+  xdotool search --name "Welcome to the Demo patch" >/dev/null 2>&1 && break
+  sleep 0.5
+done
+xdotool search --name "Welcome to the Demo patch" >/dev/null 2>&1 || { echo "the welcome window did not open" >&2; exit 1; }
+sleep 1
+import -window root "$shot"
+WINEPREFIX=$build/wineprefix /usr/lib/wine/wineserver -k 2>/dev/null || true
+wait $app 2>/dev/null || true
+echo "screenshot of the welcome window: $shot"
