@@ -15,7 +15,6 @@ cp "$QUEN_DIST"/{QuenMake.exe,Quenlark.ini,QCab.exe,Patch.ddf,PatchHead.exe} "$p
 cp "$QUEN_DIST"/Language/English.lng "$prog/Language/"
 project=$(winpath "$root/sample/demo.prj")
 patch=$root/DemoPatch.exe
-package_folder=$WINEPREFIX/drive_c/users/root/Temp/QuenlarkTemp
 printf 'previous patch' >"$patch"
 
 start make "$prog/QuenMake.exe" "$project" /EXE "$(winpath "$patch")"
@@ -38,7 +37,7 @@ else
   cmp -s "$root/x/P2" "$root/sample/new/help.txt" || fail "the added file differs"
   expect_contains "package script" "$(cat "$root/x/Setup.ini")" "ProcCount=6"
 fi
-[ -e "$package_folder" ] && fail "the package folder was left in the Wine temp folder"
+[ -e "$WINEPREFIX/drive_c/users/root/Temp/QuenlarkTemp" ] && fail "the package folder was left in the Wine temp folder"
 
 # Without the head nothing is made.
 rm "$prog/PatchHead.exe"
