@@ -4,10 +4,10 @@
 #include <algorithm>
 
 #include "options/TempletLoad.h"
+#include "platform/Files.h"
 #include "platform/Ui.h"
 #include "startup/AppINI.h"
 #include "startup/Errors.h"
-#include "startup/FSUPLIBmain.h"
 
 namespace quen {
 namespace {
@@ -34,11 +34,13 @@ public:
     }
 
     int64_t Number(const std::string& key, int64_t min, int64_t max) {
-        const std::string value = Text(key);
+        std::string value;
+        const bool present = ini_.ReadKey(key, value);
         const auto number = ParseSettingsNumber(value, min, max);
         if (!number) {
-            throw StartStop{"File : " + ini_.FileName + kCrLf + "Section [" + ini_.Section + "], key " + key +
-                            ": \"" + value + "\" is not a whole number." + kCrLf + "Program Terminate!"};
+            const std::string what = present ? ": \"" + value + "\" is not a whole number." : " is missing.";
+            throw StartStop{"File : " + ini_.FileName + kCrLf + "Section [" + ini_.Section + "], key " + key + what +
+                            kCrLf + "Program Terminate!"};
         }
         return *number;
     }
@@ -50,8 +52,16 @@ private:
     std::string exeName_;
 };
 
+// A required file is one file at exactly that path, found as the existence test with
+// normal attributes finds it; an empty name (the path is then the folder itself), a
+// folder or a wildcard pattern counts as missing.
+constexpr unsigned kNotOrdinary = platform::kAttrDirectory | platform::kAttrHidden | platform::kAttrSystem;
+
 void RequireFile(const std::string& path) {
-    if (!FileExists(path, 0)) throw StartStop{"File : " + path + " without find!" + kCrLf + "Program Terminate!"};
+    const platform::AttrResult a = platform::GetAttributes(path);
+    const bool file = a.status == platform::AttrStatus::Ok && (a.attrs & kNotOrdinary) == 0 &&
+                      path.back() != '\\' && path.find_first_of("*?") == std::string::npos;
+    if (!file) throw StartStop{"File : " + path + " without find!" + kCrLf + "Program Terminate!"};
 }
 
 void ReadSetupSection(SettingsReader& ini, const std::string& folder, ProgramSettings& s) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Starting Quenlark.exe as a user does: each missing supplied file is told exactly and no
-# window opens; the first start registers the script file type once; a script with a wrong
-# identifier is refused; an empty command line opens the main window.
+# Starting Quenlark.exe as a user does: each missing supplied file (also one named by an
+# empty setting) is told exactly and no window opens; the first start registers the
+# script file type once; a script with a wrong identifier is refused; an empty command
+# line opens the main window.
 . "$(dirname "$0")/lib.sh"
 need_dist
 e2e_setup
@@ -17,11 +18,12 @@ reg_default() { "$E2E_WINE_RUN" reg query "$1" /ve 2>/dev/null | tr -d '\r' | se
 
 # One missing file: its exact message, no main window, exit code 1.
 expect_missing() {
-  local what=$1 rel=$2
+  local what=$1 rel=$2 want
+  want=$(app_win "${rel:-x}"); [ -n "$rel" ] || want=${want%x}  # "": the folder itself
   e2e_log "missing $what"
   start app "$app_dir/Quenlark.exe"
   drive wait "Quenlark ERROR" 30 \; msgbox "Quenlark ERROR"
-  expect_eq "message for a missing $what" "File : $(app_win "$rel") without find!
+  expect_eq "message for a missing $what" "File : $want without find!
 Program Terminate!" "$out"
   drive_fails 3 wait --prefix "Quenlark - " 0.5
   drive press "Quenlark ERROR" OK
@@ -33,6 +35,8 @@ fresh_folder; rm "$app_dir/Templet/Default.tpl"; expect_missing "template" Templ
 fresh_folder; rm "$app_dir/QCab.exe";          expect_missing "cabinet tool" QCab.exe
 fresh_folder; rm "$app_dir/Patch.ddf";         expect_missing "directive file" Patch.ddf
 fresh_folder; rm "$app_dir/PatchHead.exe";     expect_missing "head" PatchHead.exe
+fresh_folder; sed -i 's/^CABLIB=[^\r]*/CABLIB=/' "$app_dir/Quenlark.ini"
+expect_missing "cabinet tool with an empty name" ""
 
 # First start: the file type is registered (command unquoted, even with blanks in the
 # folder), the settings remember it, the main window opens with its caption.

@@ -53,7 +53,18 @@ protected:
         quen::AppINI ini;
         ini.FileName = Path("Quenlark.ini");
         ini.Section = section;
-        ini.WriteKey(key, value);
+        ASSERT_TRUE(ini.WriteKey(key, value));
+    }
+    void DeleteSetting(const std::string& section, const std::string& key) {
+        quen::AppINI ini;
+        ini.FileName = Path("Quenlark.ini");
+        ini.Section = section;
+        ASSERT_TRUE(ini.DelKey(key));
+    }
+    // The shipped settings file again, and no message yet.
+    void Reset() {
+        fs::copy_file(kAssets / "Quenlark.ini", root_ / "Quenlark.ini", fs::copy_options::overwrite_existing);
+        ClearMessages();
     }
 
     std::unique_ptr<quen::Program> Start() {
@@ -135,15 +146,47 @@ TEST_F(ProgramFolder, MissingHead) {
 }
 
 TEST_F(ProgramFolder, NumberKeyWithoutNumberStopsNamingFileSectionAndKey) {
-    SetSetting("Setup", "Comp_Move_Size", "four");
-    EXPECT_EQ(Start(), nullptr);
-    ASSERT_EQ(LastMessages().size(), 1u);
-    const std::string& text = LastMessages()[0].text;
-    EXPECT_NE(text.find(Path("Quenlark.ini")), std::string::npos) << text;
-    EXPECT_NE(text.find("[Setup]"), std::string::npos) << text;
-    EXPECT_NE(text.find("Comp_Move_Size"), std::string::npos) << text;
-    EXPECT_NE(text.find("\"four\""), std::string::npos) << text;
-    EXPECT_EQ(registrations_, 0);
+    const struct {
+        const char* value;  // nullptr: the key is absent
+        const char* told;
+    } cases[] = {{"four", "Comp_Move_Size: \"four\" is not a whole number."},
+                 {nullptr, "Comp_Move_Size is missing."}};
+    for (const auto& c : cases) {
+        Reset();
+        if (c.value) SetSetting("Setup", "Comp_Move_Size", c.value);
+        else DeleteSetting("Setup", "Comp_Move_Size");
+        EXPECT_EQ(Start(), nullptr);
+        ASSERT_EQ(LastMessages().size(), 1u);
+        const std::string& text = LastMessages()[0].text;
+        EXPECT_NE(text.find(Path("Quenlark.ini")), std::string::npos) << text;
+        EXPECT_NE(text.find("[Setup], key " + std::string(c.told)), std::string::npos) << text;
+        EXPECT_EQ(registrations_, 0);
+    }
+}
+
+// The folder itself, a sub folder or a pattern is no file, whatever the folder holds.
+TEST_F(ProgramFolder, EmptyAbsentFolderOrPatternNamesAreMissingFiles) {
+    fs::create_directories(root_ / "Sub");
+    const struct {
+        const char* section;
+        const char* key;
+        const char* value;  // nullptr: the key is absent
+        const char* missing;
+    } cases[] = {
+        {"Library", "CABLIB", "", ""},           {"Library", "CABLIB", nullptr, ""},
+        {"Library", "CABLIB", "Sub", "Sub"},     {"Library", "CABLIB", "*.exe", "*.exe"},
+        {"Library", "CABLIB_SCRFILE", "", ""},   {"Library", "CABLIB_SCRFILE", "Sub", "Sub"},
+        {"Library", "PATCH_EXE_HEAD", "", ""},   {"Library", "PATCH_EXE_HEAD", nullptr, ""},
+        {"Setup", "Default_TPL", "", "Templet\\"}, {"Setup", "Default_TPL", nullptr, "Templet\\"},
+        {"Setup", "Default_TPL", "..", "Templet\\.."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.key) + "=" + (c.value ? c.value : "(absent)"));
+        Reset();
+        if (c.value) SetSetting(c.section, c.key, c.value);
+        else DeleteSetting(c.section, c.key);
+        ExpectMissing(Path(c.missing));
+    }
 }
 
 TEST_F(ProgramFolder, CdExtraSwitchIsSixteenBit) {
