@@ -22,10 +22,10 @@ public:
     const std::string& Language() const { return language_; }
     void SetLanguage(const std::string& language) { language_ = language; }
 
-    // Reads programFolder\Language\<Language>.lng. A missing file sets the language to
-    // "English" and keeps every text. Keys the file lacks get the built-in English text;
-    // a key present with an empty value stays empty. A file that exists but cannot be
-    // read throws quen::Error and leaves the table as it was.
+    // Reads programFolder\Language\<Language>.lng. A missing file, or one that exists
+    // but cannot be read, sets the language to "English" and keeps every text (at start
+    // the built-in English ones); nothing is shown. Keys the file lacks get the built-in
+    // English text; a key present with an empty value stays empty.
     void ReadLang(const std::string& programFolder);
 
     // The file step of ReadLang: every key, section by section, through `read`; then the

@@ -1,6 +1,7 @@
 // Reading the language file of the current language into the table.
 #include "options/Lang.h"
 #include "startup/AppINI.h"
+#include "startup/Errors.h"
 #include "startup/FSUPLIBmain.h"
 
 namespace quen {
@@ -15,10 +16,16 @@ void Lang::ReadLang(const std::string& programFolder) {
     }
     AppINI ini;
     ini.FileName = file;
-    ReadTexts([&ini](const std::string& section, const std::string& key, std::string& value) {
-        ini.Section = section;
-        return ini.ReadKey(key, value);
-    });
+    try {
+        ReadTexts([&ini](const std::string& section, const std::string& key, std::string& value) {
+            ini.Section = section;
+            return ini.ReadKey(key, value);
+        });
+    } catch (const Error&) {
+        // A file that is there but cannot be read (locked, refused) is no language to
+        // show: the same quiet fall-back as a missing file, the texts untouched.
+        language_ = "English";
+    }
 }
 
 }  // namespace quen

@@ -1,4 +1,5 @@
-// Language files on the real Windows file system: attributes decide whether a file counts.
+// Language files on the real Windows file system: attributes decide whether a file counts,
+// and a file that cannot be read counts as missing.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -43,6 +44,15 @@ TEST_F(LangFileAttributes, HiddenOrSystemFileCountsAsMissing) {
     EXPECT_EQ(ReadGerman(), "English/Error");
     ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_SYSTEM));
     EXPECT_EQ(ReadGerman(), "English/Error");
+}
+
+// A file another program holds open without sharing exists but cannot be read.
+TEST_F(LangFileAttributes, LockedFileFallsBackToEnglishLikeAMissingOne) {
+    HANDLE lock = CreateFileA(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    const std::string read = ReadGerman();
+    CloseHandle(lock);
+    EXPECT_EQ(read, "English/Error");
 }
 
 }  // namespace
