@@ -33,6 +33,11 @@ bool SetAttributesNormal(const std::string& path);
 // accepts wildcards in the last part; natively the pattern is a plain path.
 bool FindEntry(const std::string& pattern, unsigned mask);
 
+// True for a path that names the same entry whatever the current folder is: on Windows
+// a drive letter and ":\" or "\\server\share" (IsWindowsFullPath); natively also a path
+// from the root ("\tmp\a"), as the native tests' folders are named.
+bool IsFullPath(const std::string& path);
+
 // Each returns 0 on success or a classic error number (startup/Errors.h).
 int RemoveFile(const std::string& path);
 int CopyOneFile(const std::string& source, const std::string& target);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/Files.h"
 #include "startup/FSUPLIBmain.h"
 #include "startup/IniLines.h"
 
@@ -60,7 +61,8 @@ CommandLineResult ParseCommandLine(const std::string& line,
     std::string candidate = QuotedScript(line);
     if (candidate.empty()) {
         const std::string rest = WithoutResumeMarker(line);
-        if (GetExtension(rest) == "QNL" && fileExists && fileExists(rest)) candidate = rest;
+        // A relative path would depend on the folder Windows happened to start us in.
+        if (GetExtension(rest) == "QNL" && platform::IsFullPath(rest) && fileExists && fileExists(rest)) candidate = rest;
     }
     if (!candidate.empty()) {
         result.scriptFile = candidate;

@@ -18,8 +18,8 @@ struct CommandLineResult {
 // characters are ":\" and whose extension is QNL names the script (the last one wins).
 // The registered open command passes %1 unquoted, so a script in a folder with blanks
 // arrives split into several tokens: when no token names a script, a double-quoted path
-// of that form is accepted, and then the whole remaining text (without "/A") when it names
-// an existing .qnl file (`fileExists` answers that).
+// of that form is accepted, and then the whole remaining text (without "/A") when it is a
+// full path (platform::IsFullPath) of an existing .qnl file (`fileExists` answers that).
 CommandLineResult ParseCommandLine(const std::string& line,
                                    const std::function<bool(const std::string&)>& fileExists);
 

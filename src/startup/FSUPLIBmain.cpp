@@ -48,6 +48,16 @@ std::string GetFileName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+bool IsWindowsFullPath(const std::string& path) {
+    const bool letter = !path.empty() && ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+    if (letter && path.compare(1, 2, ":\\") == 0) return true;
+    if (path.compare(0, 2, "\\\\") != 0) return false;
+    const size_t share = path.find('\\', 2);  // after the server name
+    if (share == std::string::npos || share == 2) return false;
+    const size_t end = path.find('\\', share + 1);
+    return (end == std::string::npos ? path.size() : end) > share + 1;
+}
+
 // Only the name is searched for the dot: "C:\a.b\readme" has no extension.
 std::string GetExtension(const std::string& path) {
     const std::string name = GetFileName(path);

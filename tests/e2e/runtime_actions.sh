@@ -64,6 +64,8 @@ drive press --contains "Browse" Cancel \; gone --contains "Browse" 10 \; text "P
 expect_eq "cancelled browser keeps the folder box" "$offered" "$out"
 drive type "Pick a folder" Edit:1 "$(winpath "$files")\\nowhere" \; press "Pick a folder" "Use it" \; wait "Error" 10 \; msgbox "Error"
 expect_eq "missing folder refused" "No such folder" "$out"
+drive press "Error" OK \; wait "Pick a folder" 5 \; type "Pick a folder" Edit:1 "." \; press "Pick a folder" "Use it" \; wait "Error" 10 \; msgbox "Error"
+expect_eq "relative folder refused" "No such folder" "$out"
 drive press "Error" OK \; wait "Pick a folder" 5 \; type "Pick a folder" Edit:1 "$(winpath "$files/asked")" \; press "Pick a folder" "Use it"
 drive wait "Log" 30
 log_when_done

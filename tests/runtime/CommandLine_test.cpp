@@ -75,6 +75,14 @@ TEST(CommandLineBlanks, UnquotedPathWithBlanksMustExist) {
     EXPECT_TRUE(r.secondPhase);
 }
 
+TEST(CommandLineBlanks, UnquotedPathWithBlanksMustBeAFullPath) {
+    for (const std::string path : {"My Documents\\fix.qnl", "C:My Documents\\fix.qnl", ".\\My Documents\\fix.qnl"}) {
+        EXPECT_FALSE(ParseCommandLine(path, Existing({path})).hasScript) << path;
+    }
+    const std::string unc = "\\\\server\\my share\\fix.qnl";
+    EXPECT_EQ(ParseCommandLine(unc, Existing({unc})).scriptFile, unc);
+}
+
 TEST(CommandLineBlanks, TokenRuleWinsOverTheWholeText) {
     // A token that names a script is taken as before, even if the whole line exists too.
     const auto r = ParseCommandLine("C:\\a.qnl C:\\b c.qnl", Existing({"C:\\a.qnl C:\\b c.qnl"}));

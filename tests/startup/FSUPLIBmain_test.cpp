@@ -61,6 +61,20 @@ TEST(PathText, GetExtension) {
     EXPECT_EQ(GetExtension("C:\\my.folder\\readme"), "");
 }
 
+TEST(PathText, IsWindowsFullPath) {
+    const struct {
+        const char* path;
+        bool full;
+    } cases[] = {
+        {"C:\\", true},          {"z:\\a b\\fix.qnl", true}, {"\\\\srv\\share", true},
+        {"\\\\srv\\share\\a.qnl", true}, {"C:", false},   {"C:a.qnl", false},
+        {"1:\\a", false},        {"a b\\fix.qnl", false},     {".\\fix.qnl", false},
+        {"\\fix.qnl", false},    {"\\\\srv", false},          {"\\\\srv\\", false},
+        {"\\\\\\share", false},  {"", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(quen::IsWindowsFullPath(c.path), c.full) << c.path;
+}
+
 TEST(PathText, StripTrailingBackslashRemovesOne) {
     EXPECT_EQ(StripTrailingBackslash("C:\\A\\"), "C:\\A");
     EXPECT_EQ(StripTrailingBackslash("C:\\A\\\\"), "C:\\A\\");

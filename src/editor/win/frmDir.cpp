@@ -3,6 +3,7 @@
 
 #include "editor/win/frmDirIds.h"
 #include "platform/Ui.h"
+#include "startup/FSUPLIBmain.h"
 #include "startup/win/Win32_API.h"
 
 namespace quen::editor::win {
@@ -43,7 +44,8 @@ void OnInit(HWND dlg, DirDialog& d) {
 
 void OnOk(HWND dlg, DirDialog& d) {
     const std::string typed = ItemText(dlg, IDC_DIR_TEXT);
-    if (IsFolder(typed)) {
+    // A relative folder would be resolved against whatever the current folder is.
+    if (IsWindowsFullPath(typed) && IsFolder(typed)) {
         d.chosen = typed;
         EndDialog(dlg, IDOK);
         return;

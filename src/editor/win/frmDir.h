@@ -10,8 +10,8 @@
 namespace quen::editor::win {
 
 // Shows the question modally, owned by `owner`, with the folder box starting at
-// `initialDir`. Returns the folder confirmed with OK (it exists), or "" when the window
-// was closed by its system menu.
+// `initialDir`. Returns the folder confirmed with OK (a full path, IsWindowsFullPath, of an
+// existing folder), or "" when the window was closed by its system menu.
 std::string AskDirectory(HWND owner, const runtime::AskTexts& texts, const std::string& initialDir);
 
 // The shell's folder browser with `title`; "" when cancelled or when it cannot be shown

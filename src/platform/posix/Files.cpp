@@ -9,6 +9,7 @@
 
 #include "platform/posix/NativePath.h"
 #include "startup/Errors.h"
+#include "startup/FSUPLIBmain.h"
 
 namespace quen::platform {
 
@@ -78,6 +79,10 @@ bool FolderHasEntry(const std::string& native, unsigned mask) {
 }
 
 }  // namespace
+
+bool IsFullPath(const std::string& path) {
+    return IsWindowsFullPath(path) || (!path.empty() && (path[0] == '\\' || path[0] == '/'));
+}
 
 bool FindEntry(const std::string& pattern, unsigned mask) {
     if (pattern.empty() || HasInvalidNameChar(pattern)) return false;

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "platform/win/WinError.h"
+#include "startup/FSUPLIBmain.h"
 
 namespace quen::platform {
 
@@ -54,6 +55,8 @@ bool SetAttributes(const std::string& path, unsigned attrs) {
 }
 
 bool SetAttributesNormal(const std::string& path) { return SetAttributes(path, kAttrNormal); }
+
+bool IsFullPath(const std::string& path) { return IsWindowsFullPath(path); }
 
 bool FindEntry(const std::string& pattern, unsigned mask) {
     if (pattern.empty()) return false;
