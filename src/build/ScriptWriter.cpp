@@ -15,7 +15,10 @@ namespace {
 class ScriptLines {
 public:
     void Section(const std::string& name) { out_ += "[" + name + "]\r\n"; }
-    void Key(const std::string& key, const std::string& value) { out_ += key + "=" + value + "\r\n"; }
+    void Key(const std::string& key, const std::string& value) {
+        RequireOneLine(value, "The script value " + key);
+        out_ += key + "=" + value + "\r\n";
+    }
     void Key(const std::string& key, long long value) { Key(key, std::to_string(value)); }
     void Truth(const std::string& key, long long value) { Key(key, value != 0 ? "True" : "False"); }
     std::string& str() { return out_; }

@@ -34,7 +34,8 @@ struct ScriptText {
 
 // Builds the script in memory. Replace Byte actions read their source file for the
 // checksum: a missing or unreadable one throws quen::Error naming the file, before
-// anything is written. `progress` may be null.
+// anything is written; so does a one-line text that holds a line break (RequireOneLine).
+// `progress` may be null.
 ScriptText BuildScriptText(const Project& project, ScriptForm form, const DirTypeTexts& texts,
                            ScriptProgress* progress);
 

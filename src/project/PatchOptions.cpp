@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "project/TextFields.h"
+#include "startup/Errors.h"
 
 namespace quen {
 
@@ -14,11 +15,42 @@ RegistryEntry ParseRegistryEntry(const std::string& stored) {
     if (e.type == "BIN") {
         // A binary value is a comma list of bytes: all of them are its data.
         for (size_t i = 5; i < fields.size(); ++i) e.data += "," + fields[i];
+    } else if (e.type == "STR") {
+        // A text may hold commas ("C:\Apps, Inc"): all of it is the data.
+        size_t pos = 0;
+        for (int commas = 0; commas < 4 && pos != std::string::npos; ++commas) {
+            pos = stored.find(',', pos);
+            if (pos != std::string::npos) ++pos;
+        }
+        if (pos != std::string::npos) {
+            const std::string rest = stored.substr(pos);
+            e.data = TrimBlanks(rest.substr(0, rest.find('\0')));
+        }
     }
     return e;
 }
 
-std::string LineBreaksToStored(const std::string& text) { return ReplaceAll(text, "\r\n", "\\n"); }
+std::string LineBreaksToStored(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n') {
+            out += text[i];
+            continue;
+        }
+        // CR LF, a lone CR and a lone LF are each one line break.
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        out += "\\n";
+    }
+    return out;
+}
+
+void RequireOneLine(const std::string& text, const std::string& what) {
+    const size_t cut = text.find_first_of("\r\n");
+    if (cut == std::string::npos) return;
+    throw Error(kErrTypeMismatch, what + " holds a line break after \"" + text.substr(0, std::min<size_t>(cut, 60)) +
+                                      "\"; only the welcome, information and end texts can have more than one line.");
+}
 
 std::string StoredToLineBreaks(const std::string& text) { return ReplaceAll(text, "\\n", "\r\n"); }
 

@@ -73,13 +73,19 @@ struct RegistryEntry {
     std::string root;       // "HKCR" ... "HKUS"
     std::string subKey;
     std::string valueName;
-    std::string data;       // field 5; for "BIN" every field after the fourth comma
+    std::string data;       // field 5; for "BIN" and "STR" everything after the fourth comma
 };
 
 RegistryEntry ParseRegistryEntry(const std::string& stored);
 
-// Multi-line texts on one line: CR LF <-> the two characters backslash and "n".
+// Multi-line texts on one line: every line break (CR LF, a lone CR or a lone LF) is
+// stored as the two characters backslash and "n", which read back as CR LF.
 std::string LineBreaksToStored(const std::string& text);
 std::string StoredToLineBreaks(const std::string& text);
+
+// Every other text is stored on one line as it is: one that holds a CR or LF would cut
+// its file, so it is refused. Throws quen::Error naming `what` and the text before the
+// break.
+void RequireOneLine(const std::string& text, const std::string& what);
 
 }  // namespace quen

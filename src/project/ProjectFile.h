@@ -9,13 +9,15 @@ namespace quen {
 
 inline constexpr const char* kProjectHeader = "Dravin Project File V1.0";
 
-// The whole project as the file holds it.
+// The whole project as the file holds it. Throws quen::Error, naming the action, when a
+// one-line text holds a line break (RequireOneLine).
 std::string ProjectFileText(const Project& project);
 
 // Writes the project to `path` through a temporary file, so the old file stays intact
 // unless the whole project was written. On success ProjectFile becomes `path` and
-// Modified is cleared; on failure throws quen::Error and changes nothing (the editor
-// reports it as "Main-cmdSave" and the project stays marked as changed).
+// Modified is cleared; on failure (also a text refused by ProjectFileText) throws
+// quen::Error and changes nothing (the editor reports it as "Main-cmdSave" and the
+// project stays marked as changed).
 void SaveProject(const std::string& path, Project& project);
 
 enum class LoadStatus {

@@ -11,7 +11,12 @@ namespace {
 
 class LineWriter {
 public:
-    void Text(const std::string& t) { out_ += '"' + t + "\"\r\n"; }
+    // What the texts written next belong to, for the message about a line break.
+    void About(std::string what) { about_ = std::move(what); }
+    void Text(const std::string& t) {
+        RequireOneLine(t, about_);
+        out_ += '"' + t + "\"\r\n";
+    }
     void Number(long long n) { out_ += std::to_string(n) + "\r\n"; }
     void Bool(bool b) { out_ += b ? "#TRUE#\r\n" : "#FALSE#\r\n"; }
     void List(const std::vector<std::string>& list) {
@@ -22,6 +27,7 @@ public:
 
 private:
     std::string out_;
+    std::string about_ = "A text of the patch options";
 };
 
 void WriteOptions(LineWriter& w, const PatchOptions& o) {
@@ -102,7 +108,11 @@ std::string ProjectFileText(const Project& project) {
     LineWriter w;
     WriteOptions(w, project.Options);
     w.Number(project.ActionCount());
-    for (const ActClass& a : project.Actions) WriteAction(w, a);
+    int position = 0;
+    for (const ActClass& a : project.Actions) {
+        w.About("A text of action " + std::to_string(++position) + " (" + a.FileName + ")");
+        WriteAction(w, a);
+    }
     return std::move(w.str());
 }
 

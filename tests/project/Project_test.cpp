@@ -134,15 +134,16 @@ TEST(RegistryEntry, BinaryDataIsEverythingAfterTheFourthComma) {
     EXPECT_EQ(ParseRegistryEntry("BIN,HKCU,Software\\Demo,Data,1,2,3").data, "1,2,3");
     EXPECT_EQ(ParseRegistryEntry("BIN,HKCU,Software\\Demo,Data, 1 , &HFF").data, "1,&HFF");
     EXPECT_EQ(ParseRegistryEntry("BIN,HKCU,Software\\Demo,Data,7").data, "7");
-    // Other types keep their fifth field only.
-    EXPECT_EQ(ParseRegistryEntry("STR,HKCU,Software\\Demo,Name,a,b").data, "a");
+    // So is a string's, commas and inner blanks kept; other types keep their fifth field.
+    EXPECT_EQ(ParseRegistryEntry("STR,HKCU,Software\\Demo,Name, a, b ").data, "a, b");
+    EXPECT_EQ(ParseRegistryEntry("DWORD,HKCU,Software\\Demo,Name,1,2").data, "1");
 }
 
 TEST(LineBreaks, EncodeAndDecode) {
     EXPECT_EQ(LineBreaksToStored("one\r\ntwo\r\n"), "one\\ntwo\\n");
     EXPECT_EQ(StoredToLineBreaks("one\\ntwo"), "one\r\ntwo");
     EXPECT_EQ(StoredToLineBreaks("C:\\new\\tmp"), "C:\r\new\\tmp");
-    EXPECT_EQ(LineBreaksToStored("lone\nLF"), "lone\nLF");
+    EXPECT_EQ(LineBreaksToStored("lone\nLF\rCR\n\rtwo"), "lone\\nLF\\nCR\\n\\ntwo");
 }
 
 }  // namespace
