@@ -3,7 +3,6 @@
 
 #include "options/TempletInteger.h"
 #include "platform/Files.h"
-#include "startup/AppINI.h"
 #include "startup/Errors.h"
 #include "startup/IniLines.h"
 
@@ -88,16 +87,17 @@ const ListField kCounts[] = {
 };
 const ListField kSections[] = {kCounts[2], kCounts[0], kCounts[1]};
 
+// Builds the template's lines in memory, key by key, with the line rules of AppINI.
 class TempletWriter {
 public:
-    explicit TempletWriter(const std::string& path) {
-        ini_.FileName = path;
-        ini_.Section = kTempletSection;
-    }
-    void Section(const std::string& name) { ini_.Section = name; }
+    explicit TempletWriter(ini::Lines lines) : lines_(std::move(lines)) {}
+    void Section(const std::string& name) { section_ = name; }
     void Key(const std::string& key, const std::string& value) {
-        if (!ini_.WriteKey(key, value)) {
-            throw Error(kErrPathFileAccess, "The template " + ini_.FileName + " cannot be written.");
+        RequireOneLine(value, "The template value [" + section_ + "] " + key);
+        if (lines_.empty()) {
+            lines_ = {ini::HeaderLine(section_), key + "=" + value};  // as a new file starts
+        } else {
+            ini::EditKey(lines_, section_, key, value, ini::KeyEdit::Write);
         }
     }
     void Field(const TempletField& f, const PatchOptions& o) {
@@ -107,9 +107,11 @@ public:
             case TempletField::MultiLine: Key(f.key, LineBreaksToStored(o.*f.text)); break;
         }
     }
+    const ini::Lines& lines() const { return lines_; }
 
 private:
-    AppINI ini_;
+    ini::Lines lines_;
+    std::string section_ = kTempletSection;
 };
 
 class TempletReader {
@@ -142,7 +144,13 @@ private:
 }  // namespace
 
 void SaveTemplet(const std::string& path, const PatchOptions& options) {
-    TempletWriter w(path);
+    const std::string file = ini::TrimBlanks(path);
+    std::string old;
+    const int readErr = platform::ReadWholeFile(file, old);
+    if (readErr != 0 && readErr != kErrFileNotFound) {
+        throw Error(readErr, "The template " + file + " cannot be read, so it is not replaced.");
+    }
+    TempletWriter w(ini::SplitLines(old));
     w.Key(kTempletIdKey, kTempletId);
     for (const TempletField& f : kBeforeCounts) w.Field(f, options);
     for (const ListField& l : kCounts) w.Key(l.countKey, std::to_string((options.*l.list).size()));
@@ -151,6 +159,9 @@ void SaveTemplet(const std::string& path, const PatchOptions& options) {
         w.Section(l.section);
         const std::vector<std::string>& list = options.*l.list;
         for (size_t n = 0; n < list.size(); ++n) w.Key(std::to_string(n + 1), list[n]);
+    }
+    if (const int err = platform::WriteFileReplacing(file, ini::JoinLines(w.lines()))) {
+        throw Error(err, "The template " + file + " cannot be written.");
     }
 }
 
@@ -168,6 +179,11 @@ TempletStatus ReadTempletText(const std::string& data, PatchOptions& options) {
 
     PatchOptions o = options;
     for (const TempletField& f : kBeforeCounts) r.Field(f, o);
+    // Only these Windows exits exist; a project file refuses any other value too.
+    for (const char* key : {"FirstReBoot", "EndReboot"}) {
+        const int16_t code = r.Integer(key);
+        if (code < 0 || code > 3) throw Error(kErrOverflow, std::string("Template key ") + key + ": 0 to 3 are known.");
+    }
     int16_t counts[3];
     for (int i = 0; i < 3; ++i) counts[i] = r.Integer(kCounts[i].countKey);
     for (const TempletField& f : kAfterCounts) r.Field(f, o);

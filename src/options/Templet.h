@@ -11,9 +11,12 @@ inline constexpr const char* kTempletSection = "Templet";
 inline constexpr const char* kTempletIdKey = "QuenlarkTempletFileID";
 inline constexpr const char* kTempletId = "Quenlark Templet";
 
-// Writes every option but ShowPicture key by key through AppINI: keys already in the
-// file are replaced in place, others added, and keys the new options do not write (list
-// keys beyond the new counts) stay. Throws quen::Error when a key cannot be written.
+// Writes every option but ShowPicture key by key with the line rules of AppINI: keys
+// already in the file are replaced in place, others added, and keys the new options do
+// not write (list keys beyond the new counts) stay. The whole file is built in memory and
+// then replaces the old one through a temporary file, so any failure leaves the old
+// template as it was. Throws quen::Error when the old file cannot be read, when a text
+// other than the three window texts holds a line break, or when the file cannot be written.
 void SaveTemplet(const std::string& path, const PatchOptions& options);
 
 enum class TempletStatus {

@@ -77,6 +77,25 @@ TEST(TempletRoundTrip, BackslashNInAWindowTextComesBackAsALineBreak) {
     EXPECT_EQ(back.EndTitle, "C:\\new");
 }
 
+TEST(TempletSave, WindowTextsStoreEveryLineBreakOtherTextsWithOneAreRefusedWholesale) {
+    test::TempDir dir;
+    const std::string path = dir.Path("t.tpl");
+    PatchOptions o;
+    o.WelcomText = "a\rb";
+    o.InfoText = "a\nb";
+    o.EndText = "a\r\nb";
+    SaveTemplet(path, o);
+    PatchOptions back;
+    ASSERT_EQ(ReadTemplet(path, back), TempletStatus::Loaded);
+    EXPECT_EQ(back.WelcomText + back.InfoText + back.EndText, "a\r\nba\r\nba\r\nb");
+    // The last key is refused: nothing before it may have reached the file either.
+    const std::string before = test::ReadFileBytes(path);
+    o.WelcomTitle = "changed";
+    o.strSuccess = "Done\n";
+    EXPECT_THROW(SaveTemplet(path, o), Error);
+    EXPECT_EQ(test::ReadFileBytes(path), before);
+}
+
 TEST(TempletSave, OverwritingKeepsStaleListKeysThatAreNeverRead) {
     test::TempDir dir;
     const std::string path = dir.Path("t.tpl");
@@ -176,10 +195,15 @@ TEST_F(TempletRefused, IntegerThatIsNotANumber) {
 }
 
 TEST_F(TempletRefused, IntegerOutOfRange) {
+    std::vector<std::pair<std::string, std::string>> cases = {{"EndReboot=2", "EndReboot=4"},
+                                                              {"FirstReBoot=0", "FirstReBoot=-1"}};
     for (const char* big : {"32768", "-32769", "32767.5", "&H8000 0", "&H10000", "99999999999"}) {
-        WriteWith("MakeBackupFile=1", std::string("MakeBackupFile=") + big);
+        cases.push_back({"MakeBackupFile=1", std::string("MakeBackupFile=") + big});
+    }
+    for (const auto& [from, to] : cases) {
+        WriteWith(from, to);
         PatchOptions o = before;
-        EXPECT_THROW(ReadTemplet(path, o), Error) << big;
+        EXPECT_THROW(ReadTemplet(path, o), Error) << to;
         EXPECT_EQ(o, before);
     }
 }
