@@ -96,21 +96,24 @@ void SelectHive(RuntimeState& st, const std::string& code) {
 }
 
 std::string EntryData(const std::string& entry, int type) {
-    if (type != platform::kRegBinary) return Field(entry, 5);
+    if (type != platform::kRegBinary && type != platform::kRegString) return Field(entry, 5);
     size_t pos = 0;
     for (int i = 0; i < 4; ++i) {
         pos = entry.find(',', pos);
         if (pos == std::string::npos) return "";
         ++pos;
     }
+    std::string_view rest(entry.data() + pos, entry.size() - pos);
+    // A string keeps its commas and inner blanks ("C:\Apps, Inc").
+    if (type == platform::kRegString) return Trim(rest.substr(0, rest.find('\0')));
     std::string out;
     for (;;) {
-        const size_t comma = entry.find(',', pos);
-        std::string_view raw(entry.data() + pos, (comma == std::string::npos ? entry.size() : comma) - pos);
-        out += Trim(raw.substr(0, raw.find('\0')));
-        if (comma == std::string::npos) break;
+        const size_t comma = rest.find(',');
+        const std::string_view item = rest.substr(0, comma);
+        out += Trim(item.substr(0, item.find('\0')));
+        if (comma == std::string_view::npos) break;
         out += ',';
-        pos = comma + 1;
+        rest.remove_prefix(comma + 1);
     }
     return out;
 }

@@ -12,8 +12,9 @@ namespace quen::runtime {
 // "HKUS"); any other code keeps the previous hive.
 void SelectHive(RuntimeState& st, const std::string& code);
 
-// The data of a registry entry: field 5; for a binary value everything from field 5 on,
-// so a byte list "1,2,3" travels whole.
+// The data of a registry entry: field 5; for a binary or string value everything after
+// the fourth comma (cut at a NUL, blanks trimmed at both ends), so a byte list "1,2,3"
+// and a text "C:\Apps, Inc" travel whole; each byte of a binary list is trimmed.
 std::string EntryData(const std::string& entry, int type);
 
 // AddReg, DelReg, OffReg (remembering "%RetainValue%" data in the script and in a file in

@@ -171,12 +171,14 @@ TEST(ScriptText, WindowSwitchesDecideTheConditionalKeys) {
 TEST(ScriptText, TruthValuesAndLineBreaks) {
     Project p;
     p.Options.ShowWelcomeWindow = 1;
-    p.Options.WelcomText = "one\r\ntwo";
+    p.Options.WelcomText = "one\r\ntwo\rthree\nfour";
     p.Options.MakeBackupFile = 0;
     p.Options.ContinueWhenError = -1;
     p.Options.ShowRunTime = 0;
     std::string text = BuildScriptText(p, ScriptForm::Package, {}, nullptr).text;
-    EXPECT_NE(text.find("\r\nWText=one\\ntwo\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nWText=one\\ntwo\\nthree\\nfour\r\n"), std::string::npos);
+    p.Options.PromptText = "Press\nOK";
+    EXPECT_THROW(BuildScriptText(p, ScriptForm::Package, {}, nullptr), Error);
     EXPECT_NE(text.find("\r\nMakeBKFile=False\r\nCWhenError=True\r\nShowRun=False\r\n"), std::string::npos);
     EXPECT_NE(text.find("\r\nShowP=False\r\n[Text]\r\n"), std::string::npos);
 }
@@ -255,6 +257,7 @@ TEST(ScriptLines, RegistryEntriesAreReordered) {
     EXPECT_EQ(ScriptRegistryEntry("BIN,HKCU,Software\\Demo,Data,1,2,3"), "HKCU,Software\\Demo,Data,3,1,2,3");
     EXPECT_EQ(ScriptRegistryEntry("QWORD,HKCU,S,N,5"), "HKCU,S,N,QWORD,5");
     EXPECT_EQ(ScriptRegistryEntry("STR,HKCU,S"), "HKCU,S,,1,");
+    EXPECT_EQ(ScriptRegistryEntry("STR,HKCU,S,N, C:\\Apps,  Inc "), "HKCU,S,N,1,C:\\Apps,  Inc");
 }
 
 TEST(ScriptLines, ByteValues) {

@@ -21,11 +21,11 @@ protected:
 TEST_F(RegistryRun, AddAndDeleteValuesOfEachType) {
     m.reg.SetValue(kHiveCurrentUser, "Software\\Old", "Gone", 1, "x");
     parts.SetupKey("AddReg", "3").SetupKey("DelReg", "1")
-        .Section("AddReg", {"1=HKCU,Software\\New,Text,1,hello world", "2=HKLM,Software\\New,Count,4,&H10",
+        .Section("AddReg", {"1=HKCU,Software\\New,Text,1,C:\\Apps, Inc", "2=HKLM,Software\\New,Count,4,&H10",
                             "3=HKCU,Software\\New,Bin,3,1,255,&H7F"})
         .Section("DelReg", {"1=HKCU,Software\\Old,Gone"});
     EXPECT_EQ(RunPatch(), RunOutcome::AllDone);
-        EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\New", "Text"), "hello world");
+        EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\New", "Text"), "C:\\Apps, Inc");
         EXPECT_EQ(m.reg.Text(kHiveLocalMachine, "Software\\New", "Count"), "16");
         EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\New", "Bin"), "1,FF,7F");
     EXPECT_FALSE(m.reg.Has(kHiveCurrentUser, "Software\\Old", "Gone"));
@@ -56,7 +56,7 @@ TEST_F(RegistryRun, PausedValuesAreAbsentDuringTheActionsAndRestoredAfter) {
     m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Fixed", 1, "before");
     parts.SetupKey("OffReg", "5")
         .Section("OffReg", {"1=HKCU,Software\\P,Str,1,%RetainValue%", "2=HKCU,Software\\P,Num,4,%RetainValue%",
-                            "3=HKCU,Software\\P,Bin,3,%RetainValue%", "4=HKCU,Software\\P,Fixed,1,after",
+                            "3=HKCU,Software\\P,Bin,3,%RetainValue%", "4=HKCU,Software\\P,Fixed,1,after, too",
                             "5=HKCU,Software\\P,Never,1,%RetainValue%"});
     // An action that sees the registry while the patch runs: a paused value must be gone.
     parts.Action(1, {"File=x", "Act=4", "Dir=Reg", "RegKey=HKCU,Software\\P,Str"});
@@ -64,7 +64,7 @@ TEST_F(RegistryRun, PausedValuesAreAbsentDuringTheActionsAndRestoredAfter) {
     EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Str"), "text, with comma");
     EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Num"), "-5");
     EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Bin"), "A,FF");
-    EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Fixed"), "after");
+    EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Fixed"), "after, too");
     EXPECT_FALSE(m.reg.Has(kHiveCurrentUser, "Software\\P", "Never"));  // not created empty
     const std::string script = m.fs.Get(kScript);
     EXPECT_NE(script.find("Value1=text, with comma"), std::string::npos);
@@ -122,9 +122,10 @@ TEST_F(RegistryRun, RememberedFileOfAnotherEntryIsNotUsed) {
     EXPECT_FALSE(m.reg.Has(kHiveCurrentUser, "Software\\P", "Str"));
 }
 
-TEST(RegistryEntries, BinaryDataRunsFromTheFifthFieldToTheEndOthersAreFieldFive) {
+TEST(RegistryEntries, BinaryAndStringDataRunFromTheFifthFieldToTheEndOthersAreFieldFive) {
     EXPECT_EQ(EntryData("HKCU,S,N,3, 1, 2 ,3", 3), "1,2,3");
-    EXPECT_EQ(EntryData("HKCU,S,N,1,text, more", 1), "text");
+    EXPECT_EQ(EntryData("HKCU,S,N,1, C:\\Apps,  Inc ", 1), "C:\\Apps,  Inc");
+    EXPECT_EQ(EntryData(std::string("HKCU,S,N,1,a, b") + '\0' + "c", 1), "a, b");
     EXPECT_EQ(EntryData("HKCU,S,N,4, 12 ,7", 4), "12");
     EXPECT_EQ(EntryData("HKCU,S,N,1", 1), "");
     EXPECT_EQ(EntryData("HKCU,S,N,3", 3), "");
