@@ -66,6 +66,16 @@ cmp -s out.qnl "$data/script/kinds_0314.qnl" || fail "the script differs from th
 expect_in "progress" "$out" "[50.0%] Proc1: action 2 of 4"
 expect_in "warning" "$err" "Execute File, Add File or Patch File"
 
+# The output may not be the project or a file an action reads, however it is spelled.
+inputs=$(md5sum demo.prj source.bin setup.exe); files=$(ls)
+for target in demo.prj DEMO.PRJ ./demo.prj ../work/demo.prj source.bin "$work/Source.BIN" "$w\\setup.exe"; do
+  run demo.prj /script "$target"
+  expect_code "output $target" 1 "$code"
+  expect_in "output $target" "$err" "QuenMake: the output"
+done
+[ "$(md5sum demo.prj source.bin setup.exe)" = "$inputs" ] || fail "a refused output changed an input"
+[ "$(ls)" = "$files" ] || fail "a refused output left a file"
+
 # The first action may not continue from a previous one.
 sed -i 's/"< Me >"/"< Previous >"/' demo.prj
 printf 'old' >kept.qnl

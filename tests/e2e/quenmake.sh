@@ -79,6 +79,13 @@ expect_contains "message names the file" "$(cat "$E2E_RUN/gone.err")" "vanished.
 expect_eq "old script kept" "previous script" "$(cat "$work/out dir/kept.qnl")"
 expect_eq "files in the output folder" "demo.qnl kept.qnl" "$(cd "$work/out dir" && echo *)"
 
+# The project itself as the output, in other letter case: refused, the project kept.
+cp "demo file.prj" "$root/demo.copy"
+start self "$quenmake" "demo file.prj" /script "DEMO FILE.PRJ"
+expect_exit self 1 60
+expect_contains "output is the project" "$(cat "$E2E_RUN/self.err")" "is the project file itself"
+cmp -s "demo file.prj" "$root/demo.copy" || fail "the project was overwritten"
+
 # Not a project file, and an output folder that does not exist: exit 1, nothing written.
 start wrong "$quenmake" "out dir\\kept.qnl" /script "elsewhere.qnl"
 start nofolder "$quenmake" "demo file.prj" /script "no such folder\\x.qnl"

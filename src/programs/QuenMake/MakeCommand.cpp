@@ -54,6 +54,7 @@ private:
     void CheckProject(const Project& project);
     void CheckScriptSupportOf(const Project& project);
     std::string CheckOutput(const std::string& arg);
+    void CheckOutputIsNoInput(const std::string& output, const std::string& projectPath, const Project& project);
     void MakeScript(const Project& project, const std::string& output);
     void MakeExecutable(const Project& project, const std::string& output);
 
@@ -191,6 +192,31 @@ std::string Command::CheckOutput(const std::string& arg) {
     return path;
 }
 
+// Full paths compared as Windows compares them: "/" and "\" alike, letters in any case.
+std::string PathKey(const std::string& fullPath) {
+    std::string key = Lower(fullPath);
+    std::replace(key.begin(), key.end(), '/', '\\');
+    return key;
+}
+
+// Writing over the project or a file an action reads would destroy what the make needs.
+void Command::CheckOutputIsNoInput(const std::string& output, const std::string& projectPath,
+                                   const Project& project) {
+    const std::string key = PathKey(output);
+    if (key == PathKey(projectPath)) Fail("QuenMake: the output " + output + " is the project file itself.");
+    for (int i = 1; i <= project.ActionCount(); ++i) {
+        const ActClass& a = project.Action(i);
+        std::vector<std::string> reads{a.FileName};
+        if (a.ActType == kActPatch) reads.push_back(a.NewName);  // the new version
+        for (const std::string& input : reads) {
+            if (!input.empty() && key == PathKey(env_.absolutePath(input))) {
+                Fail("QuenMake: the output " + output + " is " + input + ", which action " + std::to_string(i) +
+                     " reads.");
+            }
+        }
+    }
+}
+
 // The progress lines of both makes: one line per action, then the end.
 class ConsoleProgress : public MakeProgress {
 public:
@@ -243,10 +269,12 @@ int Command::Run(const std::vector<std::string>& args) {
             return 0;
         }
         ReadLanguage();
-        Project project = LoadTheProject(env_.absolutePath(a.project));
+        const std::string projectPath = env_.absolutePath(a.project);
+        Project project = LoadTheProject(projectPath);
         // The order of the editor: its action checks, the output path, the script check.
         CheckProject(project);
         const std::string output = CheckOutput(a.output);
+        CheckOutputIsNoInput(output, projectPath, project);
         if (a.exe) {
             MakeExecutable(project, output);
         } else {
@@ -279,7 +307,8 @@ std::string MakeCommandUsage() {
            "actions cannot travel in a script: they are left out with a warning. A patch\n"
            "executable carries every action; it is the executable head named in the\n"
            "settings file followed by a cabinet made by the cabinet tool named there.\n"
-           "An existing OUTPUT is replaced only by a complete script or executable.\n"
+           "An existing OUTPUT is replaced only by a complete script or executable;\n"
+           "OUTPUT may not be the project file or a file that an action reads.\n"
            "\n"
            "Switches may be written in any letter case; quote paths that hold blanks.\n"
            "Relative paths are taken against the current folder. The settings file\n"

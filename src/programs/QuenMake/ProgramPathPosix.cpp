@@ -1,5 +1,6 @@
 // Program folder and absolute paths on POSIX systems.
 #include <limits.h>
+#include <filesystem>
 #include <unistd.h>
 
 #include "ProgramPath.h"
@@ -14,11 +15,13 @@ std::string ProgramFolder() {
     return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
 }
 
+// Normalised like GetFullPathName ("." and ".." folded), so paths compare by text.
 std::string AbsolutePath(const std::string& path) {
-    if (path.empty() || path[0] == '/' || path[0] == '\\') return path;
+    if (path.empty() || path[0] == '\\') return path;
+    if (path[0] == '/') return std::filesystem::path(path).lexically_normal().string();
     char buf[PATH_MAX];
     if (!getcwd(buf, sizeof buf)) return path;
-    return std::string(buf) + "/" + path;
+    return (std::filesystem::path(buf) / path).lexically_normal().string();
 }
 
 }  // namespace quen
