@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "build/Crc32.h"
 #include "build/SourceChecksum.h"
 
 namespace quen {
@@ -84,6 +85,21 @@ ApplyResult ApplyDifference(ByteView oldFile, ByteView difference) {
     return result;
 }
 
+Bytes DifferenceFile(Bytes difference, ByteView newFile) {
+    PutLE32(difference, Crc32(newFile));
+    return difference;
+}
+
+ApplyResult ApplyDifferenceFile(ByteView oldFile, ByteView file) {
+    // Without its 4 checksum bytes the data is not as long as its header says.
+    if (file.size() < kDiffHeaderSize + 4) return {ApplyFault::TotalLength, {}};
+    ApplyResult result = ApplyDifference(oldFile, file.first(file.size() - 4));
+    if (result.Ok() && Crc32(result.newFile) != GetLE32(file.data() + file.size() - 4)) {
+        return {ApplyFault::NewChecksum, {}};
+    }
+    return result;
+}
+
 std::string ApplyFaultText(ApplyFault fault) {
     switch (fault) {
         case ApplyFault::None: return "The file was rebuilt.";
@@ -96,6 +112,7 @@ std::string ApplyFaultText(ApplyFault fault) {
         case ApplyFault::CopyOutsideOld: return "A copy record reaches outside the old file.";
         case ApplyFault::TooLong: return "The records produce more bytes than the new file's length.";
         case ApplyFault::TooShort: return "The records produce fewer bytes than the new file's length.";
+        case ApplyFault::NewChecksum: return "The rebuilt file's CRC-32 differs from the one stored: the difference data is damaged.";
     }
     return "The difference data is damaged.";
 }

@@ -20,6 +20,7 @@ enum class ApplyFault {
     CopyOutsideOld,      // a copy reaches outside the old file
     TooLong,             // the records produce more than the new length
     TooShort,            // the records produce less than the new length
+    NewChecksum,         // a difference file's CRC-32 of the new file differs
 };
 
 struct DifferenceHeader {
@@ -40,6 +41,14 @@ bool ReadDifferenceHeader(ByteView difference, DifferenceHeader& header);
 
 // The new file, or the first fault found; never reads or writes outside the buffers.
 ApplyResult ApplyDifference(ByteView oldFile, ByteView difference);
+
+// QuenDiff's own difference files: the difference data exactly as above, then 4 bytes
+// (little-endian) of the CRC-32 of the new file (build/Crc32.h). The data alone cannot
+// tell a changed copy position or literal byte; the checksum can.
+Bytes DifferenceFile(Bytes difference, ByteView newFile);
+// Rebuilds from such a file: a file without its 4 checksum bytes gives TotalLength, a
+// rebuilt file whose CRC-32 differs gives NewChecksum (and no new file).
+ApplyResult ApplyDifferenceFile(ByteView oldFile, ByteView file);
 
 // A sentence for the user describing the fault.
 std::string ApplyFaultText(ApplyFault fault);

@@ -17,7 +17,8 @@ constexpr const char* kUsage =
     "  QuenDiff encode OLD NEW DIFF [--sample S] [--move M]   (defaults 64 and 4)\n"
     "  QuenDiff apply OLD DIFF NEW\n"
     "  QuenDiff rle-pack IN OUT\n"
-    "  QuenDiff rle-unpack IN OUT\n";
+    "  QuenDiff rle-unpack IN OUT\n"
+    "DIFF holds the difference data followed by the CRC-32 of the new file (4 bytes).\n";
 
 // A failure with its message; the command stops and nothing is written.
 struct Failure {
@@ -75,18 +76,18 @@ void Encode(const std::vector<std::string>& a, std::ostream& out) {
     const std::string oldFile = ReadText(a[1]), newFile = ReadText(a[2]);
     Bytes diff;
     try {
-        diff = CompareBytes(ViewOf(oldFile), ViewOf(newFile), t);
+        diff = DifferenceFile(CompareBytes(ViewOf(oldFile), ViewOf(newFile), t), ViewOf(newFile));
     } catch (const Error& e) {
         throw Failure{kQuenDiffFailed, e.what()};
     }
     Write(a[3], diff);
-    out << a[3] << ": " << diff.size() << " bytes of difference data for " << newFile.size() << " new bytes (sample "
+    out << a[3] << ": " << diff.size() - 4 << " bytes of difference data and its checksum for " << newFile.size() << " new bytes (sample "
         << t.defaultSample << ", move " << t.moveSize << ")\n";
 }
 
 void Apply(const std::vector<std::string>& a, std::ostream& out) {
     const std::string oldFile = ReadText(a[1]), diff = ReadText(a[2]);
-    const ApplyResult r = ApplyDifference(ViewOf(oldFile), ViewOf(diff));
+    const ApplyResult r = ApplyDifferenceFile(ViewOf(oldFile), ViewOf(diff));
     if (!r.Ok()) throw Failure{kQuenDiffFailed, a[2] + ": " + ApplyFaultText(r.fault)};
     Write(a[3], r.newFile);
     out << a[3] << ": " << r.newFile.size() << " bytes rebuilt\n";

@@ -149,7 +149,13 @@ Bytes RlePackContainer(ByteView input) {
 Bytes RleUnpackContainer(ByteView container) {
     if (container.size() < 4) throw Error(kErrInputPastEnd, "The packed file is shorter than its 4-byte length.");
     Bytes stream(container.begin() + 4, container.end());
-    RleUnpack(stream, GetLE32(container.data()));
+    const std::int64_t declared = GetLE32(container.data());
+    const std::int64_t produced = RleUnpack(stream, declared);
+    // Zero-filling or cutting would hand out a file that is not the one packed.
+    if (produced != declared) {
+        throw Error(kErrInputPastEnd, "The records give " + std::to_string(produced) + " bytes, the packed file declares " +
+                                          std::to_string(declared) + ".");
+    }
     return stream;
 }
 

@@ -36,6 +36,8 @@ std::int64_t RleUnpack(Bytes& buffer, std::int64_t unpackedLength);
 
 // Container: 4-byte little-endian unpacked length, then the stream. Packing falls back to
 // literal records where RlePack gives up, so every container unpacks to its input.
+// Unpacking throws Error, besides RleUnpack's cases, when the records give more or fewer
+// bytes than the declared length.
 Bytes RlePackContainer(ByteView input);
 Bytes RleUnpackContainer(ByteView container);
 

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "build/ApplyDifference.h"
+#include "build/Crc32.h"
 #include "build/SourceChecksum.h"
 
 namespace quen {
@@ -97,10 +98,19 @@ TEST(ApplyDifference, EveryFaultHasItsOwnSentence) {
     std::set<std::string> texts;
     for (ApplyFault f : {ApplyFault::None, ApplyFault::ShortHeader, ApplyFault::TotalLength, ApplyFault::OldLength,
                          ApplyFault::OldChecksum, ApplyFault::UnknownRecord, ApplyFault::TruncatedRecord,
-                         ApplyFault::CopyOutsideOld, ApplyFault::TooLong, ApplyFault::TooShort}) {
+                         ApplyFault::CopyOutsideOld, ApplyFault::TooLong, ApplyFault::TooShort,
+                         ApplyFault::NewChecksum}) {
         texts.insert(ApplyFaultText(f));
     }
-    EXPECT_EQ(texts.size(), 10u);
+    EXPECT_EQ(texts.size(), 11u);
+}
+
+// The check values of the usual CRC-32, so other tools can verify a difference file.
+TEST(Crc32, KnownValues) {
+    const auto crc = [](const std::string& s) { return Crc32(ByteView(reinterpret_cast<const std::uint8_t*>(s.data()), s.size())); };
+    EXPECT_EQ(crc(""), 0u);
+    EXPECT_EQ(crc("a"), 0xE8B7BE43u);
+    EXPECT_EQ(crc("123456789"), 0xCBF43926u);
 }
 
 TEST(SourceChecksum, XorOfLittleEndianWordsWithZeroPadding) {

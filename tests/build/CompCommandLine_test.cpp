@@ -90,6 +90,23 @@ TEST_F(QuenDiffCommands, DamagedDifferenceDataIsRefused) {
     EXPECT_FALSE(PathExists(dir.Path("out.bin")));
 }
 
+// Changes that every check of the data itself lets through; the new file's CRC-32 catches them.
+TEST_F(QuenDiffCommands, DataThatRebuildsAnotherFileIsRefusedByTheChecksum) {
+    ASSERT_EQ(QuenDiff({"encode", dir.Path("old.bin"), dir.Path("new.bin"), dir.Path("d.dif")}).status, 0);
+    const std::string good = ReadFileBytes(dir.Path("d.dif"));
+    ASSERT_EQ(good[16], 2);  // the first record copies from position 1
+    ASSERT_EQ(good.substr(17, 4), std::string("\x01\x00\x00\x00", 4));
+    for (const std::size_t at : {good.find("inserted text"), std::size_t{17}}) {
+        std::string d = good;
+        d[at] = static_cast<char>(d[at] + 1);
+        WriteFileBytes(dir.Path("bad.dif"), d);
+        const CliRun r = QuenDiff({"apply", dir.Path("old.bin"), dir.Path("bad.dif"), dir.Path("out.bin")});
+        EXPECT_EQ(r.status, 1) << at;
+        EXPECT_NE(r.err.find("CRC-32"), std::string::npos) << r.err;
+        EXPECT_FALSE(PathExists(dir.Path("out.bin")));
+    }
+}
+
 TEST_F(QuenDiffCommands, RunLengthContainersRoundTrip) {
     WriteFileBytes(dir.Path("eight.bin"), std::string(8, 'A'));
     ASSERT_EQ(QuenDiff({"rle-pack", dir.Path("eight.bin"), dir.Path("eight.dat")}).status, 0);
@@ -100,14 +117,22 @@ TEST_F(QuenDiffCommands, RunLengthContainersRoundTrip) {
 }
 
 TEST_F(QuenDiffCommands, DamagedContainerIsRefused) {
-    WriteFileBytes(dir.Path("bad.dat"), std::string("\x04\x00\x00\x00\x80\x09\x01", 7));
-    const CliRun r = QuenDiff({"rle-unpack", dir.Path("bad.dat"), dir.Path("bad.out")});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("past the end"), std::string::npos) << r.err;
-    EXPECT_FALSE(PathExists(dir.Path("bad.out")));
-    WriteFileBytes(dir.Path("huge.dat"), std::string("\x00\x00\x00\x41", 4));
-    EXPECT_EQ(QuenDiff({"rle-unpack", dir.Path("huge.dat"), dir.Path("huge.out")}).status, 1);
-    EXPECT_FALSE(PathExists(dir.Path("huge.out")));
+    const struct {
+        std::string container;
+        const char* told;
+    } cases[] = {
+        {std::string("\x04\x00\x00\x00\x80\x09\x01", 7), "past the end"},
+        {std::string("\x00\x00\x00\x41", 4), "1 GiB"},
+        {std::string("\x02\x00\x00\x00\x00\x03\x41", 7), "give 3 bytes, the packed file declares 2"},
+        {std::string("\x04\x00\x00\x00\x00\x03\x41", 7), "give 3 bytes, the packed file declares 4"},
+    };
+    for (const auto& c : cases) {
+        WriteFileBytes(dir.Path("bad.dat"), c.container);
+        const CliRun r = QuenDiff({"rle-unpack", dir.Path("bad.dat"), dir.Path("bad.out")});
+        EXPECT_EQ(r.status, 1) << c.told;
+        EXPECT_NE(r.err.find(c.told), std::string::npos) << r.err;
+        EXPECT_FALSE(PathExists(dir.Path("bad.out")));
+    }
 }
 
 TEST_F(QuenDiffCommands, MissingInputIsNamed) {
