@@ -51,8 +51,8 @@ public:
         if (v < lo || v > hi) throw Error(kErrOverflow, "The number on line " + Pos() + " is out of range.");
         return v;
     }
-    int16_t Int16() { return static_cast<int16_t>(Number(INT16_MIN, INT16_MAX)); }
-    int32_t Int32() { return static_cast<int32_t>(Number(INT32_MIN, INT32_MAX)); }
+    int16_t Int16(int16_t lo = INT16_MIN, int16_t hi = INT16_MAX) { return static_cast<int16_t>(Number(lo, hi)); }
+    int32_t Int32(int32_t lo = INT32_MIN, int32_t hi = INT32_MAX) { return static_cast<int32_t>(Number(lo, hi)); }
 
     bool Bool() {
         std::string line = Next();
@@ -86,11 +86,11 @@ void ReadOptions(LineReader& r, PatchOptions& o) {
     o.CANCELButton = r.Text();
     o.ContinueWhenError = r.Int16();
     o.DelKey = r.List();
-    o.EndReboot = r.Int16();
+    o.EndReboot = r.Int16(0, 3);
     o.EndText = StoredToLineBreaks(r.Text());
     o.EndTitle = r.Text();
     o.FNF = r.Text();
-    o.FirstReBoot = r.Int16();
+    o.FirstReBoot = r.Int16(0, 3);
     o.InfoText = StoredToLineBreaks(r.Text());
     o.InfoTitle = r.Text();
     o.InterFaceFont = r.Text();
@@ -125,8 +125,8 @@ void ReadOptions(LineReader& r, PatchOptions& o) {
 
 ActClass ReadAction(LineReader& r, const std::string& previousDirText) {
     ActClass a(previousDirText);
-    a.ActType = r.Int32();
-    a.AddMethod = r.Int32();
+    a.ActType = r.Int32(kActRun, kActReName);
+    a.AddMethod = r.Int32(0, 1);
     a.AskBrowse = r.Text();
     a.AskDNF = r.Text();
     a.AskOK = r.Text();
@@ -148,7 +148,7 @@ ActClass ReadAction(LineReader& r, const std::string& previousDirText) {
     a.NewName = r.Text();
     a.DirType = r.Text();
     a.RegKeyName = r.Text();
-    a.RegMain = r.Int16();
+    a.RegMain = r.Int16(0, kRegRootCount - 1);
     a.RegSub = r.Text();
     return a;
 }

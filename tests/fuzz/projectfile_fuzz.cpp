@@ -1,10 +1,12 @@
-// Fuzzes the project file reader: any bytes load or are refused without harm, and what
-// loads writes back to text that loads to the same project.
+// Fuzzes the project file reader: any bytes load or are refused without harm, what loads
+// gives its list rows (which compute with the action kind) and writes back to text that
+// loads to the same project.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
+#include "project/ActionRows.h"
 #include "project/ProjectFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -23,6 +25,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (project.ActionCount() != 0 || r.errorNumber == 0) std::abort();
         return 0;
     }
+    for (const ActClass& a : project.Actions) {
+        if (a.ActType < kActRun || a.ActType > kActReName || a.RegMain < 0 || a.RegMain >= kRegRootCount) std::abort();
+    }
+    if (MakeActionRows(project.Actions).size() != project.Actions.size()) std::abort();
     Project again;
     if (LoadProjectText(ProjectFileText(project), again, "< Previous >").status != LoadStatus::Loaded) {
         std::abort();

@@ -82,8 +82,8 @@ Project EveryFieldProject() {
     b.AskTitle = "say \"hi\" twice\"";
     p.Actions.push_back(b);
     ActClass c("< Previous >");
-    c.ActType = -5;
-    c.AddMethod = 2147483647;
+    c.ActType = kActRun;
+    c.AddMethod = 0;
     p.Actions.push_back(c);
     return p;
 }
@@ -117,6 +117,21 @@ TEST(ProjectFileRoundTrip, BackslashNInAMultiLineTextComesBackAsALineBreak) {
     EXPECT_EQ(back.Options.WelcomTitle, "C:\\new");
 }
 
+TEST(ProjectFileTexts, EveryLineBreakOfTheWindowTextsIsStoredAndReadBackAsCrLf) {
+    const struct {
+        const char* typed;
+        const char* back;
+    } cases[] = {{"a\r\nb", "a\r\nb"}, {"a\rb", "a\r\nb"}, {"a\nb", "a\r\nb"}, {"a\n\r\r\nb", "a\r\n\r\n\r\nb"}};
+    for (const auto& c : cases) {
+        Project p;
+        p.Options.WelcomText = p.Options.InfoText = p.Options.EndText = c.typed;
+        Project back;
+        ASSERT_EQ(LoadProjectText(ProjectFileText(p), back, "").status, LoadStatus::Loaded) << c.typed;
+        EXPECT_EQ(back.Options.WelcomText + back.Options.InfoText + back.Options.EndText,
+                  std::string(c.back) + c.back + c.back);
+    }
+}
+
 // A project already in memory, to see what a refused file may change.
 Project Existing() {
     Project p = test::SampleProject();
@@ -124,6 +139,33 @@ Project Existing() {
     p.ProjectFile = "C:\\before.prj";
     p.Modified = true;
     return p;
+}
+
+TEST(ProjectFileTexts, OneLineTextWithALineBreakIsRefusedAndTheOldFileKept) {
+    const struct {
+        void (*breakIt)(Project&);
+        const char* named;
+    } cases[] = {
+        {[](Project& p) { p.Options.OKButton = "O\rK"; }, "patch options"},
+        {[](Project& p) { p.Options.AddKey = {"STR,HKCU,S,N,a\nb"}; }, "patch options"},
+        {[](Project& p) { p.Action(1).AskTitle = "Where\r\n"; }, "action 1"},
+        {[](Project& p) { p.Action(1).AddByte("1", "41\n", "42"); }, "action 1"},
+    };
+    test::TempDir dir;
+    const std::string path = dir.Path("p.prj");
+    for (const auto& c : cases) {
+        Project p = Existing();
+        test::WriteFileBytes(path, "old");
+        c.breakIt(p);
+        try {
+            SaveProject(path, p);
+            ADD_FAILURE() << "saved";
+        } catch (const Error& e) {
+            EXPECT_NE(std::string(e.what()).find(c.named), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(test::ReadFileBytes(path), "old");
+        EXPECT_TRUE(p.Modified);
+    }
 }
 
 TEST(ProjectFileRefused, WrongHeaderChangesNothingButModified) {
@@ -210,6 +252,38 @@ TEST(ProjectFileRefused, NumbersAreStrictlyDecimalAndInRange) {
         text.replace(text.find(line7), line7.size(), "\"&Cancel\"\r\n" + ok + "\r\n");
         Project p;
         EXPECT_EQ(LoadProjectText(text, p, "").status, LoadStatus::Loaded) << ok;
+    }
+}
+
+// Numbers that name something (a Windows exit, an action kind, an add method, a registry
+// root) must name one that exists; the lowest and highest ones load.
+TEST(ProjectFileRefused, NumbersOutsideTheirKindsAreReadErrors) {
+    Project one;
+    one.Actions.emplace_back();
+    const std::string good = ProjectFileText(one);
+    const auto withLine = [&good](int number, const std::string& value) {
+        size_t at = 0;
+        for (int n = 1; n < number; ++n) at = good.find("\r\n", at) + 2;
+        std::string text = good;
+        text.replace(at, good.find("\r\n", at) - at, value);
+        return text;
+    };
+    const struct {
+        int line;  // 8 EndReboot, 12 FirstReBoot, 44 ActType, 45 AddMethod, 60 RegMain
+        const char *low, *high, *below, *above;
+    } cases[] = {{8, "0", "3", "-1", "4"},  {12, "0", "3", "-1", "4"}, {44, "0", "6", "-1", "7"},
+                 {44, "0", "6", "-2147483648", "2147483647"}, {45, "0", "1", "-1", "2"}, {60, "0", "6", "-1", "7"}};
+    for (const auto& c : cases) {
+        for (const char* ok : {c.low, c.high}) {
+            Project p;
+            EXPECT_EQ(LoadProjectText(withLine(c.line, ok), p, "").status, LoadStatus::Loaded) << c.line << ": " << ok;
+        }
+        for (const char* bad : {c.below, c.above}) {
+            Project p;
+            const ProjectLoadResult r = LoadProjectText(withLine(c.line, bad), p, "");
+            EXPECT_EQ(r.status, LoadStatus::ReadError) << c.line << ": " << bad;
+            EXPECT_EQ(r.errorNumber, kErrOverflow) << c.line << ": " << bad;
+        }
     }
 }
 
