@@ -123,8 +123,14 @@ void ParseLine(CabDirectives& d, const std::string& line) {
     if (line.empty()) return;
     if (line[0] == '.') {
         const std::size_t word = std::min(line.find_first_of(" \t"), line.size());
-        if (Upper(line.substr(0, word)) != ".SET") throw Bad{"unknown directive " + line.substr(0, word)};
-        ParseSet(d, line.substr(word));
+        const std::string directive = Upper(line.substr(0, word));
+        if (directive == ".SET") {
+            ParseSet(d, line.substr(word));
+        } else if (directive == ".OPTION" && Upper(Trim(line.substr(word))) == "EXPLICIT") {
+            // Unknown variables are always errors here, which is what it asks for.
+        } else {
+            throw Bad{"unknown directive " + line.substr(0, word)};
+        }
         return;
     }
     const std::vector<std::string> t = Tokens(line);

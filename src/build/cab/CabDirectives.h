@@ -23,7 +23,8 @@ struct CabDirectives {
 };
 
 // Reads a whole directive file. Lines: blank; ";" comment (also after a directive);
-// ".Set Name=Value" with an optionally quoted value; a file line `"path" ["name"]`.
+// ".Set Name=Value" with an optionally quoted value; ".Option Explicit"; a file line
+// `"path" ["name"]`.
 // Names and values of directives are matched without regard to case. Anything else, an
 // unknown variable or a value out of range throws quen::Error saying "line N: ...".
 CabDirectives ParseDirectives(const std::string& text);

@@ -11,9 +11,21 @@
 namespace quen::cab {
 namespace {
 
+TEST(CabDirectives, ShippedTemplateWritesTempFileWithLzxAndA2MBWindow) {
+    std::string text = test::ReadFileBytes(std::string(QUEN_ASSETS) + "\\Patch.ddf");
+    text += "\r\n\"P1\"\r\n\"Setup.ini\"";  // as the make step appends them
+    const CabDirectives d = ParseDirectives(text);
+    EXPECT_EQ(CabinetPath(d), "TempFile.CAB");
+    EXPECT_EQ(d.settings.method, kLzx);
+    EXPECT_EQ(d.settings.lzxWindowBits, 21);
+    ASSERT_EQ(d.files.size(), 2u);
+    EXPECT_EQ(d.files[1].path, "Setup.ini");
+}
+
 TEST(CabDirectives, ValuesAndFileLines) {
     const CabDirectives d = ParseDirectives(
         "; comment\n"
+        ".OPTION EXPLICIT\n"
         "  .set compressiontype = mszip ; trailing comment\r\n"
         ".Set CompressionMemory=15\n"
         ".SET CompressionLevel=\"3\"\n"
@@ -41,7 +53,7 @@ TEST(CabDirectives, ValuesAndFileLines) {
 
 TEST(CabDirectives, EveryFaultNamesItsLine) {
     const std::pair<const char*, const char*> cases[] = {
-        {"; ok\n.Option Explicit", "line 2: unknown directive .Option"},
+        {"; ok\n.Option Explicit\n.New Cabinet", "line 3: unknown directive .New"},
         {".Set MaxDiskSize=0", "line 1: unknown variable MaxDiskSize"},
         {"\n\n.Set CompressionType=QUANTUM", "line 3: CompressionType must be"},
         {".Set CompressionMemory=14", "line 1: CompressionMemory must be a number from 15 to 21"},

@@ -32,6 +32,11 @@ struct Case {
 Bytes Content(const std::string& name, std::size_t size) {
     std::mt19937 rng(static_cast<unsigned>(std::hash<std::string>{}(name)));
     if (name[0] == 'r') return testbytes::Random(rng, size);  // incompressible
+    if (name[0] == 'z') {  // long runs: matches of the longest length, up to frame ends
+        Bytes b(size, 0);
+        for (std::size_t i = 0; i < size; i += 1 + rng() % 3000) b[i] = static_cast<std::uint8_t>(rng());
+        return b;
+    }
     return testbytes::CodeLike(rng, size);
 }
 
@@ -44,7 +49,7 @@ std::vector<std::pair<std::string, std::size_t>> ManySmall() {
 const std::vector<std::pair<std::string, std::size_t>> kMixed = {
     {"Setup.ini", 900}, {"empty", 0}, {"P1", 32768}, {"r2", 40000}, {"P3", 32767}, {"P4", 1}, {"Setup.img", 70000}};
 const std::vector<std::pair<std::string, std::size_t>> kLarge = {
-    {"P1", 5000}, {"P2", 700000}, {"r3", 90000}, {"Setup.ini", 300}};
+    {"P1", 5000}, {"P2", 700000}, {"r3", 90000}, {"z4", 300000}, {"Setup.ini", 300}};
 
 const Case kCases[] = {
     {"none", ".Set CompressionType=NONE\n", kMixed, 1},
@@ -55,6 +60,12 @@ const Case kCases[] = {
     {"mszip folders", ".Set CompressionType=MSZIP\n.Set FolderSizeThreshold=100000\n", kLarge, 3},
     {"none folders", ".Set CompressionType=NONE\n.Set FolderSizeThreshold=100000\n", kLarge, 3},
     {"mszip many", ".Set CompressionType=MSZIP\n", ManySmall(), 1},
+    {"lzx", ".Set CompressionType=LZX\n", kMixed, 1},
+    {"lzx fast", ".Set CompressionType=LZX\n.Set CompressionLevel=1\n", kMixed, 1},
+    {"lzx window 15 folders", ".Set CompressionType=LZX\n.Set CompressionMemory=15\n.Set FolderSizeThreshold=100000\n", kLarge, 4},
+    {"lzx window 21", ".Set CompressionType=LZX\n.Set CompressionMemory=21\n", kLarge, 1},
+    {"lzx many", ".Set CompressionType=LZX\n", ManySmall(), 1},
+    {"lzx only empty files", ".Set CompressionType=LZX\n", {{"a", 0}}, 1},
 };
 
 std::string DirectiveText(const TempDir& dir, const Case& c) {
