@@ -5,7 +5,7 @@
 . "$(dirname "$0")/lib.sh"
 need_dist
 
-work=$E2E_RUN/cab
+work=$QUEN_E2E_OUT/qcab-files  # outside $E2E_RUN, which the first start clears
 rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
 files=(P1 P2 P3 Setup.img Setup.ini)
 head -c 300000 "$QUEN_DIST/QuenDiff.exe" >P1
