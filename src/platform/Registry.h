@@ -26,6 +26,9 @@ constexpr bool IsValueHive(std::uint32_t hive) { return hive >= kHiveClassesRoot
 // Registry access with the text forms of RegisterClass: data is text (string; binary set as
 // a decimal list and read as an upper-case hexadecimal list; 32-bit number as decimal).
 // Implementations show the same messages as RegisterClass ("Unknow MainKey", "SetValue Error").
+// How reading a value as stored ended: only a missing key or value counts as absent.
+enum class StoredRead { Found, Absent, Failed };
+
 class IRegistry {
 public:
     virtual ~IRegistry() = default;
@@ -35,6 +38,10 @@ public:
     // Reads a value as the given type; data is left unchanged on failure.
     virtual bool ReadValue(std::uint32_t hive, const std::string& subKey, const std::string& name, int type,
                            std::string& data) = 0;
+    // Reads a value's registry type and bytes exactly as stored, whatever the type. A hive
+    // outside HKCR..HKU gives the "Unknow MainKey" message and Failed.
+    virtual StoredRead ReadStored(std::uint32_t hive, const std::string& subKey, const std::string& name,
+                                  std::uint32_t& type, std::string& bytes) = 0;
     virtual bool DelValue(std::uint32_t hive, const std::string& subKey, const std::string& name) = 0;
     // Deletes hive\path itself; it must have no sub keys.
     virtual bool DelSubKey(std::uint32_t hive, const std::string& path) = 0;

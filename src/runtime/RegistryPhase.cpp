@@ -1,9 +1,11 @@
 // The registry side of a patch: add, delete and pause values, restore them, leave Windows.
 #include "runtime/RegistryPhase.h"
 
+#include <optional>
 #include <string_view>
 
 #include "platform/Ui.h"
+#include "runtime/PausedValue.h"
 #include "runtime/RememberedValues.h"
 #include "runtime/ScriptValues.h"
 #include "runtime/TargetDir.h"
@@ -60,27 +62,62 @@ void DeleteValues(RunContext& ctx) {
     }
 }
 
+// Why entry e cannot be paused, or "" when it can: a value is taken away only when it can be
+// set back exactly. `setBack` receives the data to set back (none: absent, stays absent).
+std::string PauseProblem(RunContext& ctx, const Entry& e, std::optional<std::string>& setBack, std::string& readText) {
+    if (!e.validType) return "no valid value type";
+    if (!platform::IsValueHive(ctx.st.Hive)) return "a registry root whose values cannot be set";
+    if (e.data != kRetain) {
+        if (!EncodeValueData(e.type, e.data)) return "data that does not fit its value type";
+        setBack = e.data;
+        return "";
+    }
+    uint32_t storedType = 0;
+    std::string bytes;
+    switch (ctx.io.registry.ReadStored(ctx.st.Hive, e.subKey, e.name, storedType, bytes)) {
+        case platform::StoredRead::Absent: return "";
+        case platform::StoredRead::Failed: return "a value that could not be read";
+        case platform::StoredRead::Found: break;
+    }
+    auto text = PausableText(e.type, storedType, bytes);
+    if (!text) return "a value that cannot be read whole as its entry's type";
+    readText = *text;
+    setBack = e.type == platform::kRegBinary ? BinaryReadTextToSetText(*text) : *text;
+    return "";
+}
+
 void PauseValues(RunContext& ctx) {
+    const int count = ListCount(ctx, "OffReg");
+    if (count == 0) return;
     RememberedValues memory(ctx);
-    memory.Clear();
-    for (int n = 1, count = ListCount(ctx, "OffReg"); n <= count; ++n) {
+    memory.Begin(count);
+    ctx.st.RestoreDue = true;
+    std::string leftInPlace;
+    for (int n = 1; n <= count; ++n) {
         Entry e = ReadEntry(ctx, "OffReg", n);
-        if (e.data == kRetain) {
-            if (!e.validType) {
-                TellSkipped(e);
-                continue;
-            }
-            std::string current;
-            bool present = ctx.io.registry.ReadValue(ctx.st.Hive, e.subKey, e.name, e.type, current);
-            if (!memory.Keep(n, e.text, present, current)) {
-                // Deleting a value that could not be remembered would lose it.
-                platform::ShowMessage("A registry value could not be remembered, so it was left in place:\r\n" + e.text,
-                                      kProgramName, platform::MsgIcon::Exclamation);
-                continue;
-            }
+        std::optional<std::string> setBack;
+        std::string readText;
+        std::string problem = PauseProblem(ctx, e, setBack, readText);
+        // Gone because an earlier run of this script paused it: what that run kept stays.
+        const bool keptEarlier = problem.empty() && !setBack && memory.HoldsData(n, e.text);
+        if (problem.empty() && !keptEarlier && !memory.Keep(n, e.text, ctx.st.Hive, setBack))
+            problem = "it could not be remembered";
+        if (!problem.empty()) {
+            leftInPlace += "\r\n" + e.text + "  (" + problem + ")";
+            continue;
+        }
+        // The script shows what was taken away; only the file above is read back.
+        if (e.data == kRetain && !keptEarlier) {
+            if (setBack)
+                ctx.script.Write("OffReg", "Value" + std::to_string(n), readText);
+            else
+                ctx.script.Delete("OffReg", "Value" + std::to_string(n));
         }
         ctx.io.registry.DelValue(ctx.st.Hive, e.subKey, e.name);
     }
+    if (!leftInPlace.empty())
+        platform::ShowMessage("These registry values could not be paused, so they were left in place:" + leftInPlace,
+                              kProgramName, platform::MsgIcon::Exclamation);
 }
 
 }  // namespace
@@ -124,23 +161,9 @@ void RegistryPhase(RunContext& ctx) {
     PauseValues(ctx);
 }
 
-bool RestorePausedValues(RunContext& ctx) {
-    RememberedValues memory(ctx);
-    bool all = true;
-    for (int n = 1, count = ListCount(ctx, "OffReg"); n <= count; ++n) {
-        Entry e = ReadEntry(ctx, "OffReg", n);
-        if (!e.validType) continue;  // told about when it was paused
-        std::string data = e.data;
-        if (data == kRetain) {
-            std::string remembered;
-            if (!memory.Recall(n, e.text, remembered)) continue;  // it did not exist: stays absent
-            // A binary value is remembered as the hex list it was read as.
-            data = e.type == platform::kRegBinary ? BinaryReadTextToSetText(remembered) : remembered;
-        }
-        if (!ctx.io.registry.SetValue(ctx.st.Hive, e.subKey, e.name, e.type, data)) all = false;
-    }
-    if (all) memory.Clear();
-    return all;
+SetBackResult RestorePausedValues(RunContext& ctx) {
+    ctx.st.RestoreDue = false;
+    return RememberedValues(ctx).SetBack();
 }
 
 void RestoreAndExit(RunContext& ctx) {

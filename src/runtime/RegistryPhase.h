@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "runtime/RememberedValues.h"
 #include "runtime/RunContext.h"
 
 namespace quen::runtime {
@@ -17,12 +18,13 @@ void SelectHive(RuntimeState& st, const std::string& code);
 // and a text "C:\Apps, Inc" travel whole; each byte of a binary list is trimmed.
 std::string EntryData(const std::string& entry, int type);
 
-// AddReg, DelReg, OffReg (remembering "%RetainValue%" data in the script and in a file in
-// the temporary folder).
+// AddReg, DelReg, OffReg. A value is paused only when it can be set back exactly; what is
+// set back is kept in a file in the temporary folder (RememberedValues); the others stay
+// in place and the user is told once.
 void RegistryPhase(RunContext& ctx);
 
-// Sets the paused values back; true when every value was restored.
-bool RestorePausedValues(RunContext& ctx);
+// Sets back the values paused by this run or by its first phase.
+SetBackResult RestorePausedValues(RunContext& ctx);
 
 // Restores paused values, then leaves Windows as ERI asks.
 void RestoreAndExit(RunContext& ctx);

@@ -1,11 +1,14 @@
-// Where paused registry values are remembered.
+// The registry values a pause took away and has not set back yet.
 #include "runtime/RememberedValues.h"
 
+#include <algorithm>
 #include <cctype>
-#include <cstdint>
 #include <cstdio>
 
+#include "runtime/ScriptValues.h"
 #include "runtime/TargetDir.h"
+#include "startup/Errors.h"
+#include "startup/RegistryText.h"
 
 namespace quen::runtime {
 
@@ -13,8 +16,7 @@ namespace {
 
 constexpr const char* kSection = "OffReg";
 
-std::string ValueKey(int n) { return "Value" + std::to_string(n); }
-std::string EntryKey(int n) { return "Entry" + std::to_string(n); }
+std::string Key(const char* what, int n) { return what + std::to_string(n); }
 
 }  // namespace
 
@@ -36,29 +38,58 @@ std::string RememberFilePath(const std::string& tempDir, const std::string& scri
 RememberedValues::RememberedValues(RunContext& ctx)
     : ctx_(ctx), file_(RememberFilePath(ctx.io.system.TempDir(), ctx.st.ScriptFile)) {}
 
-void RememberedValues::Clear() { ctx_.io.files.DeleteForce(file_); }
-
-bool RememberedValues::Keep(int n, const std::string& entry, bool present, const std::string& data) {
-    bool inScript, inFile;
-    if (present) {
-        inScript = ctx_.script.Write(kSection, ValueKey(n), data);
-        inFile = ctx_.io.ini.WriteKey(file_, kSection, EntryKey(n), entry) &&
-                 ctx_.io.ini.WriteKey(file_, kSection, ValueKey(n), data);
-    } else {
-        // No stale data from an earlier run may bring back a value that did not exist.
-        inScript = ctx_.script.Delete(kSection, ValueKey(n));
-        inFile = ctx_.io.ini.WriteKey(file_, kSection, EntryKey(n), entry);
-        if (inFile && ctx_.io.files.Exists(file_)) ctx_.io.ini.DelKey(file_, kSection, ValueKey(n));
+bool RememberedValues::Find(const std::string& key, std::string& value) {
+    if (!ctx_.io.files.Exists(file_)) return false;
+    try {
+        return ctx_.io.ini.ReadKey(file_, kSection, key, value);
+    } catch (const Error&) {
+        return false;  // unreadable: nothing kept there
     }
-    return inScript || inFile;
 }
 
-bool RememberedValues::Recall(int n, const std::string& entry, std::string& data) {
-    if (ctx_.script.Find(kSection, ValueKey(n), data)) return true;
-    if (!ctx_.io.files.Exists(file_)) return false;
-    std::string keptFor;
-    if (!ctx_.io.ini.ReadKey(file_, kSection, EntryKey(n), keptFor) || keptFor != entry) return false;
-    return ctx_.io.ini.ReadKey(file_, kSection, ValueKey(n), data);
+void RememberedValues::Begin(int count) {
+    std::string earlier;
+    const int kept = Find("Count", earlier) ? ParseCount(earlier) : 0;
+    ctx_.io.ini.WriteKey(file_, kSection, "Count", std::to_string(std::max(kept, count)));
+}
+
+bool RememberedValues::HoldsData(int n, const std::string& entry) {
+    std::string keptFor, data;
+    return Find(Key("Entry", n), keptFor) && keptFor == entry && Find(Key("Value", n), data);
+}
+
+bool RememberedValues::Keep(int n, const std::string& entry, std::uint32_t hive,
+                            const std::optional<std::string>& setBack) {
+    auto& ini = ctx_.io.ini;
+    bool ok = ini.WriteKey(file_, kSection, Key("Hive", n), std::to_string(hive));
+    if (setBack)
+        ok = ok && ini.WriteKey(file_, kSection, Key("Value", n), *setBack);
+    else
+        ok = ok && ini.DelKey(file_, kSection, Key("Value", n));
+    // The entry goes last: without it the other keys mean nothing.
+    return ok && ini.WriteKey(file_, kSection, Key("Entry", n), entry);
+}
+
+SetBackResult RememberedValues::SetBack() {
+    SetBackResult result;
+    std::string text;
+    if (!Find("Count", text)) return result;
+    for (int n = 1, count = ParseCount(text); n <= count; ++n) {
+        std::string entry, hive, data;
+        if (!Find(Key("Entry", n), entry)) continue;
+        auto h = ParseRegNumber(Find(Key("Hive", n), hive) ? hive : "");
+        auto type = ParseScriptNumber(Field(entry, 4));
+        if (h && type && Find(Key("Value", n), data)) {
+            if (!ctx_.io.registry.SetValue(*h, Field(entry, 2), Field(entry, 3), *type, data)) {
+                result.all = false;
+                continue;
+            }
+            ++result.setBack;
+        }
+        ctx_.io.ini.DelKey(file_, kSection, Key("Entry", n));
+    }
+    if (result.all) ctx_.io.files.DeleteForce(file_);
+    return result;
 }
 
 }  // namespace quen::runtime

@@ -1,27 +1,39 @@
-// Where paused registry values are remembered: in the script and in a file in the temporary
-// folder, so a script on read-only media still gets its values back.
+// The registry values a pause took away and has not set back yet, kept in a file in the
+// temporary folder: enough to set them back without the script, and never data from
+// anywhere but this machine.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "runtime/RunContext.h"
 
 namespace quen::runtime {
 
+struct SetBackResult {
+    int setBack = 0;  // values written back
+    bool all = true;  // every kept value was written back (or was to stay absent)
+};
+
 class RememberedValues {
 public:
     explicit RememberedValues(RunContext& ctx);
 
-    // Forgets everything kept in the temporary file.
-    void Clear();
-    // Keeps the data of OffReg entry n (or that the value did not exist); true when kept
-    // in at least one place.
-    bool Keep(int n, const std::string& entry, bool present, const std::string& data);
-    // The data kept for entry n: the script's Value n, else the file's when it was kept for
-    // this very entry. False when the value did not exist or nothing was kept.
-    bool Recall(int n, const std::string& entry, std::string& data);
+    // Starts a pause of `count` entries. What an earlier run of this script kept and has
+    // not set back yet stays: it may be waiting for its resumed run.
+    void Begin(int count);
+    // True when an earlier pause kept data for this very entry n (the value it took away).
+    bool HoldsData(int n, const std::string& entry);
+    // Keeps entry n, its hive and the data to set back in the accessor's set form (none:
+    // the value did not exist and stays absent). True when kept.
+    bool Keep(int n, const std::string& entry, std::uint32_t hive, const std::optional<std::string>& setBack);
+    // Sets back every value kept, forgets each one that was set back, and the file when all were.
+    SetBackResult SetBack();
 
 private:
+    bool Find(const std::string& key, std::string& value);
+
     RunContext& ctx_;
     std::string file_;
 };

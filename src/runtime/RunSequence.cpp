@@ -66,7 +66,34 @@ RunOutcome LeaveBeforeActions(RunContext& ctx, const RunRequest& request, int co
         return RunOutcome::Stopped;
     }
     ExitWindows(ctx, code);
-    return RunOutcome::AllDone;
+    // No action has run yet, whether or not Windows agreed to exit.
+    return RunOutcome::RestartNeeded;
+}
+
+// Removes the Run value that started this resumed run; false when it is still there.
+bool RemoveRunValue(RunContext& ctx) {
+    if (ctx.io.registry.DelValue(kHiveLocalMachine, kRunKey, kRunValueName)) return true;
+    uint32_t type = 0;
+    std::string bytes;
+    return ctx.io.registry.ReadStored(kHiveLocalMachine, kRunKey, kRunValueName, type, bytes) ==
+           platform::StoredRead::Absent;
+}
+
+constexpr const char* kRunValueStays =
+    "This patch could not remove its entry that starts it at every logon, so it stopped before changing any "
+    "file. Run the patch as an administrator to complete it.";
+
+// A resumed run whose script is gone or unreadable: it must not come back at every logon,
+// and what its first phase paused is set back.
+RunOutcome EndResumedRunWithoutScript(RunContext& ctx) {
+    std::string text = "BAD Script File";
+    if (!RemoveRunValue(ctx)) text += std::string("\r\n\r\n") + kRunValueStays;
+    const SetBackResult restored = RestorePausedValues(ctx);
+    if (restored.setBack > 0)
+        text += "\r\n\r\nThe registry values this patch had paused were set back (" +
+                std::to_string(restored.setBack) + ").";
+    platform::ShowMessage(text, "Script ERROR", platform::MsgIcon::Critical);
+    return RunOutcome::CancelledOrBad;
 }
 
 RunOutcome FirstPhase(RunContext& ctx, const RunRequest& request) {
@@ -82,6 +109,7 @@ RunOutcome FirstPhase(RunContext& ctx, const RunRequest& request) {
 
 RunOutcome Run(RunContext& ctx, const RunRequest& request) {
     if (!IdentifierMatches(ctx)) {
+        if (ctx.st.SecondPhase) return EndResumedRunWithoutScript(ctx);
         platform::ShowMessage("BAD Script File", "Script ERROR", platform::MsgIcon::Critical);
         return RunOutcome::CancelledOrBad;
     }
@@ -89,7 +117,12 @@ RunOutcome Run(RunContext& ctx, const RunRequest& request) {
     ctx.st.SysDir = SystemFolder(ctx.io.system.SystemDir());
     ctx.st.Texts = ReadScriptTexts(ctx.io.ini, ctx.st.ScriptFile);
     if (ctx.st.SecondPhase) {
-        ctx.io.registry.DelValue(kHiveLocalMachine, kRunKey, kRunValueName);
+        if (!RemoveRunValue(ctx)) {
+            // Otherwise the actions would run again at every logon.
+            platform::ShowMessage(kRunValueStays, kProgramName, platform::MsgIcon::Critical);
+            return RunOutcome::Stopped;
+        }
+        ctx.st.RestoreDue = true;
         return ActionsAndClose(ctx);
     }
     return FirstPhase(ctx, request);
@@ -146,9 +179,12 @@ RunOutcome RunScript(const RunRequest& request, RuntimePorts& ports) {
     try {
         return Run(ctx, request);
     } catch (const Error& e) {
-        // The script vanished or became unreadable during the run.
-        platform::ShowMessage("The patch script could not be read: " + std::string(e.what()), "Script ERROR",
-                              platform::MsgIcon::Critical);
+        // The script vanished or became unreadable during the run: what was paused comes
+        // back before the run stops (the values are kept outside the script).
+        std::string text = "The patch script could not be read: " + std::string(e.what());
+        if (st.RestoreDue && RestorePausedValues(ctx).setBack > 0)
+            text += "\r\nThe registry values this patch had paused were set back.";
+        platform::ShowMessage(text, "Script ERROR", platform::MsgIcon::Critical);
         return RunOutcome::Stopped;
     }
 }

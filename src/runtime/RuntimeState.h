@@ -25,7 +25,15 @@ using platform::kHivePerformanceData;
 using platform::kHiveUsers;
 
 // How a run ended, as the process exit code tells it.
-enum class RunOutcome : int { AllDone = 0, FailuresSkipped = 1, Stopped = 2, CancelledOrBad = 3 };
+// RestartNeeded: Windows was asked to exit before the actions, which run when the program
+// starts again (3010 is Windows Installer's "a restart is needed to finish").
+enum class RunOutcome : int {
+    AllDone = 0,
+    FailuresSkipped = 1,
+    Stopped = 2,
+    CancelledOrBad = 3,
+    RestartNeeded = 3010,
+};
 
 struct RuntimeState {
     std::string ScriptFile;
@@ -38,6 +46,7 @@ struct RuntimeState {
     WindowMode Mode = WindowMode::Welcome;
     bool Cancelled = false;
     int ErrorState = 0;
+    bool RestoreDue = false;  // values may be paused: a run that stops early sets them back
     uint32_t Hive = kHiveNone;  // the registry accessor's current hive
     ScriptTexts Texts;
 };

@@ -13,6 +13,7 @@ enum RunOutcome : int {
     kRunFailuresSkipped = 1,
     kRunStoppedAtFailure = 2,
     kRunCancelledOrBadScript = 3,
+    kRunRestartNeeded = 3010,  // Windows exits before the actions; they run at the next start
 };
 
 // False: the command line names no script and the editor is to open. True: the run was

@@ -33,6 +33,10 @@ public:
     // read nothing and return True with `data` unchanged.
     bool ReadValue(const std::string& name, int type, std::string& data);
 
+    // Reads value `name` as stored: its registry type and every byte of its data. Shows
+    // "Unknow MainKey" for a hive outside HKCR..HKU and gives Failed then.
+    platform::StoredRead ReadStored(const std::string& name, std::uint32_t& type, std::string& bytes);
+
     bool DelValue(const std::string& name);
 
     // Deletes MainKey\path itself (not below SubKey); it must have no sub keys.

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Scripts applied to real files and the real registry: every action kind and directory
 # kind, registry add, delete and pause (with remembered string, number and binary data)
-# read back during and after the run, the restart before the actions with its Run value
-# and the resumed "/A" run, the directory question refusing a missing folder, and refused
-# writes (read-only folder, full disk) that leave the original file whole.
+# read back during and after the run; values that cannot be paused (2,000 characters) left
+# in place, a value holding commas paused and set back whole; the restart before the
+# actions with its Run value and the resumed "/A" run; a refused exit and a resumed run
+# whose script is gone; a progress log of 500 actions; the directory question refusing a
+# missing folder, and refused writes (read-only folder, full disk) that leave the
+# original file whole.
 . "$(dirname "$0")/lib.sh"
 
 # The progress log is complete once its OK button shows; until then it may still grow.
@@ -89,15 +92,24 @@ reg add 'HKCU\Software\QuenE2E' /v Str /d "kept text" /f >/dev/null
 reg add 'HKCU\Software\QuenE2E' /v Num /t REG_DWORD /d 4660 /f >/dev/null
 reg add 'HKCU\Software\QuenE2E' /v Bin /t REG_BINARY /d 0aff10 /f >/dev/null
 reg add 'HKCU\Software\QuenE2E' /v Fixed /d before /f >/dev/null
+long=$(head -c 2000 /dev/zero | tr '\0' 'L')
+reg add 'HKCU\Software\QuenE2E' /v Long /d "$long" /f >/dev/null
+reg add 'HKCU\Software\QuenE2E' /v Comma /d 'C:\Apps, Inc' /f >/dev/null
 {
-  printf '[Setup]\r\nScriptID=QuenlarkScript_100\r\nProcCount=0\r\nAddReg=3\r\nDelReg=1\r\nOffReg=5\r\nShowW=0\r\nShowE=1\r\nShowI=0\r\nPRI=0\r\nERI=0\r\n'
+  printf '[Setup]\r\nScriptID=QuenlarkScript_100\r\nProcCount=0\r\nAddReg=3\r\nDelReg=1\r\nOffReg=7\r\nShowW=0\r\nShowE=1\r\nShowI=0\r\nPRI=0\r\nERI=0\r\n'
   printf "$texts"
   printf '[AddReg]\r\n1=HKCU,Software\\QuenE2E\\New,S,1,hello\r\n2=HKCU,Software\\QuenE2E\\New,D,4,&H10\r\n3=HKCU,Software\\QuenE2E\\New,B,3,1,255,-1\r\n'
   printf '[DelReg]\r\n1=HKCU,Software\\QuenE2E,Doomed\r\n'
   printf '[OffReg]\r\n1=HKCU,Software\\QuenE2E,Str,1,%%RetainValue%%\r\n2=HKCU,Software\\QuenE2E,Num,4,%%RetainValue%%\r\n3=HKCU,Software\\QuenE2E,Bin,3,%%RetainValue%%\r\n4=HKCU,Software\\QuenE2E,Fixed,1,after\r\n5=HKCU,Software\\QuenE2E,Never,1,%%RetainValue%%\r\n'
+  printf '6=HKCU,Software\\QuenE2E,Long,1,%%RetainValue%%\r\n7=HKCU,Software\\QuenE2E,Comma,1,%%RetainValue%%\r\n'
 } >"$script"
 start run "$app" "$(winpath "$script")"
-drive wait "Log" 30 \; press "Log" OK \; wait "End" 10
+drive wait Quenlark 30 \; msgbox Quenlark
+expect_contains "value too long to pause is named" "$out" "QuenE2E,Long,1"
+screenshot "$QUEN_E2E_OUT/shots/runtime-not-paused.png"
+drive press Quenlark OK \; wait "Log" 30 \; press "Log" OK \; wait "End" 10
+expect_eq "long value left in place" "$long" "$(reg_data 'HKCU\Software\QuenE2E' Long)"
+expect_eq "paused comma value absent" "" "$(reg_data 'HKCU\Software\QuenE2E' Comma)"
 expect_eq "added string" "hello" "$(reg_data 'HKCU\Software\QuenE2E\New' S)"
 expect_eq "added number" "0x10" "$(reg_data 'HKCU\Software\QuenE2E\New' D)"
 expect_eq "added binary" "01FFFF" "$(reg_data 'HKCU\Software\QuenE2E\New' B)"
@@ -114,6 +126,8 @@ expect_eq "restored number" "0x1234" "$(reg_data 'HKCU\Software\QuenE2E' Num)"
 expect_eq "restored binary" "0AFF10" "$(reg_data 'HKCU\Software\QuenE2E' Bin)"
 expect_eq "explicit data set at the end" "after" "$(reg_data 'HKCU\Software\QuenE2E' Fixed)"
 expect_eq "absent value stays absent" "" "$(reg_data 'HKCU\Software\QuenE2E' Never)"
+expect_eq "long value as it was" "$long" "$(reg_data 'HKCU\Software\QuenE2E' Long)"
+expect_eq "comma value whole" 'C:\Apps, Inc' "$(reg_data 'HKCU\Software\QuenE2E' Comma)"
 
 # --- restart before the actions, then the resumed run ---------------------------------
 printf 'z' >"$files/later.txt"
@@ -140,6 +154,51 @@ expect_contains "resumed run applies the actions" "$out" "DEL $(winpath "$files"
 drive press "Log" OK \; gone "Log" 10
 expect_eq "Run value deleted" "" "$(reg_data "$run_key" Quenlark)"
 [ -e "$files/later.txt" ] && fail "resumed run did not delete later.txt"
+
+# --- Windows refuses the exit; the resumed run then finds its script gone --------------
+# Without wineboot, Wine cannot leave the session: the exit is refused.
+boot="$WINEPREFIX/drive_c/windows/system32/wineboot.exe"
+mv "$boot" "$boot.off"
+reg add 'HKCU\Software\QuenE2E' /v Later /d 'back, again' /f >/dev/null
+{
+  printf '[Setup]\r\nScriptID=QuenlarkScript_100\r\nProcCount=0\r\nOffReg=1\r\nShowW=0\r\nShowE=0\r\nShowI=0\r\nPRI=2\r\nERI=0\r\n'
+  printf "$texts"
+  printf '[OffReg]\r\n1=HKCU,Software\\QuenE2E,Later,1,%%RetainValue%%\r\n'
+} >"$script"
+start run "$app" "$(winpath "$script")"
+drive wait Quenlark 30 \; msgbox Quenlark
+expect_contains "refused exit told" "$out" "refused"
+drive press Quenlark OK
+expect_exit run 3010
+mv "$boot.off" "$boot"
+expect_eq "paused until the resumed run" "" "$(reg_data 'HKCU\Software\QuenE2E' Later)"
+rm "$script"
+start orphan "$app" /A "$(winpath "$script")"
+drive wait "Script ERROR" 30 \; msgbox "Script ERROR"
+expect_contains "missing script reported with the restore" "$out" "set back"
+screenshot "$QUEN_E2E_OUT/shots/runtime-resumed-without-script.png"
+drive press "Script ERROR" OK
+expect_exit orphan 3
+expect_eq "Run value removed" "" "$(reg_data "$run_key" Quenlark)"
+expect_eq "paused value restored" "back, again" "$(reg_data 'HKCU\Software\QuenE2E' Later)"
+
+# --- a progress log of 500 actions keeps every line -----------------------------------
+mkdir -p "$files/many"
+for i in $(seq -w 1 500); do : >"$files/many/a_file_with_a_rather_long_name_$i.txt"; done
+{
+  printf '[Setup]\r\nScriptID=QuenlarkScript_100\r\nProcCount=500\r\nShowW=0\r\nShowE=0\r\nShowI=0\r\nPRI=0\r\nERI=0\r\n'
+  printf "$texts"
+  for i in $(seq 1 500); do
+    printf '[Proc%d]\r\nFile=a_file_with_a_rather_long_name_%03d.txt\r\nAct=4\r\nDir=%s\r\n' "$i" "$i" "$(winpath "$files/many")"
+  done
+} >"$script"
+start run "$app" "$(winpath "$script")"
+drive wait "Log" 30
+log_when_done
+expect_eq "log lines of 500 actions" 500 "$(printf '%s\n' "$out" | grep -c 'OK!$')"
+expect_contains "last action logged" "$out" "a_file_with_a_rather_long_name_500.txt OK!"
+drive press "Log" OK
+expect_exit run 0
 
 # --- refused writes leave the original file whole --------------------------------------
 byte_script() {

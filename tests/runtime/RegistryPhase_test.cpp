@@ -73,53 +73,87 @@ TEST_F(RegistryRun, PausedValuesAreAbsentDuringTheActionsAndRestoredAfter) {
     EXPECT_FALSE(m.fs.Has(RememberFile()));
 }
 
-TEST_F(RegistryRun, ReadOnlyScriptRestoresFromTheTemporaryFile) {
-    m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Str", 1, "keep me");
-    parts.SetupKey("OffReg", "1").Section("OffReg", {"1=HKCU,Software\\P,Str,1,%RetainValue%"});
+TEST_F(RegistryRun, ValuesThatCannotBeSetBackExactlyStayWithOneMessage) {
+    const std::string fits(1023, 'a');
+    auto put = [&](const char* name, int type, const std::string& bytes) {
+        m.reg.values[MemoryRegistry::Id(kHiveCurrentUser, "Software\\P", name)] = {type, bytes};
+    };
+    put("Fits", 1, fits + '\0');
+    put("Long", 1, std::string(1024, 'b') + '\0');
+    put("Expand", 2, std::string("%TEMP%\0", 7));
+    put("Multi", 7, std::string("a\0b\0\0", 5));
+    put("Lines", 1, std::string("one\r\ntwo\0", 9));
+    put("Other", 2, std::string("x\0", 2));  // entry says string, stored expandable
+    put("Short", 4, std::string("\1\0", 2));
+    put("NoType", 1, std::string("kept\0", 5));
+    put("BadNum", 4, std::string("\7\0\0\0", 4));
+    const std::vector<std::string> refused = {
+        "HKCU,Software\\P,Long,1,%RetainValue%",  "HKCU,Software\\P,Expand,2,%RetainValue%",
+        "HKCU,Software\\P,Multi,7,%RetainValue%", "HKCU,Software\\P,Lines,1,%RetainValue%",
+        "HKCU,Software\\P,Other,1,%RetainValue%", "HKCU,Software\\P,Short,4,%RetainValue%",
+        "HKCU,Software\\P,NoType,STR,later",      "HKCU,Software\\P,BadNum,4,seven",
+        "HKCC,Software\\P,Config,1,later"};
+    std::vector<std::string> lines = {"1=HKCU,Software\\P,Fits,1,%RetainValue%"};
+    for (size_t i = 0; i < refused.size(); ++i) lines.push_back(std::to_string(i + 2) + "=" + refused[i]);
+    parts.SetupKey("OffReg", std::to_string(lines.size())).Section("OffReg", lines);
+    const auto before = m.reg.values;
     m.fs.Put(kScript, parts.Text());
-    m.fs.readOnly.insert("C:\\PATCH");
     RuntimeState st;
     st.ScriptFile = kScript;
     RunContext ctx(st, m.ports);
     RegistryPhase(ctx);
-    EXPECT_FALSE(m.reg.Has(kHiveCurrentUser, "Software\\P", "Str"));
-    EXPECT_EQ(m.fs.Get(kScript).find("Value1"), std::string::npos);
-    EXPECT_TRUE(m.fs.Has(RememberFile()));
-    EXPECT_TRUE(RestorePausedValues(ctx));
-        EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Str"), "keep me");
+    EXPECT_FALSE(m.reg.Has(kHiveCurrentUser, "Software\\P", "Fits"));
+    EXPECT_EQ(m.reg.values.size(), before.size() - 1);
+    ASSERT_EQ(quen::platform::LastMessages().size(), 1u);
+    for (const auto& entry : refused)
+        EXPECT_NE(quen::platform::LastMessages()[0].text.find(entry), std::string::npos) << entry;
+    EXPECT_EQ(RestorePausedValues(ctx).setBack, 1);
+    EXPECT_EQ(m.reg.values, before);
+    EXPECT_EQ(quen::platform::LastMessages().size(), 1u);
     EXPECT_FALSE(m.fs.Has(RememberFile()));
 }
 
-TEST_F(RegistryRun, ValueThatCannotBeRememberedAnywhereIsLeftInPlace) {
+// What is set back comes from the file this run wrote in the temporary folder, never from
+// a "Value" line that a read-only script carries from a run on another machine.
+TEST_F(RegistryRun, RestoreTakesWhatThisRunReadNotTheScriptsValueLine) {
+    for (const bool present : {true, false}) {
+        m.reg.values.clear();
+        if (present) m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Str", 1, "fresh, here");
+        parts.rest.clear();
+        parts.SetupKey("OffReg", "1").Section("OffReg", {"1=HKCU,Software\\P,Str,1,%RetainValue%", "Value1=stale"});
+        m.fs.Put(kScript, parts.Text());
+        m.fs.readOnly.insert("C:\\PATCH");
+        RunRequest r{kScript, false, "C:\\Q", "Quenlark"};
+        EXPECT_EQ(RunScript(r, m.ports), RunOutcome::AllDone);
+        m.fs.readOnly.clear();
+        EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Str"), present ? "fresh, here" : "<none>");
+    }
+}
+
+TEST_F(RegistryRun, ValueThatCannotBeRememberedIsLeftInPlace) {
     m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Str", 1, "precious");
     parts.SetupKey("OffReg", "1").Section("OffReg", {"1=HKCU,Software\\P,Str,1,%RetainValue%"});
-    m.fs.Put(kScript, parts.Text());
-    m.fs.readOnly.insert("C:\\PATCH");
     m.fs.readOnly.insert("C:\\TEMP");
-    RuntimeState st;
-    st.ScriptFile = kScript;
-    RunContext ctx(st, m.ports);
-    RegistryPhase(ctx);
-        EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Str"), "precious");
+    RunPatch();
+    EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Str"), "precious");
     EXPECT_EQ(quen::platform::LastMessages().size(), 1u);
 }
 
-TEST_F(RegistryRun, StaleRememberedDataDoesNotResurrectAnAbsentValue) {
-    parts.SetupKey("OffReg", "1").Section("OffReg", {"1=HKCU,Software\\P,Str,1,%RetainValue%", "Value1=stale"});
-    RunPatch();
+// Windows refused to exit (or the user cancelled it) and the patch is started again while
+// its resumed run still waits: the values already paused keep what the first run read.
+TEST_F(RegistryRun, FirstPhaseStartedAgainKeepsWhatTheEarlierRunRead) {
+    m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Str", 1, "original");
+    m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Num", 4, "7");
+    parts.SetupKey("PRI", "2").SetupKey("OffReg", "2")
+        .Section("OffReg", {"1=HKCU,Software\\P,Str,1,%RetainValue%", "2=HKCU,Software\\P,Num,4,%RetainValue%"});
+    m.sys.exitAllowed = false;
+    EXPECT_EQ(RunPatch(), RunOutcome::RestartNeeded);
+    m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Num", 4, "8");  // set again meanwhile: the newer data wins
+    EXPECT_EQ(RunPatch(), RunOutcome::RestartNeeded);
     EXPECT_FALSE(m.reg.Has(kHiveCurrentUser, "Software\\P", "Str"));
-}
-
-TEST_F(RegistryRun, RememberedFileOfAnotherEntryIsNotUsed) {
-    RuntimeState st;
-    st.ScriptFile = kScript;
-    parts.SetupKey("OffReg", "1").Section("OffReg", {"1=HKCU,Software\\P,Str,1,%RetainValue%"});
-    m.fs.Put(kScript, parts.Text());
-    m.fs.readOnly.insert("C:\\PATCH");
-    m.fs.Put(RememberFile(), "[OffReg]\r\nEntry1=HKCU,Software\\Q,Other,1,%RetainValue%\r\nValue1=wrong");
-    RunContext ctx(st, m.ports);
-    RestorePausedValues(ctx);
-    EXPECT_FALSE(m.reg.Has(kHiveCurrentUser, "Software\\P", "Str"));
+    EXPECT_EQ(RunPatch(true), RunOutcome::AllDone);
+    EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Str"), "original");
+    EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Num"), "8");
 }
 
 TEST(RegistryEntries, BinaryAndStringDataRunFromTheFifthFieldToTheEndOthersAreFieldFive) {

@@ -82,11 +82,51 @@ TEST_F(RunSequence, CancelInTheInformationWindowChangesNothing) {
 
 TEST_F(RunSequence, RestartBeforeTheActionsWritesTheRunValueAndExits) {
     parts.SetupKey("PRI", "2");
-    EXPECT_EQ(RunPatch(), RunOutcome::AllDone);
-    EXPECT_EQ(RunValue(), "\"C:\\Program Files\\Quenlark\\Quenlark.exe\" /A C:\\PATCH\\fix.qnl");
-    EXPECT_EQ(m.sys.exits, std::vector<int>({2}));
-    EXPECT_TRUE(m.fs.Has("C:\\PATCH\\a.txt"));  // the actions wait for the next start
-    EXPECT_TRUE(m.reg.Has(kHiveCurrentUser, "Software\\T", "Added"));
+    for (const bool allowed : {true, false}) {
+        m.sys.exitAllowed = allowed;
+        m.sys.exits.clear();
+        // No action has run, whether or not Windows exits: never the code of a finished run.
+        EXPECT_EQ(RunPatch(), RunOutcome::RestartNeeded);
+        EXPECT_EQ(RunValue(), "\"C:\\Program Files\\Quenlark\\Quenlark.exe\" /A C:\\PATCH\\fix.qnl");
+        EXPECT_EQ(m.sys.exits, std::vector<int>({2}));
+        EXPECT_TRUE(m.fs.Has("C:\\PATCH\\a.txt"));  // the actions wait for the next start
+    }
+}
+
+// The first phase pauses a value and leaves Windows; the resumed run finds no script.
+TEST_F(RunSequence, ResumedRunWithoutItsScriptRemovesTheRunValueAndRestores) {
+    m.reg.SetValue(kHiveCurrentUser, "Software\\P", "V", 1, "paused");
+    parts.SetupKey("PRI", "1").SetupKey("OffReg", "1").Section("OffReg", {"1=HKCU,Software\\P,V,1,%RetainValue%"});
+    ASSERT_EQ(RunPatch(), RunOutcome::RestartNeeded);
+    ASSERT_FALSE(m.reg.Has(kHiveCurrentUser, "Software\\P", "V"));
+    m.fs.DeleteForce(kScript);
+    EXPECT_EQ(RunScript({kScript, true, "C:\\Q", "Quenlark"}, m.ports), RunOutcome::CancelledOrBad);
+    EXPECT_EQ(RunValue(), "<none>");
+    EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "V"), "paused");
+    ASSERT_EQ(LastMessages().size(), 1u);
+    EXPECT_EQ(LastMessages()[0].text.rfind("BAD Script File", 0), 0u);
+    EXPECT_NE(LastMessages()[0].text.find("set back"), std::string::npos);
+}
+
+TEST_F(RunSequence, ScriptLostDuringTheRunRestoresBeforeStopping) {
+    m.reg.SetValue(kHiveCurrentUser, "Software\\P", "V", 1, "paused");
+    parts.SetupKey("OffReg", "1").Section("OffReg", {"1=HKCU,Software\\P,V,1,%RetainValue%"});
+    parts.Action(1, {"File=fix.qnl", "Act=4", "Dir=Me"}).Action(2, {"File=a.txt", "Act=4", "Dir=Me"});
+    EXPECT_EQ(RunPatch(), RunOutcome::Stopped);
+    EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "V"), "paused");
+    EXPECT_TRUE(m.fs.Has("C:\\PATCH\\a.txt"));
+    ASSERT_EQ(LastMessages().size(), 1u);
+    EXPECT_NE(LastMessages()[0].text.find("set back"), std::string::npos);
+}
+
+TEST_F(RunSequence, ResumedRunThatCannotRemoveItsRunValueStopsBeforeTheActions) {
+    m.reg.SetValue(kHiveLocalMachine, kRunKey, "Quenlark", 1, "x /A y");
+    m.reg.refusedKeys.insert(MemoryRegistry::Id(kHiveLocalMachine, kRunKey, ""));
+    EXPECT_EQ(RunPatch(true), RunOutcome::Stopped);
+    EXPECT_TRUE(m.fs.Has("C:\\PATCH\\a.txt"));
+    EXPECT_TRUE(m.win.shown.empty());
+    ASSERT_EQ(LastMessages().size(), 1u);
+    EXPECT_NE(LastMessages()[0].text.find("administrator"), std::string::npos);
 }
 
 TEST_F(RunSequence, ResumeCommandQuotesOnlyPathsWithBlanks) {

@@ -168,7 +168,7 @@ public:
         bool operator==(const Value&) const = default;
     };
     std::map<std::string, Value> values;
-    std::set<std::string> refusedKeys;  // Id(hive, subkey, "") of keys that refuse writes
+    std::set<std::string> refusedKeys;  // Id(hive, subkey, "") of keys that refuse writes and deletes
     std::vector<std::string> refusals;
 
     static std::string Id(uint32_t hive, const std::string& sub, const std::string& name) {
@@ -204,8 +204,17 @@ public:
         if (type == 1 || type == 3 || type == 4) data = DecodeValueData(type, it->second.bytes);
         return true;
     }
+    platform::StoredRead ReadStored(uint32_t hive, const std::string& sub, const std::string& name, uint32_t& type,
+                                    std::string& bytes) override {
+        if (!HiveOk(hive)) return platform::StoredRead::Failed;
+        auto it = values.find(Id(hive, sub, name));
+        if (it == values.end()) return platform::StoredRead::Absent;
+        type = static_cast<uint32_t>(it->second.type);
+        bytes = it->second.bytes;
+        return platform::StoredRead::Found;
+    }
     bool DelValue(uint32_t hive, const std::string& sub, const std::string& name) override {
-        return values.erase(Id(hive, sub, name)) != 0;
+        return !refusedKeys.count(Id(hive, sub, "")) && values.erase(Id(hive, sub, name)) != 0;
     }
     bool DelSubKey(uint32_t, const std::string&) override { return false; }
     bool AddSubKey(uint32_t, const std::string&) override { return true; }

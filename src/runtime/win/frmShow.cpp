@@ -39,6 +39,9 @@ bool FrmShow::Open(const ShowModel& model) {
     if (!icon) icon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
     SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    // The progress log of a long patch outgrows the edit control's default limit (about
+    // 32,000 characters), which would drop its last lines.
+    SendDlgItemMessageA(hwnd_, IDC_SHOW_TEXT, EM_SETLIMITTEXT, 0, 0);
     SetFont(model);
     SetWindowTextA(hwnd_, model.caption.c_str());
     SetText(hwnd_, IDC_SHOW_TEXT, model.text);

@@ -103,6 +103,30 @@ bool RegisterClass::ReadValue(const std::string& name, int type, std::string& da
     return true;
 }
 
+platform::StoredRead RegisterClass::ReadStored(const std::string& name, std::uint32_t& type, std::string& bytes) {
+    using platform::StoredRead;
+    if (!CheckHive(MainKey)) return StoredRead::Failed;
+    win::UniqueHKey key;
+    LONG rc = RegOpenKeyExA(ToHkey(MainKey), SubKey.c_str(), 0, kAccess, key.put());
+    if (rc == ERROR_FILE_NOT_FOUND) return StoredRead::Absent;
+    if (rc != ERROR_SUCCESS) return StoredRead::Failed;
+    // The value may grow between the size query and the read: ask again then.
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        DWORD kind = 0, size = 0;
+        rc = RegQueryValueExA(key.get(), name.c_str(), nullptr, &kind, nullptr, &size);
+        if (rc == ERROR_FILE_NOT_FOUND) return StoredRead::Absent;
+        if (rc != ERROR_SUCCESS) return StoredRead::Failed;
+        bytes.assign(size, '\0');
+        rc = RegQueryValueExA(key.get(), name.c_str(), nullptr, &kind, reinterpret_cast<BYTE*>(bytes.data()), &size);
+        if (rc == ERROR_MORE_DATA) continue;
+        if (rc != ERROR_SUCCESS) return rc == ERROR_FILE_NOT_FOUND ? StoredRead::Absent : StoredRead::Failed;
+        bytes.resize(size);
+        type = kind;
+        return StoredRead::Found;
+    }
+    return StoredRead::Failed;
+}
+
 bool RegisterClass::DelValue(const std::string& name) {
     win::UniqueHKey key;
     if (!Open(MainKey, SubKey, key)) return false;

@@ -25,6 +25,11 @@ bool WinRegistry::ReadValue(std::uint32_t hive, const std::string& subKey, const
     return At(hive, subKey).ReadValue(name, type, data);
 }
 
+platform::StoredRead WinRegistry::ReadStored(std::uint32_t hive, const std::string& subKey, const std::string& name,
+                                             std::uint32_t& type, std::string& bytes) {
+    return At(hive, subKey).ReadStored(name, type, bytes);
+}
+
 bool WinRegistry::DelValue(std::uint32_t hive, const std::string& subKey, const std::string& name) {
     return At(hive, subKey).DelValue(name);
 }
