@@ -1,6 +1,7 @@
 // Paused values on the real registry: each value is either paused and set back with
 // exactly its type and bytes, or, when that cannot be done, never touched.
 #include <windows.h>
+#undef ExitWindows  // a windows.h macro; the runtime has its own ExitWindows
 
 #include <gtest/gtest.h>
 
