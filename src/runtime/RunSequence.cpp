@@ -90,8 +90,7 @@ RunOutcome EndResumedRunWithoutScript(RunContext& ctx) {
     if (!RemoveRunValue(ctx)) text += std::string("\r\n\r\n") + kRunValueStays;
     const SetBackResult restored = RestorePausedValues(ctx);
     if (restored.setBack > 0)
-        text += "\r\n\r\nThe registry values this patch had paused were set back (" +
-                std::to_string(restored.setBack) + ").";
+        text += "\r\n\r\nThe registry values this patch had paused were set back.";
     platform::ShowMessage(text, "Script ERROR", platform::MsgIcon::Critical);
     return RunOutcome::CancelledOrBad;
 }
