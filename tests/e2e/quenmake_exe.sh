@@ -27,7 +27,10 @@ tail -c "$cab_len" "$patch" >"$root/p.cab"
 mkdir "$root/x" && cabextract -q -d "$root/x" "$root/p.cab" || fail "cabextract refused the cabinet"
 expect_eq "package files" "P1 P2 P4 Setup.ini" "$(cd "$root/x" && echo *)"
 cmp -s "$root/x/P2" "$root/sample/new/help.txt" || fail "the added file differs"
-start apply "$QUEN_DIST/QuenDiff.exe" apply "$(winpath "$root/sample/old/app.exe")" "$(winpath "$root/x/P1")" \
+# QuenDiff's files are the carried data and the CRC-32 of the new file.
+python3 -c 'import sys, zlib, struct; d = open(sys.argv[1], "rb").read(); n = open(sys.argv[2], "rb").read()
+open(sys.argv[3], "wb").write(d + struct.pack("<I", zlib.crc32(n)))' "$root/x/P1" "$root/sample/new/app.exe" "$root/P1.diff"
+start apply "$QUEN_DIST/QuenDiff.exe" apply "$(winpath "$root/sample/old/app.exe")" "$(winpath "$root/P1.diff")" \
   "$(winpath "$root/rebuilt.exe")"
 expect_exit apply 0 60
 cmp -s "$root/rebuilt.exe" "$root/sample/new/app.exe" || fail "the difference data does not rebuild app.exe"
