@@ -1,6 +1,7 @@
 // Reading the project file.
 #include "project/ProjectFile.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "platform/Files.h"
@@ -11,7 +12,8 @@ namespace quen {
 
 namespace {
 
-// Lines end in CR LF; a lone LF also ends a line, and the last line may lack its end.
+// Lines end in CR LF; a lone LF or CR also ends a line (so no text read holds either),
+// and the last line may lack its end.
 class LineReader {
 public:
     explicit LineReader(const std::string& text) : text_(text) {}
@@ -21,11 +23,9 @@ public:
 
     std::string Next() {
         if (AtEnd()) throw Error(kErrInputPastEnd, "The file ends before line " + std::to_string(line_ + 1) + ".");
-        size_t lf = text_.find('\n', pos_);
-        size_t end = lf == std::string::npos ? text_.size() : lf;
+        const size_t end = std::min(text_.find_first_of("\r\n", pos_), text_.size());
         std::string line = text_.substr(pos_, end - pos_);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        pos_ = lf == std::string::npos ? text_.size() : lf + 1;
+        pos_ = end + (text_.compare(end, 2, "\r\n") == 0 ? 2 : 1);
         ++line_;
         return line;
     }

@@ -1,6 +1,8 @@
 // Tests of the project file: golden files, round trips, refused and broken files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "project/ProjectFile.h"
 #include "project/SampleProjects.h"
 #include "startup/Errors.h"
@@ -313,7 +315,7 @@ TEST(ProjectFileLoad, CountsBelowOneAreEmptyListsAndExtraLinesAreIgnored) {
     EXPECT_EQ(p.Options.AddKeyCount(), 0);
 }
 
-TEST(ProjectFileLoad, LastLineWithoutLineEndAndBareLineFeedsAreRead) {
+TEST(ProjectFileLoad, LastLineWithoutLineEndAndBareLineEndsAreRead) {
     std::string text = Golden("two_bytes_one_ini.prj");
     text.resize(text.size() - 2);
     Project a;
@@ -324,6 +326,12 @@ TEST(ProjectFileLoad, LastLineWithoutLineEndAndBareLineFeedsAreRead) {
     Project b;
     ASSERT_EQ(LoadProjectText(lf, b, "").status, LoadStatus::Loaded);
     EXPECT_EQ(b.Actions, a.Actions);
+    // A lone CR ends a line too, so no text read can hold one that a save would refuse.
+    std::string cr = lf;
+    std::replace(cr.begin(), cr.end(), '\n', '\r');
+    Project c;
+    ASSERT_EQ(LoadProjectText(cr, c, "").status, LoadStatus::Loaded);
+    EXPECT_EQ(c.Actions, a.Actions);
 }
 
 TEST(ProjectFileLoad, MoreThan32767ActionsAreRefused) {
