@@ -87,11 +87,14 @@ TEST_F(RegistryRun, ValuesThatCannotBeSetBackExactlyStayWithOneMessage) {
     put("Short", 4, std::string("\1\0", 2));
     put("NoType", 1, std::string("kept\0", 5));
     put("BadNum", 4, std::string("\7\0\0\0", 4));
+    put("Locked", 1, std::string("x\0", 2));
+    m.reg.unreadable.insert(MemoryRegistry::Id(kHiveCurrentUser, "Software\\P", "Locked"));
     const std::vector<std::string> refused = {
         "HKCU,Software\\P,Long,1,%RetainValue%",  "HKCU,Software\\P,Expand,2,%RetainValue%",
         "HKCU,Software\\P,Multi,7,%RetainValue%", "HKCU,Software\\P,Lines,1,%RetainValue%",
         "HKCU,Software\\P,Other,1,%RetainValue%", "HKCU,Software\\P,Short,4,%RetainValue%",
         "HKCU,Software\\P,NoType,STR,later",      "HKCU,Software\\P,BadNum,4,seven",
+        "HKCU,Software\\P,Locked,1,%RetainValue%",
         "HKCC,Software\\P,Config,1,later"};
     std::vector<std::string> lines = {"1=HKCU,Software\\P,Fits,1,%RetainValue%"};
     for (size_t i = 0; i < refused.size(); ++i) lines.push_back(std::to_string(i + 2) + "=" + refused[i]);

@@ -170,6 +170,7 @@ public:
     std::map<std::string, Value> values;
     std::set<std::string> refusedKeys;  // Id(hive, subkey, "") of keys that refuse writes and deletes
     std::vector<std::string> refusals;
+    std::set<std::string> unreadable;   // Id(hive, subkey, name) of values whose read fails
 
     static std::string Id(uint32_t hive, const std::string& sub, const std::string& name) {
         char h[16];
@@ -209,6 +210,7 @@ public:
         if (!HiveOk(hive)) return platform::StoredRead::Failed;
         auto it = values.find(Id(hive, sub, name));
         if (it == values.end()) return platform::StoredRead::Absent;
+        if (unreadable.count(it->first)) return platform::StoredRead::Failed;
         type = static_cast<uint32_t>(it->second.type);
         bytes = it->second.bytes;
         return platform::StoredRead::Found;
