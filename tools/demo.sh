@@ -46,7 +46,7 @@ xvfb=$!
 trap 'kill $xvfb 2>/dev/null' EXIT
 export DISPLAY=:$n
 sleep 1
-wine explorer /desktop=Demo,800x600 "$(winpath "$demo/DemoPatch.exe")" "/D=$(winpath "$demo/shown")" &
+wine explorer /desktop=Demo,1024x768 "$(winpath "$demo/DemoPatch.exe")" "/D=$(winpath "$demo/shown")" &
 app=$!
 for _ in $(seq 120); do
   xdotool search --name "Welcome to the Demo patch" >/dev/null 2>&1 && break
