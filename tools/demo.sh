@@ -10,7 +10,8 @@ shot=$(realpath -m "${1:-demo.png}")
 tools/bootstrap.sh
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 -j "$(nproc)"
-build=$PWD/build/win64
+# The build folder as the presets name it (build/ or out/).
+build=$PWD/$(sed -n 's|.*"binaryDir": "${sourceDir}/\([^/"]*\)/${presetName}".*|\1|p' CMakePresets.json | head -1)/win64
 dist=$PWD/dist/win64
 export QUEN_BUILD=$build
 winpath() { echo "Z:${1//\//\\}"; }
