@@ -1,5 +1,6 @@
-// Our LZX encoder for cabinet folders: lazy matching with repeated offsets, verbatim
-// blocks of up to eight frames with pretree-coded trees, optional x86 call translation.
+// Our LZX encoder for cabinet folders: a cost-based parse (lazy matching at the lower
+// levels) with repeated offsets, verbatim blocks of up to eight frames with
+// pretree-coded trees, optional x86 call translation.
 #include "build/cab/CabLzx.h"
 
 #include <algorithm>
@@ -52,17 +53,28 @@ void TranslateE8(Bytes& data) {
 
 class Parser {
 public:
-    Parser(ByteView data, const LzxOptions& o)
+    Parser(ByteView data, const LzxOptions& o, int mainSize)
         : data_(data),
           matcher_(data, o.windowBits, (1u << o.windowBits) - 3, 1 << (std::clamp(o.level, 1, 7) - 1),
-                   16 * std::clamp(o.level, 1, 7)) {}
+                   16 * std::clamp(o.level, 1, 7)),
+          costBased_(o.level >= 7), mainPrice_(mainSize, 9), lengthPrice_(kNumSecondaryLengths, 6) {
+        std::fill(mainPrice_.begin(), mainPrice_.begin() + kNumChars, 8);
+    }
 
     // The elements of data[from, to); `to` is a frame boundary or the end.
     void Parse(std::size_t from, std::size_t to, std::vector<Element>& out) {
         for (std::size_t frame = from; frame < to; frame += kBlockSize) {
             const std::size_t end = std::min(to, frame + kBlockSize);
-            ParseFrame(frame, end, out);
+            if (costBased_) ParseFrameByCost(frame, end, out);
+            else ParseFrame(frame, end, out);
         }
+    }
+
+    // Bit costs for the cost-based parse: the code lengths of the last block written;
+    // symbols it did not use are taken as rare.
+    void SetPrices(const LzxCodes& codes) {
+        for (std::size_t i = 0; i < mainPrice_.size(); ++i) mainPrice_[i] = codes.mainLen[i] ? codes.mainLen[i] : 13;
+        for (std::size_t i = 0; i < lengthPrice_.size(); ++i) lengthPrice_[i] = codes.lengthLen[i] ? codes.lengthLen[i] : 11;
     }
 
 private:
@@ -117,6 +129,89 @@ private:
         }
     }
 
+    using Reps = std::array<std::uint32_t, kNumReps>;
+
+    // One position of the cost-based parse: the cheapest way found to reach it.
+    struct Node {
+        std::uint32_t cost;
+        std::uint16_t length;  // of the step that reaches it; 0 = literal
+        std::int8_t rep;
+        std::uint32_t distance;
+        Reps reps;  // the repeated offsets after that step
+    };
+
+    std::uint32_t MatchPrice(int length, int slot) const {
+        const int header = std::min(length - kMinMatch, kNumPrimaryLengths);
+        std::uint32_t p = mainPrice_[kNumChars + slot * 8 + header] + ExtraBits(slot);
+        if (header == kNumPrimaryLengths) p += lengthPrice_[length - kMinMatch - kNumPrimaryLengths];
+        return p;
+    }
+
+    static void Relax(std::vector<Node>& nodes, std::size_t from, std::size_t to, std::uint32_t cost, int length,
+                      int rep, std::uint32_t distance) {
+        if (cost >= nodes[to].cost) return;
+        Node& n = nodes[to];
+        n.cost = cost;
+        n.length = static_cast<std::uint16_t>(length);
+        n.rep = static_cast<std::int8_t>(rep);
+        n.distance = distance;
+        n.reps = nodes[from].reps;
+        if (length == 0) return;
+        if (rep >= 0) {
+            std::swap(n.reps[0], n.reps[rep]);
+        } else {
+            n.reps = Reps{distance, n.reps[0], n.reps[1]};
+        }
+    }
+
+    // Cheapest path through the frame by the current prices: every position tries a
+    // literal, every length of its repeated-offset matches and of each chain match.
+    void ParseFrameByCost(std::size_t start, std::size_t end, std::vector<Element>& out) {
+        const std::size_t n = end - start;
+        nodes_.assign(n + 1, Node{0xFFFFFFFFu, 0, -1, 0, {}});
+        nodes_[0].cost = 0;
+        nodes_[0].reps = reps_;
+        std::size_t skipTo = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            const std::size_t pos = start + i;
+            Relax(nodes_, i, i + 1, nodes_[i].cost + mainPrice_[data_[pos]], 0, -1, 0);
+            if (i < skipTo) continue;
+            const int maxLength = static_cast<int>(std::min<std::size_t>(kMaxMatch, n - i));
+            if (maxLength < kMinMatch) continue;
+            const Reps reps = nodes_[i].reps;
+            const std::uint32_t base = nodes_[i].cost;
+            for (int r = 0; r < kNumReps; ++r) {
+                if (reps[r] > pos) continue;
+                const int len = matcher_.LengthAt(pos, reps[r], maxLength);
+                for (int l = kMinMatch; l <= len; ++l) Relax(nodes_, i, i + l, base + MatchPrice(l, r), l, r, reps[r]);
+            }
+            matcher_.InsertUpTo(pos);
+            matcher_.Matches(pos, maxLength, matches_);
+            int from = 3;
+            for (const LzxMatch& m : matches_) {
+                int rep = -1;
+                for (int r = 0; r < kNumReps; ++r) if (reps[r] == m.distance) rep = r;
+                const int slot = rep >= 0 ? rep : SlotOf(m.distance + 2);
+                for (int l = from; l <= m.length; ++l) Relax(nodes_, i, i + l, base + MatchPrice(l, slot), l, rep, m.distance);
+                from = m.length + 1;
+            }
+            // A very long match is taken as it is: the positions inside it are not tried.
+            if (!matches_.empty() && matches_.back().length >= kLongMatch) skipTo = i + matches_.back().length;
+        }
+        path_.clear();
+        for (std::size_t i = n; i > 0; i -= nodes_[i].length ? nodes_[i].length : 1) path_.push_back(i);
+        std::size_t i = 0;
+        for (auto it = path_.rbegin(); it != path_.rend(); ++it) {
+            const Node& node = nodes_[*it];
+            if (node.length == 0) {
+                out.push_back(Element{0, data_[start + i], 0});
+            } else {
+                out.push_back(Element{node.length, 0, Format(Choice{node.length, node.rep, node.distance, 0})});
+            }
+            i = *it;
+        }
+    }
+
     // The offset as coded, keeping the repeated offsets as the reader will.
     std::uint32_t Format(const Choice& c) {
         if (c.rep >= 0) {
@@ -135,9 +230,16 @@ private:
         return c.distance + 2;
     }
 
+    static constexpr int kLongMatch = 96;
+
     ByteView data_;
     LzxMatcher matcher_;
-    std::array<std::uint32_t, kNumReps> reps_{1, 1, 1};
+    bool costBased_;
+    std::vector<std::uint32_t> mainPrice_, lengthPrice_;
+    std::vector<Node> nodes_;
+    std::vector<LzxMatch> matches_;
+    std::vector<std::size_t> path_;
+    Reps reps_{1, 1, 1};
 };
 
 std::uint32_t MainSymbol(const Element& e) {
@@ -154,7 +256,7 @@ std::vector<Bytes> EncodeLzx(ByteView input, const LzxOptions& options) {
     Bytes data(input.begin(), input.end());
     if (e8) TranslateE8(data);
 
-    Parser parser(data, options);
+    Parser parser(data, options, kNumChars + slots * 8);
     LzxBits bits;
     bits.Put(e8 ? 1 : 0, 1);
     if (e8) bits.Put(kE8FileSize, 32);
@@ -176,6 +278,7 @@ std::vector<Bytes> EncodeLzx(ByteView input, const LzxOptions& options) {
         bits.Put(kBlockVerbatim, 3);
         bits.Put(static_cast<std::uint32_t>(end - block), 24);
         const LzxCodes codes = trees.Write(bits, mainFreq, lengthFreq);
+        parser.SetPrices(codes);
 
         std::size_t pos = block;
         for (const Element& e : elements) {

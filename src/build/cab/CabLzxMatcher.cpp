@@ -71,4 +71,25 @@ LzxMatch LzxMatcher::Longest(std::size_t pos, int maxLength) const {
     return best;
 }
 
+void LzxMatcher::Matches(std::size_t pos, int maxLength, std::vector<LzxMatch>& out) const {
+    out.clear();
+    if (maxLength < 4 || pos + 4 > data_.size()) return;
+    int bl = 3;
+    std::int32_t cand = head_[Hash(pos)];
+    for (int chain = depth_; cand >= 0 && chain > 0; --chain) {
+        const std::uint32_t distance = static_cast<std::uint32_t>(pos - static_cast<std::size_t>(cand));
+        if (distance > maxDistance_) break;
+        if (data_[pos + bl] == data_[cand + bl]) {
+            const int len = LengthAt(pos, distance, maxLength);
+            if (len > bl) {
+                out.push_back(LzxMatch{len, distance});
+                bl = len;
+                if (len >= nice_ || len == maxLength) break;
+                if (len >= kGoodLength && chain > depth_ / 4) chain = depth_ / 4;
+            }
+        }
+        cand = prev_[static_cast<std::size_t>(cand) & mask_];
+    }
+}
+
 }  // namespace quen::cab

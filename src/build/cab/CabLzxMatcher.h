@@ -25,6 +25,9 @@ public:
     // The match at `pos` (which must have been inserted up to, not including) no longer
     // than `maxLength`, preferring a cheaper one over a slightly longer far one.
     LzxMatch Longest(std::size_t pos, int maxLength) const;
+    // Every match at `pos` longer than the ones nearer to it, nearest first (so lengths
+    // grow), up to `maxLength`; for the cost-based parse.
+    void Matches(std::size_t pos, int maxLength, std::vector<LzxMatch>& out) const;
     // Length of the match at `pos` with `distance`, up to `maxLength`.
     int LengthAt(std::size_t pos, std::uint32_t distance, int maxLength) const;
 
