@@ -3,8 +3,8 @@
 # A test is tests/e2e/<name>.sh (one ctest test, e2e_<name>); it begins with
 #     . "$(dirname "$0")/lib.sh"
 # and ends with `finish`. ctest sets QUEN_BUILD (build tree), QUEN_DIST (program folder
-# dist/win64), QUEN_DRIVER (QuenDriver.exe), QUEN_SAMPLE (the driver's sample program)
-# and QUEN_E2E_OUT (where screenshots go). Run one by hand with
+# dist/win64), QUEN_DRIVER (QuenDriver.exe) and
+# QUEN_E2E_OUT (where screenshots go). Run one by hand with
 #     ctest --preset win64 -R e2e_<name> --output-on-failure
 #
 # Each test runs in its own Wine prefix: a copy-on-write overlay of a base prefix made
@@ -65,7 +65,6 @@ E2E_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 : "${QUEN_BUILD:?QUEN_BUILD must name the build directory (run through ctest)}"
 : "${QUEN_DIST:=$E2E_ROOT/dist/win64}"
 : "${QUEN_DRIVER:=$QUEN_BUILD/tests/e2e/QuenDriver.exe}"
-: "${QUEN_SAMPLE:=$QUEN_BUILD/tests/e2e/QuenDriverSample.exe}"
 : "${QUEN_E2E_OUT:=$QUEN_BUILD/tests/e2e}"
 E2E_WINE_RUN=$E2E_ROOT/tools/wine-run.sh
 E2E_WINESERVER=/usr/lib/wine/wineserver

@@ -64,13 +64,6 @@ void MsgboxStep(const Step& step, const Session& session) {
     PrintLine(UnixLines(text));
 }
 
-void CommandStep(const Step& step, const Session& session) {
-    unsigned long id = 0;
-    if (!ParseCount(step.args[0], id) || id > 0xFFFF) FailUsage("not a command ID: " + Narrow(step.args[0]));
-    HWND top = WaitWindow(step.window, session.timeout);
-    PostMessageW(top, WM_COMMAND, MAKEWPARAM(id, 0), 0);
-}
-
 }  // namespace
 
 void PrintLine(const std::wstring& text) {
@@ -86,16 +79,12 @@ void RunWindowStep(const Step& step, Session& session) {
     else if (v == L"list") ListStep(step, session);
     else if (v == L"msgbox") MsgboxStep(step, session);
     else if (v == L"close") PostMessageW(WaitWindow(step.window, session.timeout), WM_CLOSE, 0, 0);
-    else if (v == L"command") CommandStep(step, session);
-    else if (v == L"menu") MenuStep(step, session);
     else RunControlStep(step, session);
 }
 
 void RunStep(const Step& step, Session& session) {
     const auto& v = step.verb;
-    if (v == L"sleep") Sleep(static_cast<DWORD>(SecondsArg(step, 0, 0) * 1000.0));
-    else if (v == L"timeout") session.timeout = SecondsArg(step, 0, session.timeout);
-    else if (v == L"exited") WaitProcessExit(step.args[0], SecondsArg(step, 1, session.timeout));
+    if (v == L"exited") WaitProcessExit(step.args[0], SecondsArg(step, 1, session.timeout));
     else RunWindowStep(step, session);
 }
 

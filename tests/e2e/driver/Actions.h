@@ -16,11 +16,10 @@ void RunStep(const Step& step, Session& session);
 // Writes one line of UTF-8 output (the step's result) to stdout.
 void PrintLine(const std::wstring& text);
 
-// Steps on windows (Actions.cpp), on controls (ControlActions.cpp), on menus
-// (MenuActions.cpp), on processes (ProcessWait.cpp).
+// Steps on windows (Actions.cpp), on controls (ControlActions.cpp), on processes
+// (ProcessWait.cpp).
 void RunWindowStep(const Step& step, Session& session);
 void RunControlStep(const Step& step, Session& session);
-void MenuStep(const Step& step, const Session& session);
 void WaitProcessExit(const std::wstring& nameOrPid, double seconds);
 
 }  // namespace quen::driver

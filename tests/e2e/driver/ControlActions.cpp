@@ -1,7 +1,6 @@
-// Steps on one control: read it, press it, check it, type into it, pick from it, press a key.
+// Steps on one control: read it, press it, check it, type into it, pick from it.
 #include <windows.h>
 
-#include <cwctype>
 #include <string>
 #include <vector>
 
@@ -80,10 +79,6 @@ void TextStep(const Step& step, const Session& session) {
     for (size_t i = 0; i < items.size(); ++i) {
         if (SendOrFail(h, LB_GETSEL, i, 0) > 0) PrintLine(items[i]);
     }
-}
-
-void ItemsStep(const Step& step, const Session& session) {
-    for (const auto& item : Items(Resolve(step, session, ControlKind::Choice))) PrintLine(item);
 }
 
 // Posted, not sent: a button that opens a modal box would block the driver until
@@ -169,48 +164,16 @@ void PickStep(const Step& step, const Session& session) {
     }
 }
 
-UINT VirtualKey(const std::wstring& name) {
-    struct Named { const wchar_t* name; UINT vk; };
-    static const Named kKeys[] = {
-        {L"Enter", VK_RETURN}, {L"Escape", VK_ESCAPE}, {L"Tab", VK_TAB},   {L"Space", VK_SPACE},
-        {L"Up", VK_UP},        {L"Down", VK_DOWN},     {L"Left", VK_LEFT}, {L"Right", VK_RIGHT},
-        {L"Home", VK_HOME},    {L"End", VK_END},       {L"Delete", VK_DELETE},
-    };
-    for (const auto& k : kKeys) {
-        if (SameNoCase(name, k.name)) return k.vk;
-    }
-    if (name.size() == 1 && std::iswalnum(name[0])) return static_cast<UINT>(std::towupper(name[0]));
-    FailUsage("unknown key \"" + Narrow(name) + "\" (run without arguments for help)");
-}
-
-// Posted to the focused control like a keyboard's messages, so the program's own
-// message loop (dialog navigation, default button) sees them.
-void KeyStep(const Step& step, const Session& session) {
-    UINT vk = VirtualKey(step.args[0]);
-    HWND top = WaitWindow(step.window, session.timeout);
-    GUITHREADINFO info{};
-    info.cbSize = sizeof(info);
-    HWND target = top;
-    if (GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &info) && info.hwndFocus != nullptr) {
-        target = info.hwndFocus;
-    }
-    LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)) << 16;
-    PostMessageW(target, WM_KEYDOWN, vk, scan | 1);
-    PostMessageW(target, WM_KEYUP, vk, scan | 1 | (LPARAM{3} << 30));
-}
-
 }  // namespace
 
 void RunControlStep(const Step& step, Session& session) {
     const auto& v = step.verb;
     if (v == L"text") TextStep(step, session);
-    else if (v == L"items") ItemsStep(step, session);
     else if (v == L"press") PressStep(step, session);
     else if (v == L"check") CheckStep(step, session, true);
     else if (v == L"uncheck") CheckStep(step, session, false);
     else if (v == L"type") TypeStep(step, session);
     else if (v == L"pick") PickStep(step, session);
-    else if (v == L"key") KeyStep(step, session);
     else FailUsage("unknown step \"" + Narrow(v) + "\"");
 }
 

@@ -17,12 +17,9 @@ struct VerbShape {
 
 constexpr VerbShape kVerbs[] = {
     {L"wait", true, 0, 1},    {L"gone", true, 0, 1},    {L"list", true, 0, 0},
-    {L"text", true, 1, 1},    {L"items", true, 1, 1},   {L"press", true, 1, 1},
-    {L"check", true, 1, 1},   {L"uncheck", true, 1, 1}, {L"type", true, 2, 2},
-    {L"pick", true, 2, 2},    {L"key", true, 1, 1},     {L"msgbox", true, 0, 0},
-    {L"close", true, 0, 0},   {L"command", true, 1, 1}, {L"exited", false, 1, 2},
-    {L"menu", true, 2, 8},
-    {L"sleep", false, 1, 1},  {L"timeout", false, 1, 1},
+    {L"text", true, 1, 1},    {L"press", true, 1, 1},   {L"check", true, 1, 1},
+    {L"uncheck", true, 1, 1}, {L"type", true, 2, 2},    {L"pick", true, 2, 2},
+    {L"msgbox", true, 0, 0},  {L"close", true, 0, 0},   {L"exited", false, 1, 2},
 };
 
 const VerbShape* ShapeOf(const std::wstring& verb) {
