@@ -41,11 +41,8 @@
 # separated by a ";" argument (write \; or ";" in the shell); one driver run with
 # several steps saves a Wine start:
 #   wait TITLE [SEC] | gone TITLE [SEC] | list TITLE | msgbox TITLE | close TITLE
-#   text TITLE CONTROL | items TITLE CONTROL | press TITLE BUTTON
-#   check TITLE CONTROL | uncheck TITLE CONTROL | type TITLE CONTROL TEXT
-#   pick TITLE CONTROL ITEM | key TITLE KEY | command TITLE ID
-#   menu TITLE "&File" "&Open..."   (captions with their "&"; at least two levels)
-#   exited NAME|PID [SEC] | sleep SEC | timeout SEC
+#   text TITLE CONTROL | press TITLE BUTTON | check TITLE CONTROL | uncheck TITLE CONTROL
+#   type TITLE CONTROL TEXT | pick TITLE CONTROL ITEM | exited NAME|PID [SEC]
 # Window options in a step: --prefix, --contains (title match), --class NAME.
 # CONTROL: #ID, Class:N (Edit:2), a button's caption ("&OK" or "OK"), or the label
 # before an edit, combo or list box ("Name:"). `list` prints CLASS<TAB>ID<TAB>FLAGS<TAB>TEXT.

@@ -17,89 +17,45 @@ bool Apply(V& buf, std::vector<ByteRecord> records) {
 
 }  // namespace
 
-TEST(ByteSearch, TypeTwoReplacesEveryOccurrenceScanningOn) {
-    V buf = {1, 2, 9, 1, 2, 1, 2, 0};
-    EXPECT_TRUE(Apply(buf, {{"", "2", "01,02", "07,08"}}));
-    EXPECT_EQ(buf, V({7, 8, 9, 7, 8, 7, 8, 0}));
-}
-
-TEST(ByteSearch, TypeOneReplacesOnlyTheFirst) {
-    V buf = {1, 2, 9, 1, 2};
-    EXPECT_TRUE(Apply(buf, {{"True", "1", "01,02", "07,08"}}));
-    EXPECT_EQ(buf, V({7, 8, 9, 1, 2}));
-}
-
-TEST(ByteSearch, ScanGoesOnAfterTheNewBytesNotInsideThem) {
-    // Replacing 01 by 01 01 must not find its own output again.
-    V buf = {1, 0, 0, 1, 0, 0};
-    EXPECT_TRUE(Apply(buf, {{"", "2", "01", "01,01"}}));
-    EXPECT_EQ(buf, V({1, 1, 0, 1, 1, 0}));
-}
-
-TEST(ByteSearch, ShorterNewKeepsTheTailLongerNewOverwritesFollowingBytes) {
-    V a = {5, 6, 7, 8};
-    EXPECT_TRUE(Apply(a, {{"", "1", "06,07", "AA"}}));
-    EXPECT_EQ(a, V({5, 0xAA, 7, 8}));
-    V b = {5, 6, 7, 8};
-    EXPECT_TRUE(Apply(b, {{"", "1", "06", "AA,BB,CC"}}));
-    EXPECT_EQ(b, V({5, 0xAA, 0xBB, 0xCC}));
-}
-
-TEST(ByteSearch, MatchWhoseNewBytesWouldRunPastTheEndIsNotUsed) {
-    V buf = {0, 0, 6, 7};
-    EXPECT_FALSE(Apply(buf, {{"", "1", "07", "AA,BB"}}));
-    EXPECT_EQ(buf, V({0, 0, 6, 7}));
-    V atEnd = {0, 0, 6, 7};
-    EXPECT_TRUE(Apply(atEnd, {{"", "1", "06", "AA,BB"}}));
-    EXPECT_EQ(atEnd, V({0, 0, 0xAA, 0xBB}));
-}
-
-TEST(ByteSearch, NotFoundIsFalseAndLeavesTheBuffer) {
-    V buf = {1, 2, 3};
-    EXPECT_FALSE(Apply(buf, {{"", "2", "04", "05"}}));
-    EXPECT_EQ(buf, V({1, 2, 3}));
-    V empty;
-    EXPECT_FALSE(Apply(empty, {{"", "1", "04", "05"}}));
-}
-
-TEST(ByteSearch, FirstByteMatchesButRestDoesNot) {
-    V buf = {1, 3, 1, 2};
-    EXPECT_TRUE(Apply(buf, {{"", "1", "01,02", "09,09"}}));
-    EXPECT_EQ(buf, V({1, 3, 9, 9}));
-}
-
-TEST(BytePosition, LastByteFitsTwoBytesDoNot) {
-    V buf = {1, 2, 3, 4, 5};
-    EXPECT_TRUE(Apply(buf, {{"", "3", "5", "AA"}}));
-    EXPECT_EQ(buf, V({1, 2, 3, 4, 0xAA}));
-    EXPECT_FALSE(Apply(buf, {{"", "3", "5", "BB,CC"}}));
-    EXPECT_EQ(buf, V({1, 2, 3, 4, 0xAA}));
-    EXPECT_TRUE(Apply(buf, {{"", "3", "&H1", "00"}}));
-    EXPECT_EQ(buf[0], 0);
-}
-
-TEST(BytePosition, PositionsThatCouldRunWildFailTheirEntryOnly) {
-    V buf = {1, 2, 3};
-    EXPECT_FALSE(Apply(buf, {{"", "3", "0", "AA"}, {"", "3", "2", "BB"}}));
-    EXPECT_EQ(buf, V({1, 0xBB, 3}));
-    EXPECT_FALSE(Apply(buf, {{"", "3", "&HFFFFFFFF", "AA"}}));  // -1
-    EXPECT_FALSE(Apply(buf, {{"", "3", "-2147483648", "AA"}}));
-    EXPECT_FALSE(Apply(buf, {{"", "3", "2147483647", "AA"}}));
-    EXPECT_EQ(buf, V({1, 0xBB, 3}));
-}
-
-TEST(ByteRecords, EmptyListsFailTheirEntryInsteadOfLoopingForever) {
-    V buf = {1, 2, 3};
-    EXPECT_FALSE(Apply(buf, {{"", "2", "", "05"}}));
-    EXPECT_FALSE(Apply(buf, {{"", "2", "01", ""}}));
-    EXPECT_FALSE(Apply(buf, {{"", "3", "1", ""}}));
-    EXPECT_EQ(buf, V({1, 2, 3}));
-}
-
-TEST(ByteRecords, DisabledAndUnknownEntriesDoNothing) {
-    V buf = {1, 2, 3};
-    EXPECT_TRUE(Apply(buf, {{"False", "1", "01", "09"}, {"", "7", "02", "09"}, {"", "", "03", "09"}}));
-    EXPECT_EQ(buf, V({1, 2, 3}));
+// Each case: the buffer, the entries (enabled, type, read, new), whether all of them
+// applied, and the buffer afterwards.
+TEST(ByteEdits, TypesBoundariesAndFailures) {
+    const struct {
+        const char* what;
+        V in;
+        std::vector<ByteRecord> records;
+        bool ok;
+        V out;
+    } kCases[] = {
+        {"type 2 replaces every occurrence", {1, 2, 9, 1, 2, 1, 2, 0}, {{"", "2", "01,02", "07,08"}}, true,
+         {7, 8, 9, 7, 8, 7, 8, 0}},
+        {"type 1 replaces only the first", {1, 2, 9, 1, 2}, {{"True", "1", "01,02", "07,08"}}, true, {7, 8, 9, 1, 2}},
+        {"scan goes on after the new bytes", {1, 0, 0, 1, 0, 0}, {{"", "2", "01", "01,01"}}, true, {1, 1, 0, 1, 1, 0}},
+        {"shorter new keeps the tail", {5, 6, 7, 8}, {{"", "1", "06,07", "AA"}}, true, {5, 0xAA, 7, 8}},
+        {"longer new overwrites what follows", {5, 6, 7, 8}, {{"", "1", "06", "AA,BB,CC"}}, true, {5, 0xAA, 0xBB, 0xCC}},
+        {"new bytes would run past the end", {0, 0, 6, 7}, {{"", "1", "07", "AA,BB"}}, false, {0, 0, 6, 7}},
+        {"new bytes end at the end", {0, 0, 6, 7}, {{"", "1", "06", "AA,BB"}}, true, {0, 0, 0xAA, 0xBB}},
+        {"not found", {1, 2, 3}, {{"", "2", "04", "05"}}, false, {1, 2, 3}},
+        {"empty buffer", {}, {{"", "1", "04", "05"}}, false, {}},
+        {"first byte matches, the rest not", {1, 3, 1, 2}, {{"", "1", "01,02", "09,09"}}, true, {1, 3, 9, 9}},
+        {"position: last byte fits", {1, 2, 3, 4, 5}, {{"", "3", "5", "AA"}}, true, {1, 2, 3, 4, 0xAA}},
+        {"position: two bytes at the last do not", {1, 2, 3, 4, 5}, {{"", "3", "5", "BB,CC"}}, false, {1, 2, 3, 4, 5}},
+        {"position: &H and first byte", {1, 2, 3}, {{"", "3", "&H1", "00"}}, true, {0, 2, 3}},
+        {"position 0 fails only its entry", {1, 2, 3}, {{"", "3", "0", "AA"}, {"", "3", "2", "BB"}}, false, {1, 0xBB, 3}},
+        {"position -1", {1, 2, 3}, {{"", "3", "&HFFFFFFFF", "AA"}}, false, {1, 2, 3}},
+        {"lowest position", {1, 2, 3}, {{"", "3", "-2147483648", "AA"}}, false, {1, 2, 3}},
+        {"highest position", {1, 2, 3}, {{"", "3", "2147483647", "AA"}}, false, {1, 2, 3}},
+        {"empty read list", {1, 2, 3}, {{"", "2", "", "05"}}, false, {1, 2, 3}},
+        {"empty new list", {1, 2, 3}, {{"", "2", "01", ""}}, false, {1, 2, 3}},
+        {"empty new list at a position", {1, 2, 3}, {{"", "3", "1", ""}}, false, {1, 2, 3}},
+        {"disabled and unknown entries", {1, 2, 3}, {{"False", "1", "01", "09"}, {"", "7", "02", "09"}, {"", "", "03", "09"}},
+         true, {1, 2, 3}},
+    };
+    for (const auto& c : kCases) {
+        V buf = c.in;
+        EXPECT_EQ(Apply(buf, c.records), c.ok) << c.what;
+        EXPECT_EQ(buf, c.out) << c.what;
+    }
 }
 
 TEST(ByteRecords, AnEntryWithABadNumberSpoilsTheWholeAction) {

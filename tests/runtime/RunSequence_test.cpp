@@ -62,22 +62,17 @@ TEST_F(RunSequence, InformationAloneIsTheFirstWindow) {
     EXPECT_EQ(m.win.Modes(), std::vector<WindowMode>({WindowMode::Information}));
 }
 
-TEST_F(RunSequence, CancelInTheWelcomeWindowChangesNothing) {
-    parts.SetupKey("ShowW", "1").SetupKey("ShowI", "1").SetupKey("ShowE", "1");
-    m.win.cancelIn = {WindowMode::Welcome};
-    EXPECT_EQ(RunPatch(), RunOutcome::CancelledOrBad);
-    EXPECT_EQ(m.win.Modes(), std::vector<WindowMode>({WindowMode::Welcome}));
-    EXPECT_FALSE(Changed());
-}
-
-TEST_F(RunSequence, CancelInTheInformationWindowChangesNothing) {
+TEST_F(RunSequence, CancelInTheWelcomeOrInformationWindowChangesNothing) {
     parts.SetupKey("ShowW", "1").SetupKey("ShowI", "1").SetupKey("ShowE", "1").SetupKey("PRI", "2");
-    m.win.cancelIn = {WindowMode::Information};
-    EXPECT_EQ(RunPatch(), RunOutcome::CancelledOrBad);
-    EXPECT_EQ(m.win.Modes(), std::vector<WindowMode>({WindowMode::Welcome, WindowMode::Information}));
-    EXPECT_FALSE(Changed());
-    EXPECT_EQ(RunValue(), "<none>");
-    EXPECT_TRUE(m.sys.exits.empty());
+    for (WindowMode cancelled : {WindowMode::Welcome, WindowMode::Information}) {
+        m.win.shown.clear();
+        m.win.cancelIn = {cancelled};
+        EXPECT_EQ(RunPatch(), RunOutcome::CancelledOrBad);
+        EXPECT_EQ(m.win.Modes().back(), cancelled);
+        EXPECT_FALSE(Changed());
+        EXPECT_EQ(RunValue(), "<none>");
+        EXPECT_TRUE(m.sys.exits.empty());
+    }
 }
 
 TEST_F(RunSequence, RestartBeforeTheActionsWritesTheRunValueAndExits) {
@@ -158,8 +153,12 @@ TEST_F(RunSequence, SecondPhaseRunsOnlyTheActionsAndDeletesTheRunValue) {
     EXPECT_EQ(m.sys.exits, std::vector<int>({1}));
 }
 
-TEST_F(RunSequence, ExitAtTheEndAfterTheRestore) {
+TEST_F(RunSequence, ExitAtTheEndAfterTheRestoreOnlyWithEri) {
+    EXPECT_EQ(RunPatch(), RunOutcome::AllDone);
+    EXPECT_TRUE(m.sys.exits.empty());
+    EXPECT_EQ(RunValue(), "<none>");
     parts.SetupKey("ERI", "3");
+    m.fs.Put("C:\\PATCH\\a.txt", "a");
     EXPECT_EQ(RunPatch(), RunOutcome::AllDone);
     EXPECT_EQ(m.sys.exits, std::vector<int>({3}));
     EXPECT_TRUE(LastMessages().empty());
@@ -171,12 +170,6 @@ TEST_F(RunSequence, RefusedExitIsToldToTheUser) {
     RunPatch();
     ASSERT_EQ(LastMessages().size(), 1u);
     EXPECT_NE(LastMessages()[0].text.find("refused"), std::string::npos);
-}
-
-TEST_F(RunSequence, NoExitWithoutPriOrEri) {
-    EXPECT_EQ(RunPatch(), RunOutcome::AllDone);
-    EXPECT_TRUE(m.sys.exits.empty());
-    EXPECT_EQ(RunValue(), "<none>");
 }
 
 TEST_F(RunSequence, StoppedRunShowsTheErrorEndWithoutShowE) {

@@ -31,48 +31,38 @@ ScriptTexts Texts() {
 
 }  // namespace
 
-TEST(ShowModel, WelcomeAndInformationCarryTheirTextsAndButtons) {
-    ShowModel w = BuildShowModel(WindowMode::Welcome, Texts(), 0);
-    EXPECT_EQ(w.caption, "Fix - Hi");
-    EXPECT_EQ(w.text, "line1\r\nline2\r\nline3");
-    EXPECT_EQ(w.prompt, "Go on\r\n?");
-    EXPECT_EQ(w.okButton, "Ja");
-    EXPECT_EQ(w.cancelButton, "Nein");
-    EXPECT_EQ(w.aboutButton, "Info...");
-    EXPECT_TRUE(w.showOk && w.showCancel && w.showPrompt);
+// The buttons as one word: O(k), C(ancel), A(bout), P(rompt), B(usy); '-' where hidden.
+std::string Shown(const ShowModel& m) {
+    return std::string(m.showOk ? "O" : "-") + (m.showCancel ? "C" : "-") + (m.showAbout ? "A" : "-") +
+           (m.showPrompt ? "P" : "-") + (m.busy ? "B" : "-");
+}
+
+TEST(ShowModel, CaptionTextAndButtonsOfEachMode) {
+    const struct {
+        WindowMode mode;
+        int errorState;
+        const char* caption;
+        const char* text;
+        const char* shown;
+    } kCases[] = {
+        {WindowMode::Welcome, 0, "Fix - Hi", "line1\r\nline2\r\nline3", "OCAP-"},
+        {WindowMode::Information, 0, "Fix - Info", "i", "OCAP-"},
+        {WindowMode::End, 0, "Fix - Bye", "done", "O-A--"},
+        {WindowMode::End, 1, "Fix - Bye", "done\r\n\r\nsome broke", "O-A--"},
+        {WindowMode::End, 2, "Fix - ERR", "failed", "O-A--"},
+        {WindowMode::Progress, 0, "Fix - Working", "", "--A-B"},
+    };
+    for (const auto& c : kCases) {
+        const ShowModel m = BuildShowModel(c.mode, Texts(), c.errorState);
+        EXPECT_EQ(m.caption, c.caption);
+        EXPECT_EQ(m.text, c.text) << c.caption;
+        EXPECT_EQ(Shown(m), c.shown) << c.caption;
+    }
+    EXPECT_EQ(Shown(FinishedProgressModel(Texts())), "O-AP-");
+    const ShowModel w = BuildShowModel(WindowMode::Welcome, Texts(), 0);
+    EXPECT_EQ(w.prompt + "|" + w.okButton + "|" + w.cancelButton + "|" + w.aboutButton, "Go on\r\n?|Ja|Nein|Info...");
     EXPECT_EQ(w.fontName, "Tahoma");
     EXPECT_EQ(w.fontSize, 12);
-    ShowModel i = BuildShowModel(WindowMode::Information, Texts(), 0);
-    EXPECT_EQ(i.caption, "Fix - Info");
-    EXPECT_EQ(i.text, "i");
-}
-
-TEST(ShowModel, EndWindowByErrorState) {
-    ShowModel ok = BuildShowModel(WindowMode::End, Texts(), 0);
-    EXPECT_EQ(ok.caption, "Fix - Bye");
-    EXPECT_EQ(ok.text, "done");
-    EXPECT_FALSE(ok.showCancel);
-    EXPECT_FALSE(ok.showPrompt);
-    EXPECT_TRUE(ok.showAbout);
-    EXPECT_TRUE(ok.showOk);
-    ShowModel skipped = BuildShowModel(WindowMode::End, Texts(), 1);
-    EXPECT_EQ(skipped.caption, "Fix - Bye");
-    EXPECT_EQ(skipped.text, "done\r\n\r\nsome broke");
-    ShowModel stopped = BuildShowModel(WindowMode::End, Texts(), 2);
-    EXPECT_EQ(stopped.caption, "Fix - ERR");
-    EXPECT_EQ(stopped.text, "failed");
-}
-
-TEST(ShowModel, ProgressIsBusyWithoutButtonsUntilFinished) {
-    ShowModel p = BuildShowModel(WindowMode::Progress, Texts(), 0);
-    EXPECT_EQ(p.caption, "Fix - Working");
-    EXPECT_EQ(p.text, "");
-    EXPECT_TRUE(p.busy);
-    EXPECT_FALSE(p.showOk || p.showCancel || p.showPrompt);
-    ShowModel f = FinishedProgressModel(Texts());
-    EXPECT_FALSE(f.busy);
-    EXPECT_TRUE(f.showOk && f.showPrompt);
-    EXPECT_FALSE(f.showCancel);
 }
 
 TEST(ShowModel, EmptyPatchTitleHasNoPrefixAndBadFontSizeIsIgnored) {

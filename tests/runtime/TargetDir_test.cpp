@@ -1,4 +1,4 @@
-// Directory settings resolved on the in-memory machine, and the program-folder path forms.
+// Directory settings resolved on the in-memory machine.
 #include <gtest/gtest.h>
 
 #include "runtime/RegistryPhase.h"
@@ -119,24 +119,4 @@ TEST_F(TargetDir, RegistryResolutionStartsAFreshAccessor) {
     m.reg.SetValue(kHiveCurrentUser, "Software\\App", "Path", 1, "C:\\X");
     EXPECT_EQ(Resolve("Reg"), "");
     EXPECT_EQ(m.reg.refusals, std::vector<std::string>({"Unknow MainKey"}));
-}
-
-TEST(PathForms, PathKindAndTransAutoPath) {
-    EXPECT_EQ(PathKind("C:\\pic.bmp"), 0);
-    EXPECT_EQ(PathKind(".\\pic.bmp"), 1);
-    EXPECT_EQ(PathKind("pic.bmp"), -1);
-    EXPECT_EQ(PathKind("C:"), -1);
-    EXPECT_EQ(PathKind(""), -1);
-    EXPECT_EQ(TransAutoPath(".\\Pics\\a.bmp", 1, "C:\\Prog"), "C:\\Prog\\Pics\\a.bmp");
-    EXPECT_EQ(TransAutoPath(".\\a.bmp", 1, "C:\\"), "C:\\a.bmp");
-    EXPECT_EQ(TransAutoPath("C:\\a.bmp", 0, "C:\\Prog"), "C:\\a.bmp");
-    EXPECT_EQ(TransAutoPath("a.bmp", -1, "C:\\Prog"), "");
-}
-
-TEST(PathForms, UnknownKindIsAnInternalError) {
-    quen::platform::ClearMessages();
-    EXPECT_EQ(TransAutoPath("a.bmp", 5, "C:\\Prog"), "");
-    ASSERT_EQ(quen::platform::LastMessages().size(), 1u);
-    EXPECT_EQ(quen::platform::LastMessages()[0].text, "Intrenal Error In TransAutoPath");
-    EXPECT_EQ(quen::platform::LastMessages()[0].icon, quen::platform::MsgIcon::None);
 }

@@ -1,5 +1,5 @@
-// Language files on the real Windows file system: attributes decide whether a file counts,
-// and a file that cannot be read counts as missing.
+// Language files on the real Windows file system: a hidden, system or locked file counts
+// as missing, so the texts fall back to English.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -12,45 +12,28 @@
 namespace quen {
 namespace {
 
-class LangFileAttributes : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(CreateDirectoryA(dir.Path("Language").c_str(), nullptr));
-        test::WriteFileBytes(file, "[Message]\r\nmsg_Error=Fehler");
-    }
-    void TearDown() override { SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL); }
-
-    std::string ReadGerman() {
+TEST(LangFile, HiddenSystemOrLockedFileFallsBackToEnglish) {
+    test::TempDir dir;
+    const std::string file = dir.Path("Language\\German.lng");
+    ASSERT_TRUE(CreateDirectoryA(dir.Path("Language").c_str(), nullptr));
+    test::WriteFileBytes(file, "[Message]\r\nmsg_Error=Fehler");
+    auto readGerman = [&] {
         Lang lang;
         lang.SetLanguage("German");
         lang.ReadLang(dir.path());
         return lang.Language() + "/" + lang.msg_Error();
+    };
+    ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE));
+    EXPECT_EQ(readGerman(), "German/Fehler");
+    for (DWORD attributes : {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM}) {
+        ASSERT_TRUE(SetFileAttributesA(file.c_str(), attributes));
+        EXPECT_EQ(readGerman(), "English/Error") << attributes;
     }
-
-    test::TempDir dir;
-    std::string file = dir.Path("Language\\German.lng");
-};
-
-TEST_F(LangFileAttributes, NormalReadOnlyAndArchiveFilesAreRead) {
-    EXPECT_EQ(ReadGerman(), "German/Fehler");
-    ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY));
-    EXPECT_EQ(ReadGerman(), "German/Fehler");
-    ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_ARCHIVE));
-    EXPECT_EQ(ReadGerman(), "German/Fehler");
-}
-
-TEST_F(LangFileAttributes, HiddenOrSystemFileCountsAsMissing) {
-    ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_HIDDEN));
-    EXPECT_EQ(ReadGerman(), "English/Error");
-    ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_SYSTEM));
-    EXPECT_EQ(ReadGerman(), "English/Error");
-}
-
-// A file another program holds open without sharing exists but cannot be read.
-TEST_F(LangFileAttributes, LockedFileFallsBackToEnglishLikeAMissingOne) {
+    ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL));
+    // A file another program holds open without sharing exists but cannot be read.
     HANDLE lock = CreateFileA(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-    const std::string read = ReadGerman();
+    const std::string read = readGerman();
     CloseHandle(lock);
     EXPECT_EQ(read, "English/Error");
 }

@@ -47,8 +47,9 @@ protected:
     }
 };
 
-TEST_F(ScriptTypeTest, RegisterWritesTheFourKeysWithUnquotedPaths) {
+TEST_F(ScriptTypeTest, RegisterWritesTheFourKeysWithUnquotedPathsOverEarlierValues) {
     DialogWatcher watcher;
+    RegisterScriptType("C:\\Old", "Old");
     RegisterScriptType("C:\\Program Files\\Quen Lark", "Quenlark");
     EXPECT_TRUE(watcher.Finish().empty());
 
@@ -58,14 +59,6 @@ TEST_F(ScriptTypeTest, RegisterWritesTheFourKeysWithUnquotedPaths) {
     EXPECT_EQ(DefaultValue("QuenlarkScript\\DefaultIcon"), "C:\\Program Files\\Quen Lark\\Quenlark.EXE,1");
     EXPECT_EQ(DefaultValue("QuenlarkScript\\shell\\open\\command"),
               "C:\\Program Files\\Quen Lark\\Quenlark.EXE %1 %2 %3");
-}
-
-TEST_F(ScriptTypeTest, RegisteringAgainRewritesTheValues) {
-    RegisterScriptType("C:\\Old", "Old");
-    RegisterScriptType("D:\\New Place", "Quenlark");
-    EXPECT_EQ(DefaultValue(".qnl"), "QuenlarkScript");
-    EXPECT_EQ(DefaultValue("QuenlarkScript\\DefaultIcon"), "D:\\New Place\\Quenlark.EXE,1");
-    EXPECT_EQ(DefaultValue("QuenlarkScript\\shell\\open\\command"), "D:\\New Place\\Quenlark.EXE %1 %2 %3");
 }
 
 TEST_F(ScriptTypeTest, UnregisterRemovesEveryKeyAndTwiceShowsNothing) {

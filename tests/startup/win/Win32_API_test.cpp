@@ -63,7 +63,7 @@ TEST(RunAndWait, WaitsPastIdleForAWindowedProgram) {
     EXPECT_EQ(code, 4u);
 }
 
-TEST(RunAndWait, GivenFolderIsUsedAndKept) {
+TEST(RunAndWait, GivenFolderIsUsedAndKeptAndAMissingProgramIsNotStarted) {
     TempDir dir;
     const std::string out = dir.Path("out.txt");
     std::string folder = dir.path();
@@ -75,40 +75,9 @@ TEST(RunAndWait, GivenFolderIsUsedAndKept) {
     GetLongPathNameA(dir.path().c_str(), actual, MAX_PATH);
     std::string written = ReadFileBytes(out);
     EXPECT_TRUE(written == dir.path() + "\n" || written == std::string(actual) + "\n") << written;
-}
-
-TEST(RunAndWait, ArgumentsArriveWithOrWithoutALeadingBlank) {
-    TempDir dir;
-    const std::string out = dir.Path("out.txt");
-    std::string folder;
-    ASSERT_TRUE(RunAndWait(ChildProgram(), std::string(" ").append(ChildArgs(out, 0, 3, "x")), folder));
-    EXPECT_EQ(ReadFileBytes(out), TestsFolder() + "\nx\n");
-    ASSERT_TRUE(RunAndWait(ChildProgram(), ChildArgs(out, 0, 3, "y"), folder));
-    EXPECT_EQ(ReadFileBytes(out), TestsFolder() + "\ny\n");
-}
-
-TEST(RunAndWait, MissingProgramIsNotStarted) {
-    TempDir dir;
-    std::string folder;
+    folder.clear();
     EXPECT_FALSE(RunAndWait(dir.Path("no such program.exe"), "", folder));
     EXPECT_EQ(folder, dir.path());
-}
-
-TEST(StartProcess, CreatesADetachedProcessTheCallerOwns) {
-    TempDir dir;
-    const std::string out = dir.Path("out.txt");
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info = {};
-    ASSERT_TRUE(StartProcess(ChildProgram(), dir.path(), ChildArgs(out, 0, 5), startup, info));
-    ASSERT_EQ(WaitForSingleObject(info.hProcess, 30000), WAIT_OBJECT_0);
-    DWORD code = 0;
-    EXPECT_TRUE(GetExitCodeProcess(info.hProcess, &code));
-    EXPECT_EQ(code, 5u);
-    EXPECT_TRUE(CloseHandle(info.hThread));
-    EXPECT_TRUE(CloseHandle(info.hProcess));
-    PROCESS_INFORMATION none = {};
-    EXPECT_FALSE(StartProcess(dir.Path("missing.exe"), "", "", startup, none));
 }
 
 TEST(GetVolumeSerial, BytesAreReversedOnTheNtFamily) {
