@@ -62,8 +62,9 @@ TEST(LangFiles, BytesAreCodePage1252LinesWithCrLf) {
             const auto c = static_cast<unsigned char>(bytes[i]);
             EXPECT_FALSE(c < 0x20 && c != '\r' && c != '\n') << name << " control byte at " << i;
             EXPECT_FALSE(UndefinedIn1252(c)) << name << " byte " << int(c) << " at " << i;
-            if (c == '\n') EXPECT_TRUE(i > 0 && bytes[i - 1] == '\r') << name << " at " << i;
-            if (c == '\r') EXPECT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << name << " at " << i;
+            const bool badEnd = (c == '\n' && (i == 0 || bytes[i - 1] != '\r')) ||
+                                (c == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n'));
+            EXPECT_FALSE(badEnd) << name << " line end at " << i;
         }
     }
     const std::string german = Bytes(ShippedPath("German"));

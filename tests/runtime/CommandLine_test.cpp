@@ -9,84 +9,53 @@ namespace {
 
 using quen::ParseCommandLine;
 
-auto Existing(std::set<std::string> files) {
-    return [files](const std::string& p) { return files.count(p) > 0; };
-}
-const auto kNone = Existing({});
-
-TEST(CommandLineTokens, EmptyAndMarkerOnlyOpenTheEditor) {
-    EXPECT_FALSE(ParseCommandLine("", kNone).hasScript);
-    EXPECT_FALSE(ParseCommandLine("   ", kNone).hasScript);
-    const auto r = ParseCommandLine("/A", kNone);
-    EXPECT_FALSE(r.hasScript);
-    EXPECT_TRUE(r.secondPhase);
-}
-
-TEST(CommandLineTokens, FullPathWithQnlExtensionInAnyCase) {
-    auto r = ParseCommandLine("C:\\patch\\fix.qnl", kNone);
-    EXPECT_TRUE(r.hasScript);
-    EXPECT_EQ(r.scriptFile, "C:\\patch\\fix.qnl");
-    EXPECT_FALSE(r.secondPhase);
-    EXPECT_EQ(ParseCommandLine("  D:\\x.QnL  ", kNone).scriptFile, "D:\\x.QnL");
-}
-
-TEST(CommandLineTokens, ResumeMarkerBeforeOrAfterTheScript) {
-    for (const char* line : {"/A C:\\p.qnl", "C:\\p.qnl /A", " C:\\p.qnl /A "}) {
-        const auto r = ParseCommandLine(line, kNone);
-        EXPECT_TRUE(r.hasScript) << line;
-        EXPECT_TRUE(r.secondPhase) << line;
-        EXPECT_EQ(r.scriptFile, "C:\\p.qnl") << line;
-    }
-    EXPECT_FALSE(ParseCommandLine("/a C:\\p.qnl", kNone).secondPhase);
-}
-
-TEST(CommandLineTokens, RelativePathsAndOtherExtensionsAreNoScripts) {
-    EXPECT_FALSE(ParseCommandLine("fix.qnl", kNone).hasScript);
-    EXPECT_FALSE(ParseCommandLine("C:fix.qnl", kNone).hasScript);
-    EXPECT_FALSE(ParseCommandLine("C:\\fix.qnl.txt", kNone).hasScript);
-    EXPECT_FALSE(ParseCommandLine("C:\\fix", kNone).hasScript);
-}
-
-TEST(CommandLineTokens, LastScriptTokenWins) {
-    EXPECT_EQ(ParseCommandLine("C:\\a.qnl C:\\b.qnl", kNone).scriptFile, "C:\\b.qnl");
-}
-
-TEST(CommandLineTokens, AnEmptyTokenEndsTheScan) {
-    // Tokens are read until the first empty one: a comma pair or two blanks end the scan.
-    EXPECT_FALSE(ParseCommandLine("x,,C:\\a.qnl", kNone).hasScript);
-    const auto r = ParseCommandLine("C:\\p.qnl  /A", kNone);
-    EXPECT_TRUE(r.hasScript);
-    EXPECT_FALSE(r.secondPhase);
-}
-
-TEST(CommandLineBlanks, QuotedPathWithBlanks) {
-    const auto r = ParseCommandLine("\"C:\\My Documents\\fix.qnl\" /A", kNone);
-    EXPECT_TRUE(r.hasScript);
-    EXPECT_TRUE(r.secondPhase);
-    EXPECT_EQ(r.scriptFile, "C:\\My Documents\\fix.qnl");
-}
-
-TEST(CommandLineBlanks, UnquotedPathWithBlanksMustExist) {
-    const std::string path = "C:\\My Documents\\fix.qnl";
-    EXPECT_FALSE(ParseCommandLine(path, kNone).hasScript);
-    const auto r = ParseCommandLine(path + " /A", Existing({path}));
-    EXPECT_TRUE(r.hasScript);
-    EXPECT_EQ(r.scriptFile, path);
-    EXPECT_TRUE(r.secondPhase);
-}
-
-TEST(CommandLineBlanks, UnquotedPathWithBlanksMustBeAFullPath) {
-    for (const std::string path : {"My Documents\\fix.qnl", "C:My Documents\\fix.qnl", ".\\My Documents\\fix.qnl"}) {
-        EXPECT_FALSE(ParseCommandLine(path, Existing({path})).hasScript) << path;
-    }
+TEST(CommandLine, ScriptAndResumeMarker) {
+    const std::string blanks = "C:\\My Documents\\fix.qnl";
     const std::string unc = "\\\\server\\my share\\fix.qnl";
-    EXPECT_EQ(ParseCommandLine(unc, Existing({unc})).scriptFile, unc);
-}
-
-TEST(CommandLineBlanks, TokenRuleWinsOverTheWholeText) {
-    // A token that names a script is taken as before, even if the whole line exists too.
-    const auto r = ParseCommandLine("C:\\a.qnl C:\\b c.qnl", Existing({"C:\\a.qnl C:\\b c.qnl"}));
-    EXPECT_EQ(r.scriptFile, "C:\\a.qnl");
+    const struct {
+        std::string line;
+        std::set<std::string> existing;
+        const char* script;  // "" when the line names none (the editor opens)
+        bool secondPhase;
+    } kCases[] = {
+        {"", {}, "", false},
+        {"   ", {}, "", false},
+        {"/A", {}, "", true},
+        {"C:\\patch\\fix.qnl", {}, "C:\\patch\\fix.qnl", false},
+        {"  D:\\x.QnL  ", {}, "D:\\x.QnL", false},  // the extension in any case
+        {"/A C:\\p.qnl", {}, "C:\\p.qnl", true},
+        {"C:\\p.qnl /A", {}, "C:\\p.qnl", true},
+        {" C:\\p.qnl /A ", {}, "C:\\p.qnl", true},
+        {"/a C:\\p.qnl", {}, "C:\\p.qnl", false},
+        // Only full paths ending ".qnl" are scripts.
+        {"fix.qnl", {}, "", false},
+        {"C:fix.qnl", {}, "", false},
+        {"C:\\fix.qnl.txt", {}, "", false},
+        {"C:\\fix", {}, "", false},
+        {"C:\\a.qnl C:\\b.qnl", {}, "C:\\b.qnl", false},  // the last one wins
+        // Tokens are read until the first empty one: a comma pair or two blanks end the scan.
+        {"x,,C:\\a.qnl", {}, "", false},
+        {"C:\\p.qnl  /A", {}, "C:\\p.qnl", false},
+        // A path with blanks: quoted, or unquoted when the whole text is an existing full path.
+        {"\"" + blanks + "\" /A", {}, blanks.c_str(), true},
+        {blanks, {}, "", false},
+        {blanks + " /A", {blanks}, blanks.c_str(), true},
+        {"My Documents\\fix.qnl", {"My Documents\\fix.qnl"}, "", false},
+        {"C:My Documents\\fix.qnl", {"C:My Documents\\fix.qnl"}, "", false},
+        {".\\My Documents\\fix.qnl", {".\\My Documents\\fix.qnl"}, "", false},
+        {unc, {unc}, unc.c_str(), false},
+        // A token that names a script is taken as before, even if the whole line exists too.
+        {"C:\\a.qnl C:\\b c.qnl", {"C:\\a.qnl C:\\b c.qnl"}, "C:\\a.qnl", false},
+    };
+    for (const auto& c : kCases) {
+        const auto exists = [&](const std::string& p) { return c.existing.count(p) > 0; };
+        const auto r = ParseCommandLine(c.line, exists);
+        EXPECT_EQ(r.hasScript, *c.script != '\0') << c.line;
+        if (r.hasScript) {
+            EXPECT_EQ(r.scriptFile, c.script) << c.line;
+        }
+        EXPECT_EQ(r.secondPhase, c.secondPhase) << c.line;
+    }
 }
 
 }  // namespace

@@ -57,10 +57,6 @@ TEST_F(ScriptRunEntry, WrongIdentifierIsRefused) {
     ExpectRefused(Write("a.qnl", "[Setup]\r\nScriptID=QuenlarkScript_99\r\nProcCount=0"));
 }
 
-TEST_F(ScriptRunEntry, TrailingBlankIsNotTrimmed) {
-    ExpectRefused(Write("b.qnl", "[Setup]\r\nScriptID=QuenlarkScript_100 "));
-}
-
 TEST_F(ScriptRunEntry, ResumedRunDeletesTheRunValueAndRunsTheActions) {
     const std::string victim = Write("victim.txt", "x");
     const std::string script =

@@ -17,7 +17,7 @@ TEST(BuildCommandLine, ProgramPathInQuotesThenOneBlankThenTheArguments) {
     for (const auto& c : kCases) EXPECT_EQ(BuildCommandLine(c.program, c.args), c.line) << c.args;
 }
 
-TEST(ProgramFolder, TextBeforeTheLastBackslash) {
+TEST(ProgramFolderOfPath, TextBeforeTheLastBackslash) {
     EXPECT_EQ(ProgramFolder("C:\\Program Files\\Q\\QCab.exe"), "C:\\Program Files\\Q");
     EXPECT_EQ(ProgramFolder("C:\\x.exe"), "C:");
     EXPECT_EQ(ProgramFolder("x.exe"), "");
