@@ -1,83 +1,31 @@
-// Benchmark of the difference encoder on real file pairs: times the production encoder
-// and the straightforward oracle in the same run and prints one markdown table row.
-#include <zlib.h>
+// Benchmark of the difference encoder on one file pair: the quick mode against the
+// straightforward oracle, the thorough mode against xdelta3, bsdiff and zstd, all in the
+// same run. Prints one row for each of three tables, prefixed "quick|", "sizes|" and
+// "thorough|" (bench/run.sh gathers them).
+#include <sys/stat.h>
 
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <time.h>
-#include <unistd.h>
-#include <cstdio>
-#include <algorithm>
 #include <cstring>
-#include <fstream>
+#include <stdexcept>
 #include <string>
 
+#include "BenchMeasure.h"
 #include "build/ApplyDifference.h"
 #include "build/CompModule.h"
 #include "build/DifferenceOracle.h"
 
 namespace {
 
-// Processor time of this process: on a shared machine wall time measures the neighbours.
-double CpuSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + t.tv_nsec / 1e9;
-}
-
-// The process's peak resident memory in bytes (Linux VmHWM).
-long long PeakBytes() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmHWM:", 0) == 0) return std::stoll(line.substr(6)) * 1024;
-    }
-    return -1;
-}
-
-unsigned long ZlibSize(const quen::Bytes& data) {
-    uLongf size = compressBound(data.size());
-    quen::Bytes out(size);
-    if (compress2(out.data(), &size, data.data(), data.size(), 9) != Z_OK) return 0;
-    return size;
-}
+using bench::ChildRun;
+using bench::Spread;
+using bench::SpreadOf;
 
 struct Options {
-    std::string name, oldPath, newPath;
+    std::string name, oldPath, newPath, work = "/tmp";
     quen::CompTuning tuning;
-    bool oracle = true;
+    int runs = 5;
+    bool oracle = true, tools = true;
     long oracleLimit = 600;  // processor seconds
 };
-
-struct OracleRun {
-    double seconds = 0;
-    bool stopped = false;  // hit the processor time limit: seconds is a lower bound
-    bool differs = false;
-};
-
-// Runs the oracle in a child process under a processor time limit (it can take many
-// minutes where nothing matches) and compares its output with the production one.
-OracleRun RunOracle(quen::ByteView oldFile, quen::ByteView newFile, const quen::CompTuning& tuning,
-                    const quen::Bytes& expected, long limit) {
-    std::fflush(stdout);
-    const pid_t child = fork();
-    if (child == 0) {
-        const rlimit cpu{static_cast<rlim_t>(limit), static_cast<rlim_t>(limit + 5)};
-        setrlimit(RLIMIT_CPU, &cpu);
-        const quen::Bytes diff = quen::oracle::CompareBytes(oldFile, newFile, tuning);
-        _exit(diff == expected ? 0 : 3);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    rusage usage{};
-    getrusage(RUSAGE_CHILDREN, &usage);
-    OracleRun run;
-    run.seconds = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-                  (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-    run.stopped = WIFSIGNALED(status);
-    run.differs = WIFEXITED(status) && WEXITSTATUS(status) != 0;
-    return run;
-}
 
 bool Parse(int argc, char** argv, Options& o) {
     if (argc < 4) return false;
@@ -85,14 +33,21 @@ bool Parse(int argc, char** argv, Options& o) {
     o.oldPath = argv[2];
     o.newPath = argv[3];
     for (int i = 4; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "--sample") && i + 1 < argc) {
+        const bool more = i + 1 < argc;
+        if (!std::strcmp(argv[i], "--sample") && more) {
             o.tuning.defaultSample = std::stoll(argv[++i]);
-        } else if (!std::strcmp(argv[i], "--move") && i + 1 < argc) {
+        } else if (!std::strcmp(argv[i], "--move") && more) {
             o.tuning.moveSize = std::stoll(argv[++i]);
-        } else if (!std::strcmp(argv[i], "--oracle-limit") && i + 1 < argc) {
+        } else if (!std::strcmp(argv[i], "--oracle-limit") && more) {
             o.oracleLimit = std::stol(argv[++i]);
+        } else if (!std::strcmp(argv[i], "--runs") && more) {
+            o.runs = std::max(1, std::stoi(argv[++i]));
+        } else if (!std::strcmp(argv[i], "--work") && more) {
+            o.work = argv[++i];
         } else if (!std::strcmp(argv[i], "--no-oracle")) {
             o.oracle = false;
+        } else if (!std::strcmp(argv[i], "--no-tools")) {
+            o.tools = false;
         } else {
             return false;
         }
@@ -100,43 +55,127 @@ bool Parse(int argc, char** argv, Options& o) {
     return true;
 }
 
+long long FileSize(const std::string& path) {
+    struct stat st{};
+    return stat(path.c_str(), &st) == 0 ? static_cast<long long>(st.st_size) : -1;
+}
+
+std::string Seconds(const Spread& s, bool bound = false) {
+    char text[96];
+    std::snprintf(text, sizeof text, "%s%.3f (%.3f-%.3f)", bound ? ">" : "", s.median, s.min, s.max);
+    return text;
+}
+
+// A delta tool run `runs` times: times, raw peak, output size.
+struct ToolFigures {
+    Spread seconds;
+    long long peakBytes = 0, size = -1;
+};
+
+ToolFigures MeasureTool(const std::vector<std::string>& argv, const std::string& output, int runs) {
+    std::vector<double> times;
+    ToolFigures f;
+    for (int r = 0; r < runs; ++r) {
+        const ChildRun run = bench::Tool(argv);
+        if (!run.ok) return f;
+        times.push_back(run.seconds);
+        f.peakBytes = std::max(f.peakBytes, run.peakBytes);
+    }
+    f.seconds = SpreadOf(times);
+    f.size = FileSize(output);
+    return f;
+}
+
+double Ratio(double a, double b) { return b > 0 ? a / b : 0.0; }
+
+int Run(const Options& o) {
+    const std::string oldText = quen::ReadFileForCompare(o.oldPath);
+    const std::string newText = quen::ReadFileForCompare(o.newPath);
+    const quen::ByteView oldFile = quen::ViewOf(oldText), newFile = quen::ViewOf(newText);
+    const double both = static_cast<double>(oldFile.size() + newFile.size());
+    quen::CompTuning quick = o.tuning, thorough = o.tuning;
+    quick.mode = quen::CompMode::Quick;
+    thorough.mode = quen::CompMode::Thorough;
+
+    // Quick mode and oracle: processor time of each run, outputs compared byte for byte.
+    const quen::Bytes quickDiff = quen::CompareBytes(oldFile, newFile, quick);
+    std::vector<double> quickTimes, oracleTimes;
+    bool oracleStopped = false;
+    for (int r = 0; r < o.runs; ++r) {
+        const double start = bench::CpuSeconds();
+        if (quen::CompareBytes(oldFile, newFile, quick) != quickDiff) throw std::runtime_error("quick mode varies");
+        quickTimes.push_back(bench::CpuSeconds() - start);
+        if (!o.oracle || oracleStopped) continue;
+        const ChildRun slow = bench::InChild(
+            [&] { return quen::oracle::CompareBytes(oldFile, newFile, quick) == quickDiff; }, o.oracleLimit);
+        if (!slow.ok && !slow.stopped) throw std::runtime_error("quick mode differs from the oracle");
+        oracleStopped = slow.stopped;
+        oracleTimes.push_back(slow.seconds);
+    }
+    const Spread quickS = SpreadOf(quickTimes), oracleS = SpreadOf(oracleTimes);
+
+    // Thorough mode: each run in a child, for its own raw peak.
+    std::vector<double> thoroughTimes;
+    long long thoroughPeak = 0;
+    for (int r = 0; r < o.runs; ++r) {
+        const ChildRun run = bench::InChild([&] { return !quen::CompareBytes(oldFile, newFile, thorough).empty(); });
+        if (!run.ok) throw std::runtime_error("thorough mode failed");
+        thoroughTimes.push_back(run.seconds);
+        thoroughPeak = std::max(thoroughPeak, run.peakBytes);
+    }
+    const quen::Bytes thoroughDiff = quen::CompareBytes(oldFile, newFile, thorough);
+    std::vector<double> applyTimes;
+    for (int r = 0; r < o.runs; ++r) {
+        const double start = bench::CpuSeconds();
+        const quen::ApplyResult rebuilt = quen::ApplyDifference(oldFile, thoroughDiff);
+        applyTimes.push_back(bench::CpuSeconds() - start);
+        if (!rebuilt.Ok() || !std::equal(rebuilt.newFile.begin(), rebuilt.newFile.end(), newFile.begin(), newFile.end())) {
+            throw std::runtime_error("the thorough difference data does not rebuild the new file");
+        }
+    }
+    const Spread thoroughS = SpreadOf(thoroughTimes), applyS = SpreadOf(applyTimes);
+
+    ToolFigures xdelta, bsdiff, zstd;
+    if (o.tools) {
+        const std::string out = o.work + "/" + o.name;
+        xdelta = MeasureTool({"xdelta3", "-9", "-e", "-f", "-s", o.oldPath, o.newPath, out + ".vcdiff"},
+                             out + ".vcdiff", o.runs);
+        bsdiff = MeasureTool({"bsdiff", o.oldPath, o.newPath, out + ".bsdiff"}, out + ".bsdiff", o.runs);
+        zstd = MeasureTool({"zstd", "-q", "-f", "-19", "--single-thread", "--patch-from=" + o.oldPath, o.newPath,
+                            "-o", out + ".zst"},
+                           out + ".zst", o.runs);
+    }
+
+    const unsigned long thoroughZ = bench::ZlibSize(thoroughDiff);
+    const char* bound = oracleStopped ? ">" : "";
+    std::printf("quick| %s | %zu | %zu | %s | %s | %s%.0f |\n", o.name.c_str(), oldFile.size(), newFile.size(),
+                o.oracle ? Seconds(oracleS, oracleStopped).c_str() : "-", Seconds(quickS).c_str(), bound,
+                Ratio(oracleS.median, quickS.median));
+    std::printf("sizes| %s | %zu | %lu | %zu | %lu | %lld | %lld | %lld | %.2f | %.2f | %.2f |\n", o.name.c_str(),
+                quickDiff.size(), bench::ZlibSize(quickDiff), thoroughDiff.size(), thoroughZ, xdelta.size,
+                bsdiff.size, zstd.size, Ratio(thoroughZ, xdelta.size), Ratio(thoroughZ, zstd.size),
+                Ratio(thoroughZ, bsdiff.size));
+    std::printf("thorough| %s | %s | %s | %.2f | %s | %s | %.1f MB (%.2fx) | %.1f MB (%.2fx) | %.1f MB (%.2fx) | %.0f MB/s |\n",
+                o.name.c_str(), Seconds(thoroughS).c_str(), Seconds(bsdiff.seconds).c_str(),
+                Ratio(thoroughS.median, bsdiff.seconds.median), Seconds(xdelta.seconds).c_str(),
+                Seconds(zstd.seconds).c_str(), thoroughPeak / 1048576.0, thoroughPeak / both,
+                bsdiff.peakBytes / 1048576.0, bsdiff.peakBytes / both, zstd.peakBytes / 1048576.0, zstd.peakBytes / both,
+                Ratio(static_cast<double>(newFile.size()), applyS.median) / 1048576.0);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     Options o;
     if (!Parse(argc, argv, o)) {
-        std::fprintf(stderr, "usage: comp_bench NAME OLD NEW [--sample S] [--move M] [--oracle-limit SECONDS] [--no-oracle]\n");
+        std::fprintf(stderr,
+                     "usage: comp_bench NAME OLD NEW [--runs N] [--sample S] [--move M] [--oracle-limit SECONDS]\n"
+                     "                  [--no-oracle] [--no-tools] [--work DIR]\n");
         return 2;
     }
     try {
-        const long long baseline = PeakBytes();
-        const std::string oldText = quen::ReadFileForCompare(o.oldPath);
-        const std::string newText = quen::ReadFileForCompare(o.newPath);
-        const quen::ByteView oldFile = quen::ViewOf(oldText), newFile = quen::ViewOf(newText);
-        double start = CpuSeconds();
-        const quen::Bytes diff = quen::CompareBytes(oldFile, newFile, o.tuning);
-        const double fast = CpuSeconds() - start;
-        const long long peak = PeakBytes();
-        start = CpuSeconds();
-        const quen::ApplyResult rebuilt = quen::ApplyDifference(oldFile, diff);
-        const double apply = CpuSeconds() - start;
-        if (!rebuilt.Ok() || !std::equal(rebuilt.newFile.begin(), rebuilt.newFile.end(), newFile.begin(), newFile.end())) {
-            std::fprintf(stderr, "%s: the difference data does not rebuild the new file\n", o.name.c_str());
-            return 1;
-        }
-        const OracleRun slow = o.oracle ? RunOracle(oldFile, newFile, o.tuning, diff, o.oracleLimit) : OracleRun{};
-        if (slow.differs) {
-            std::fprintf(stderr, "%s: production output differs from the oracle\n", o.name.c_str());
-            return 1;
-        }
-        const double both = static_cast<double>(oldFile.size() + newFile.size());
-        const char* bound = slow.stopped ? ">" : "";
-        std::printf("| %s | %zu | %zu | %s%.2f | %.3f | %s%.0f | %.1f MB (%.2fx) | %.2fx | %.0f MB/s | %zu | %lu |",
-                    o.name.c_str(), oldFile.size(), newFile.size(), bound, slow.seconds, fast, bound,
-                    fast > 0 ? slow.seconds / fast : 0.0, peak / 1048576.0, peak / both, (peak - baseline) / both,
-                    apply > 0 ? newFile.size() / apply / 1048576.0 : 0.0, diff.size(), ZlibSize(diff));
-        std::fflush(stdout);
-        return 0;
+        return Run(o);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s: %s\n", o.name.c_str(), e.what());
         return 1;

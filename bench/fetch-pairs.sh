@@ -29,4 +29,31 @@ pair() {
 pair 7za-ia32 7zip-bin 5.1.1 5.2.0 win/ia32/7za.exe
 pair 7za-x64 7zip-bin 5.1.1 5.2.0 win/x64/7za.exe
 pair esbuild-x64 @esbuild/win32-x64 0.28.1 0.28.2 esbuild.exe
+pair sharp-dll @img/sharp-win32-x64 0.34.4 0.34.5 lib/sharp-win32-x64.node
+pair dprint-x64 @dprint/win32-x64 0.50.1 0.50.2 dprint.exe
+
+# synthetic <name> <period>: the quick mode's worst case. Old: 256 KiB of one short
+# pattern repeated (period 1: zero bytes); new: the same with every 50th byte changed, so
+# no run reaches the sample size while the index's windows match nearly everywhere and
+# its verification budget runs out on every lookup.
+synthetic() {
+    [ -f "$cache/pairs/$1/new.exe" ] && return
+    python3 - "$cache/pairs/$1" "$2" <<'PY'
+import os, random, sys
+folder, period = sys.argv[1], int(sys.argv[2])
+os.makedirs(folder, exist_ok=True)
+rnd = random.Random(period)
+unit = bytes(rnd.randrange(256) for _ in range(period)) if period > 1 else b"\0"
+old = (unit * (262144 // period + 1))[:262144]
+new = bytearray(old)
+for i in range(25, len(new), 50):
+    new[i] ^= 0x5A
+open(os.path.join(folder, "old.exe"), "wb").write(old)
+open(os.path.join(folder, "new.exe"), "wb").write(new)
+PY
+    echo "$1: synthetic, period $2"
+}
+
+synthetic zeros 1
+synthetic period16 16
 echo "pairs in $cache/pairs"

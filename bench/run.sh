@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Runs the encoder benchmark over every fetched pair (bench/fetch-pairs.sh) and prints a
-# markdown table. Oracle and production times are processor seconds of the same run; the
-# oracle stops at --oracle-limit seconds (then its time and the ratio are lower bounds).
-# Usage: bench/run.sh [--oracle-limit SECONDS] [--no-oracle]
+# Runs the encoder benchmark over every pair (bench/fetch-pairs.sh) and prints three
+# markdown tables from the same run: the quick mode against the oracle, the sizes of
+# both modes and of the delta tools, and the thorough mode's time and memory. Times are
+# processor seconds, median (min-max) of --runs runs (default 5).
+# Usage: bench/run.sh [--runs N] [--oracle-limit SECONDS] [--no-oracle] [--no-tools]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cache=${QUEN_BENCH_CACHE:-$HOME/.cache/quenlark-bench}
@@ -12,12 +13,21 @@ bench=${QUEN_BENCH_BIN:-$root/build/native/bench/comp_bench}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-echo "| pair | old bytes | new bytes | oracle s | production s | speed-up | peak memory (x both files) | encoder memory (x both files) | decoder | difference bytes | zlib -9 bytes | xdelta3 -9 bytes | bsdiff bytes |"
-echo "|---|---|---|---|---|---|---|---|---|---|---|---|---|"
 for dir in "$cache"/pairs/*/; do
     name=$(basename "$dir")
-    row=$("$bench" "$name" "$dir/old.exe" "$dir/new.exe" "$@")
-    xdelta3 -9 -e -f -s "$dir/old.exe" "$dir/new.exe" "$work/x.vcdiff"
-    bsdiff "$dir/old.exe" "$dir/new.exe" "$work/x.bsdiff"
-    echo "$row $(stat -c %s "$work/x.vcdiff") | $(stat -c %s "$work/x.bsdiff") |"
+    "$bench" "$name" "$dir/old.exe" "$dir/new.exe" --work "$work" "$@" >> "$work/rows"
 done
+
+table() {  # table <prefix> <header cells...>
+    local prefix=$1
+    shift
+    echo
+    printf '| %s ' "$@"; echo '|'
+    printf '|'; for _ in "$@"; do printf -- '---|'; done; echo
+    sed -n "s/^$prefix|//p" "$work/rows"
+}
+table quick pair "old bytes" "new bytes" "oracle s" "quick s" "speed-up"
+table sizes pair "quick bytes" "quick zlib -9" "thorough bytes" "thorough zlib -9" "xdelta3 -9" bsdiff \
+    "zstd -19 --patch-from" "thorough zlib / xdelta3" "thorough zlib / zstd" "thorough zlib / bsdiff"
+table thorough pair "thorough s" "bsdiff s" "thorough / bsdiff time" "xdelta3 s" "zstd s" \
+    "thorough peak (x both files)" "bsdiff peak (x both files)" "zstd peak (x both files)" "decoder (thorough data)"

@@ -14,7 +14,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage:\n"
-    "  QuenDiff encode OLD NEW DIFF [--sample S] [--move M]   (defaults 64 and 4)\n"
+    "  QuenDiff encode OLD NEW DIFF [--sample S] [--move M] [--mode quick|thorough]\n"
+    "                                (defaults 64, 4 and quick; thorough ignores S and M)\n"
     "  QuenDiff apply OLD DIFF NEW\n"
     "  QuenDiff rle-pack IN OUT\n"
     "  QuenDiff rle-unpack IN OUT\n"
@@ -58,6 +59,10 @@ CompTuning Tuning(const std::vector<std::string>& a) {
             t.defaultSample = Number(a[i], a[i + 1]);
         } else if (a[i] == "--move") {
             t.moveSize = Number(a[i], a[i + 1]);
+        } else if (a[i] == "--mode" && (a[i + 1] == "quick" || a[i + 1] == "thorough")) {
+            t.mode = a[i + 1] == "quick" ? CompMode::Quick : CompMode::Thorough;
+        } else if (a[i] == "--mode") {
+            throw Failure{kQuenDiffUsage, "--mode is quick or thorough, not \"" + a[i + 1] + "\""};
         } else {
             throw Failure{kQuenDiffUsage, "unknown option " + a[i]};
         }
@@ -81,8 +86,13 @@ void Encode(const std::vector<std::string>& a, std::ostream& out) {
         throw Failure{kQuenDiffFailed, e.what()};
     }
     Write(a[3], diff);
-    out << a[3] << ": " << diff.size() - 4 << " bytes of difference data and its checksum for " << newFile.size() << " new bytes (sample "
-        << t.defaultSample << ", move " << t.moveSize << ")\n";
+    out << a[3] << ": " << diff.size() - 4 << " bytes of difference data and its checksum for " << newFile.size()
+        << " new bytes (";
+    if (t.mode == CompMode::Thorough) {
+        out << "thorough)\n";
+    } else {
+        out << "sample " << t.defaultSample << ", move " << t.moveSize << ")\n";
+    }
 }
 
 void Apply(const std::vector<std::string>& a, std::ostream& out) {

@@ -1,7 +1,7 @@
-// Comparing two files region by region and writing the difference data.
+// Comparing two files in the chosen mode and writing the difference data.
 #include "build/CompModule.h"
 
-
+#include "build/CompThorough.h"
 #include "build/SourceChecksum.h"
 #include "platform/Files.h"
 #include "startup/Errors.h"
@@ -15,6 +15,21 @@ void CheckSize(ByteView file, const char* which) {
     if (file.size() >= kLargestFile) {
         throw Error(kErrOverflow, std::string("The ") + which + " file is too large to compare (4 GiB or more).");
     }
+}
+
+// The greedy forward scan, region by region.
+CompRecords EncodeQuick(ByteView oldFile, ByteView newFile, const CompTuning& t, const ProgressSpan& span) {
+    CompRecords records;
+    for (const RegionTask& task : PlanRegions(oldFile, newFile, t)) {
+        const Region& nr = task.newRegion;
+        if (!task.oldRegion) {
+            if (nr.Length() > 0) records.push_back({CompRecord::Literal, nr.start, nr.Length()});
+            continue;
+        }
+        EncodeRegion(oldFile, task.oldRegion->start, task.oldRegion->end, newFile, nr.start, nr.end, task.sample,
+                     t.moveSize, records, span);
+    }
+    return records;
 }
 
 }  // namespace
@@ -42,14 +57,10 @@ Bytes CompareBytes(ByteView oldFile, ByteView newFile, const CompTuning& tuning,
     const CompTuning t = tuning.Sanitized();
     const ProgressSpan span{progress, static_cast<std::int64_t>(newFile.size())};
     CompRecords records;
-    for (const RegionTask& task : PlanRegions(oldFile, newFile, t)) {
-        const Region& nr = task.newRegion;
-        if (!task.oldRegion) {
-            if (nr.Length() > 0) records.push_back({CompRecord::Literal, nr.start, nr.Length()});
-            continue;
-        }
-        EncodeRegion(oldFile, task.oldRegion->start, task.oldRegion->end, newFile, nr.start, nr.end, task.sample,
-                     t.moveSize, records, span);
+    if (t.mode == CompMode::Thorough) {
+        records = EncodeThorough(oldFile, newFile, span);
+    } else {
+        records = EncodeQuick(oldFile, newFile, t, span);
     }
     Bytes out = WriteDifference(oldFile, newFile, records);
     if (progress) progress->Reached(100.0);

@@ -12,7 +12,8 @@
 
 namespace quen {
 
-// Difference data of two files held in memory. Files of 4 GiB or more throw Error.
+// Difference data of two files held in memory, in the tuning's mode (the default is the
+// quick scan). Files of 4 GiB or more throw Error.
 Bytes CompareBytes(ByteView oldFile, ByteView newFile, const CompTuning& tuning,
                    CompareProgress* progress = nullptr);
 

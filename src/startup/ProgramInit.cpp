@@ -37,17 +37,27 @@ public:
         std::string value;
         const bool present = ini_.ReadKey(key, value);
         const auto number = ParseSettingsNumber(value, min, max);
-        if (!number) {
-            const std::string what = present ? ": \"" + value + "\" is not a whole number." : " is missing.";
-            throw StartStop{"File : " + ini_.FileName + kCrLf + "Section [" + ini_.Section + "], key " + key + what +
-                            kCrLf + "Program Terminate!"};
-        }
+        if (!number) Refuse(key, present ? ": \"" + value + "\" is not a whole number." : " is missing.");
+        return *number;
+    }
+
+    // A key with a few allowed numbers; `absent` when the key is not there at all.
+    int64_t Choice(const std::string& key, int64_t absent, int64_t min, int64_t max, const std::string& allowed) {
+        std::string value;
+        if (!ini_.ReadKey(key, value)) return absent;
+        const auto number = ParseSettingsNumber(value, min, max);
+        if (!number) Refuse(key, ": \"" + value + "\" is not " + allowed + ".");
         return *number;
     }
 
     void Write(const std::string& key, const std::string& value) { ini_.WriteKey(key, value); }
 
 private:
+    [[noreturn]] void Refuse(const std::string& key, const std::string& what) {
+        throw StartStop{"File : " + ini_.FileName + kCrLf + "Section [" + ini_.Section + "], key " + key + what + kCrLf +
+                        "Program Terminate!"};
+    }
+
     AppINI ini_;
     std::string exeName_;
 };
@@ -69,6 +79,7 @@ void ReadSetupSection(SettingsReader& ini, const std::string& folder, ProgramSet
     // Zero or negative tuning values would stall the difference encoder.
     s.DefSample_Size = static_cast<int32_t>(std::max<int64_t>(1, ini.Number("DefSample_Size", INT32_MIN, INT32_MAX)));
     s.Comp_Move_Size = static_cast<int32_t>(std::max<int64_t>(1, ini.Number("Comp_Move_Size", INT32_MIN, INT32_MAX)));
+    s.Comp_Mode = static_cast<int32_t>(ini.Choice("Comp_Mode", 1, 1, 2, "1 (quick) or 2 (thorough)"));
     s.WAVE_Open = folder + "\\" + ini.Text("WAVE_Open");
     s.WAVE_End = folder + "\\" + ini.Text("WAVE_End");
     s.CDExtraPatch = static_cast<int16_t>(ini.Number("CDExtraPatch", INT16_MIN, INT16_MAX));

@@ -43,14 +43,22 @@ protected:
     std::string oldText, newText;
 };
 
-TEST_F(QuenDiffCommands, EncodeThenApplyRebuildsTheNewFile) {
-    const CliRun enc = QuenDiff({"encode", dir.Path("old.bin"), dir.Path("new.bin"), dir.Path("d.dif")});
-    ASSERT_EQ(enc.status, 0) << enc.err;
-    EXPECT_NE(enc.out.find("sample 64, move 4"), std::string::npos) << enc.out;
-    EXPECT_LT(ReadFileBytes(dir.Path("d.dif")).size(), 2000u);
-    const CliRun app = QuenDiff({"apply", dir.Path("old.bin"), dir.Path("d.dif"), dir.Path("out.bin")});
-    ASSERT_EQ(app.status, 0) << app.err;
-    EXPECT_EQ(ReadFileBytes(dir.Path("out.bin")), newText);
+TEST_F(QuenDiffCommands, EncodeThenApplyRebuildsTheNewFileInEachMode) {
+    const struct {
+        std::vector<std::string> mode;
+        const char* said;
+    } modes[] = {{{}, "sample 64, move 4"}, {{"--mode", "quick"}, "sample 64"}, {{"--mode", "thorough"}, "thorough"}};
+    for (const auto& m : modes) {
+        std::vector<std::string> args{"encode", dir.Path("old.bin"), dir.Path("new.bin"), dir.Path("d.dif")};
+        args.insert(args.end(), m.mode.begin(), m.mode.end());
+        const CliRun enc = QuenDiff(args);
+        ASSERT_EQ(enc.status, 0) << enc.err;
+        EXPECT_NE(enc.out.find(m.said), std::string::npos) << enc.out;
+        EXPECT_LT(ReadFileBytes(dir.Path("d.dif")).size(), 2000u) << m.said;
+        const CliRun app = QuenDiff({"apply", dir.Path("old.bin"), dir.Path("d.dif"), dir.Path("out.bin")});
+        ASSERT_EQ(app.status, 0) << app.err;
+        EXPECT_EQ(ReadFileBytes(dir.Path("out.bin")), newText) << m.said;
+    }
 }
 
 TEST_F(QuenDiffCommands, SampleAndMoveOptionsAreUsedAndRaisedToOne) {
@@ -150,7 +158,8 @@ TEST(QuenDiffUsage, WrongCommandLinesExitWithTwoAndShowUsage) {
                                                                   {"rle-pack", "a"},
                                                                   {"encode", "a", "b", "c", "--sample"},
                                                                   {"encode", "a", "b", "c", "--sample", "x"},
-                                                                  {"encode", "a", "b", "c", "--bogus", "1"}}) {
+                                                                  {"encode", "a", "b", "c", "--bogus", "1"},
+                                                                  {"encode", "a", "b", "c", "--mode", "fast"}}) {
         const CliRun r = QuenDiff(args);
         EXPECT_EQ(r.status, 2) << (args.empty() ? "" : args[0]);
         EXPECT_NE(r.err.find("usage:"), std::string::npos);

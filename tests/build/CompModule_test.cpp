@@ -172,18 +172,20 @@ public:
     std::vector<double> values;
 };
 
-TEST(CompareBytes, ProgressRisesToOneHundredAboutEvery8192Positions) {
+TEST(CompareBytes, ProgressRisesToOneHundredAboutEvery8192PositionsInEachMode) {
     Bytes oldFile(100000), newFile(100000);
     for (std::size_t i = 0; i < oldFile.size(); ++i) {
         oldFile[i] = static_cast<std::uint8_t>(i * 7919 >> 3);
         newFile[i] = static_cast<std::uint8_t>(i * 104729 >> 5);
     }
-    Recorder r;
-    CompareBytes(oldFile, newFile, {64, 4}, &r);
-    ASSERT_GE(r.values.size(), 10u);
-    EXPECT_LE(r.values.size(), 20u);
-    EXPECT_TRUE(std::is_sorted(r.values.begin(), r.values.end()));
-    EXPECT_DOUBLE_EQ(r.values.back(), 100.0);
+    for (const CompMode mode : {CompMode::Quick, CompMode::Thorough}) {
+        Recorder r;
+        CompareBytes(oldFile, newFile, {64, 4, mode}, &r);
+        ASSERT_GE(r.values.size(), 10u);
+        EXPECT_LE(r.values.size(), 20u);
+        EXPECT_TRUE(std::is_sorted(r.values.begin(), r.values.end()));
+        EXPECT_DOUBLE_EQ(r.values.back(), 100.0);
+    }
 }
 
 TEST(CompareFiles, ReadsBothFilesAndNamesAMissingOne) {

@@ -1,11 +1,14 @@
 // Fuzzes the difference decoder on arbitrary bytes: it never reads or writes outside its
 // buffers, and what it accepts has exactly the declared new length. Half of the inputs
 // get a header made consistent with the old file, so the records themselves are reached.
+// The same old and data bytes, taken as an old and a new file, go through the thorough
+// encoder, whose output must decode to exactly that new file.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 
 #include "build/ApplyDifference.h"
+#include "build/CompModule.h"
 #include "build/SourceChecksum.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -26,5 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (r.Ok() && (!ReadDifferenceHeader(diff, h) || r.newFile.size() != h.newLength)) std::abort();
     if (!r.Ok() && !r.newFile.empty()) std::abort();
     ApplyFaultText(r.fault);
+
+    const Bytes encoded = CompareBytes(oldFile, diff, {64, 4, CompMode::Thorough});
+    const ApplyResult back = ApplyDifference(oldFile, encoded);
+    if (!back.Ok() || back.newFile != diff) std::abort();
     return 0;
 }

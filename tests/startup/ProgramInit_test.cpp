@@ -204,6 +204,34 @@ TEST_F(ProgramFolder, TuningValuesBelowOneAreRaisedToOne) {
     EXPECT_EQ(program->settings.Comp_Move_Size, 1);
 }
 
+// Absent means quick; 1 and 2 are the modes; anything else stops like a bad number key.
+TEST_F(ProgramFolder, EncoderModeKey) {
+    const struct {
+        const char* value;  // nullptr: key removed
+        int mode;           // 0: the start stops
+    } cases[] = {{nullptr, 1}, {"1", 1}, {" 2 ", 2}, {"3", 0}, {"0", 0}, {"", 0}, {"thorough", 0}};
+    for (const auto& c : cases) {
+        quen::AppINI ini;
+        ini.FileName = Path("Quenlark.ini");
+        ini.Section = "Setup";
+        c.value ? ini.WriteKey("Comp_Mode", c.value) : ini.DelKey("Comp_Mode");
+        ClearMessages();
+        auto program = Start();
+        const std::string label = c.value ? c.value : "(absent)";
+        if (c.mode == 0) {
+            EXPECT_EQ(program, nullptr) << label;
+            ASSERT_EQ(LastMessages().size(), 1u) << label;
+            EXPECT_NE(LastMessages()[0].text.find("[Setup], key Comp_Mode: \"" + std::string(c.value) +
+                                                  "\" is not 1 (quick) or 2 (thorough)."),
+                      std::string::npos)
+                << LastMessages()[0].text;
+        } else {
+            ASSERT_NE(program, nullptr) << label;
+            EXPECT_EQ(program->settings.Comp_Mode, c.mode) << label;
+        }
+    }
+}
+
 TEST_F(ProgramFolder, MissingLanguageFileFallsBackToEnglish) {
     SetSetting("Setup", "Language", "German");
     auto program = Start();
