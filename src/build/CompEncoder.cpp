@@ -21,7 +21,7 @@ class RegionSearch {
 public:
     RegionSearch(ByteView oldFile, std::int64_t os, std::int64_t oe, ByteView newFile, std::int64_t ne,
                  std::int64_t sample, std::int64_t move)
-        : spec_{oldFile, oe, newFile, 0, ne, sample, move} {
+        : spec_{oldFile, oe, newFile, 0, ne, sample, move, &memo_} {
         if (oe - os + 1 >= kIndexMinimum) index_.emplace(oldFile, os, oe, sample);
     }
 
@@ -39,6 +39,7 @@ public:
     }
 
 private:
+    RepeatMemo memo_;
     WalkInput spec_;
     std::optional<MatchIndex> index_;
 };

@@ -21,10 +21,44 @@ std::int64_t CommonRun(const std::uint8_t* a, const std::uint8_t* b, std::int64_
     return k;
 }
 
+// How far old[x] == old[x + t] holds from position `from` on, at most `room` bytes.
+std::int64_t Repeating(const std::uint8_t* first, std::int64_t from, std::int64_t t, std::int64_t room,
+                       RepeatMemo* memo) {
+    if (memo && memo->period == t && memo->from <= from && from < memo->to) {
+        if (memo->exact || memo->to - from >= room) return std::min(room, memo->to - from);
+    }
+    const std::int64_t same = CommonRun(first + (from - 1), first + (from - 1 + t), room);
+    if (memo) *memo = {t, from, from + same, same < room};
+    return same;
+}
+
+// Positions a strided search passes before it checks for periodic old bytes.
+constexpr std::int64_t kStrideChunk = 64;
+constexpr std::int64_t kLongestPeriod = 64;
+
+// A strided search found nothing in [chunk, p) (at least kStrideChunk strides). If the old
+// bytes from `chunk` repeat with a period T of at most kLongestPeriod, every stride
+// position in the repetition holds a byte already seen there, so the search resumes
+// where the repetition ends; otherwise at p.
+std::int64_t PastPeriodicStretch(const std::uint8_t* first, std::int64_t chunk, std::int64_t p, std::int64_t limit,
+                                 std::int64_t move, RepeatMemo* memo) {
+    const std::uint8_t* at = first + (chunk - 1);
+    const std::int64_t room = limit - chunk + 1 - kLongestPeriod;  // old bytes readable past chunk + T
+    if (room < kLongestPeriod) return p;
+    for (std::int64_t t = 1; t <= kLongestPeriod; ++t) {
+        if (CommonRun(at, at + t, kLongestPeriod) < kLongestPeriod) continue;
+        const std::int64_t same = Repeating(first, chunk, t, room, memo);
+        // Stride positions below chunk + same + T repeat positions at least lcm(T, M) <= p - chunk earlier.
+        const std::int64_t end = chunk + same + t;
+        return std::max(p, chunk + (end - chunk + move - 1) / move * move);
+    }
+    return p;
+}
+
 // The first position p >= from, p <= limit, p = from (mod move) whose byte is b; or a
 // position past limit. `first` points at position 1.
 std::int64_t NextEqual(const std::uint8_t* first, std::int64_t from, std::int64_t limit, std::uint8_t b,
-                       std::int64_t move) {
+                       std::int64_t move, RepeatMemo* memo) {
     if (from > limit) return from;
     if (move == 1) {
         const std::uint8_t* start = first + (from - 1);
@@ -32,8 +66,33 @@ std::int64_t NextEqual(const std::uint8_t* first, std::int64_t from, std::int64_
         return hit ? from + (static_cast<const std::uint8_t*>(hit) - start) : limit + 1;
     }
     std::int64_t p = from;
-    while (p <= limit && first[p - 1] != b) p += move;
+    while (p <= limit) {
+        const std::int64_t chunk = p, stop = std::min(limit, p + kStrideChunk * move);
+        for (; p <= stop; p += move) {
+            if (first[p - 1] == b) return p;
+        }
+        if (p <= limit) p = PastPeriodicStretch(first, chunk, p, limit, move, memo);
+    }
     return p;
+}
+
+// Walk iterations between fresh anchors of the repeat check.
+constexpr int kAnchorEvery = 64;
+
+// The walk's next step depends only on the probe position and the old bytes from there
+// on. When the old bytes from `anchor` repeat with period T = p - anchor, the probes from
+// anchor to p repeat shifted by T, again and again, for as long as everything they read
+// (up to S bytes past each probe) lies inside the repetition. None of them found a run,
+// so none of the repeats would: returns the position after the last whole repeat that
+// stays at or below `limit` (or p itself). Periodic and zero-filled old data would
+// otherwise be walked a few bytes at a time.
+std::int64_t SkipRepeats(const WalkInput& s, std::int64_t anchor, std::int64_t p, std::int64_t limit) {
+    const std::int64_t t = p - anchor;
+    const std::int64_t room = std::min(s.oldEnd - p + 1, limit + 1 - anchor + s.sample + 1);
+    if (room < t + s.sample + 1 || anchor + 2 * t > limit + 1) return p;
+    const std::int64_t same = Repeating(s.oldFile.data(), anchor, t, room, s.memo);
+    const std::int64_t repeats = std::min((same - s.sample - 1) / t, (limit + 1 - anchor) / t - 1);
+    return repeats >= 1 ? anchor + (repeats + 1) * t : p;
 }
 
 }  // namespace
@@ -43,14 +102,20 @@ WalkResult Walk(const WalkInput& s, std::int64_t from, std::int64_t limit) {
     const std::uint8_t* want = s.newFile.data() + (s.newPos - 1);
     const std::uint8_t b = *want;
     const std::int64_t newRoom = s.newEnd - s.newPos + 1;
-    std::int64_t p = from;
-    while (true) {
-        p = NextEqual(oldFirst, p, limit, b, s.move);
+    std::int64_t p = from, anchor = from;
+    for (int sinceAnchor = 1;; ++sinceAnchor) {
+        p = NextEqual(oldFirst, p, limit, b, s.move, s.memo);
         if (p > limit) return {{}, p};
         const std::int64_t cap = std::min(s.oldEnd - p + 1, newRoom);
         const std::int64_t k = CommonRun(oldFirst + (p - 1), want, std::min(cap, s.sample + 1));
         if (k > s.sample) return {{p, k + CommonRun(oldFirst + (p - 1 + k), want + k, cap - k)}, p};
         p += k + 1;
+        const std::int64_t skipped = SkipRepeats(s, anchor, p, limit);
+        if (skipped != p || sinceAnchor == kAnchorEvery) {
+            p = skipped;
+            anchor = p;
+            sinceAnchor = 0;
+        }
     }
 }
 

@@ -13,6 +13,13 @@ struct Match {
     bool Found() const { return position != 0; }
 };
 
+// Where the old bytes were last found to repeat: old[x] == old[x + period] for x in
+// [from, to); `exact` when position `to` breaks the repetition (else the check stopped there).
+struct RepeatMemo {
+    std::int64_t period = 0, from = 0, to = 0;
+    bool exact = false;
+};
+
 // The fixed inputs of one search: old region end, new cursor and region end, sample
 // size S and move size M (both at least 1). Positions are 1-based.
 struct WalkInput {
@@ -23,6 +30,7 @@ struct WalkInput {
     std::int64_t newEnd = 0;
     std::int64_t sample = 1;
     std::int64_t move = 1;
+    RepeatMemo* memo = nullptr;  // optional: spares periodic data the same long comparison
 };
 
 struct WalkResult {
