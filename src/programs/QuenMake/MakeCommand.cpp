@@ -134,9 +134,17 @@ MakeFileDataSettings Command::ReadMakeSettings() {
         if (!n) Fail("File : " + ini.FileName + "\nSection [Setup], key " + key + ": \"" + value + "\" is not a whole number.");
         return *n;
     };
+    auto mode = [&]() {
+        ini.Section = "Setup";
+        std::string value;
+        if (!ini.ReadKey("Comp_Mode", value)) return CompMode::Quick;
+        const auto m = CompModeFromNumber(ParseSettingsNumber(value, 1, 2).value_or(0));
+        if (!m) Fail("File : " + ini.FileName + "\nSection [Setup], key Comp_Mode: \"" + value + "\" is not 1 (quick) or 2 (thorough).");
+        return *m;
+    };
     MakeFileDataSettings s;
     s.programFolder = env_.programFolder;
-    s.tuning = CompTuning{number("DefSample_Size", 64), number("Comp_Move_Size", 4)}.Sanitized();
+    s.tuning = CompTuning{number("DefSample_Size", 64), number("Comp_Move_Size", 4), mode()}.Sanitized();
     s.ICON_INIT_POSTION = number("ICON_INIT_POSTION", 0);
     s.ICON_INIT_LENG = number("ICON_INIT_LENG", 0);
     s.CABLIB = text("Library", "CABLIB");
