@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "runtime/FileActions.h"
+#include "runtime/PackageActions.h"
 #include "runtime/ScriptValues.h"
 #include "runtime/TargetDir.h"
 
@@ -14,14 +15,14 @@ namespace {
 class ActionLog {
 public:
     explicit ActionLog(RunContext& ctx) : ctx_(ctx), on_(ctx.st.Texts.showLog) {}
-    void Begin(const std::string& label, const std::string& target) {
-        if (on_) ctx_.io.windows.AppendLog(label + " " + target);
-    }
-    void End(const std::string& outcome) {
-        if (on_) ctx_.io.windows.AppendLog(" " + outcome + "\r\n");
-    }
+    void Begin(const std::string& label, const std::string& target) { Append(label + " " + target); }
+    void End(const std::string& outcome) { Append(" " + outcome + "\r\n"); }
 
 private:
+    void Append(const std::string& text) {
+        if (on_) ctx_.io.windows.AppendLog(text);
+        if (ctx_.io.log) ctx_.io.log->Append(text);
+    }
     RunContext& ctx_;
     bool on_;
 };
@@ -36,7 +37,12 @@ const std::string& OutcomeText(const ScriptTexts& t, ActionResult r) {
     return t.patchFail;
 }
 
-const std::string* LabelOf(const ScriptTexts& t, const std::string& act) {
+// Kinds 0, 1 and 2 need data that only a patch executable's package carries; a stand-alone
+// script passes them over.
+const std::string* LabelOf(const ScriptTexts& t, const std::string& act, bool package) {
+    if (package && act == "0") return &t.labelExecute;
+    if (package && act == "1") return &t.labelAdd;
+    if (package && act == "2") return &t.labelPatchFile;
     if (act == "3") return &t.labelBytes;
     if (act == "4") return &t.labelDelete;
     if (act == "5") return &t.labelIni;
@@ -50,7 +56,9 @@ ActionResult Perform(RunContext& ctx, int i, const std::string& act, const std::
     // No folder: never fall back to the root of the current drive.
     if (folder.empty()) return ActionResult::NotFound;
     if (act == "4") return files.DeleteForce(target) ? ActionResult::Success : ActionResult::Failed;
+    if (act == "0" || act == "1") return CarryFile(ctx, i, folder, target, act == "0");
     if (!files.Exists(target) || files.IsDirectory(target)) return ActionResult::NotFound;
+    if (act == "2") return PatchFile(ctx, i, target);
     if (act == "3") return PatchBytes(ctx, i, target);
     if (act == "5") return ApplyIniEntries(ctx, target, i) ? ActionResult::Success : ActionResult::Failed;
     return RenameTarget(ctx, i, folder, target) ? ActionResult::Success : ActionResult::Failed;
@@ -73,7 +81,7 @@ void RunActions(RunContext& ctx) {
         const std::string file = ctx.script.Read(section, "File");
         const std::string act = ctx.script.Read(section, "Act");
         const std::string folder = ResolveDir(ctx, ctx.script.Read(section, "Dir"), section);
-        const std::string* label = LabelOf(texts, act);
+        const std::string* label = LabelOf(texts, act, !ctx.st.PackageFolder.empty());
         if (label) {
             const std::string target = folder + "\\" + file;
             log.Begin(*label, target);

@@ -3,6 +3,7 @@
 
 #include "build/SourceChecksum.h"
 #include "runtime/ByteEdits.h"
+#include "runtime/PackageActions.h"
 #include "runtime/ScriptValues.h"
 
 namespace quen::runtime {
@@ -65,14 +66,33 @@ ActionResult PatchBytes(RunContext& ctx, int index, const std::string& target) {
     return applied ? ActionResult::Success : ActionResult::Failed;
 }
 
-bool ApplyIniEntries(RunContext& ctx, const std::string& target, int index) {
+namespace {
+
+// The INI definitions of action `index`: from the package's data file when the patch
+// carries one, else the enabled keys of the script's action section.
+std::optional<std::vector<std::string>> IniDefinitions(RunContext& ctx, int index) {
+    if (!ctx.st.PackageFolder.empty()) {
+        Bytes block;
+        if (!ctx.io.files.ReadAll(PackageDataPath(ctx.st, index), block)) return std::nullopt;
+        return ReadIniDefinitions(block);
+    }
     const std::string section = ActionSection(index);
     const int count = ParseCount(ctx.script.Read(section, "Count"));
-    bool result = true;
+    std::vector<std::string> defs;
     for (int k = 1; k <= count; ++k) {
         const std::string n = std::to_string(k);
-        if (ctx.script.Read(section, "INIKeyEnable" + n) == "False") continue;
-        const std::string def = ctx.script.Read(section, "INIKey" + n);
+        if (ctx.script.Read(section, "INIKeyEnable" + n) != "False") defs.push_back(ctx.script.Read(section, "INIKey" + n));
+    }
+    return defs;
+}
+
+}  // namespace
+
+bool ApplyIniEntries(RunContext& ctx, const std::string& target, int index) {
+    const auto defs = IniDefinitions(ctx, index);
+    if (!defs) return false;
+    bool result = true;
+    for (const std::string& def : *defs) {
         const std::string iniSection = Field(def, 1), key = Field(def, 2), value = Field(def, 3);
         // A nameless key would only add a stray "=" line to the user's file.
         if (key.empty()) {

@@ -27,6 +27,8 @@ std::string SystemFolder(std::string s) {
 
 bool IdentifierMatches(RunContext& ctx) {
     try {
+        // A package script carries no identifier: the head checked the whole package.
+        if (!ctx.st.PackageFolder.empty()) return ctx.io.files.Exists(ctx.st.ScriptFile);
         return ctx.script.Read("Setup", "ScriptID") == kScriptId;
     } catch (const Error&) {
         return false;  // a missing or unreadable script is no script of ours
@@ -115,6 +117,10 @@ RunOutcome Run(RunContext& ctx, const RunRequest& request) {
     ctx.st.WinDir = SystemFolder(ctx.io.system.WindowsDir());
     ctx.st.SysDir = SystemFolder(ctx.io.system.SystemDir());
     ctx.st.Texts = ReadScriptTexts(ctx.io.ini, ctx.st.ScriptFile);
+    const std::string picture = ctx.st.PackageFolder + "\\Setup.img";
+    if (!ctx.st.PackageFolder.empty() && ParseTruth(ctx.script.Read("Setup", "ShowP"), false) &&
+        ctx.io.files.Exists(picture))
+        ctx.st.Texts.picture = picture;
     if (ctx.st.SecondPhase) {
         if (!RemoveRunValue(ctx)) {
             // Otherwise the actions would run again at every logon.
@@ -157,6 +163,9 @@ ScriptTexts ReadScriptTexts(IniPort& ini, const std::string& scriptFile) {
     t.labelRename = r("strRenFile");
     t.labelBytes = r("strPatchByte");
     t.success = r("strSuccess");
+    t.labelExecute = r("strExecute");
+    t.labelAdd = r("strAddFile");
+    t.labelPatchFile = r("strPatchFile");
     t.makeBackup = ParseTruth(r("MakeBKFile"), true);
     t.continueOnError = ParseTruth(r("CWhenError"), false);
     t.showLog = ParseTruth(r("ShowRun"), false);
@@ -164,7 +173,8 @@ ScriptTexts ReadScriptTexts(IniPort& ini, const std::string& scriptFile) {
 }
 
 std::string ResumeCommand(const RunRequest& request) {
-    return Quoted(StripTrailingBackslash(request.programFolder) + "\\" + request.exeName + ".exe") + " " +
+    const std::string options = request.resumeOptions.empty() ? "" : request.resumeOptions + " ";
+    return Quoted(StripTrailingBackslash(request.programFolder) + "\\" + request.exeName + ".exe") + " " + options +
            kResumeSwitch + " " + Quoted(request.scriptFile);
 }
 
@@ -174,6 +184,8 @@ RunOutcome RunScript(const RunRequest& request, RuntimePorts& ports) {
     st.SecondPhase = request.secondPhase;
     st.ProgramFolder = request.programFolder;
     st.ExeName = request.exeName;
+    st.PackageFolder = StripTrailingBackslash(request.packageFolder);
+    st.MeFolder = StripTrailingBackslash(request.meFolder);
     RunContext ctx(st, ports);
     try {
         return Run(ctx, request);

@@ -13,6 +13,11 @@ struct RunRequest {
     bool secondPhase = false;   // started again with "/A" after leaving Windows
     std::string programFolder;  // for the Run value that resumes the patch
     std::string exeName;        // without ".exe"
+    // A patch executable's package: the script is its "Setup.ini" (without identifier),
+    // the data files lie beside it, and "Me" is the folder of the patch executable.
+    std::string packageFolder{};
+    std::string meFolder{};
+    std::string resumeOptions{};  // put before "/A" in the resume command (e.g. "/S")
 };
 
 // Applies the script and tells how the run ended (the process exit code).

@@ -55,6 +55,8 @@ public:
     virtual std::string TempDir() = 0;
     // code 1 log off, 2 restart, 3 shut down; false when Windows refused.
     virtual bool ExitSession(int code) = 0;
+    // Starts a program in `folder` and waits until it ends; false when it could not start.
+    virtual bool RunAndWait(const std::string& program, const std::string& folder) = 0;
 };
 
 // Texts of the directory question of one action.
@@ -78,12 +80,20 @@ public:
     virtual std::string AskDirectory(const AskTexts& texts, const std::string& initialDir) = 0;
 };
 
+// Receives the progress log lines whether or not the progress window shows them.
+class LogPort {
+public:
+    virtual ~LogPort() = default;
+    virtual void Append(const std::string& text) = 0;
+};
+
 struct RuntimePorts {
     FilePort& files;
     IniPort& ini;
     RegistryPort& registry;
     SystemPort& system;
     WindowPort& windows;
+    LogPort* log = nullptr;
 };
 
 }  // namespace quen::runtime

@@ -37,6 +37,8 @@ enum class RunOutcome : int {
 
 struct RuntimeState {
     std::string ScriptFile;
+    std::string PackageFolder;  // the package's data files ("P" & i); empty for a stand-alone script
+    std::string MeFolder;       // what "Me" resolves to; empty: the script's folder
     bool SecondPhase = false;
     std::string ProgramFolder;  // folder of the running program, for the Run value
     std::string ExeName;        // program name without ".exe"

@@ -18,6 +18,7 @@ ShowModel CommonModel(WindowMode mode, const ScriptTexts& t) {
     m.okButton = t.okButton;
     m.cancelButton = t.cancelButton;
     m.aboutButton = t.aboutButton;
+    m.picture = t.picture;
     m.fontName = Trim(t.font);
     // A size that is no number leaves the window's own font size.
     auto size = ParseScriptNumber(t.fontSize);

@@ -15,6 +15,8 @@ struct ScriptTexts {
     std::string prompt, okButton, cancelButton, aboutButton;
     std::string fileNotFound, checkSumDiffers, errorTitle, onPatch, patchFail, brokenWarn, patchFileTitle;
     std::string labelDelete, labelIni, labelRename, labelBytes, success;
+    std::string labelExecute, labelAdd, labelPatchFile;
+    std::string picture;  // the patch's picture file; empty: none
     bool makeBackup = true;
     bool continueOnError = false;
     bool showLog = false;
@@ -27,7 +29,8 @@ struct ShowModel {
     std::string prompt;
     std::string okButton, cancelButton, aboutButton;
     std::string fontName;
-    int fontSize = 0;  // 0: the window's own size
+    int fontSize = 0;      // 0: the window's own size
+    std::string picture;   // shown left of the text; empty: no picture
     bool showOk = true, showCancel = true, showAbout = true, showPrompt = true;
     bool busy = false;  // hourglass pointer; the window refuses to close
 };

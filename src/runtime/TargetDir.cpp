@@ -57,7 +57,7 @@ std::string ResolveDir(RunContext& ctx, const std::string& dir, const std::strin
         return StripTrailingBackslash(ctx.st.PreviousDir + dir.substr(1));
     }
     if (dir == "Me") {
-        d = FolderOf(ctx.io.files, ctx.st.ScriptFile);
+        d = ctx.st.MeFolder.empty() ? FolderOf(ctx.io.files, ctx.st.ScriptFile) : ctx.st.MeFolder;
     } else if (dir == "Reg") {
         d = FromRegistry(ctx, section);
     } else if (dir == "Ask") {

@@ -128,6 +128,9 @@ TEST_F(RunSequence, ResumeCommandQuotesOnlyPathsWithBlanks) {
     EXPECT_EQ(ResumeCommand({"C:\\P\\fix.qnl", false, "C:\\Q\\", "Quenlark"}), "C:\\Q\\Quenlark.exe /A C:\\P\\fix.qnl");
     EXPECT_EQ(ResumeCommand({"C:\\My P\\fix.qnl", false, "C:\\Q", "Quenlark"}),
               "C:\\Q\\Quenlark.exe /A \"C:\\My P\\fix.qnl\"");
+    RunRequest head{"C:\\T\\Setup.ini", false, "C:\\D", "fix"};
+    head.resumeOptions = "/S";
+    EXPECT_EQ(ResumeCommand(head), "C:\\D\\fix.exe /S /A C:\\T\\Setup.ini");
 }
 
 TEST_F(RunSequence, RefusedRunValueStopsBeforeAnyFileAndUnpauses) {

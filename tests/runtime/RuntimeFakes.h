@@ -242,6 +242,12 @@ public:
         exits.push_back(code);
         return exitAllowed;
     }
+    std::vector<std::string> ran;  // "program|folder"
+    bool runAllowed = true;
+    bool RunAndWait(const std::string& program, const std::string& folder) override {
+        ran.push_back(program + "|" + folder);
+        return runAllowed;
+    }
 };
 
 // Records every window the engine shows; cancels where told to.

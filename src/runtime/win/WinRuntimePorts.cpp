@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "editor/win/frmDir.h"
+#include "startup/win/Win32_API.h"
 #include "win/Handles.h"
 
 namespace quen::runtime::win {
@@ -56,6 +57,11 @@ bool WinSystem::ExitSession(int code) {
     // Logging off needs no privilege; restarting and shutting down do.
     if (code != 1) EnableShutdownPrivilege();
     return ExitWindowsEx(flags, SHTDN_REASON_MAJOR_APPLICATION | SHTDN_REASON_FLAG_PLANNED) != 0;
+}
+
+bool WinSystem::RunAndWait(const std::string& program, const std::string& folder) {
+    std::string workingFolder = folder;
+    return quen::win::RunAndWait(program, "", workingFolder);
 }
 
 bool WinWindows::ShowAndWait(const ShowModel& model) {

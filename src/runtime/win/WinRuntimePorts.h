@@ -16,6 +16,7 @@ public:
     std::string TempDir() override;
     // Enables the shutdown privilege, then ExitWindowsEx: 1 log off, 2 restart, 3 shut down.
     bool ExitSession(int code) override;
+    bool RunAndWait(const std::string& program, const std::string& folder) override;
 };
 
 class WinWindows : public WindowPort {

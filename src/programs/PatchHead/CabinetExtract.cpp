@@ -1,0 +1,124 @@
+// Extracts a checked package cabinet, held in memory, with FDI.
+#include "programs/PatchHead/CabinetExtract.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "runtime/CabinetCheck.h"
+#include "win/Fdi.h"
+
+namespace quen::head {
+
+namespace {
+
+// FDI's I/O callbacks carry no context: the cabinet being extracted is served from memory
+// under this name, and only while ExtractCabinet runs (the head has one thread).
+constexpr const char kMemoryName[] = "package.cab";
+ByteView g_cabinet;
+
+// A handle given to FDI: the in-memory cabinet, or an output file we created.
+struct Stream {
+    bool memory = false;
+    std::size_t at = 0;
+    HANDLE file = INVALID_HANDLE_VALUE;
+};
+
+Stream* AsStream(INT_PTR h) { return reinterpret_cast<Stream*>(h); }
+
+struct Job {
+    std::string folder;
+    bool keepScript = false;
+    std::string fault;
+};
+
+FNALLOC(Alloc) { return std::malloc(cb); }
+FNFREE(Free) { std::free(pv); }
+
+FNOPEN(Open) {
+    (void)oflag;
+    (void)pmode;
+    if (std::strcmp(pszFile, kMemoryName) != 0) return -1;  // FDI opens nothing else
+    auto* s = new Stream;
+    s->memory = true;
+    return reinterpret_cast<INT_PTR>(s);
+}
+
+FNREAD(Read) {
+    Stream* s = AsStream(hf);
+    if (!s->memory) return static_cast<UINT>(-1);
+    const std::size_t n = std::min<std::size_t>(cb, g_cabinet.size() - std::min(s->at, g_cabinet.size()));
+    if (n) std::memcpy(pv, g_cabinet.data() + s->at, n);
+    s->at += n;
+    return static_cast<UINT>(n);
+}
+
+FNWRITE(Write) {
+    Stream* s = AsStream(hf);
+    DWORD written = 0;
+    if (s->memory || !WriteFile(s->file, pv, cb, &written, nullptr) || written != cb) return static_cast<UINT>(-1);
+    return cb;
+}
+
+FNCLOSE(Close) {
+    Stream* s = AsStream(hf);
+    const bool ok = s->memory || CloseHandle(s->file);
+    delete s;
+    return ok ? 0 : -1;
+}
+
+FNSEEK(Seek) {
+    Stream* s = AsStream(hf);
+    if (!s->memory) return -1;
+    const long base = type == SEEK_SET ? 0 : type == SEEK_CUR ? static_cast<long>(s->at) : static_cast<long>(g_cabinet.size());
+    if (base + dist < 0) return -1;
+    s->at = static_cast<std::size_t>(base + dist);
+    return static_cast<long>(s->at);
+}
+
+INT_PTR CreateOutput(Job& job, const char* name) {
+    // The cabinet was checked already; a name FDI reports differently is refused all the same.
+    if (!runtime::IsPackageName(name)) {
+        job.fault = "the package holds a file that no patch holds";
+        return -1;
+    }
+    const std::string path = job.folder + "\\" + name;
+    if (job.keepScript && std::strcmp(name, "Setup.ini") == 0 && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return 0;  // skip: the resumed run keeps its script
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        job.fault = "the file " + path + " cannot be written";
+        return -1;
+    }
+    auto* s = new Stream;
+    s->file = file;
+    return reinterpret_cast<INT_PTR>(s);
+}
+
+FNFDINOTIFY(Notify) {
+    Job& job = *static_cast<Job*>(pfdin->pv);
+    switch (fdint) {
+        case fdintCOPY_FILE: return CreateOutput(job, pfdin->psz1);
+        case fdintCLOSE_FILE_INFO: return Close(pfdin->hf) == 0 ? TRUE : FALSE;
+        case fdintNEXT_CABINET: return -1;  // a package is one cabinet
+        default: return 0;
+    }
+}
+
+}  // namespace
+
+std::string ExtractCabinet(ByteView cabinet, const std::string& folder, bool keepScript) {
+    g_cabinet = cabinet;
+    Job job{folder, keepScript, ""};
+    ERF erf{};
+    win::UniqueFdi fdi(FDICreate(Alloc, Free, Open, Read, Write, Close, Seek, cpuUNKNOWN, &erf));
+    if (!fdi) return "the system's cabinet support cannot be started";
+    char name[] = "package.cab", path[] = "";
+    const BOOL ok = FDICopy(fdi.get(), name, path, 0, Notify, nullptr, &job);
+    g_cabinet = {};
+    if (ok) return "";
+    return job.fault.empty() ? "the cabinet cannot be unpacked (error " + std::to_string(erf.erfOper) + ")" : job.fault;
+}
+
+}  // namespace quen::head

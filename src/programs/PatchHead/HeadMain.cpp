@@ -1,0 +1,26 @@
+// PatchHead.exe: the front of every patch executable. It applies the package appended to it.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "programs/PatchHead/HeadRun.h"
+#include "programs/PatchHead/HeadUi.h"
+#include "win/ComInit.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    quen::win::ScopedComInit com;  // the folder browser and the picture
+    const quen::runtime::HeadOptions options = quen::runtime::ParseHeadCommandLine(commandLine ? commandLine : "");
+    quen::head::FileLog log;
+    const bool logging = !options.logFile.empty() && log.Open(options.logFile);
+    quen::head::SetSilentMessages(options.silent, logging ? &log : nullptr);
+    if (!options.error.empty()) {
+        quen::head::Tell(options.error);
+        return static_cast<int>(quen::runtime::RunOutcome::CancelledOrBad);
+    }
+    if (!options.logFile.empty() && !logging) {
+        quen::head::Tell("The log file " + options.logFile + " cannot be written.");
+        return static_cast<int>(quen::runtime::RunOutcome::CancelledOrBad);
+    }
+    return quen::head::RunPatchExecutable(options, logging ? &log : nullptr);
+}

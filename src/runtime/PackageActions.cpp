@@ -1,0 +1,69 @@
+// The actions of a patch executable that carry file data in its package.
+#include "runtime/PackageActions.h"
+
+#include "build/ApplyDifference.h"
+#include "build/SourceChecksum.h"
+
+namespace quen::runtime {
+
+namespace {
+
+constexpr std::size_t kIniBlockHeader = 8;
+
+// Writes new content for a file that may not exist yet.
+bool PutFile(FilePort& files, const std::string& target, const Bytes& data, bool keepBackup) {
+    if (files.Exists(target)) return ReplaceFileContents(files, target, data, keepBackup);
+    return files.WriteReplacing(target, data);
+}
+
+}  // namespace
+
+std::string PackageDataPath(const RuntimeState& st, int index) {
+    return st.PackageFolder + "\\P" + std::to_string(index);
+}
+
+ActionResult CarryFile(RunContext& ctx, int index, const std::string& folder, const std::string& target, bool run) {
+    FilePort& files = ctx.io.files;
+    if (!files.IsDirectory(folder)) return ActionResult::NotFound;
+    if (files.IsDirectory(target)) return ActionResult::Failed;
+    Bytes data;
+    if (!files.ReadAll(PackageDataPath(ctx.st, index), data)) return ActionResult::Failed;
+    if (!PutFile(files, target, data, ctx.st.Texts.makeBackup)) return ActionResult::Failed;
+    if (run && !ctx.io.system.RunAndWait(target, folder)) return ActionResult::Failed;
+    return ActionResult::Success;
+}
+
+ActionResult PatchFile(RunContext& ctx, int index, const std::string& target) {
+    FilePort& files = ctx.io.files;
+    Bytes difference, oldFile;
+    DifferenceHeader header;
+    if (!files.ReadAll(PackageDataPath(ctx.st, index), difference) || !ReadDifferenceHeader(difference, header))
+        return ActionResult::Failed;
+    if (!files.ReadAll(target, oldFile)) return ActionResult::Failed;
+    if (oldFile.size() != header.oldLength || SourceChecksum(oldFile) != header.oldChecksum)
+        return ActionResult::CheckSumDiffers;
+    const ApplyResult rebuilt = ApplyDifference(oldFile, difference);
+    if (!rebuilt.Ok()) return ActionResult::Failed;
+    ctx.io.windows.PumpEvents();
+    return ReplaceFileContents(files, target, rebuilt.newFile, ctx.st.Texts.makeBackup) ? ActionResult::Success
+                                                                                        : ActionResult::Failed;
+}
+
+std::optional<std::vector<std::string>> ReadIniDefinitions(ByteView block) {
+    if (block.size() < kIniBlockHeader || GetLE32(block.data()) != block.size()) return std::nullopt;
+    const std::uint32_t count = GetLE32(block.data() + 4);
+    std::vector<std::string> defs;
+    std::size_t at = kIniBlockHeader;
+    for (std::uint32_t k = 0; k < count; ++k) {
+        if (block.size() - at < 4) return std::nullopt;
+        const std::size_t n = GetLE32(block.data() + at);
+        at += 4;
+        if (n > block.size() - at) return std::nullopt;
+        defs.emplace_back(block.begin() + at, block.begin() + at + n);
+        at += n;
+    }
+    if (at != block.size()) return std::nullopt;
+    return defs;
+}
+
+}  // namespace quen::runtime

@@ -1,0 +1,33 @@
+// The actions of a patch executable that carry file data in its package: run a file, add a
+// file, patch a file by its difference data; and the INI patch's definition block.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "build/CompFormat.h"
+#include "runtime/FileActions.h"
+#include "runtime/RunContext.h"
+
+namespace quen::runtime {
+
+// The data file of action `index`: the package folder, "\P" and the index.
+std::string PackageDataPath(const RuntimeState& st, int index);
+
+// Execute (run = true) and Add: the carried file is copied to `target` in `folder` (an
+// existing file is replaced, with a ".bak" first when the options ask); Execute then runs
+// it there and waits for it to end.
+ActionResult CarryFile(RunContext& ctx, int index, const std::string& folder, const std::string& target, bool run);
+
+// Patch File on `target` (which exists): its length and checksum must be those the
+// difference data was made from; the new file is rebuilt in memory and then replaces the
+// target (".bak" first when the options ask). A wrong old file is left untouched.
+ActionResult PatchFile(RunContext& ctx, int index, const std::string& target);
+
+// The INI definition block: total length (this 8-byte header included), definition count,
+// then per definition a 4-byte length and its text; all integers 32-bit little-endian.
+// Nothing when the block is inconsistent.
+std::optional<std::vector<std::string>> ReadIniDefinitions(ByteView block);
+
+}  // namespace quen::runtime

@@ -1,0 +1,157 @@
+// A patch executable's package on the in-memory machine: Execute, Add and Patch File with
+// their carried data, the INI definition block, "Me" as the executable's folder, the
+// picture, the log port, the silent run and its unanswered directory question.
+#include <gtest/gtest.h>
+
+#include "build/CompModule.h"
+#include "runtime/HeadWindows.h"
+#include "runtime/PackageActions.h"
+#include "runtime/ScriptFixture.h"
+#include "support/RecordedUi.h"
+
+using namespace quen;
+using namespace quen::runtime;
+using namespace quen::runtime::fakes;
+
+namespace {
+
+struct TextLog : LogPort {
+    std::string text;
+    void Append(const std::string& t) override { text += t; }
+};
+
+Bytes IniBlock(const std::vector<std::string>& defs) {
+    Bytes b(8, 0);
+    for (const auto& d : defs) {
+        PutLE32(b, static_cast<std::uint32_t>(d.size()));
+        b.insert(b.end(), d.begin(), d.end());
+    }
+    SetLE32(b, 0, static_cast<std::uint32_t>(b.size()));
+    SetLE32(b, 4, static_cast<std::uint32_t>(defs.size()));
+    return b;
+}
+
+class PackageRun : public ::testing::Test, public ScriptRunFixture {
+protected:
+    const std::string oldApp = std::string(300, 'o') + "tail", newApp = std::string(300, 'o') + "TAIL+more";
+    TextLog fileLog;
+    Bytes diff;  // app.exe from old to new
+
+    void SetUp() override {
+        quen::platform::ClearMessages();
+        parts.setup.erase(parts.setup.begin());  // a package script has no identifier
+        parts.TextKey("strExecute", "Run").TextKey("strAddFile", "Add").TextKey("strPatchFile", "Patch");
+        m.fs.AddDir("C:\\PKG");
+        m.fs.AddDir("C:\\APP\\sub");
+        m.fs.Put("C:\\APP\\app.exe", oldApp);
+        diff = CompareBytes(Bytes(oldApp.begin(), oldApp.end()), Bytes(newApp.begin(), newApp.end()), {8, 1});
+    }
+    RunOutcome RunPackage(WindowPort* windows = nullptr) {
+        m.fs.Put("C:\\PKG\\Setup.ini", parts.Text());
+        RunRequest r{"C:\\PKG\\Setup.ini", false, "C:\\APP", "fix"};
+        r.packageFolder = "C:\\PKG";
+        r.meFolder = "C:\\APP";
+        RuntimePorts ports{m.fs, m.ini, m.reg, m.sys, windows ? *windows : m.win, &fileLog};
+        return RunScript(r, ports);
+    }
+};
+
+}  // namespace
+
+TEST_F(PackageRun, EveryCarriedKindAppliesAndLogs) {
+    m.fs.Put("C:\\PKG\\P1", "setup program");
+    m.fs.files[Upper("C:\\PKG\\P3")] = diff;
+    m.fs.Put("C:\\PKG\\P2", "new readme");
+    m.fs.Put("C:\\APP\\sub\\readme.txt", "old readme");
+    m.fs.files[Upper("C:\\PKG\\P4")] = IniBlock({"Main,Version,2", "Main,Old,%Kill%"});
+    m.fs.Put("C:\\APP\\app.ini", "[Main]\r\nOld=1");
+    parts.TextKey("ShowRun", "False")
+        .Action(1, {"File=setup.exe", "Act=0", "Dir=Me"})
+        .Action(2, {"File=readme.txt", "Act=1", "Dir=.\\sub"})
+        .Action(3, {"File=app.exe", "Act=2", "Dir=Me"})
+        .Action(4, {"File=app.ini", "Act=5", "Dir=Pre"});
+    EXPECT_EQ(RunPackage(), RunOutcome::AllDone);
+    EXPECT_EQ(m.fs.Get("C:\\APP\\setup.exe"), "setup program");
+    EXPECT_EQ(m.sys.ran, std::vector<std::string>({"C:\\APP\\setup.exe|C:\\APP"}));
+    EXPECT_EQ(m.fs.Get("C:\\APP\\sub\\readme.txt"), "new readme");
+    EXPECT_EQ(m.fs.Get("C:\\APP\\sub\\readme.txt.bak"), "old readme");
+    EXPECT_EQ(m.fs.Get("C:\\APP\\app.exe"), newApp);
+    EXPECT_EQ(m.fs.Get("C:\\APP\\app.exe.bak"), oldApp);
+    EXPECT_EQ(m.fs.Get("C:\\APP\\app.ini"), "[Main]\r\nVersion=2");
+    EXPECT_EQ(m.win.log, "");  // no progress window, but the log port has every line
+    EXPECT_EQ(fileLog.text,
+              "Run C:\\APP\\setup.exe OK!\r\nAdd C:\\APP\\sub\\readme.txt OK!\r\nPatch C:\\APP\\app.exe OK!\r\n"
+              "INI C:\\APP\\app.ini OK!\r\n");
+}
+
+TEST_F(PackageRun, FailuresLeaveTheFilesAsTheyWere) {
+    m.fs.Put("C:\\APP\\other.exe", oldApp + "x");
+    m.fs.files[Upper("C:\\PKG\\P1")] = diff;  // made from app.exe
+    Bytes cut = diff;  // damaged: its last record ends early
+    cut.pop_back();
+    SetLE32(cut, 0, static_cast<std::uint32_t>(cut.size()));
+    m.fs.files[Upper("C:\\PKG\\P4")] = cut;
+    m.fs.files[Upper("C:\\PKG\\P6")] = Bytes{9, 0, 0, 0, 0, 0, 0, 0};
+    m.fs.Put("C:\\APP\\app.ini", "[Main]");
+    m.sys.runAllowed = false;
+    m.fs.Put("C:\\PKG\\P7", "prog");
+    parts.TextKey("CWhenError", "True").TextKey("MakeBKFile", "False")
+        .Action(1, {"File=other.exe", "Act=2", "Dir=Me"})
+        .Action(2, {"File=gone.exe", "Act=2", "Dir=Me"})
+        .Action(3, {"File=x.txt", "Act=1", "Dir=C:\\NOWHERE"})
+        .Action(4, {"File=app.exe", "Act=2", "Dir=Me"})
+        .Action(5, {"File=y.txt", "Act=1", "Dir=Me"})  // no P5
+        .Action(6, {"File=app.ini", "Act=5", "Dir=Me"})
+        .Action(7, {"File=run.exe", "Act=0", "Dir=Me"});
+    EXPECT_EQ(RunPackage(), RunOutcome::FailuresSkipped);
+    EXPECT_EQ(m.win.log,
+              "Patch C:\\APP\\other.exe CHECKSUM\r\nPatch C:\\APP\\gone.exe NOTFOUND\r\n"
+              "Add C:\\NOWHERE\\x.txt NOTFOUND\r\nPatch C:\\APP\\app.exe FAILED\r\nAdd C:\\APP\\y.txt FAILED\r\n"
+              "INI C:\\APP\\app.ini FAILED\r\nRun C:\\APP\\run.exe FAILED\r\n");
+    EXPECT_EQ(m.fs.Get("C:\\APP\\other.exe"), oldApp + "x");
+    EXPECT_EQ(m.fs.Get("C:\\APP\\app.exe"), oldApp);
+    EXPECT_EQ(m.fs.Get("C:\\APP\\app.ini"), "[Main]");
+    EXPECT_FALSE(m.fs.Has("C:\\APP\\y.txt"));
+}
+
+TEST_F(PackageRun, PictureAndMeFolderComeFromThePackage) {
+    m.fs.Put("C:\\PKG\\Setup.img", "BM");
+    parts.SetupKey("ShowW", "1").SetupKey("ShowP", "True").Action(1, {"File=app.exe", "Act=4", "Dir=Me"});
+    EXPECT_EQ(RunPackage(), RunOutcome::AllDone);
+    ASSERT_FALSE(m.win.shown.empty());
+    EXPECT_EQ(m.win.shown[0].picture, "C:\\PKG\\Setup.img");
+    EXPECT_FALSE(m.fs.Has("C:\\APP\\app.exe"));
+    parts.SetupKey("ShowP", "False");
+    m.win.shown.clear();
+    RunPackage();
+    EXPECT_EQ(m.win.shown[0].picture, "");
+}
+
+TEST_F(PackageRun, SilentRunShowsNothingAndFailsAnUnansweredQuestion) {
+    m.fs.Put("C:\\APP\\sub\\a.txt", "a");
+    parts.SetupKey("ShowW", "1").SetupKey("ShowE", "1").TextKey("CWhenError", "True")
+        .Action(1, {"File=a.txt", "Act=4", "Dir=Ask", "Title=Where"})
+        .Action(2, {"File=a.txt", "Act=4", "Dir=.\\sub"});
+    HeadWindows silent(nullptr, "");
+    EXPECT_EQ(RunPackage(&silent), RunOutcome::FailuresSkipped);
+    EXPECT_TRUE(m.fs.Has("C:\\APP\\sub\\a.txt"));  // "." below no folder: nothing
+    EXPECT_EQ(fileLog.text, "Delete \\a.txt NOTFOUND\r\nDelete \\a.txt NOTFOUND\r\n");
+    EXPECT_TRUE(m.win.shown.empty());
+    HeadWindows answered(&m.win, "C:\\APP\\");
+    fileLog.text.clear();
+    EXPECT_EQ(RunPackage(&answered), RunOutcome::AllDone);
+    EXPECT_FALSE(m.fs.Has("C:\\APP\\sub\\a.txt"));
+    EXPECT_TRUE(m.win.asked.empty());
+}
+
+TEST(IniDefinitionBlock, ReadsOnlyConsistentBlocks) {
+    EXPECT_EQ(ReadIniDefinitions(IniBlock({"A,b,c", ""})), std::vector<std::string>({"A,b,c", ""}));
+    EXPECT_EQ(ReadIniDefinitions(IniBlock({})), std::vector<std::string>());
+    Bytes longer = IniBlock({"A,b,c"});
+    longer.push_back(0);
+    Bytes wrongCount = IniBlock({"A,b,c"});
+    wrongCount[4] = 2;
+    Bytes pastEnd = IniBlock({"A,b,c"});
+    pastEnd[8] = 6;
+    for (const Bytes& bad : {Bytes{}, Bytes(7, 0), longer, wrongCount, pastEnd}) EXPECT_FALSE(ReadIniDefinitions(bad));
+}
