@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -71,10 +72,11 @@ FNCLOSE(Close) {
 FNSEEK(Seek) {
     Stream* s = AsStream(hf);
     if (!s->memory) return -1;
-    const long base = type == SEEK_SET ? 0 : type == SEEK_CUR ? static_cast<long>(s->at) : static_cast<long>(g_cabinet.size());
-    if (base + dist < 0) return -1;
+    const long long base = seektype == SEEK_SET ? 0 : seektype == SEEK_CUR ? static_cast<long long>(s->at)
+                                                                        : static_cast<long long>(g_cabinet.size());
+    if (base + dist < 0 || base + dist > static_cast<long long>(g_cabinet.size())) return -1;
     s->at = static_cast<std::size_t>(base + dist);
-    return static_cast<long>(s->at);
+    return static_cast<__LONG32>(s->at);
 }
 
 INT_PTR CreateOutput(Job& job, const char* name) {

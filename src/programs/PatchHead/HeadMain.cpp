@@ -4,6 +4,7 @@
 
 #include "programs/PatchHead/HeadRun.h"
 #include "programs/PatchHead/HeadUi.h"
+#include "runtime/RuntimeState.h"
 #include "win/ComInit.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {

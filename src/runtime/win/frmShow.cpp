@@ -3,6 +3,7 @@
 
 #include "platform/Ui.h"
 #include "runtime/win/frmShowIds.h"
+#include "win/PictureFile.h"
 #include "startup/ProgramInfo.h"
 
 namespace quen::runtime::win {
@@ -43,6 +44,7 @@ bool FrmShow::Open(const ShowModel& model) {
     // 32,000 characters), which would drop its last lines.
     SendDlgItemMessageA(hwnd_, IDC_SHOW_TEXT, EM_SETLIMITTEXT, 0, 0);
     SetFont(model);
+    ShowPicture(model.picture);
     SetWindowTextA(hwnd_, model.caption.c_str());
     SetText(hwnd_, IDC_SHOW_TEXT, model.text);
     Apply(model);
@@ -110,6 +112,24 @@ void FrmShow::SetFont(const ShowModel& m) {
     if (!font_) return;
     for (int id : {IDC_SHOW_TEXT, IDC_SHOW_PROMPT, IDC_SHOW_OK, IDC_SHOW_CANCEL, IDC_SHOW_ABOUT})
         SendDlgItemMessageA(hwnd_, id, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+}
+
+// The picture stands left of the text, which then starts beside it.
+void FrmShow::ShowPicture(const std::string& path) {
+    HWND box = GetDlgItem(hwnd_, IDC_SHOW_PICTURE);
+    RECT r{};
+    GetWindowRect(box, &r);
+    if (!path.empty()) picture_ = quen::win::LoadPictureFitted(path, r.right - r.left, r.bottom - r.top);
+    ShowWindow(box, picture_ ? SW_SHOW : SW_HIDE);
+    if (!picture_) return;
+    SendMessageA(box, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture_.get()));
+    HWND text = GetDlgItem(hwnd_, IDC_SHOW_TEXT);
+    RECT t{};
+    GetWindowRect(text, &t);
+    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&t), 2);
+    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
+    const int left = r.right + 6;
+    MoveWindow(text, left, t.top, t.right - left, t.bottom - t.top, TRUE);
 }
 
 void FrmShow::Close() {

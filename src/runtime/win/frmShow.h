@@ -35,10 +35,12 @@ private:
     INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp);
     void OnCommand(int id);
     void SetFont(const ShowModel& model);
+    void ShowPicture(const std::string& path);
     void Close();
 
     HWND hwnd_ = nullptr;
     quen::win::UniqueHFont font_;
+    quen::win::UniqueHBitmap picture_;
     bool busy_ = false;
     bool closed_ = false;
     bool cancelled_ = false;

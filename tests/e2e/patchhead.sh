@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# Patch executables made of the head, a 4-byte length and a cabinet: applied silently and
+# with their windows (picture, directory question, progress log, end), every action kind
+# leaving the folder byte-identical to the expected one; a wrong old file refused by its
+# checksum; damaged, truncated and empty patch executables refused with exit code 3 and
+# nothing changed; a patch signed after the make still applies.
+. "$(dirname "$0")/lib.sh"
+
+head_exe=$QUEN_BUILD/src/programs/PatchHead/PatchHead.exe
+quendiff=$QUEN_BUILD/src/programs/QuenDiff/QuenDiff.exe
+[ -f "$head_exe" ] || { echo "SKIP [$E2E_NAME]: $head_exe is not built"; exit 77; }
+e2e_setup
+w=$E2E_RUN/work
+mkdir -p "$w/old" "$w/new" "$w/pkg"
+temp_glob() { ls -d "$WINEPREFIX"/drive_c/users/*/Temp/QuenlarkPatch* 2>/dev/null; }
+
+# --- the old and the new folder -------------------------------------------------------
+head -c 200000 /dev/urandom >"$w/old/app.exe"
+{ head -c 150000 "$w/old/app.exe"; printf 'NEW CODE'; tail -c 40000 "$w/old/app.exe"; } >"$w/new/app.exe"
+printf 'ABCDEF' >"$w/old/bytes.bin"
+printf 'AZCDEF' >"$w/new/bytes.bin"
+printf '[Main]\r\nOld=1' >"$w/old/conf.ini"
+printf '[Main]\r\nVersion=2' >"$w/new/conf.ini"
+printf 'bye' >"$w/old/gone.txt"
+printf 'same' >"$w/old/ren.txt"
+printf 'same' >"$w/new/renamed.txt"
+printf 'added' >"$w/pkg/P2"
+cp "$w/pkg/P2" "$w/new/added.txt"
+printf 'echo ran>ran.txt\r\n' >"$w/pkg/P7"
+cp "$w/pkg/P7" "$w/new/run.bat"
+printf 'ran\r\n' >"$w/new/ran.txt"
+"$E2E_WINE_RUN" "$quendiff" encode "$(winpath "$w/old/app.exe")" "$(winpath "$w/new/app.exe")" "$(winpath "$w/pkg/P1")" >/dev/null
+python3 - "$w/pkg/P5" <<'PY'
+import struct, sys
+defs = [b"Main,Version,2", b"Main,Old,%Kill%"]
+body = b"".join(struct.pack("<I", len(d)) + d for d in defs)
+open(sys.argv[1], "wb").write(struct.pack("<II", 8 + len(body), len(defs)) + body)
+PY
+convert -size 80x120 gradient:navy-gold "bmp3:$w/pkg/Setup.img"
+{
+  printf '[Setup]\r\nOffReg=0\r\nAddReg=0\r\nDelReg=0\r\nProcCount=7\r\nShowW=1\r\nShowE=1\r\nShowI=0\r\nPRI=0\r\nERI=0\r\nShowP=True\r\n'
+  printf '[Text]\r\nWTitle=Welcome to Fix\r\nWText=This fixes the program.\\nPress OK.\r\nETitle=Fixed\r\nEText=Done\r\nFont=Arial\r\nFontS=9\r\nPText=Press OK to go on\r\nOnPatch=Patching\r\nOK=OK\r\nCANCEL=Cancel\r\nAbout=About\r\n'
+  printf 'SFD=CHECKSUM\r\nFNF=NOTFOUND\r\nERR=Error\r\nPatchFail=FAILED\r\nBrokenWarn=Broken\r\nMakeBKFile=False\r\nCWhenError=False\r\nShowRun=True\r\n'
+  printf 'strExecute=RUN\r\nstrAddFile=ADD\r\nstrDelFile=DEL\r\nstrPatchINI=INI\r\nstrRenFile=REN\r\nstrPatchFile=PATCH\r\nstrPatchByte=BYTES\r\nstrSuccess=OK!\r\nPatchFileTitle=\r\n'
+  printf '[Proc1]\r\nFile=app.exe\r\nAct=2\r\nDir=Ask\r\nTitle=Where is it\r\nPrompt=Program folder\r\nBrow=Browse...\r\nOK=Use it\r\nDNF=No such folder\r\n'
+  printf '[Proc2]\r\nFile=added.txt\r\nAct=1\r\nDir=Pre\r\n[Proc3]\r\nFile=gone.txt\r\nAct=4\r\nDir=Pre\r\n'
+  printf '[Proc4]\r\nFile=bytes.bin\r\nAct=3\r\nDONTChk=1\r\nCount=1\r\nBType1=3\r\nBRead1=&H2\r\nBNew1=5A\r\nDir=Pre\r\n'
+  printf '[Proc5]\r\nFile=conf.ini\r\nAct=5\r\nDir=Pre\r\n[Proc6]\r\nFile=ren.txt\r\nAct=6\r\nNewName=renamed.txt\r\nDir=Pre\r\n'
+  printf '[Proc7]\r\nFile=run.bat\r\nAct=0\r\nDir=Pre\r\n'
+} >"$w/pkg/Setup.ini"
+(cd "$w/pkg" && python3 "$E2E_ROOT/tests/e2e/make-cab.py" "$w/p.cab" P1 P2 P5 P7 Setup.img Setup.ini)
+cabextract -t "$w/p.cab" >/dev/null || fail "cabextract refuses the test cabinet"
+patch_exe() {  # patch_exe OUT CABINET
+  { cat "$head_exe"; python3 -c "import struct,sys; sys.stdout.buffer.write(struct.pack('<I', $(stat -c %s "$2")))"; cat "$2"; } >"$1"
+}
+patch_exe "$w/fix.exe" "$w/p.cab"
+fresh() { rm -rf "$w/t"; cp -r "$w/old" "$w/t"; }
+same_as_new() { diff -r "$w/new" "$w/t" >/dev/null || fail "$1: target differs from the new folder: $(diff -rq "$w/new" "$w/t" | head -3)"; }
+unchanged() { diff -r "$w/old" "$w/t" >/dev/null || fail "$1: target changed: $(diff -rq "$w/old" "$w/t" | head -3)"; }
+
+# --- silent, with the answer and a log file -------------------------------------------
+fresh
+start silent "$w/fix.exe" /S "/D=$(winpath "$w/t")" "/LOG=$(winpath "$w/log.txt")"
+expect_exit silent 0 60
+same_as_new "silent run"
+expect_contains "log names every action" "$(tr -d '\r' <"$w/log.txt")" "PATCH $(winpath "$w/t")\\app.exe OK!
+ADD $(winpath "$w/t")\\added.txt OK!"
+expect_eq "package folder removed" "" "$(temp_glob)"
+
+# --- with its windows, driven like a person -------------------------------------------
+fresh
+start shown "$w/fix.exe"
+drive wait "Welcome to Fix" 30 \; list "Welcome to Fix"
+expect_contains "welcome text" "$out" "This fixes the program."
+screenshot "$QUEN_E2E_OUT/shots/patchhead-welcome.png"
+drive press "Welcome to Fix" OK \; wait "Where is it" 20 \; type "Where is it" Edit:1 "$(winpath "$w/t")" \; press "Where is it" "Use it"
+drive wait "Patching" 30
+for _ in $(seq 60); do
+  e2e_drive list "Patching"
+  printf '%s\n' "$out" | grep -qP '^Button\t-?\d+\tvisible,enabled[^\t]*\t&?OK$' && break
+  sleep 0.5
+done
+drive text "Patching" Edit:1
+expect_contains "progress log" "$out" "RUN $(winpath "$w/t")\\run.bat OK!"
+drive press "Patching" OK \; wait "Fixed" 20 \; press "Fixed" OK
+expect_exit shown 0
+same_as_new "run with windows"
+
+# --- a wrong old file is refused by its checksum --------------------------------------
+fresh
+printf 'X' | dd of="$w/t/app.exe" bs=1 seek=5 conv=notrunc 2>/dev/null
+cp -r "$w/t" "$w/before"
+start wrong "$w/fix.exe" /S "/D=$(winpath "$w/t")" "/LOG=$(winpath "$w/wrong.txt")"
+expect_exit wrong 2 60
+diff -r "$w/before" "$w/t" >/dev/null || fail "wrong old file: the folder changed"
+expect_contains "checksum refusal logged" "$(cat "$w/wrong.txt")" "app.exe CHECKSUM"
+
+# --- damaged, truncated or missing packages: exit 3, nothing changed -------------------
+size=$(stat -c %s "$w/fix.exe")
+cp "$w/fix.exe" "$w/damaged.exe"
+printf '\xff' | dd of="$w/damaged.exe" bs=1 seek=$((size - 300)) conv=notrunc 2>/dev/null
+head -c $((size - 10)) "$w/fix.exe" >"$w/truncated.exe"
+cp "$head_exe" "$w/alone.exe"
+for bad in damaged truncated alone; do
+  fresh
+  start "$bad" "$w/$bad.exe" /S "/D=$(winpath "$w/t")" "/LOG=$(winpath "$w/$bad.txt")"
+  expect_exit "$bad" 3 60
+  unchanged "$bad patch"
+done
+expect_contains "damaged: reason" "$(cat "$w/damaged.txt")" "checksum is wrong"
+expect_contains "truncated: reason" "$(cat "$w/truncated.txt")" "runs past the file"
+expect_contains "head alone says what it is" "$(cat "$w/alone.txt")" "executable head"
+expect_eq "no package folder left" "" "$(temp_glob)"
+start alone_shown "$w/alone.exe"
+drive msgbox "Patch"
+expect_contains "head alone, message box" "$out" "executable head"
+screenshot "$QUEN_E2E_OUT/shots/patchhead-alone.png"
+drive press "Patch" OK
+expect_exit alone_shown 3
+
+# --- signed after the make ------------------------------------------------------------
+openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Quenlark test" \
+  -keyout "$w/key.pem" -out "$w/cert.pem" 2>/dev/null
+osslsigncode sign -certs "$w/cert.pem" -key "$w/key.pem" -in "$w/fix.exe" -out "$w/signed.exe" >/dev/null ||
+  fail "osslsigncode cannot sign the patch"
+[ "$(stat -c %s "$w/signed.exe")" -gt "$size" ] || fail "the signature added nothing"
+fresh
+start signed "$w/signed.exe" /S "/D=$(winpath "$w/t")"
+expect_exit signed 0 60
+same_as_new "signed patch"
+
+finish
