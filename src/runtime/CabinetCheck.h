@@ -21,11 +21,8 @@ struct CabinetCheck {
     bool Ok() const { return fault.empty(); }
 };
 
-// A name a package may hold: "Setup.ini", "Setup.img", or "P" and 1 to 5 digits.
-bool IsPackageName(const std::string& name);
-
 // One cabinet, not continued from or into another, without reserved areas, holding only
-// package names (once each, "Setup.ini" among them), every file inside its folder's data,
+// package names (IsPackageFileName; once each, "Setup.ini" among them), every file inside its folder's data,
 // and every data block whole with its checksum right.
 CabinetCheck CheckCabinet(ByteView cabinet);
 

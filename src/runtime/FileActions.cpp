@@ -2,6 +2,7 @@
 #include "runtime/FileActions.h"
 
 #include "build/SourceChecksum.h"
+#include "build/PackageLayout.h"
 #include "runtime/ByteEdits.h"
 #include "runtime/PackageActions.h"
 #include "runtime/ScriptValues.h"
@@ -74,7 +75,7 @@ std::optional<std::vector<std::string>> IniDefinitions(RunContext& ctx, int inde
     if (!ctx.st.PackageFolder.empty()) {
         Bytes block;
         if (!ctx.io.files.ReadAll(PackageDataPath(ctx.st, index), block)) return std::nullopt;
-        return ReadIniDefinitions(block);
+        return ReadIniBlock(block);
     }
     const std::string section = ActionSection(index);
     const int count = ParseCount(ctx.script.Read(section, "Count"));

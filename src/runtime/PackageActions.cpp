@@ -2,13 +2,12 @@
 #include "runtime/PackageActions.h"
 
 #include "build/ApplyDifference.h"
+#include "build/PackageLayout.h"
 #include "build/SourceChecksum.h"
 
 namespace quen::runtime {
 
 namespace {
-
-constexpr std::size_t kIniBlockHeader = 8;
 
 // Writes new content for a file that may not exist yet.
 bool PutFile(FilePort& files, const std::string& target, const Bytes& data, bool keepBackup) {
@@ -19,7 +18,7 @@ bool PutFile(FilePort& files, const std::string& target, const Bytes& data, bool
 }  // namespace
 
 std::string PackageDataPath(const RuntimeState& st, int index) {
-    return st.PackageFolder + "\\P" + std::to_string(index);
+    return st.PackageFolder + "\\" + DataFileName(index);
 }
 
 ActionResult CarryFile(RunContext& ctx, int index, const std::string& folder, const std::string& target, bool run) {
@@ -47,23 +46,6 @@ ActionResult PatchFile(RunContext& ctx, int index, const std::string& target) {
     ctx.io.windows.PumpEvents();
     return ReplaceFileContents(files, target, rebuilt.newFile, ctx.st.Texts.makeBackup) ? ActionResult::Success
                                                                                         : ActionResult::Failed;
-}
-
-std::optional<std::vector<std::string>> ReadIniDefinitions(ByteView block) {
-    if (block.size() < kIniBlockHeader || GetLE32(block.data()) != block.size()) return std::nullopt;
-    const std::uint32_t count = GetLE32(block.data() + 4);
-    std::vector<std::string> defs;
-    std::size_t at = kIniBlockHeader;
-    for (std::uint32_t k = 0; k < count; ++k) {
-        if (block.size() - at < 4) return std::nullopt;
-        const std::size_t n = GetLE32(block.data() + at);
-        at += 4;
-        if (n > block.size() - at) return std::nullopt;
-        defs.emplace_back(block.begin() + at, block.begin() + at + n);
-        at += n;
-    }
-    if (at != block.size()) return std::nullopt;
-    return defs;
 }
 
 }  // namespace quen::runtime

@@ -1,12 +1,9 @@
 // The actions of a patch executable that carry file data in its package: run a file, add a
-// file, patch a file by its difference data; and the INI patch's definition block.
+// file, patch a file by its difference data.
 #pragma once
 
-#include <optional>
 #include <string>
-#include <vector>
 
-#include "build/CompFormat.h"
 #include "runtime/FileActions.h"
 #include "runtime/RunContext.h"
 
@@ -24,10 +21,5 @@ ActionResult CarryFile(RunContext& ctx, int index, const std::string& folder, co
 // difference data was made from; the new file is rebuilt in memory and then replaces the
 // target (".bak" first when the options ask). A wrong old file is left untouched.
 ActionResult PatchFile(RunContext& ctx, int index, const std::string& target);
-
-// The INI definition block: total length (this 8-byte header included), definition count,
-// then per definition a 4-byte length and its text; all integers 32-bit little-endian.
-// Nothing when the block is inconsistent.
-std::optional<std::vector<std::string>> ReadIniDefinitions(ByteView block);
 
 }  // namespace quen::runtime

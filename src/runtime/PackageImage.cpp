@@ -3,6 +3,9 @@
 
 #include <algorithm>
 
+#include "build/PackageLayout.h"
+#include "build/cab/CabFormat.h"
+
 namespace quen::runtime {
 
 namespace {
@@ -12,8 +15,6 @@ constexpr std::size_t kFileHeaderSize = 20;
 constexpr std::uint16_t kMagicPe32 = 0x10B, kMagicPe32Plus = 0x20B;
 constexpr std::size_t kSectionSize = 40;
 constexpr std::uint32_t kCertificateDirectory = 4;
-// The smallest cabinet: its fixed header.
-constexpr std::size_t kMinCabinet = 36;
 
 bool Has(ByteView f, std::size_t at, std::size_t n) { return at <= f.size() && n <= f.size() - at; }
 std::uint32_t U32(ByteView f, std::size_t at) { return GetLE32(f.data() + at); }
@@ -72,17 +73,14 @@ PackageLocation LocatePackage(ByteView f) {
     std::size_t limit = f.size();
     const auto [certAt, certSize] = Certificate(f, pe);
     if (certSize > 0 && certAt >= r.imageEnd && certAt <= f.size()) limit = certAt;
+    const AppendedCabinet c = LocateCabinet(f.first(limit), r.imageEnd);
     // Nothing appended, or only the zero padding a signing tool puts before its table.
-    if (limit - r.imageEnd < 4 || U32(f, r.imageEnd) == 0) {
+    if (c.status == AppendedStatus::NoLength || c.status == AppendedStatus::Empty)
         r.fault = PackageFault::NoPackage;
-        return r;
-    }
-    const std::size_t length = U32(f, r.imageEnd), start = r.imageEnd + 4;
-    if (length < kMinCabinet || length > limit - start) {
+    else if (c.status == AppendedStatus::PastEnd || c.length < cab::kHeaderSize)
         r.fault = PackageFault::BadLength;
-        return r;
-    }
-    r.cabinet = f.subspan(start, length);
+    else
+        r.cabinet = f.subspan(c.offset, c.length);
     return r;
 }
 

@@ -8,6 +8,7 @@
 
 head_exe=$QUEN_BUILD/src/programs/PatchHead/PatchHead.exe
 quendiff=$QUEN_BUILD/src/programs/QuenDiff/QuenDiff.exe
+qcab=$QUEN_BUILD/src/programs/QCab/QCab.exe
 [ -f "$head_exe" ] || { echo "SKIP [$E2E_NAME]: $head_exe is not built"; exit 77; }
 e2e_setup
 w=$E2E_RUN/work
@@ -48,8 +49,11 @@ convert -size 80x120 gradient:navy-gold "bmp3:$w/pkg/Setup.img"
   printf '[Proc5]\r\nFile=conf.ini\r\nAct=5\r\nDir=Pre\r\n[Proc6]\r\nFile=ren.txt\r\nAct=6\r\nNewName=renamed.txt\r\nDir=Pre\r\n'
   printf '[Proc7]\r\nFile=run.bat\r\nAct=0\r\nDir=Pre\r\n'
 } >"$w/pkg/Setup.ini"
-(cd "$w/pkg" && python3 "$E2E_ROOT/tests/e2e/make-cab.py" "$w/p.cab" P1 P2 P5 P7 Setup.img Setup.ini)
-cabextract -t "$w/p.cab" >/dev/null || fail "cabextract refuses the test cabinet"
+# The package as the make step packs it: the shipped directive template (MSZIP) and QCab.
+{ cat "$E2E_ROOT/assets/Patch.ddf"; printf '\r\n"%s"' P1 P2 P5 P7 Setup.img Setup.ini; } >"$w/pkg/p.ddf"
+(cd "$w/pkg" && "$E2E_WINE_RUN" "$qcab" /F p.ddf >/dev/null)
+mv "$w/pkg/TempFile.CAB" "$w/p.cab" || fail "QCab wrote no cabinet"
+cabextract -t "$w/p.cab" >/dev/null || fail "cabextract refuses the cabinet"
 patch_exe() {  # patch_exe OUT CABINET
   { cat "$head_exe"; python3 -c "import struct,sys; sys.stdout.buffer.write(struct.pack('<I', $(stat -c %s "$2")))"; cat "$2"; } >"$1"
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "build/PackageLayout.h"
 #include "runtime/CabinetCheck.h"
 #include "runtime/PackageImage.h"
 
@@ -18,7 +19,7 @@ void Check(quen::ByteView cabinet) {
     }
     bool script = false;
     for (const auto& f : r.files) {
-        if (!quen::runtime::IsPackageName(f.name)) std::abort();
+        if (!quen::IsPackageFileName(f.name)) std::abort();
         script = script || f.name == "Setup.ini";
     }
     if (!script) std::abort();

@@ -1,9 +1,10 @@
 // A patch executable's package on the in-memory machine: Execute, Add and Patch File with
-// their carried data, the INI definition block, "Me" as the executable's folder, the
+// their carried data, the INI definitions from the package, "Me" as the executable's folder, the
 // picture, the log port, the silent run and its unanswered directory question.
 #include <gtest/gtest.h>
 
 #include "build/CompModule.h"
+#include "build/PackageLayout.h"
 #include "runtime/HeadWindows.h"
 #include "runtime/PackageActions.h"
 #include "runtime/ScriptFixture.h"
@@ -19,17 +20,6 @@ struct TextLog : LogPort {
     std::string text;
     void Append(const std::string& t) override { text += t; }
 };
-
-Bytes IniBlock(const std::vector<std::string>& defs) {
-    Bytes b(8, 0);
-    for (const auto& d : defs) {
-        PutLE32(b, static_cast<std::uint32_t>(d.size()));
-        b.insert(b.end(), d.begin(), d.end());
-    }
-    SetLE32(b, 0, static_cast<std::uint32_t>(b.size()));
-    SetLE32(b, 4, static_cast<std::uint32_t>(defs.size()));
-    return b;
-}
 
 class PackageRun : public ::testing::Test, public ScriptRunFixture {
 protected:
@@ -63,7 +53,7 @@ TEST_F(PackageRun, EveryCarriedKindAppliesAndLogs) {
     m.fs.files[Upper("C:\\PKG\\P3")] = diff;
     m.fs.Put("C:\\PKG\\P2", "new readme");
     m.fs.Put("C:\\APP\\sub\\readme.txt", "old readme");
-    m.fs.files[Upper("C:\\PKG\\P4")] = IniBlock({"Main,Version,2", "Main,Old,%Kill%"});
+    m.fs.files[Upper("C:\\PKG\\P4")] = BuildIniBlock({"Main,Version,2", "Main,Old,%Kill%"});
     m.fs.Put("C:\\APP\\app.ini", "[Main]\r\nOld=1");
     parts.TextKey("ShowRun", "False")
         .Action(1, {"File=setup.exe", "Act=0", "Dir=Me"})
@@ -142,16 +132,4 @@ TEST_F(PackageRun, SilentRunShowsNothingAndFailsAnUnansweredQuestion) {
     EXPECT_EQ(RunPackage(&answered), RunOutcome::AllDone);
     EXPECT_FALSE(m.fs.Has("C:\\APP\\sub\\a.txt"));
     EXPECT_TRUE(m.win.asked.empty());
-}
-
-TEST(IniDefinitionBlock, ReadsOnlyConsistentBlocks) {
-    EXPECT_EQ(ReadIniDefinitions(IniBlock({"A,b,c", ""})), std::vector<std::string>({"A,b,c", ""}));
-    EXPECT_EQ(ReadIniDefinitions(IniBlock({})), std::vector<std::string>());
-    Bytes longer = IniBlock({"A,b,c"});
-    longer.push_back(0);
-    Bytes wrongCount = IniBlock({"A,b,c"});
-    wrongCount[4] = 2;
-    Bytes pastEnd = IniBlock({"A,b,c"});
-    pastEnd[8] = 6;
-    for (const Bytes& bad : {Bytes{}, Bytes(7, 0), longer, wrongCount, pastEnd}) EXPECT_FALSE(ReadIniDefinitions(bad));
 }

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "runtime/CabinetCheck.h"
+#include "build/PackageLayout.h"
 #include "win/Fdi.h"
 
 namespace quen::head {
@@ -81,12 +81,12 @@ FNSEEK(Seek) {
 
 INT_PTR CreateOutput(Job& job, const char* name) {
     // The cabinet was checked already; a name FDI reports differently is refused all the same.
-    if (!runtime::IsPackageName(name)) {
+    if (!IsPackageFileName(name)) {
         job.fault = "the package holds a file that no patch holds";
         return -1;
     }
     const std::string path = job.folder + "\\" + name;
-    if (job.keepScript && std::strcmp(name, "Setup.ini") == 0 && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+    if (job.keepScript && std::strcmp(name, kPackageScriptFile) == 0 && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
         return 0;  // skip: the resumed run keeps its script
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {

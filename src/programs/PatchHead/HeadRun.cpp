@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "build/PackageLayout.h"
 #include "platform/Files.h"
 #include "programs/PatchHead/CabinetExtract.h"
 #include "programs/PatchHead/HeadUi.h"
@@ -20,7 +21,7 @@ namespace quen::head {
 namespace {
 
 constexpr int kBadPackage = static_cast<int>(runtime::RunOutcome::CancelledOrBad);
-constexpr const char* kScriptName = "Setup.ini";
+constexpr const char* kScriptName = kPackageScriptFile;
 
 std::string OwnPath() {
     char buf[MAX_PATH * 2] = {};
