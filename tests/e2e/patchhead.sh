@@ -31,6 +31,7 @@ printf 'echo ran>ran.txt\r\n' >"$w/pkg/P7"
 cp "$w/pkg/P7" "$w/new/run.bat"
 printf 'ran\r\n' >"$w/new/ran.txt"
 "$E2E_WINE_RUN" "$quendiff" encode "$(winpath "$w/old/app.exe")" "$(winpath "$w/new/app.exe")" "$(winpath "$w/pkg/P1")" >/dev/null
+truncate -s -4 "$w/pkg/P1"  # a package carries the difference data without QuenDiff's CRC-32
 python3 - "$w/pkg/P5" <<'PY'
 import struct, sys
 defs = [b"Main,Version,2", b"Main,Old,%Kill%"]
@@ -132,5 +133,27 @@ fresh
 start signed "$w/signed.exe" /S "/D=$(winpath "$w/t")"
 expect_exit signed 0 60
 same_as_new "signed patch"
+
+# --- Windows left before the actions: the resumed run finds its package again ----------
+sed -i 's/^PRI=0\r$/PRI=2\r/' "$w/pkg/Setup.ini"
+(cd "$w/pkg" && rm -f TempFile.CAB && "$E2E_WINE_RUN" "$qcab" /F p.ddf >/dev/null)
+patch_exe "$w/later.exe" "$w/pkg/TempFile.CAB"
+fresh
+run_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
+start later "$w/later.exe" /S "/D=$(winpath "$w/t")"
+expect_exit later $((3010 % 256)) 60   # Linux sees the low byte of 3010
+# Wine carries the restart out and starts the Run value's command itself, the resumed run.
+# Should the value still be there after a while, the resumed run is started here with it.
+run_value() { "$E2E_WINE_RUN" reg query "$run_key" /v Quenlark 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ[[:space:]]*//p'; }
+resume=$(run_value)  # unless the resumed run has deleted it already
+[ -z "$resume" ] || expect_contains "resume command keeps the switches" "$resume" "later.exe /S /D=$(winpath "$w/t") /A "
+for _ in $(seq 40); do [ -z "$(run_value)" ] && break; sleep 0.5; done
+if [ -n "$(run_value)" ]; then
+  start resumed "$w/later.exe" ${resume#* }
+  expect_exit resumed 0 60
+fi
+for _ in $(seq 60); do diff -r "$w/new" "$w/t" >/dev/null && [ -z "$(temp_glob)" ] && break; sleep 0.5; done
+same_as_new "resumed run"
+expect_eq "package folder removed after the resumed run" "" "$(temp_glob)"
 
 finish
