@@ -7,7 +7,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cache=${QUEN_BENCH_CACHE:-$HOME/.cache/quenlark-bench}
-bench=${QUEN_BENCH_BIN:-$root/build/native/bench/comp_bench}
+bench=${QUEN_BENCH_BIN:-$root/out/native/bench/comp_bench}
 [ -x "$bench" ] || { echo "build it first: cmake --build --preset native --target comp_bench" >&2; exit 1; }
 [ -d "$cache/pairs" ] || { echo "fetch pairs first: bench/fetch-pairs.sh" >&2; exit 1; }
 work=$(mktemp -d)

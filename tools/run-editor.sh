@@ -8,7 +8,7 @@ shot=${1:-editor.png}
 tools/bootstrap.sh
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 -j "$(nproc)"
-build=$PWD/build/win64
+build=$PWD/out/win64
 dist=$PWD/dist/win64
 export QUEN_BUILD=$build
 winepath_of() { echo "Z:${1//\//\\}"; }

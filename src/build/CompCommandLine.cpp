@@ -3,11 +3,11 @@
 
 #include <charconv>
 
+#include "base/Errors.h"
 #include "build/ApplyDifference.h"
 #include "build/CompModule.h"
 #include "build/RLEModuleX.h"
 #include "platform/Files.h"
-#include "startup/Errors.h"
 
 namespace quen {
 namespace {

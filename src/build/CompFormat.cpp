@@ -3,7 +3,7 @@
 
 #include <utility>
 
-#include "startup/Errors.h"
+#include "base/Errors.h"
 
 namespace quen {
 namespace {

@@ -1,10 +1,10 @@
 // Comparing two files in the chosen mode and writing the difference data.
 #include "build/CompModule.h"
 
+#include "base/Errors.h"
 #include "build/CompThorough.h"
 #include "build/SourceChecksum.h"
 #include "platform/Files.h"
-#include "startup/Errors.h"
 
 namespace quen {
 namespace {

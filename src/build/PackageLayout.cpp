@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "startup/Errors.h"
+#include "base/Errors.h"
 
 namespace quen {
 

@@ -8,7 +8,7 @@
 #include "platform/Files.h"
 #include "platform/Process.h"
 #include "runtime/TargetDir.h"
-#include "startup/Errors.h"
+#include "base/Errors.h"
 #include "startup/FSUPLIBmain.h"
 
 namespace quen {

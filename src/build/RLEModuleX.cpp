@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "startup/Errors.h"
+#include "base/Errors.h"
 
 namespace quen {
 namespace {

@@ -1,9 +1,9 @@
 // Writing the two script forms to their files.
 #include "build/ScriptWriter.h"
 
+#include "base/Errors.h"
 #include "platform/Files.h"
 #include "startup/AppINI.h"
-#include "startup/Errors.h"
 
 namespace quen {
 

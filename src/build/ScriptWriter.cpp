@@ -1,11 +1,11 @@
 // Building the patch script text from the project.
 #include "build/ScriptWriter.h"
 
+#include "base/Errors.h"
 #include "build/ScriptLines.h"
 #include "build/SourceChecksum.h"
 #include "platform/Files.h"
 #include "project/TextFields.h"
-#include "startup/Errors.h"
 #include "startup/FSUPLIBmain.h"
 
 namespace quen {
@@ -48,15 +48,15 @@ void WriteText(ScriptLines& s, const PatchOptions& o, ScriptForm form) {
     s.Section("Text");
     if (o.ShowWelcomeWindow > 0) {
         s.Key("WTitle", o.WelcomTitle);
-        s.Key("WText", LineBreaksToStored(o.WelcomText));
+        s.Key("WText", EncodeLineBreaks(o.WelcomText));
     }
     if (o.ShowEndWindow > 0) {
         s.Key("ETitle", o.EndTitle);
-        s.Key("EText", LineBreaksToStored(o.EndText));
+        s.Key("EText", EncodeLineBreaks(o.EndText));
     }
     if (o.ShowInfoWindow > 0) {
         s.Key("ITitle", o.InfoTitle);
-        s.Key("IText", LineBreaksToStored(o.InfoText));
+        s.Key("IText", EncodeLineBreaks(o.InfoText));
     }
     if (o.ShowWelcomeWindow > 0 || o.ShowEndWindow > 0 || o.ShowInfoWindow > 0) {
         s.Key("Font", o.InterFaceFont);

@@ -4,9 +4,9 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "base/Errors.h"
 #include "options/Lang.h"
 #include "platform/Ui.h"
-#include "startup/Errors.h"
 
 namespace quen {
 namespace {

@@ -3,6 +3,8 @@
 
 #include <utility>
 
+#include "base/Text.h"
+
 namespace quen {
 namespace {
 
@@ -31,20 +33,6 @@ void Lang::ReadTexts(const LangKeyReader& read) {
 
 std::string LangFilePath(const std::string& programFolder, const std::string& language) {
     return programFolder + "\\Language\\" + language + ".lng";
-}
-
-std::string DecodeLineBreaks(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == 'n') {
-            out += "\r\n";
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
 }
 
 }  // namespace quen

@@ -48,7 +48,4 @@ private:
 // programFolder & "\Language\" & language & ".lng"
 std::string LangFilePath(const std::string& programFolder, const std::string& language);
 
-// Every backslash followed by "n" becomes CR LF.
-std::string DecodeLineBreaks(const std::string& text);
-
 }  // namespace quen

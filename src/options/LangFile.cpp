@@ -1,7 +1,7 @@
 // Reading the language file of the current language into the table.
 #include "options/Lang.h"
 #include "startup/AppINI.h"
-#include "startup/Errors.h"
+#include "base/Errors.h"
 #include "startup/FSUPLIBmain.h"
 
 namespace quen {

@@ -1,9 +1,9 @@
 // Saving and reading templates.
 #include "options/Templet.h"
 
+#include "base/Errors.h"
 #include "options/TempletInteger.h"
 #include "platform/Files.h"
-#include "startup/Errors.h"
 #include "startup/IniLines.h"
 
 namespace quen {
@@ -104,7 +104,7 @@ public:
         switch (f.kind) {
             case TempletField::Integer: Key(f.key, std::to_string(o.*f.integer)); break;
             case TempletField::Text: Key(f.key, o.*f.text); break;
-            case TempletField::MultiLine: Key(f.key, LineBreaksToStored(o.*f.text)); break;
+            case TempletField::MultiLine: Key(f.key, EncodeLineBreaks(o.*f.text)); break;
         }
     }
     const ini::Lines& lines() const { return lines_; }
@@ -133,7 +133,7 @@ public:
         switch (f.kind) {
             case TempletField::Integer: o.*f.integer = Integer(f.key); break;
             case TempletField::Text: o.*f.text = Text(kTempletSection, f.key); break;
-            case TempletField::MultiLine: o.*f.text = StoredToLineBreaks(Text(kTempletSection, f.key)); break;
+            case TempletField::MultiLine: o.*f.text = DecodeLineBreaks(Text(kTempletSection, f.key)); break;
         }
     }
 
@@ -144,7 +144,7 @@ private:
 }  // namespace
 
 void SaveTemplet(const std::string& path, const PatchOptions& options) {
-    const std::string file = ini::TrimBlanks(path);
+    const std::string file = TrimBlanks(path);
     std::string old;
     const int readErr = platform::ReadWholeFile(file, old);
     if (readErr != 0 && readErr != kErrFileNotFound) {
@@ -167,7 +167,7 @@ void SaveTemplet(const std::string& path, const PatchOptions& options) {
 
 TempletStatus ReadTemplet(const std::string& path, PatchOptions& options) {
     std::string data;
-    const std::string file = ini::TrimBlanks(path);
+    const std::string file = TrimBlanks(path);
     int err = platform::ReadWholeFile(file, data);
     if (err != 0) throw Error(err, "The template " + file + " cannot be read.");
     return ReadTempletText(data, options);

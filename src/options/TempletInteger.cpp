@@ -3,7 +3,8 @@
 
 #include <cctype>
 
-#include "startup/Errors.h"
+#include "base/Errors.h"
+#include "base/Text.h"
 
 namespace quen {
 
@@ -18,14 +19,9 @@ namespace {
 }
 
 int16_t Hexadecimal(const std::string& digits, const std::string& text) {
-    if (digits.empty() || digits.size() > 8) NotANumber(text);
-    uint32_t v = 0;
-    for (char c : digits) {
-        if (!std::isxdigit(static_cast<unsigned char>(c))) NotANumber(text);
-        v = v * 16 + static_cast<uint32_t>(std::isdigit(static_cast<unsigned char>(c))
-                                               ? c - '0'
-                                               : std::toupper(static_cast<unsigned char>(c)) - 'A' + 10);
-    }
+    const auto read = ReadHexDigits(digits);
+    if (!read) NotANumber(text);
+    const uint32_t v = *read;
     // The digits are a bit pattern of the smallest type that holds them.
     int32_t value = digits.size() <= 4 ? static_cast<int16_t>(v) : static_cast<int32_t>(v);
     if (value < INT16_MIN || value > INT16_MAX) OutOfRange(text);
@@ -63,10 +59,7 @@ int16_t Decimal(const std::string& body, const std::string& text) {
 }  // namespace
 
 int16_t TempletInteger(const std::string& text) {
-    size_t b = text.find_first_not_of(' ');
-    if (b == std::string::npos) NotANumber(text);
-    size_t e = text.find_last_not_of(' ');
-    std::string body = text.substr(b, e - b + 1);
+    const std::string body = TrimBlanks(text);
     if (body.size() >= 2 && body[0] == '&' && (body[1] == 'H' || body[1] == 'h')) {
         return Hexadecimal(body.substr(2), text);
     }

@@ -38,7 +38,7 @@ bool FindEntry(const std::string& pattern, unsigned mask);
 // from the root ("\tmp\a"), as the native tests' folders are named.
 bool IsFullPath(const std::string& path);
 
-// Each returns 0 on success or a classic error number (startup/Errors.h).
+// Each returns 0 on success or a classic error number (base/Errors.h).
 int RemoveFile(const std::string& path);
 int CopyOneFile(const std::string& source, const std::string& target);
 int MakeDirectory(const std::string& path);

@@ -3,7 +3,7 @@
 
 #include <stdexcept>
 
-#include "startup/Errors.h"
+#include "base/Errors.h"
 
 namespace quen {
 

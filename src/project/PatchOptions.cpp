@@ -1,10 +1,10 @@
-// Registry entry fields and the line-break encoding of the patch options.
+// Registry entry fields of the patch options.
 #include "project/PatchOptions.h"
 
 #include <algorithm>
 
 #include "project/TextFields.h"
-#include "startup/Errors.h"
+#include "base/Errors.h"
 
 namespace quen {
 
@@ -30,28 +30,11 @@ RegistryEntry ParseRegistryEntry(const std::string& stored) {
     return e;
 }
 
-std::string LineBreaksToStored(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n') {
-            out += text[i];
-            continue;
-        }
-        // CR LF, a lone CR and a lone LF are each one line break.
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        out += "\\n";
-    }
-    return out;
-}
-
 void RequireOneLine(const std::string& text, const std::string& what) {
     const size_t cut = text.find_first_of("\r\n");
     if (cut == std::string::npos) return;
     throw Error(kErrTypeMismatch, what + " holds a line break after \"" + text.substr(0, std::min<size_t>(cut, 60)) +
                                       "\"; only the welcome, information and end texts can have more than one line.");
 }
-
-std::string StoredToLineBreaks(const std::string& text) { return ReplaceAll(text, "\\n", "\r\n"); }
 
 }  // namespace quen

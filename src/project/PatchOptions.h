@@ -78,11 +78,6 @@ struct RegistryEntry {
 
 RegistryEntry ParseRegistryEntry(const std::string& stored);
 
-// Multi-line texts on one line: every line break (CR LF, a lone CR or a lone LF) is
-// stored as the two characters backslash and "n", which read back as CR LF.
-std::string LineBreaksToStored(const std::string& text);
-std::string StoredToLineBreaks(const std::string& text);
-
 // Every other text is stored on one line as it is: one that holds a CR or LF would cut
 // its file, so it is refused. Throws quen::Error naming `what` and the text before the
 // break.

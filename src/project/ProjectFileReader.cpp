@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "base/Errors.h"
 #include "platform/Files.h"
 #include "project/TextFields.h"
-#include "startup/Errors.h"
 
 namespace quen {
 
@@ -87,11 +87,11 @@ void ReadOptions(LineReader& r, PatchOptions& o) {
     o.ContinueWhenError = r.Int16();
     o.DelKey = r.List();
     o.EndReboot = r.Int16(0, 3);
-    o.EndText = StoredToLineBreaks(r.Text());
+    o.EndText = DecodeLineBreaks(r.Text());
     o.EndTitle = r.Text();
     o.FNF = r.Text();
     o.FirstReBoot = r.Int16(0, 3);
-    o.InfoText = StoredToLineBreaks(r.Text());
+    o.InfoText = DecodeLineBreaks(r.Text());
     o.InfoTitle = r.Text();
     o.InterFaceFont = r.Text();
     o.InterFaceFont_Size = r.Int16();
@@ -110,7 +110,7 @@ void ReadOptions(LineReader& r, PatchOptions& o) {
     o.ShowRunTime = r.Int16();
     o.ShowWelcomeWindow = r.Int16();
     o.SFD = r.Text();
-    o.WelcomText = StoredToLineBreaks(r.Text());
+    o.WelcomText = DecodeLineBreaks(r.Text());
     o.WelcomTitle = r.Text();
     o.PatchFileTitle = r.Text();
     o.strAddFile = r.Text();

@@ -1,9 +1,9 @@
 // Writing the project file.
 #include "project/ProjectFile.h"
 
+#include "base/Errors.h"
 #include "platform/Files.h"
 #include "project/TextFields.h"
-#include "startup/Errors.h"
 
 namespace quen {
 
@@ -39,11 +39,11 @@ void WriteOptions(LineWriter& w, const PatchOptions& o) {
     w.Number(o.ContinueWhenError);
     w.List(o.DelKey);
     w.Number(o.EndReboot);
-    w.Text(LineBreaksToStored(o.EndText));
+    w.Text(EncodeLineBreaks(o.EndText));
     w.Text(o.EndTitle);
     w.Text(o.FNF);
     w.Number(o.FirstReBoot);
-    w.Text(LineBreaksToStored(o.InfoText));
+    w.Text(EncodeLineBreaks(o.InfoText));
     w.Text(o.InfoTitle);
     w.Text(o.InterFaceFont);
     w.Number(o.InterFaceFont_Size);
@@ -62,7 +62,7 @@ void WriteOptions(LineWriter& w, const PatchOptions& o) {
     w.Number(o.ShowRunTime);
     w.Number(o.ShowWelcomeWindow);
     w.Text(o.SFD);
-    w.Text(LineBreaksToStored(o.WelcomText));
+    w.Text(EncodeLineBreaks(o.WelcomText));
     w.Text(o.WelcomTitle);
     w.Text(o.PatchFileTitle);
     w.Text(o.strAddFile);

@@ -1,4 +1,4 @@
-// Comma fields and text helpers shared by the project formats.
+// Comma fields of the project formats.
 #include "project/TextFields.h"
 
 namespace quen {
@@ -17,18 +17,6 @@ std::vector<std::string> SplitFields(const std::string& text) {
         start = comma + 1;
     }
     return out;
-}
-
-std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to) {
-    std::string out;
-    size_t pos = 0;
-    while (true) {
-        size_t hit = text.find(from, pos);
-        if (hit == std::string::npos) break;
-        out.append(text, pos, hit - pos).append(to);
-        pos = hit + from.size();
-    }
-    return out.append(text, pos, std::string::npos);
 }
 
 }  // namespace quen

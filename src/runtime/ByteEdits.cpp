@@ -16,10 +16,10 @@ constexpr size_t kSampleBytes = 65536;
 
 std::optional<ByteEdit> ParseOne(const ByteRecord& r) {
     ByteEdit e;
-    auto replacement = ParseByteList(r.replacement);
+    auto replacement = ReadHexBytes(r.replacement);
     if (r.type == "1" || r.type == "2") {
         e.kind = r.type == "1" ? EditKind::SearchFirst : EditKind::SearchAll;
-        auto search = ParseByteList(r.read);
+        auto search = ReadHexBytes(r.read);
         if (!search || !replacement) return std::nullopt;
         e.search = std::move(*search);
     } else if (r.type == "3") {

@@ -19,7 +19,7 @@ std::string QuotedScript(const std::string& line) {
     for (size_t open = line.find('"'); open != std::string::npos;) {
         const size_t close = line.find('"', open + 1);
         if (close == std::string::npos) break;
-        const std::string inner = ini::TrimBlanks(line.substr(open + 1, close - open - 1));
+        const std::string inner = TrimBlanks(line.substr(open + 1, close - open - 1));
         if (LooksLikeScriptPath(inner)) return inner;
         open = line.find('"', close + 1);
     }
@@ -36,7 +36,7 @@ std::string WithoutResumeMarker(const std::string& line) {
         rest += padded.substr(from, at - from);
     }
     rest += padded.substr(from);
-    return ini::TrimBlanks(rest);
+    return TrimBlanks(rest);
 }
 
 }  // namespace
@@ -44,7 +44,7 @@ std::string WithoutResumeMarker(const std::string& line) {
 CommandLineResult ParseCommandLine(const std::string& line,
                                    const std::function<bool(const std::string&)>& fileExists) {
     CommandLineResult result;
-    std::string fields = ini::TrimBlanks(line);
+    std::string fields = TrimBlanks(line);
     std::replace(fields.begin(), fields.end(), ' ', ',');
     for (int n = 1;; ++n) {
         const std::string field = GetField(fields, n);

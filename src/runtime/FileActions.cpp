@@ -52,7 +52,7 @@ ActionResult PatchBytes(RunContext& ctx, int index, const std::string& target) {
     const std::string section = ActionSection(index);
     Bytes data;
     if (!ctx.io.files.ReadAll(target, data)) return ActionResult::Failed;
-    const std::string checkSum = Trim(ctx.script.Read(section, "CheckSum"));
+    const std::string checkSum = TrimBlanks(ctx.script.Read(section, "CheckSum"));
     if (ctx.script.Read(section, "DONTChk") != "1" && !checkSum.empty()) {
         auto expected = ParseScriptNumber(checkSum);
         if (!expected) return ActionResult::Failed;
@@ -108,7 +108,7 @@ bool ApplyIniEntries(RunContext& ctx, const std::string& target, int index) {
 }
 
 bool RenameTarget(RunContext& ctx, int index, const std::string& folder, const std::string& target) {
-    const std::string newName = Trim(ctx.script.Read(ActionSection(index), "NewName"));
+    const std::string newName = TrimBlanks(ctx.script.Read(ActionSection(index), "NewName"));
     if (newName.empty()) return false;
     const std::string newPath = folder + "\\" + newName;
     if (newPath == target) return true;  // deleting the "other" file would delete the target

@@ -142,12 +142,12 @@ std::string EntryData(const std::string& entry, int type) {
     }
     std::string_view rest(entry.data() + pos, entry.size() - pos);
     // A string keeps its commas and inner blanks ("C:\Apps, Inc").
-    if (type == platform::kRegString) return Trim(rest.substr(0, rest.find('\0')));
+    if (type == platform::kRegString) return TrimBlanks(rest.substr(0, rest.find('\0')));
     std::string out;
     for (;;) {
         const size_t comma = rest.find(',');
         const std::string_view item = rest.substr(0, comma);
-        out += Trim(item.substr(0, item.find('\0')));
+        out += TrimBlanks(item.substr(0, item.find('\0')));
         if (comma == std::string_view::npos) break;
         out += ',';
         rest.remove_prefix(comma + 1);

@@ -7,7 +7,7 @@
 
 #include "runtime/ScriptValues.h"
 #include "runtime/TargetDir.h"
-#include "startup/Errors.h"
+#include "base/Errors.h"
 #include "startup/RegistryText.h"
 
 namespace quen::runtime {

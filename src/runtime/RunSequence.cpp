@@ -1,13 +1,14 @@
 // The run sequence of a patch script.
 #include "runtime/RunSequence.h"
 
+#include "base/Errors.h"
 #include "platform/Ui.h"
 #include "runtime/ActionLoop.h"
+#include "runtime/CommandLine.h"
 #include "runtime/RegistryPhase.h"
 #include "runtime/RunContext.h"
 #include "runtime/ScriptValues.h"
 #include "runtime/TargetDir.h"
-#include "startup/Errors.h"
 #include "startup/ProgramInfo.h"
 
 namespace quen::runtime {
@@ -22,7 +23,7 @@ std::string SystemFolder(std::string s) {
     std::string out;
     for (char c : s)
         if (c != '\0') out += c;
-    return Trim(out);
+    return TrimBlanks(out);
 }
 
 bool IdentifierMatches(RunContext& ctx) {
@@ -175,7 +176,7 @@ ScriptTexts ReadScriptTexts(IniPort& ini, const std::string& scriptFile) {
 std::string ResumeCommand(const RunRequest& request) {
     const std::string options = request.resumeOptions.empty() ? "" : request.resumeOptions + " ";
     return Quoted(StripTrailingBackslash(request.programFolder) + "\\" + request.exeName + ".exe") + " " + options +
-           kResumeSwitch + " " + Quoted(request.scriptFile);
+           kResumeMarker + " " + Quoted(request.scriptFile);
 }
 
 RunOutcome RunScript(const RunRequest& request, RuntimePorts& ports) {

@@ -10,7 +10,6 @@
 namespace quen::runtime {
 
 inline constexpr const char* kScriptId = "QuenlarkScript_100";
-inline constexpr const char* kResumeSwitch = "/A";
 inline constexpr const char* kRunValueName = "Quenlark";
 inline constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 

@@ -1,15 +1,14 @@
-// Reading the value encodings of a patch script: numbers, truth values, byte lists, fields.
+// Reading the value encodings of a patch script: numbers, counts, truth values, fields.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "base/Text.h"
 
 namespace quen::runtime {
-
-std::string Trim(std::string_view s);
 
 // The n-th (from 1) comma-separated field, cut at a NUL and trimmed; "" past the end.
 std::string Field(std::string_view text, int n);
@@ -23,12 +22,5 @@ int ParseCount(std::string_view text);
 
 // "True" / "False"; any other text gives the default.
 bool ParseTruth(std::string_view text, bool defaultValue);
-
-// Comma-separated items of one or two hex digits, each trimmed; the first empty item ends
-// the list. No value when an item is not such a number.
-std::optional<std::vector<unsigned char>> ParseByteList(std::string_view text);
-
-// Every backslash followed by "n" or "N" becomes CR LF.
-std::string ExpandLineBreaks(std::string_view text);
 
 }  // namespace quen::runtime

@@ -14,12 +14,12 @@ namespace {
 ShowModel CommonModel(WindowMode mode, const ScriptTexts& t) {
     ShowModel m;
     m.mode = mode;
-    m.prompt = ExpandLineBreaks(t.prompt);
+    m.prompt = DecodeLineBreaks(t.prompt, LetterCase::Any);
     m.okButton = t.okButton;
     m.cancelButton = t.cancelButton;
     m.aboutButton = t.aboutButton;
     m.picture = t.picture;
-    m.fontName = Trim(t.font);
+    m.fontName = TrimBlanks(t.font);
     // A size that is no number leaves the window's own font size.
     auto size = ParseScriptNumber(t.fontSize);
     m.fontSize = (size && *size > 0 && *size < 200) ? *size : 0;
@@ -61,7 +61,7 @@ ShowModel BuildShowModel(WindowMode mode, const ScriptTexts& t, int errorState) 
             break;
     }
     m.caption = CaptionPrefix(t.patchFileTitle) + title;
-    m.text = ExpandLineBreaks(text);
+    m.text = DecodeLineBreaks(text, LetterCase::Any);
     return m;
 }
 

@@ -1,8 +1,8 @@
 // AppINI: INI files read and rewritten whole through the line rules of IniLines.
 #include "startup/AppINI.h"
 
+#include "base/Errors.h"
 #include "platform/Files.h"
-#include "startup/Errors.h"
 #include "startup/IniLines.h"
 
 namespace quen {
@@ -21,7 +21,7 @@ std::string OpenErrorText(int number, const std::string& path) {
 
 bool AppINI::ReadKey(const std::string& key, std::string& value) const {
     value.clear();
-    const std::string path = ini::TrimBlanks(FileName);
+    const std::string path = TrimBlanks(FileName);
     std::string text;
     if (const int err = platform::ReadWholeFile(path, text)) throw Error(err, OpenErrorText(err, path));
     return ini::FindKey(ini::SplitLines(text), Section, key, value);
@@ -36,7 +36,7 @@ bool AppINI::DelKey(const std::string& key) { return EditKey(key, {}, true); }
 // Rewrites the file through a temporary file beside it, so a failed write leaves the old
 // file whole. A file that exists but cannot be read is left alone (never replaced).
 bool AppINI::EditKey(const std::string& key, const std::string& value, bool remove) {
-    const std::string path = ini::TrimBlanks(FileName);
+    const std::string path = TrimBlanks(FileName);
     if (path.empty() || Section.empty()) return false;
     std::string text;
     const int err = platform::ReadWholeFile(path, text);
@@ -52,7 +52,7 @@ bool AppINI::EditKey(const std::string& key, const std::string& value, bool remo
 }
 
 bool AppINI::DelSection(const std::string& name) {
-    const std::string path = ini::TrimBlanks(FileName);
+    const std::string path = TrimBlanks(FileName);
     std::string text;
     if (path.empty() || platform::ReadWholeFile(path, text) != 0) return false;
     ini::Lines lines = ini::SplitLines(text);
@@ -62,7 +62,7 @@ bool AppINI::DelSection(const std::string& name) {
 }
 
 bool AppINI::RenSection(const std::string& name, const std::string& text) {
-    const std::string path = ini::TrimBlanks(FileName);
+    const std::string path = TrimBlanks(FileName);
     if (path.empty()) return false;
     std::string old;
     const int err = platform::ReadWholeFile(path, old);

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "base/Text.h"
+
 namespace quen {
 
 using ByteList = std::vector<std::uint8_t>;  // element 0 is the first byte
@@ -18,9 +20,6 @@ using ByteList = std::vector<std::uint8_t>;  // element 0 is the first byte
 std::string GetField(const std::string& text, int n);
 // The text after the last "\" (the whole text when there is none).
 std::string GetFileName(const std::string& path);
-// A drive letter and ":\", or "\\server\share": a path that means the same whatever the
-// current folder is.
-bool IsWindowsFullPath(const std::string& path);
 // The name's text after its last ".", in upper case; "" when the name has no ".".
 std::string GetExtension(const std::string& path);
 // Removes one trailing "\".

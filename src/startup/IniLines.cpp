@@ -79,13 +79,6 @@ std::string JoinLinesTerminated(const Lines& lines) {
     return out;
 }
 
-std::string TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
-}
-
 std::string HeaderLine(std::string_view section) {
     std::string header = "[";
     header += section;

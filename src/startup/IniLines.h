@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Text.h"
+
 namespace quen::ini {
 
 // This section name selects the section-less mode: the first line is passed over and
@@ -21,9 +23,6 @@ Lines SplitLines(std::string_view text);
 std::string JoinLines(const Lines& lines);
 // CR LF after every line, the last one included: how whole sections are written back.
 std::string JoinLinesTerminated(const Lines& lines);
-
-// Removes leading and trailing blanks (spaces only; tabs are kept).
-std::string TrimBlanks(std::string_view text);
 
 // The header line of a section: "[" & name & "]", matched exactly.
 std::string HeaderLine(std::string_view section);

@@ -3,67 +3,21 @@
 
 #include <cstdio>
 
+#include "base/Text.h"
 #include "platform/Registry.h"
 
 namespace quen {
-namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
-std::optional<std::uint32_t> ParseHex(std::string_view digits) {
-    if (digits.empty() || digits.size() > 8) return std::nullopt;
-    std::uint32_t v = 0;
-    for (char c : digits) {
-        int d = HexDigit(c);
-        if (d < 0) return std::nullopt;
-        v = (v << 4) | static_cast<std::uint32_t>(d);
-    }
-    return v;
-}
-
-std::optional<std::uint32_t> ParseDecimal(std::string_view s) {
-    bool negative = false;
-    if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
-        negative = s.front() == '-';
-        s.remove_prefix(1);
-    }
-    if (s.empty()) return std::nullopt;
-    // Magnitudes up to 2^32 - 1 positive and 2^31 negative fit the 32-bit pattern.
-    const std::uint64_t limit = negative ? 0x80000000ull : 0xFFFFFFFFull;
-    std::uint64_t v = 0;
-    for (char c : s) {
-        if (c < '0' || c > '9') return std::nullopt;
-        v = v * 10 + static_cast<std::uint64_t>(c - '0');
-        if (v > limit) return std::nullopt;
-    }
-    if (negative) v = (~v + 1) & 0xFFFFFFFFull;
-    return static_cast<std::uint32_t>(v);
-}
-
-}  // namespace
 
 std::optional<std::uint32_t> ParseRegNumber(std::string_view text) {
-    std::string_view s = Trim(text);
-    if (s.size() >= 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h')) return ParseHex(s.substr(2));
-    return ParseDecimal(s);
+    const auto n = ReadNumber(text);
+    // Decimal magnitudes up to 2^32 - 1 positive and 2^31 negative fit the 32-bit pattern.
+    if (!n || n->value < INT32_MIN || n->value > UINT32_MAX) return std::nullopt;
+    return static_cast<std::uint32_t>(n->value);
 }
 
 std::optional<std::vector<std::uint8_t>> ParseBinaryText(std::string_view text) {
     std::vector<std::uint8_t> bytes;
-    if (Trim(text).empty()) return bytes;
+    if (TrimBlanks(text).empty()) return bytes;
     for (;;) {
         std::size_t comma = text.find(',');
         auto n = ParseRegNumber(text.substr(0, comma));
@@ -87,11 +41,11 @@ std::string FormatBinaryText(const std::vector<std::uint8_t>& bytes) {
 
 std::string BinaryReadTextToSetText(std::string_view hexList) {
     std::string out;
-    if (Trim(hexList).empty()) return out;
+    if (TrimBlanks(hexList).empty()) return out;
     for (;;) {
         std::size_t comma = hexList.find(',');
         out += "&H";
-        out += Trim(hexList.substr(0, comma));
+        out += TrimBlanks(hexList.substr(0, comma));
         if (comma == std::string_view::npos) return out;
         out += ',';
         hexList.remove_prefix(comma + 1);

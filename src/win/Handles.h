@@ -1,4 +1,4 @@
-// Move-only owners of Win32 handles: registry keys, kernel handles, modules, GDI objects, shell item lists.
+// Move-only owners of Win32 handles: registry keys, kernel and search handles, modules, GDI objects, shell item lists.
 #pragma once
 
 #include <windows.h>
@@ -65,6 +65,14 @@ struct KernelHandleTraits {
     static void Close(Type h) noexcept { CloseHandle(h); }
 };
 
+// Search handles of FindFirstFile are closed with FindClose, not CloseHandle.
+struct FindHandleTraits {
+    using Type = HANDLE;
+    static Type Invalid() noexcept { return INVALID_HANDLE_VALUE; }
+    static bool IsValid(Type h) noexcept { return h != INVALID_HANDLE_VALUE; }
+    static void Close(Type h) noexcept { FindClose(h); }
+};
+
 struct HModuleTraits {
     using Type = HMODULE;
     static Type Invalid() noexcept { return nullptr; }
@@ -90,6 +98,7 @@ struct GdiObjectTraits {
 
 using UniqueHKey = UniqueResource<HKeyTraits>;
 using UniqueHandle = UniqueResource<KernelHandleTraits>;
+using UniqueFindHandle = UniqueResource<FindHandleTraits>;
 using UniqueHModule = UniqueResource<HModuleTraits>;
 using UniquePidl = UniqueResource<PidlTraits>;
 template <typename T>

@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <numeric>
 
+#include "base/Errors.h"
 #include "build/ApplyDifference.h"
 #include "build/CompModule.h"
-#include "build/SourceChecksum.h"
 #include "build/PeBuilder.h"
-#include "startup/Errors.h"
+#include "build/SourceChecksum.h"
 #include "support/TempDir.h"
 
 namespace quen {

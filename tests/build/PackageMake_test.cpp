@@ -11,7 +11,7 @@
 #include "build/CompModule.h"
 #include "build/PackageLayout.h"
 #include "build/PackageMake.h"
-#include "startup/Errors.h"
+#include "base/Errors.h"
 #include "support/TempDir.h"
 
 namespace quen {

@@ -4,8 +4,8 @@
 #include <functional>
 #include <random>
 
+#include "base/Errors.h"
 #include "build/RLEModuleX.h"
-#include "startup/Errors.h"
 
 namespace quen {
 namespace {

@@ -1,11 +1,11 @@
 // Tests of the patch script writer: golden scripts, [Text] conditions, entry formats.
 #include <gtest/gtest.h>
 
+#include "base/Errors.h"
 #include "build/ScriptLines.h"
 #include "build/ScriptWriter.h"
 #include "platform/Files.h"
 #include "project/SampleProjects.h"
-#include "startup/Errors.h"
 #include "support/TempDir.h"
 
 namespace quen {

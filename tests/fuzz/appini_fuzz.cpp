@@ -23,7 +23,7 @@ bool HasLineEnd(std::string_view s) { return s.find_first_of("\r\n") != std::str
 
 // A key that a key line gives back unchanged as its name.
 bool KeyRoundTrips(std::string_view key) {
-    return !HasLineEnd(key) && key.find('=') == std::string_view::npos && quen::ini::TrimBlanks(key) == key &&
+    return !HasLineEnd(key) && key.find('=') == std::string_view::npos && quen::TrimBlanks(key) == key &&
            (key.empty() || key[0] != '[');
 }
 

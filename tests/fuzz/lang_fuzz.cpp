@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "base/Text.h"
 #include "options/Lang.h"
 #include "startup/AppINI.h"
 

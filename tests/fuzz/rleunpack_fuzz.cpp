@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "base/Errors.h"
 #include "build/RLEModuleX.h"
-#include "startup/Errors.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quen;

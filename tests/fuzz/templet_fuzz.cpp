@@ -7,9 +7,9 @@
 
 #include <unistd.h>
 
+#include "base/Errors.h"
 #include "options/Templet.h"
 #include "platform/Files.h"
-#include "startup/Errors.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quen;

@@ -8,9 +8,9 @@
 #include <string>
 #include <system_error>
 
+#include "base/Errors.h"
 #include "options/ErrorModule.h"
 #include "options/Lang.h"
-#include "startup/Errors.h"
 #include "support/RecordedUi.h"
 
 namespace {

@@ -178,15 +178,6 @@ TEST(LangRead, FailingReaderLeavesTheTableAsItWas) {
     EXPECT_EQ(lang.LangFileName(), "English");
 }
 
-TEST(LangText, DecodeLineBreaks) {
-    EXPECT_EQ(quen::DecodeLineBreaks(""), "");
-    EXPECT_EQ(quen::DecodeLineBreaks("\\n"), "\r\n");
-    EXPECT_EQ(quen::DecodeLineBreaks("a\\n\\nb"), "a\r\n\r\nb");
-    EXPECT_EQ(quen::DecodeLineBreaks("a\\"), "a\\");      // a trailing backslash stays
-    EXPECT_EQ(quen::DecodeLineBreaks("a\\N\\t"), "a\\N\\t");  // only a lower-case n
-    EXPECT_EQ(quen::DecodeLineBreaks("\\\\n"), "\\\r\n");
-}
-
 TEST(LangText, FilePathJoinsFolderLanguageAndExtension) {
     EXPECT_EQ(quen::LangFilePath("C:\\Quen", "German"), "C:\\Quen\\Language\\German.lng");
 }

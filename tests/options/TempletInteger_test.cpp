@@ -1,8 +1,8 @@
 // Tests of the template number reading: decimal, fractions, hexadecimal, limits.
 #include <gtest/gtest.h>
 
+#include "base/Errors.h"
 #include "options/TempletInteger.h"
-#include "startup/Errors.h"
 
 namespace quen {
 namespace {

@@ -1,10 +1,10 @@
 // Tests of loading templates as the user sees it, the default template at start included.
 #include <gtest/gtest.h>
 
+#include "base/Errors.h"
 #include "options/Lang.h"
 #include "options/Templet.h"
 #include "options/TempletLoad.h"
-#include "startup/Errors.h"
 #include "support/RecordedUi.h"
 #include "support/TempDir.h"
 

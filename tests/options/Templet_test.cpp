@@ -1,10 +1,10 @@
 // Tests of templates: golden file, round trip, refused files, stale list keys.
 #include <gtest/gtest.h>
 
+#include "base/Errors.h"
 #include "options/Templet.h"
 #include "project/SampleProjects.h"
 #include "startup/AppINI.h"
-#include "startup/Errors.h"
 #include "support/TempDir.h"
 
 namespace quen {

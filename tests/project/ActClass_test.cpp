@@ -1,8 +1,8 @@
 // Tests of one action's lists, copy and directory copy.
 #include <gtest/gtest.h>
 
+#include "base/Errors.h"
 #include "project/ActClass.h"
-#include "startup/Errors.h"
 
 namespace quen {
 namespace {

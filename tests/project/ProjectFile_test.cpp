@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
+#include "base/Errors.h"
 #include "project/ProjectFile.h"
 #include "project/SampleProjects.h"
-#include "startup/Errors.h"
 #include "support/TempDir.h"
 
 namespace quen {

@@ -139,12 +139,5 @@ TEST(RegistryEntry, BinaryDataIsEverythingAfterTheFourthComma) {
     EXPECT_EQ(ParseRegistryEntry("DWORD,HKCU,Software\\Demo,Name,1,2").data, "1");
 }
 
-TEST(LineBreaks, EncodeAndDecode) {
-    EXPECT_EQ(LineBreaksToStored("one\r\ntwo\r\n"), "one\\ntwo\\n");
-    EXPECT_EQ(StoredToLineBreaks("one\\ntwo"), "one\r\ntwo");
-    EXPECT_EQ(StoredToLineBreaks("C:\\new\\tmp"), "C:\r\new\\tmp");
-    EXPECT_EQ(LineBreaksToStored("lone\nLF\rCR\n\rtwo"), "lone\\nLF\\nCR\\n\\ntwo");
-}
-
 }  // namespace
 }  // namespace quen

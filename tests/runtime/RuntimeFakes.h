@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "base/Errors.h"
 #include "runtime/RuntimePorts.h"
 #include "runtime/ScriptValues.h"
-#include "startup/Errors.h"
 #include "startup/IniLines.h"
 #include "startup/RegistryText.h"
 

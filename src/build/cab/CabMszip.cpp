@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "build/cab/CabFormat.h"
-#include "startup/Errors.h"
+#include "base/Errors.h"
 
 namespace quen::cab {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "build/cab/CabDirectives.h"
 #include "platform/Files.h"
-#include "startup/Errors.h"
+#include "base/Errors.h"
 
 namespace quen::cab {
 namespace {

@@ -3,7 +3,7 @@
 
 #include "build/cab/CabLzx.h"
 #include "build/cab/CabMszip.h"
-#include "startup/Errors.h"
+#include "base/Errors.h"
 
 namespace quen::cab {
 namespace {

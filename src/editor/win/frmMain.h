@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "startup/Program.h"
+#include "editor/Program.h"
 
 namespace quen {
 

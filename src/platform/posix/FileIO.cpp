@@ -5,9 +5,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "base/Errors.h"
 #include "platform/Files.h"
 #include "platform/posix/NativePath.h"
-#include "startup/Errors.h"
 
 namespace quen::platform {
 

@@ -7,9 +7,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "base/Errors.h"
+#include "base/Text.h"
 #include "platform/posix/NativePath.h"
-#include "startup/Errors.h"
-#include "startup/FSUPLIBmain.h"
 
 namespace quen::platform {
 

@@ -4,7 +4,7 @@
 #include <cerrno>
 #include <sys/stat.h>
 
-#include "startup/Errors.h"
+#include "base/Errors.h"
 
 namespace quen::platform::posix {
 

@@ -1,9 +1,10 @@
 // Whole-file reading and the write-beside-then-replace writer on Windows.
 #include <windows.h>
 
+#include "base/Errors.h"
 #include "platform/Files.h"
 #include "platform/win/WinError.h"
-#include "startup/Errors.h"
+#include "win/Handles.h"
 
 namespace quen::platform {
 
@@ -11,23 +12,7 @@ using win::ClassicError;
 
 namespace {
 
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE h) : h_(h) {}
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    ~FileHandle() { close(); }
-    bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return h_; }
-    bool close() {
-        const bool ok = !valid() || CloseHandle(h_);
-        h_ = INVALID_HANDLE_VALUE;
-        return ok;
-    }
-
-private:
-    HANDLE h_;
-};
+using FileHandle = quen::win::UniqueHandle;
 
 int LastError() { return ClassicError(GetLastError()); }
 
@@ -43,7 +28,7 @@ int WriteAndClose(FileHandle& f, const std::string& data) {
         if (written == 0) return kErrDiskFull;
         done += written;
     }
-    return f.close() ? 0 : LastError();
+    return CloseHandle(f.release()) ? 0 : LastError();
 }
 
 std::string FolderOf(const std::string& path) {
@@ -58,7 +43,7 @@ int ReadWholeFile(const std::string& path, std::string& data) {
     data.clear();
     FileHandle f(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!f.valid()) return LastError();
+    if (!f) return LastError();
     char buf[65536];
     for (;;) {
         DWORD got = 0;
@@ -76,13 +61,13 @@ int WriteFileReplacing(const std::string& target, const std::string& data) {
     char temp[MAX_PATH + 1] = {};
     if (!GetTempFileNameA(FolderOf(target).c_str(), "qnl", 0, temp)) return LastError();
     FileHandle f(CreateFileA(temp, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    int err = f.valid() ? WriteAndClose(f, data) : LastError();
+    int err = f ? WriteAndClose(f, data) : LastError();
     // Attributes are cleared as a delete before rewriting would, so read-only, hidden
     // and system files are rewritten too; restored when the replace fails.
     if (err == 0 && oldAttrs != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
     if (err == 0) err = MoveReplace(temp, target);
     if (err != 0) {
-        f.close();
+        f.reset();
         DeleteFileA(temp);
         if (oldAttrs != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(target.c_str(), oldAttrs);
     }

@@ -3,8 +3,9 @@
 
 #include <windows.h>
 
+#include "base/Text.h"
 #include "platform/win/WinError.h"
-#include "startup/FSUPLIBmain.h"
+#include "win/Handles.h"
 
 namespace quen::platform {
 
@@ -13,21 +14,6 @@ using win::ClassicError;
 namespace {
 
 int LastError() { return ClassicError(GetLastError()); }
-
-class FindHandle {
-public:
-    explicit FindHandle(HANDLE h) : h_(h) {}
-    FindHandle(const FindHandle&) = delete;
-    FindHandle& operator=(const FindHandle&) = delete;
-    ~FindHandle() {
-        if (valid()) FindClose(h_);
-    }
-    bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return h_; }
-
-private:
-    HANDLE h_;
-};
 
 bool Allowed(DWORD attrs, unsigned mask) {
     return (attrs & (kAttrHidden | kAttrSystem | kAttrDirectory) & ~mask) == 0;
@@ -63,8 +49,8 @@ bool FindEntry(const std::string& pattern, unsigned mask) {
     // A folder path with a trailing "\" lists the folder's content.
     const std::string query = pattern.back() == '\\' ? pattern + "*" : pattern;
     WIN32_FIND_DATAA data;
-    FindHandle h(FindFirstFileA(query.c_str(), &data));
-    if (!h.valid()) return false;
+    quen::win::UniqueFindHandle h(FindFirstFileA(query.c_str(), &data));
+    if (!h) return false;
     do {
         if (Allowed(data.dwFileAttributes, mask)) return true;
     } while (FindNextFileA(h.get(), &data));

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "startup/Errors.h"
+#include "base/Errors.h"
 
 namespace quen::platform::win {
 

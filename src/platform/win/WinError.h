@@ -3,7 +3,7 @@
 
 namespace quen::platform::win {
 
-// Maps a GetLastError value to a classic error number (startup/Errors.h).
+// Maps a GetLastError value to a classic error number (base/Errors.h).
 int ClassicError(unsigned long win32Error);
 
 }  // namespace quen::platform::win

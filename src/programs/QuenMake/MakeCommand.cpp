@@ -5,6 +5,7 @@
 #include <cctype>
 #include <ostream>
 
+#include "base/Errors.h"
 #include "build/PackageMake.h"
 #include "build/ScriptCheck.h"
 #include "build/ScriptWriter.h"
@@ -15,7 +16,6 @@
 #include "project/ProjectFile.h"
 #include "project/TextFields.h"
 #include "startup/AppINI.h"
-#include "startup/Errors.h"
 #include "startup/ProgramInfo.h"
 #include "startup/ProgramSettings.h"
 #include "startup/FSUPLIBmain.h"

@@ -5,7 +5,7 @@
 #include "editor/win/frmMain.h"
 #include "project/win/ScriptType.h"
 #include "runtime/ScriptRun.h"
-#include "startup/ProgramInit.h"
+#include "editor/ProgramInit.h"
 #include "win/ModulePath.h"
 
 namespace {

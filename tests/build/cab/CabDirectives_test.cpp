@@ -5,7 +5,7 @@
 
 #include "build/cab/CabDirectives.h"
 #include "build/cab/CabTool.h"
-#include "startup/Errors.h"
+#include "base/Errors.h"
 #include "support/TempDir.h"
 
 namespace quen::cab {

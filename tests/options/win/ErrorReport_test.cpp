@@ -5,9 +5,9 @@
 
 #include <string>
 
+#include "base/Errors.h"
 #include "options/ErrorModule.h"
 #include "options/Lang.h"
-#include "startup/Errors.h"
 #include "win/DialogWatcher.h"
 
 namespace quen {

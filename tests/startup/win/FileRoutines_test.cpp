@@ -6,8 +6,8 @@
 
 #include <string>
 
+#include "base/Errors.h"
 #include "startup/AppINI.h"
-#include "startup/Errors.h"
 #include "startup/FSUPLIBmain.h"
 #include "support/TempDir.h"
 

@@ -7,7 +7,7 @@
 #include <random>
 
 #include "startup/AppINI.h"
-#include "startup/ProgramInit.h"
+#include "editor/ProgramInit.h"
 #include "support/RecordedUi.h"
 
 namespace {

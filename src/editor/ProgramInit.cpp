@@ -1,13 +1,13 @@
 // Editor start: reads the settings file, checks the supplied files, registers at first start.
-#include "startup/ProgramInit.h"
+#include "editor/ProgramInit.h"
 
 #include <algorithm>
 
+#include "base/Errors.h"
 #include "options/TempletLoad.h"
 #include "platform/Files.h"
 #include "platform/Ui.h"
 #include "startup/AppINI.h"
-#include "startup/Errors.h"
 
 namespace quen {
 namespace {
