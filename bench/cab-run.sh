@@ -8,7 +8,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cache=${QUEN_BENCH_CACHE:-$HOME/.cache/quenlark-bench}
-build=${QUEN_BENCH_BUILD:-$root/build/native}
+build=${QUEN_BENCH_BUILD:-$root/out/native}
 bench=$build/bench/cab_bench quendiff=$build/src/programs/QuenDiff/QuenDiff
 [ -x "$bench" ] && [ -x "$quendiff" ] || { echo "build first: cmake --build --preset native --target cab_bench QuenDiff" >&2; exit 1; }
 work=$(mktemp -d)

@@ -9,7 +9,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cache=${QUEN_BENCH_CACHE:-$HOME/.cache/quenlark-bench}
 dist=$root/dist/win64
-export QUEN_BUILD=$root/build/win64
+export QUEN_BUILD=$root/out/win64
 [ -x "$dist/QuenMake.exe" ] || { echo "build it first: cmake --build --preset win64" >&2; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
