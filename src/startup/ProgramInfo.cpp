@@ -4,7 +4,7 @@
 namespace quen {
 
 std::string ProgramTitleWithVersion() {
-    return std::string(kProgramName) + " " + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor);
+    return std::string(kProgramName) + " " + std::to_string(QUEN_VERSION_MAJOR) + "." + std::to_string(QUEN_VERSION_MINOR);
 }
 
 }  // namespace quen

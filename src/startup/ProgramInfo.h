@@ -6,10 +6,7 @@
 namespace quen {
 
 inline constexpr const char* kProgramName = "Quenlark";
-inline constexpr int kVersionMajor = 1;
-inline constexpr int kVersionMinor = 0;
-
-// "Quenlark 1.0"
+// "Quenlark 1.0": the version is the project version the build was configured with.
 std::string ProgramTitleWithVersion();
 
 }  // namespace quen

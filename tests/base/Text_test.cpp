@@ -58,5 +58,19 @@ TEST(Text, LineBreaksStoredAsBackslashN) {
     EXPECT_EQ(DecodeLineBreaks("C:\\new\\N", LetterCase::Any), "C:\r\new\r\n");
 }
 
+TEST(Text, FullWindowsPaths) {
+    const struct {
+        const char* path;
+        bool full;
+    } cases[] = {
+        {"C:\\", true},          {"z:\\a b\\fix.qnl", true}, {"\\\\srv\\share", true},
+        {"\\\\srv\\share\\a.qnl", true}, {"C:", false},   {"C:a.qnl", false},
+        {"1:\\a", false},        {"a b\\fix.qnl", false},     {".\\fix.qnl", false},
+        {"\\fix.qnl", false},    {"\\\\srv", false},          {"\\\\srv\\", false},
+        {"\\\\\\share", false},  {"", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(IsWindowsFullPath(c.path), c.full) << c.path;
+}
+
 }  // namespace
 }  // namespace quen

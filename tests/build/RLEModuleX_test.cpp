@@ -19,12 +19,6 @@ int ErrorOf(const std::function<void()>& f) {
     return 0;
 }
 
-TEST(RleBytes, SplitAndJoinAreInverse) {
-    EXPECT_EQ(SplitWord(0x8102), (std::pair<std::uint8_t, std::uint8_t>{0x81, 0x02}));
-    EXPECT_EQ(JoinBytes(0x81, 0x02), 0x8102);
-    EXPECT_EQ(JoinBytes(SplitWord(0x7FFF).first, SplitWord(0x7FFF).second), 0x7FFF);
-}
-
 TEST(RlePack, EightEqualBytesAreOneThreeByteRunRecord) {
     Bytes b(8, 0x41);
     EXPECT_EQ(RlePack(b), 3);

@@ -125,26 +125,6 @@ TEST_F(ProgramFolder, MissingFilesAreReportedInOrder) {
     ExpectMissing(Path("QCab.exe"));
 }
 
-TEST_F(ProgramFolder, MissingSettingsFile) {
-    fs::remove(root_ / "Quenlark.ini");
-    ExpectMissing(Path("Quenlark.ini"));
-}
-
-TEST_F(ProgramFolder, MissingDefaultTemplate) {
-    SetSetting("Setup", "Default_TPL", "Gone.tpl");
-    ExpectMissing(Path("Templet\\Gone.tpl"));
-}
-
-TEST_F(ProgramFolder, MissingDirectiveFile) {
-    fs::remove(root_ / "Patch.ddf");
-    ExpectMissing(Path("Patch.ddf"));
-}
-
-TEST_F(ProgramFolder, MissingHead) {
-    fs::remove(root_ / "PatchHead.exe");
-    ExpectMissing(Path("PatchHead.exe"));
-}
-
 TEST_F(ProgramFolder, NumberKeyWithoutNumberStopsNamingFileSectionAndKey) {
     const struct {
         const char* value;  // nullptr: the key is absent

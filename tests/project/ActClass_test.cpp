@@ -74,39 +74,6 @@ TEST(ActClass, ListsStopAt32767Entries) {
     EXPECT_EQ(a.INICount(), 32767);
 }
 
-TEST(ActClass, BulkSettersReplaceListsAndCounts) {
-    ActClass a;
-    a.AddINIKey("old");
-    a.SetINIVal({"a", "b"});
-    EXPECT_EQ(a.INICount(), 2);
-    EXPECT_EQ(a.ReadINIKey(2), "b");
-    a.SetByteVal({{"1", "v", "n"}});
-    EXPECT_EQ(a.ByteCount(), 1);
-    EXPECT_EQ(a.ReadByteNewval(1), "n");
-}
-
-TEST(ActClass, ExportCopiesEverythingAndSharesNothing) {
-    ActClass a("< Pre >");
-    a.ActType = 3;
-    a.AddMethod = 1;
-    a.NoSourceCheck = 1;
-    a.RegMain = 4;
-    a.RegSub = "Software\\X";
-    a.FileName = "C:\\x\\a.exe";
-    a.AskDNF = "dnf";
-    a.NewPath = "C:\\new";
-    a.AddINIKey("S,K,V");
-    a.AddByte("1", "2", "3");
-    ActClass copy = a.Export();
-    EXPECT_EQ(copy, a);
-    copy.AddINIKey("more");
-    copy.DelByte(1);
-    copy.RegSub = "changed";
-    EXPECT_EQ(a.INICount(), 1);
-    EXPECT_EQ(a.ByteCount(), 1);
-    EXPECT_EQ(a.RegSub, "Software\\X");
-}
-
 class ExportDirTest : public ::testing::Test {
 protected:
     DirTypeTexts texts;

@@ -169,18 +169,3 @@ TEST(RegistryEntries, BinaryAndStringDataRunFromTheFifthFieldToTheEndOthersAreFi
     EXPECT_EQ(EntryData("HKCU,S,N,3,", 3), "");
 }
 
-TEST(RegistryEntries, ExitCodesOutsideOneToThreeMeanNoExit) {
-    EXPECT_EQ(ExitCode("1"), 1);
-    EXPECT_EQ(ExitCode("3"), 3);
-    EXPECT_EQ(ExitCode("0"), 0);
-    EXPECT_EQ(ExitCode("4"), 0);
-    EXPECT_EQ(ExitCode("-1"), 0);
-    EXPECT_EQ(ExitCode("x"), 0);
-}
-
-TEST(RegistryEntries, RememberFileIsNamedAfterTheScriptPath) {
-    const std::string a = RememberFilePath("C:\\TEMP\\", "C:\\A\\fix.qnl");
-    EXPECT_EQ(a.rfind("C:\\TEMP\\Quenlark-fix.qnl-", 0), 0u) << a;
-    EXPECT_EQ(Upper(a), Upper(RememberFilePath("C:\\TEMP", "c:\\a\\FIX.QNL")));
-    EXPECT_NE(a, RememberFilePath("C:\\TEMP", "C:\\B\\fix.qnl"));
-}
