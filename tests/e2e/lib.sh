@@ -275,3 +275,15 @@ finish() {
   e2e_log "passed"
   exit 0
 }
+
+# log_when_done WINDOW: the progress log is complete once its OK button shows (until then
+# it may still grow); then its text is read into $out.
+log_when_done() {
+  local i
+  for i in $(seq 60); do
+    e2e_drive list "$1"
+    printf '%s\n' "$out" | grep -qP '^Button\t-?\d+\tvisible,enabled[^\t]*\t&?OK$' && break
+    sleep 0.5
+  done
+  drive text "$1" Edit:1
+}

@@ -9,16 +9,6 @@
 # original file whole.
 . "$(dirname "$0")/lib.sh"
 
-# The progress log is complete once its OK button shows; until then it may still grow.
-log_when_done() {
-  local i
-  for i in $(seq 60); do
-    e2e_drive list "Log"
-    printf '%s\n' "$out" | grep -qP '^Button\t-?\d+\tvisible,enabled[^\t]*\t&?OK$' && break
-    sleep 0.5
-  done
-  drive text "Log" Edit:1
-}
 need_dist
 e2e_setup
 
@@ -71,7 +61,7 @@ drive press "Error" OK \; wait "Pick a folder" 5 \; type "Pick a folder" Edit:1 
 expect_eq "relative folder refused" "No such folder" "$out"
 drive press "Error" OK \; wait "Pick a folder" 5 \; type "Pick a folder" Edit:1 "$(winpath "$files/asked")" \; press "Pick a folder" "Use it"
 drive wait "Log" 30
-log_when_done
+log_when_done "Log"
 log=$out
 drive press "Log" OK
 expect_exit run 0
@@ -107,7 +97,9 @@ start run "$app" "$(winpath "$script")"
 drive wait Quenlark 30 \; msgbox Quenlark
 expect_contains "value too long to pause is named" "$out" "QuenE2E,Long,1"
 screenshot "$QUEN_E2E_OUT/shots/runtime-not-paused.png"
-drive press Quenlark OK \; wait "Log" 30 \; press "Log" OK \; wait "End" 10
+drive press Quenlark OK \; wait "Log" 30
+log_when_done "Log"
+drive press "Log" OK \; wait "End" 10
 expect_eq "long value left in place" "$long" "$(reg_data 'HKCU\Software\QuenE2E' Long)"
 expect_eq "paused comma value absent" "" "$(reg_data 'HKCU\Software\QuenE2E' Comma)"
 expect_eq "added string" "hello" "$(reg_data 'HKCU\Software\QuenE2E\New' S)"
@@ -149,7 +141,7 @@ if [ "$e2e_rc" -ne 0 ]; then
   start resumed "$app" /A "$(winpath "$script")"
   drive wait "Log" 30
 fi
-log_when_done
+log_when_done "Log"
 expect_contains "resumed run applies the actions" "$out" "DEL $(winpath "$files")\\later.txt OK!"
 drive press "Log" OK \; gone "Log" 10
 expect_eq "Run value deleted" "" "$(reg_data "$run_key" Quenlark)"
@@ -195,7 +187,7 @@ for i in $(seq -w 1 500); do : >"$files/many/a_file_with_a_rather_long_name_$i.t
 } >"$script"
 start run "$app" "$(winpath "$script")"
 drive wait "Log" 30
-log_when_done
+log_when_done "Log"
 expect_eq "log lines of 500 actions" 500 "$(printf '%s\n' "$out" | grep -c 'OK!$')"
 expect_contains "last action logged" "$out" "a_file_with_a_rather_long_name_500.txt OK!"
 drive press "Log" OK
@@ -215,7 +207,7 @@ if mount --bind "$files/rosrc" "$files/ro" && mount -o remount,bind,ro "$files/r
   byte_script "$files/ro"
   start run "$app" "$(winpath "$script")"
   drive wait "Log" 30
-  log_when_done
+  log_when_done "Log"
   expect_contains "read-only folder fails" "$out" "FAILED"
   drive press "Log" OK \; wait "End" 10 \; text "End" Edit:1
   expect_eq "end window after the skipped failure" "Done
@@ -233,7 +225,7 @@ if mount -t tmpfs -o size=64k tmpfs "$files/tiny"; then
   byte_script "$files/tiny"
   start run "$app" "$(winpath "$script")"
   drive wait "Log" 30
-  log_when_done
+  log_when_done "Log"
   expect_contains "full disk fails" "$out" "FAILED"
   drive press "Log" OK \; wait "End" 10 \; press "End" OK
   expect_exit run 1

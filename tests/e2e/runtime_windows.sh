@@ -71,7 +71,8 @@ expect_eq "registry phase ran" yes "$(touched)"
 echo b >"$work/b.txt"
 write_script 'ShowE=0\r\n' 'CWhenError=True\r\n' "$(printf '[Proc1]\r\nFile=missing.ini\r\nAct=5\r\nDir=Me\r\n[Proc2]\r\nFile=b.txt\r\nAct=4\r\nDir=Me\r\n')" 2
 start run "$app" "$(winpath "$script")"
-drive wait "Demo Patch - Patching now" 30 \; text "Demo Patch - Patching now" Edit:1
+drive wait "Demo Patch - Patching now" 30
+log_when_done "Demo Patch - Patching now"
 expect_contains "not-found line" "$out" "INI $(winpath "$work")\\missing.ini File not found"
 drive press "Demo Patch - Patching now" OK \; wait "Demo Patch - Finished" 20 \; text "Demo Patch - Finished" Edit:1
 expect_eq "end text after skipped failures" "All went well
