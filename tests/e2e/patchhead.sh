@@ -80,12 +80,7 @@ expect_contains "welcome text" "$out" "This fixes the program."
 screenshot "$QUEN_E2E_OUT/shots/patchhead-welcome.png"
 drive press "Welcome to Fix" OK \; wait "Where is it" 20 \; type "Where is it" Edit:1 "$(winpath "$w/t")" \; press "Where is it" "Use it"
 drive wait "Patching" 30
-for _ in $(seq 60); do
-  e2e_drive list "Patching"
-  printf '%s\n' "$out" | grep -qP '^Button\t-?\d+\tvisible,enabled[^\t]*\t&?OK$' && break
-  sleep 0.5
-done
-drive text "Patching" Edit:1
+log_when_done "Patching"
 expect_contains "progress log" "$out" "RUN $(winpath "$w/t")\\run.bat OK!"
 drive press "Patching" OK \; wait "Fixed" 20 \; press "Fixed" OK
 expect_exit shown 0
