@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "platform/Ui.h"
+#include "win/MessageBoxCall.h"
 
 namespace quen::head {
 
@@ -42,22 +43,7 @@ MsgResult ShowMessage(const std::string& text, const std::string& title, MsgIcon
         if (head::g_log) head::g_log->Append(title + ": " + text + "\r\n");
         return buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel ? MsgResult::Yes : MsgResult::Ok;
     }
-    UINT flags = MB_TASKMODAL | MB_SETFOREGROUND;
-    flags |= icon == MsgIcon::Critical      ? MB_ICONERROR
-             : icon == MsgIcon::Exclamation ? MB_ICONEXCLAMATION
-             : icon == MsgIcon::Information ? MB_ICONINFORMATION
-             : icon == MsgIcon::Question    ? MB_ICONQUESTION
-                                            : 0;
-    flags |= buttons == MsgButtons::OkCancel      ? MB_OKCANCEL
-             : buttons == MsgButtons::YesNo       ? MB_YESNO
-             : buttons == MsgButtons::YesNoCancel ? MB_YESNOCANCEL
-                                                  : MB_OK;
-    switch (MessageBoxA(nullptr, text.c_str(), title.c_str(), flags)) {
-        case IDCANCEL: return MsgResult::Cancel;
-        case IDYES: return MsgResult::Yes;
-        case IDNO: return MsgResult::No;
-        default: return MsgResult::Ok;
-    }
+    return win::ShowMessageBox(text, title, icon, buttons);
 }
 
 }  // namespace quen::platform
