@@ -41,21 +41,5 @@ fi
 echo "=== the patch's welcome window"
 rm -rf "$demo/shown"
 cp -r "$demo/old" "$demo/shown"
-n=99; while [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
-Xvfb :$n -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-export DISPLAY=:$n
-sleep 1
-wine explorer /desktop=Demo,1024x768 "$(winpath "$demo/DemoPatch.exe")" "/D=$(winpath "$demo/shown")" &
-app=$!
-for _ in $(seq 120); do
-  xdotool search --name "Welcome to the Demo patch" >/dev/null 2>&1 && break
-  sleep 0.5
-done
-xdotool search --name "Welcome to the Demo patch" >/dev/null 2>&1 || { echo "the welcome window did not open" >&2; exit 1; }
-sleep 1
-import -window root "$shot"
-WINEPREFIX=$build/wineprefix /usr/lib/wine/wineserver -k 2>/dev/null || true
-wait $app 2>/dev/null || true
+tools/shoot-window.sh "$shot" "Welcome to the Demo patch" "$(winpath "$demo/DemoPatch.exe")" "/D=$(winpath "$demo/shown")"
 echo "screenshot of the welcome window: $shot"

@@ -15,23 +15,6 @@ winepath_of() { echo "Z:${1//\//\\}"; }
 if [ -n "${DISPLAY:-}" ]; then
   exec tools/wine-run.sh "$dist/Quenlark.exe"
 fi
-# Headless: own Xvfb, a framed virtual desktop, a screenshot once the main window is up,
-# then the editor is closed.
-n=99; while [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
-Xvfb :$n -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-export DISPLAY=:$n
-sleep 1
-tools/wine-run.sh explorer /desktop=Quenlark,1024x768 "$(winepath_of "$dist/Quenlark.exe")" &
-app=$!
-for _ in $(seq 120); do
-  xdotool search --name "^Quenlark - " >/dev/null 2>&1 && break
-  sleep 0.5
-done
-xdotool search --name "^Quenlark - " >/dev/null 2>&1 || { echo "the editor did not open" >&2; exit 1; }
-sleep 2
-import -window root "$shot"
-WINEPREFIX=$build/wineprefix /usr/lib/wine/wineserver -k 2>/dev/null || true
-wait $app 2>/dev/null || true
+# Headless: a screenshot once the main window is up, then the editor is closed.
+tools/shoot-window.sh "$shot" "^Quenlark - " "$(winepath_of "$dist/Quenlark.exe")"
 echo "screenshot of the editor: $shot"
