@@ -1,59 +1,27 @@
 # Shell helpers for end-to-end tests: whole programs under Wine, driven like a person.
 #
-# A test is tests/e2e/<name>.sh (one ctest test, e2e_<name>); it begins with
-#     . "$(dirname "$0")/lib.sh"
-# and ends with `finish`. ctest sets QUEN_BUILD (build tree), QUEN_DIST (program folder
-# dist/win64), QUEN_DRIVER (QuenDriver.exe) and
-# QUEN_E2E_OUT (where screenshots go). Run one by hand with
-#     ctest --preset win64 -R e2e_<name> --output-on-failure
+# A test is tests/e2e/<name>.sh (ctest test e2e_<name>): it sources this file and ends with
+# `finish`. ctest sets QUEN_BUILD, QUEN_DIST (dist/win64), QUEN_DRIVER and QUEN_E2E_OUT
+# (screenshots); run one with `ctest --preset win64 -R e2e_<name> --output-on-failure`.
+# Each test has its own Wine prefix (an overlay on a base prefix made once per build tree)
+# and its own Xvfb with a 1024x768 Wine desktop, so windows are framed as a person sees them.
 #
-# Each test runs in its own Wine prefix: a copy-on-write overlay of a base prefix made
-# once per build tree, so registry and files start fresh, tests may run in parallel and
-# the cleanup (wineserver -k) ends only this test's programs. Windows open inside a
-# 1024x768 Wine desktop on one Xvfb per test (started when DISPLAY is unset), framed as
-# a person sees them.
-#
-# Functions
-#   need_dist                 skip the test (exit 77, shown as skipped) while the
-#                             program folder has no Quenlark.exe
-#   start NAME PROG ARGS...   start PROG (a Linux path to an .exe) under Wine in the
-#                             background; NAME refers to it later; its stdout and
-#                             stderr go to $E2E_RUN/NAME.out and NAME.err
-#   drive STEP...             run QuenDriver.exe with these steps; what it prints is
-#                             in $out; a failing driver fails the test and ends it
-#                             (call drive, start and exit_code directly, never inside
-#                             $(...): they set variables and may end the test)
-#   drive_fails CODE STEP...  the driver must fail with exit code CODE (1 failed step,
-#                             3 timeout); its message is in $out
-#   exit_code NAME [SEC]      wait (default 30 s) for program NAME to end; sets $code
-#   expect_exit NAME CODE [SEC]   program NAME ends with exit code CODE
-#   expect_eq WHAT EXPECTED ACTUAL
-#   expect_contains WHAT HAYSTACK NEEDLE
-#   expect_file WHAT PATH     the file exists
-#   fail MESSAGE              record a failure (the test goes on; finish exits 1)
-#   screenshot FILE           save the screen as FILE (PNG)
-#   winpath PATH              print a Linux path as Wine sees it (Z:\...)
-#   finish                    end the test: exit 1 if anything failed, else 0
-# The first failure saves a screenshot to $QUEN_E2E_OUT/shots/<test>.png and prints
-# its path.
-#
-# QuenDriver.exe steps (run it without arguments for the full list). Steps are
-# separated by a ";" argument (write \; or ";" in the shell); one driver run with
-# several steps saves a Wine start:
-#   wait TITLE [SEC] | gone TITLE [SEC] | list TITLE | msgbox TITLE | close TITLE
-#   text TITLE CONTROL | press TITLE BUTTON | check TITLE CONTROL | uncheck TITLE CONTROL
-#   type TITLE CONTROL TEXT | pick TITLE CONTROL ITEM | exited NAME|PID [SEC]
-# Window options in a step: --prefix, --contains (title match), --class NAME.
-# CONTROL: #ID, Class:N (Edit:2), a button's caption ("&OK" or "OK"), or the label
-# before an edit, combo or list box ("Name:"). `list` prints CLASS<TAB>ID<TAB>FLAGS<TAB>TEXT.
-#
-# Example:
-#   start app "$QUEN_DIST/Quenlark.exe"
-#   drive msgbox "Quenlark"
-#   expect_eq "missing settings message" "Cannot find Quenlark.ini" "$out"
-#   drive press "Quenlark" "OK"
-#   expect_exit app 0
-#   finish
+#   need_dist                   skip (exit 77) while dist has no Quenlark.exe
+#   start NAME PROG ARGS...     start PROG under Wine in the background; output in
+#                               $E2E_RUN/NAME.out and NAME.err
+#   drive STEP...               run QuenDriver.exe (`QuenDriver.exe --help` lists the steps;
+#                               steps are separated by a ";" argument); its output is in
+#                               $out; a failing driver ends the test. Never inside $(...).
+#   drive_fails CODE STEP...    the driver must fail with CODE (1 failed, 3 timeout); its
+#                               message is in $out
+#   exit_code NAME [SEC]        wait (30 s) for program NAME; sets $code
+#   expect_exit NAME CODE [SEC] | expect_eq WHAT WANT GOT | expect_contains WHAT TEXT PART
+#   expect_file WHAT PATH | fail MESSAGE (the test goes on) | finish (exit 1 on failures)
+#   screenshot FILE | winpath PATH (Z:\...) | reg_data KEY NAME (a value's data or "")
+#   log_when_done TITLE         read a progress log into $out once its OK button shows
+#   qnl FILE SETUP BODY         write a patch script: the identifier, SETUP lines, the
+#                               standard texts ($E2E_TEXTS) and BODY (printf %b escapes)
+# The first failure saves a screenshot to $QUEN_E2E_OUT/shots/<test>.png.
 
 set -u -o pipefail
 
@@ -68,59 +36,40 @@ E2E_WINESERVER=/usr/lib/wine/wineserver
 [ -x "$E2E_WINESERVER" ] || E2E_WINESERVER=$(command -v wineserver || echo wineserver)
 E2E_RUN=$QUEN_E2E_OUT/run/$E2E_NAME
 E2E_BASE=$QUEN_BUILD/e2e-baseprefix
+E2E_SHOTS=$QUEN_E2E_OUT/shots
+# The texts a patch script needs; each test adds what it looks at.
+E2E_TEXTS='[Text]\r\nFNF=NOTFOUND\r\nSFD=CHECKSUM\r\nERR=Error\r\nPatchFail=FAILED\r\nBrokenWarn=Broken\r\nETitle=End\r\nEText=Done\r\nOK=OK\r\nCANCEL=Cancel\r\nAbout=About\r\nOnPatch=Log\r\nPText=Prompt\r\nMakeBKFile=True\r\nCWhenError=True\r\nShowRun=True\r\nstrDelFile=DEL\r\nstrPatchINI=INI\r\nstrRenFile=REN\r\nstrPatchByte=BYTES\r\nstrSuccess=OK!\r\n'
 
-e2e_failures=0
-e2e_shot_taken=0
-e2e_ready=0
-e2e_mounted=0
-e2e_xvfb=""
+e2e_failures=0 e2e_shot_taken=0 e2e_ready=0 e2e_xvfb=""
 declare -A e2e_pids=()
-out=""
-code=""
+out="" code=""
 
 e2e_log() { echo "[$E2E_NAME +${SECONDS}s] $*"; }
-
-screenshot() {
-  mkdir -p "$(dirname "$1")"
-  import -display "$DISPLAY" -window root "$1" 2>/dev/null
-}
+screenshot() { mkdir -p "$(dirname "$1")" && import -display "$DISPLAY" -window root "$1" 2>/dev/null; }
 
 fail() {
   e2e_failures=$((e2e_failures + 1))
   echo "FAIL [$E2E_NAME]: $*" >&2
   if [ $e2e_shot_taken -eq 0 ] && [ $e2e_ready -eq 1 ]; then
     e2e_shot_taken=1
-    local shot=$QUEN_E2E_OUT/shots/$E2E_NAME.png
-    if screenshot "$shot"; then echo "screenshot of the failure: $shot" >&2; fi
+    screenshot "$E2E_SHOTS/$E2E_NAME.png" && echo "screenshot of the failure: $E2E_SHOTS/$E2E_NAME.png" >&2
   fi
 }
-
-expect_eq() {
-  if [ "$2" != "$3" ]; then fail "$1: expected [$2], got [$3]"; fi
-}
-
-expect_contains() {
-  case "$2" in
-    *"$3"*) ;;
-    *) fail "$1: [$3] not found in [$2]" ;;
-  esac
-}
-
-expect_file() {
-  [ -e "$2" ] || fail "$1: $2 does not exist"
-}
-
+expect_eq() { [ "$2" = "$3" ] || fail "$1: expected [$2], got [$3]"; }
+expect_contains() { case "$2" in *"$3"*) ;; *) fail "$1: [$3] not found in [$2]" ;; esac; }
+expect_file() { [ -e "$2" ] || fail "$1: $2 does not exist"; }
 winpath() {
   local p
   p=$(cd "$(dirname "$1")" 2>/dev/null && pwd)/$(basename "$1")
   printf 'Z:%s\n' "${p//\//\\}"
 }
+reg_data() { "$E2E_WINE_RUN" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/.*$2[[:space:]]*REG_[A-Z]*[[:space:]]*//p"; }
+qnl() { { printf '[Setup]\r\nScriptID=QuenlarkScript_100\r\n%b' "$2"; printf '%b' "$E2E_TEXTS" "$3"; } >"$1"; }
 
 need_dist() {
-  if [ ! -f "$QUEN_DIST/Quenlark.exe" ]; then
-    echo "SKIP [$E2E_NAME]: the program folder $QUEN_DIST is not assembled (build the win64 preset)"
-    exit 77
-  fi
+  [ -f "$QUEN_DIST/Quenlark.exe" ] && return 0
+  echo "SKIP [$E2E_NAME]: the program folder $QUEN_DIST is not assembled (build the win64 preset)"
+  exit 77
 }
 
 e2e_start_xvfb() {
@@ -138,17 +87,16 @@ e2e_start_xvfb() {
   exit 1
 }
 
-# The base prefix is made once per build tree (about half a minute); concurrent tests
-# wait for it. Its windows open in a 1024x768 Wine desktop, framed as on Windows.
+# The base prefix takes about half a minute; concurrent tests wait for it.
 e2e_base_prefix() {
   mkdir -p "$QUEN_BUILD"
   (
     flock 9
     if [ ! -f "$E2E_BASE/.e2e-ready" ]; then
       rm -rf "$E2E_BASE"
-      # wine-run.sh makes the prefix (wineboot -i) before its first command.
-      WINEPREFIX=$E2E_BASE "$E2E_WINE_RUN" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-      WINEPREFIX=$E2E_BASE "$E2E_WINE_RUN" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+      local r='HKCU\Software\Wine\Explorer'  # wine-run.sh makes the prefix before its first command
+      WINEPREFIX=$E2E_BASE "$E2E_WINE_RUN" reg add "$r" /v Desktop /d Default /f >/dev/null 2>&1
+      WINEPREFIX=$E2E_BASE "$E2E_WINE_RUN" reg add "$r\\Desktops" /v Default /d 1024x768 /f >/dev/null 2>&1
       WINEPREFIX=$E2E_BASE "$E2E_WINESERVER" -w
       [ -f "$E2E_BASE/system.reg" ] && touch "$E2E_BASE/.e2e-ready"
     fi
@@ -161,10 +109,8 @@ e2e_test_prefix() {
   e2e_unmount
   rm -rf "$E2E_RUN"
   mkdir -p "$E2E_RUN/upper" "$E2E_RUN/work" "$E2E_RUN/prefix"
-  if mount -t overlay overlay -o "lowerdir=$E2E_BASE,upperdir=$E2E_RUN/upper,workdir=$E2E_RUN/work" \
+  if ! mount -t overlay overlay -o "lowerdir=$E2E_BASE,upperdir=$E2E_RUN/upper,workdir=$E2E_RUN/work" \
       "$E2E_RUN/prefix" 2>/dev/null; then
-    e2e_mounted=1
-  else
     e2e_log "no overlay mount here; copying the base prefix"
     cp -a "$E2E_BASE/." "$E2E_RUN/prefix/"
   fi
@@ -177,8 +123,7 @@ e2e_setup() {
   e2e_start_xvfb
   e2e_base_prefix
   e2e_test_prefix
-  # One persistent wineserver for the whole test: each program start then costs about
-  # a second instead of a fresh Wine session.
+  # One persistent wineserver: each program start then costs about a second.
   "$E2E_WINESERVER" -p
   e2e_ready=1
 }
@@ -219,53 +164,44 @@ start() {
 e2e_drive() {
   e2e_setup
   e2e_log "drive$(printf ' %q' "$@")"
-  local errfile=$E2E_RUN/driver.err
-  out=$("$E2E_WINE_RUN" "$QUEN_DRIVER" "$@" 2>"$errfile")
+  out=$("$E2E_WINE_RUN" "$QUEN_DRIVER" "$@" 2>"$E2E_RUN/driver.err")
   e2e_rc=$?
   out=${out//$'\r'/}
-  e2e_err=$(cat "$errfile")
+  e2e_err=$(cat "$E2E_RUN/driver.err")
   [ -n "$out" ] && printf '%s\n' "$out" | sed 's/^/    | /'
   return 0
 }
 
 drive() {
   e2e_drive "$@"
-  if [ $e2e_rc -ne 0 ]; then
-    fail "driver failed (exit $e2e_rc): $e2e_err"
-    finish
-  fi
+  [ $e2e_rc -eq 0 ] && return 0
+  fail "driver failed (exit $e2e_rc): $e2e_err"
+  finish
 }
 
 drive_fails() {
   local want=$1
   shift
   e2e_drive "$@"
-  if [ $e2e_rc -ne "$want" ]; then
-    fail "driver should fail with exit $want but ended with $e2e_rc: $*"
-  fi
+  [ $e2e_rc -eq "$want" ] || fail "driver should fail with exit $want but ended with $e2e_rc: $*"
   out=$e2e_err
 }
 
 exit_code() {
-  local name=$1 seconds=${2:-30}
-  local pid=${e2e_pids[$name]:-}
-  [ -n "$pid" ] || { fail "no program started as $name"; code=""; return 1; }
-  local ticks=$((seconds * 10))
-  while kill -0 "$pid" 2>/dev/null && [ $ticks -gt 0 ]; do sleep 0.1; ticks=$((ticks - 1)); done
+  local name=$1 seconds=${2:-30} pid=${e2e_pids[$1]:-} ticks
+  code=""
+  [ -n "$pid" ] || { fail "no program started as $name"; return 1; }
+  for ((ticks = seconds * 10; ticks > 0; ticks--)); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$pid" 2>/dev/null; then
     fail "program $name still running after $seconds s"
-    code=""
     return 1
   fi
   wait "$pid"
   code=$?
   unset "e2e_pids[$name]"
-  return 0
 }
 
-expect_exit() {
-  exit_code "$1" "${3:-30}" && expect_eq "exit code of $1" "$2" "$code"
-}
+expect_exit() { exit_code "$1" "${3:-30}" && expect_eq "exit code of $1" "$2" "$code"; }
 
 finish() {
   if [ $e2e_failures -gt 0 ]; then
@@ -276,8 +212,7 @@ finish() {
   exit 0
 }
 
-# log_when_done WINDOW: the progress log is complete once its OK button shows (until then
-# it may still grow); then its text is read into $out.
+# The progress log is complete once its OK button shows (until then it may still grow).
 log_when_done() {
   local i
   for i in $(seq 60); do

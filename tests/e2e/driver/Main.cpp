@@ -5,34 +5,91 @@
 #include <string>
 #include <vector>
 
-#include "driver/Actions.h"
-#include "driver/Failure.h"
-#include "driver/Steps.h"
-#include "driver/Text.h"
+#include "driver/Step.h"
+#include "win/drive/Drive.h"
 
 using namespace quen::driver;
+using quen::drive::Failure;
+using quen::drive::kExitUsage;
+using quen::drive::Narrow;
 
 namespace {
 
-int Run(const std::vector<std::wstring>& args) {
+const char kUsage[] =
+    "QuenDriver: drives the windows of other programs as a person would (test tool).\n"
+    "Usage: QuenDriver.exe STEP [; STEP ...]   (each ';' a separate argument)\n"
+    "Steps (TITLE: a top-level window's title; SEC: seconds to wait, default 10):\n"
+    "  wait TITLE [SEC] | gone TITLE [SEC]   until the window is shown | no longer shown\n"
+    "  list TITLE                  print its controls: CLASS<TAB>ID<TAB>FLAGS<TAB>TEXT\n"
+    "  text TITLE CONTROL          print a control's text (a list box: its selected items)\n"
+    "  press TITLE BUTTON          click a button (\"&OK\" and \"OK\" both work)\n"
+    "  check|uncheck TITLE CONTROL check or uncheck a check box or radio button\n"
+    "  type TITLE CONTROL TEXT     replace an edit box's text by typing TEXT\n"
+    "  pick TITLE CONTROL ITEM     select the item with exactly this text\n"
+    "  msgbox TITLE                print a message box's text\n"
+    "  close TITLE                 ask the window to close (WM_CLOSE)\n"
+    "  exited NAME|PID [SEC]       wait for the process to end; prints its exit code\n"
+    "Window options: --prefix or --contains (title match, else exact), --class NAME.\n"
+    "An enabled window wins over a disabled one (a message box over its owner).\n"
+    "CONTROL: #ID, Class:N (N-th of that class, e.g. Edit:2), a button's caption, or the\n"
+    "label before an edit, combo or list box (\"Name:\"). Steps wait for their window\n"
+    "and control; using a hidden or disabled control fails.\n"
+    "Exit codes: 0 done, 1 a step failed, 2 usage error, 3 timed out. Text is UTF-8.\n";
+
+struct Shape {
+    const wchar_t* verb;
+    bool window;  // the first argument is a window title
+    size_t minArgs, maxArgs;
+};
+constexpr Shape kShapes[] = {
+    {L"wait", true, 0, 1},    {L"gone", true, 0, 1},    {L"list", true, 0, 0},   {L"text", true, 1, 1},
+    {L"press", true, 1, 1},   {L"check", true, 1, 1},   {L"uncheck", true, 1, 1}, {L"type", true, 2, 2},
+    {L"pick", true, 2, 2},    {L"msgbox", true, 0, 0},  {L"close", true, 0, 0},  {L"exited", false, 1, 2},
+};
+
+[[noreturn]] void Usage(const std::string& message) { quen::drive::Fail(message, kExitUsage); }
+
+Step Parse(const std::vector<std::wstring>& tokens) {
+    Step step;
+    std::vector<std::wstring> positional;
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        const auto& t = tokens[i];
+        step.source += (step.source.empty() ? L"" : L" ") + (t.find(L' ') == t.npos && !t.empty() ? t : L"\"" + t + L"\"");
+        if (t == L"--prefix") step.match = TitleMatch::Prefix;
+        else if (t == L"--contains") step.match = TitleMatch::Contains;
+        else if (t == L"--class" && i + 1 < tokens.size()) step.className = tokens[++i];
+        else if (t.rfind(L"--", 0) == 0 && t.size() > 2) Usage("unknown option " + Narrow(t));
+        else positional.push_back(t);
+    }
+    if (positional.empty()) Usage("empty step (two ';' in a row?)");
+    step.verb = positional[0];
+    for (const auto& s : kShapes) {
+        if (step.verb != s.verb) continue;
+        size_t first = s.window ? 2 : 1;
+        if (positional.size() < first) Usage("step needs a window title: " + Narrow(step.source));
+        if (s.window) step.title = positional[1];
+        step.args.assign(positional.begin() + static_cast<long>(first), positional.end());
+        if (step.args.size() < s.minArgs || step.args.size() > s.maxArgs)
+            Usage("wrong number of arguments: " + Narrow(step.source));
+        return step;
+    }
+    Usage("unknown step \"" + Narrow(step.verb) + "\" (run without arguments for help)");
+}
+
+// Every step is checked before any runs, so a typo fails before a window is touched.
+std::vector<Step> ParseAll(const std::vector<std::wstring>& argv) {
     std::vector<Step> steps;
-    try {
-        steps = ParseSteps(args);
-    } catch (const Failure& f) {
-        std::fprintf(stderr, "QuenDriver: %s\n", f.message.c_str());
-        return f.exitCode;
-    }
-    Session session;
-    for (size_t i = 0; i < steps.size(); ++i) {
-        try {
-            RunStep(steps[i], session);
-        } catch (const Failure& f) {
-            std::fprintf(stderr, "QuenDriver: step %zu (%s): %s\n", i + 1, Narrow(steps[i].source).c_str(),
-                         f.message.c_str());
-            return f.exitCode;
+    std::vector<std::wstring> tokens;
+    for (const auto& a : argv) {
+        if (a != L";") {
+            tokens.push_back(a);
+            continue;
         }
+        steps.push_back(Parse(tokens));
+        tokens.clear();
     }
-    return kExitOk;
+    if (!tokens.empty()) steps.push_back(Parse(tokens));  // a trailing ";" is harmless
+    return steps;
 }
 
 }  // namespace
@@ -40,9 +97,22 @@ int Run(const std::vector<std::wstring>& args) {
 int wmain(int argc, wchar_t** argv) {
     SetConsoleOutputCP(CP_UTF8);
     std::vector<std::wstring> args(argv + 1, argv + argc);
-    if (args.empty() || args[0] == L"help" || args[0] == L"--help" || args[0] == L"/?") {
+    if (args.empty() || args[0] == L"--help" || args[0] == L"/?") {
         std::fputs(kUsage, stdout);
-        return args.empty() ? kExitUsage : kExitOk;
+        return args.empty() ? kExitUsage : 0;
     }
-    return Run(args);
+    size_t done = 0;
+    std::vector<Step> steps;
+    try {
+        steps = ParseAll(args);
+        for (; done < steps.size(); ++done) RunStep(steps[done]);
+    } catch (const Failure& f) {
+        if (done < steps.size())
+            std::fprintf(stderr, "QuenDriver: step %zu (%s): %s\n", done + 1, Narrow(steps[done].source).c_str(),
+                         f.message.c_str());
+        else
+            std::fprintf(stderr, "QuenDriver: %s\n", f.message.c_str());
+        return f.exitCode;
+    }
+    return 0;
 }

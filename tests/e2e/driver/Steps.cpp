@@ -1,93 +1,255 @@
-// Parsing the driver's command line into steps.
-#include "driver/Steps.h"
+// The driver's steps: waiting for windows and processes, reading and using controls.
+#include <windows.h>
+#include <tlhelp32.h>
 
-#include "driver/Failure.h"
-#include "driver/Text.h"
+#include <cstdio>
+#include <sstream>
+
+#include "driver/Step.h"
+#include "win/Handles.h"
+#include "win/drive/Drive.h"
 
 namespace quen::driver {
 
+using namespace quen::drive;
+
 namespace {
 
-struct VerbShape {
-    const wchar_t* verb;
-    bool window;        // first argument is a window title
-    size_t minArgs;     // arguments after the title
-    size_t maxArgs;
-};
+constexpr double kDefaultSeconds = 10.0;
 
-constexpr VerbShape kVerbs[] = {
-    {L"wait", true, 0, 1},    {L"gone", true, 0, 1},    {L"list", true, 0, 0},
-    {L"text", true, 1, 1},    {L"press", true, 1, 1},   {L"check", true, 1, 1},
-    {L"uncheck", true, 1, 1}, {L"type", true, 2, 2},    {L"pick", true, 2, 2},
-    {L"msgbox", true, 0, 0},  {L"close", true, 0, 0},   {L"exited", false, 1, 2},
-};
-
-const VerbShape* ShapeOf(const std::wstring& verb) {
-    for (const auto& s : kVerbs) {
-        if (verb == s.verb) return &s;
-    }
-    return nullptr;
+void Print(const std::wstring& text) {
+    std::string line = Narrow(text) + "\n";
+    std::fwrite(line.data(), 1, line.size(), stdout);
+    std::fflush(stdout);
 }
 
-std::wstring Join(const std::vector<std::wstring>& tokens) {
-    std::wstring out;
-    for (const auto& t : tokens) {
-        if (!out.empty()) out += L' ';
-        out += t.find(L' ') == std::wstring::npos && !t.empty() ? t : L"\"" + t + L"\"";
-    }
-    return out;
+double Seconds(const Step& step, size_t index) {
+    if (step.args.size() <= index) return kDefaultSeconds;
+    wchar_t* end = nullptr;
+    double s = std::wcstod(step.args[index].c_str(), &end);
+    if (step.args[index].empty() || *end != L'\0' || !(s >= 0) || s > 86400)
+        Fail("not a number of seconds: " + Narrow(step.args[index]), kExitUsage);
+    return s;
 }
 
-Step ParseOne(const std::vector<std::wstring>& tokens) {
-    Step step;
-    step.source = Join(tokens);
-    std::vector<std::wstring> positional;
-    for (size_t i = 0; i < tokens.size(); ++i) {
-        const auto& t = tokens[i];
-        if (t == L"--prefix") step.window.match = TitleMatch::Prefix;
-        else if (t == L"--contains") step.window.match = TitleMatch::Contains;
-        else if (t == L"--class") {
-            if (i + 1 == tokens.size()) FailUsage("--class needs a class name in: " + Narrow(step.source));
-            step.window.className = tokens[++i];
-        } else if (t.size() > 2 && t.compare(0, 2, L"--") == 0) {
-            FailUsage("unknown option " + Narrow(t) + " in: " + Narrow(step.source));
-        } else {
-            positional.push_back(t);
+std::string Describe(const Step& s) {
+    const char* how[] = {"", "titled starting with ", "with a title containing "};
+    return std::string("window ") + how[static_cast<int>(s.match)] + "\"" + Narrow(s.title) + "\"" +
+           (s.className.empty() ? "" : " of class " + Narrow(s.className));
+}
+
+// Other processes' windows whose stored title matches; the stored title needs no message,
+// so a hung window cannot stall the search.
+std::vector<HWND> Windows(const Step& s) {
+    return TopWindows([&s](HWND hwnd) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(hwnd, &pid);
+        wchar_t buf[1024] = {};
+        InternalGetWindowText(hwnd, buf, 1024);
+        std::wstring title = buf;
+        bool match = s.match == TitleMatch::Exact    ? title == s.title
+                     : s.match == TitleMatch::Prefix ? title.rfind(s.title, 0) == 0
+                                                     : title.find(s.title) != std::wstring::npos;
+        return pid != GetCurrentProcessId() && match && (s.className.empty() || SameNoCase(ClassOf(hwnd), s.className));
+    });
+}
+
+HWND WaitWindow(const Step& step, double seconds) {
+    Deadline deadline(seconds);
+    do {
+        auto found = Windows(step);
+        if (!found.empty()) return found.front();
+    } while (deadline.Tick());
+    std::ostringstream msg;
+    msg << "timed out after " << seconds << " s waiting for " << Describe(step);
+    Fail(msg.str(), kExitTimeout);
+}
+
+void WaitGone(const Step& step, double seconds) {
+    Deadline deadline(seconds);
+    do {
+        if (Windows(step).empty()) return;
+    } while (deadline.Tick());
+    std::ostringstream msg;
+    msg << "timed out after " << seconds << " s waiting for " << Describe(step) << " to disappear";
+    Fail(msg.str(), kExitTimeout);
+}
+
+std::string Name(const Step& step, ControlKind kind) {
+    const char* names[] = {"button", "edit box", "combo box or list box", "control"};
+    return std::string(names[static_cast<int>(kind)]) + " \"" + Narrow(step.args[0]) + "\" in " + Describe(step);
+}
+
+// Waits for the window and the control (a dialog may fill in its controls after it shows);
+// with `usable`, a person must be able to use it: shown and enabled.
+HWND Resolve(const Step& step, ControlKind kind, bool usable) {
+    Deadline deadline(kDefaultSeconds);
+    std::vector<Control> controls;
+    do {
+        auto windows = Windows(step);
+        if (windows.empty()) continue;
+        controls = ListControls(windows.front());
+        if (HWND h = FindControl(controls, step.args[0], kind)) {
+            if (usable && !IsWindowVisible(h)) Fail(Name(step, kind) + " is hidden");
+            if (usable && !IsWindowEnabled(h)) Fail(Name(step, kind) + " is disabled");
+            return h;
+        }
+    } while (deadline.Tick());
+    WaitWindow(step, 0);  // fails with the timeout message when there is no window at all
+    Fail("no " + Name(step, kind) + "; it has: " + Summary(controls));
+}
+
+LONG StyleOf(HWND h) { return GetWindowLongW(h, GWL_STYLE); }
+bool IsListBox(HWND h) { return SameNoCase(ClassOf(h), L"ListBox"); }
+
+std::vector<std::wstring> Items(HWND h) {
+    bool list = IsListBox(h);
+    std::vector<std::wstring> items(static_cast<size_t>(std::max<LRESULT>(0, SendOrFail(h, list ? LB_GETCOUNT : CB_GETCOUNT, 0, 0))));
+    for (size_t i = 0; i < items.size(); ++i) {
+        auto len = SendOrFail(h, list ? LB_GETTEXTLEN : CB_GETLBTEXTLEN, i, 0);
+        items[i].assign(static_cast<size_t>(std::max<LRESULT>(0, len)) + 1, L'\0');
+        auto got = SendOrFail(h, list ? LB_GETTEXT : CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(items[i].data()));
+        items[i].resize(static_cast<size_t>(std::max<LRESULT>(0, got)));
+    }
+    return items;
+}
+
+void ListStep(const Step& step) {
+    HWND top = WaitWindow(step, kDefaultSeconds);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    HWND focus = GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &info) ? info.hwndFocus : nullptr;
+    for (const auto& c : ListControls(top)) {
+        std::wstring flags = IsWindowVisible(c.hwnd) ? L"visible" : L"hidden";
+        flags += IsWindowEnabled(c.hwnd) ? L",enabled" : L",disabled";
+        if (SameNoCase(c.className, L"Button") && SendOrFail(c.hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED) flags += L",checked";
+        if (SameNoCase(c.className, L"Edit") && (StyleOf(c.hwnd) & ES_READONLY)) flags += L",readonly";
+        if (focus != nullptr && (focus == c.hwnd || GetParent(focus) == c.hwnd)) flags += L",focused";
+        std::wstring text;
+        for (wchar_t ch : UnixLines(c.text)) text += ch == L'\n' ? L"\\n" : ch == L'\t' ? L"\\t" : std::wstring(1, ch);
+        Print(c.className + L"\t" + std::to_wstring(c.id) + L"\t" + flags + L"\t" + text);
+    }
+}
+
+void TextStep(const Step& step) {
+    HWND h = Resolve(step, ControlKind::Readable, false);
+    if (!IsListBox(h)) return Print(UnixLines(TextOf(h)));
+    auto items = Items(h);
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (SendOrFail(h, LB_GETSEL, i, 0) > 0) Print(items[i]);
+    }
+}
+
+// Clicks until the box shows the wanted state (a three-state box needs up to two clicks).
+void CheckStep(const Step& step, bool want) {
+    HWND h = Resolve(step, ControlKind::Button, true);
+    switch (StyleOf(h) & BS_TYPEMASK) {
+        case BS_CHECKBOX: case BS_AUTOCHECKBOX: case BS_3STATE: case BS_AUTO3STATE:
+        case BS_RADIOBUTTON: case BS_AUTORADIOBUTTON: break;
+        default: Fail(Name(step, ControlKind::Button) + " is not a check box or radio button");
+    }
+    const LRESULT wanted = want ? BST_CHECKED : BST_UNCHECKED;
+    for (int click = 0; click < 3; ++click) {
+        LRESULT before = SendOrFail(h, BM_GETCHECK, 0, 0);
+        if (before == wanted) return;
+        Click(h);
+        Deadline deadline(kDefaultSeconds);
+        while (SendOrFail(h, BM_GETCHECK, 0, 0) == before) {
+            if (!deadline.Tick()) Fail(Name(step, ControlKind::Button) + " did not change when clicked");
         }
     }
-    if (positional.empty()) FailUsage("empty step (two ';' in a row?)");
-    step.verb = positional.front();
-    const VerbShape* shape = ShapeOf(step.verb);
-    if (shape == nullptr) FailUsage("unknown step \"" + Narrow(step.verb) + "\" (run without arguments for help)");
-    size_t first = 1;
-    if (shape->window) {
-        if (positional.size() < 2) FailUsage("step needs a window title: " + Narrow(step.source));
-        step.window.title = positional[1];
-        first = 2;
+    if (SendOrFail(h, BM_GETCHECK, 0, 0) != wanted) Fail(Name(step, ControlKind::Button) + " keeps its state");
+}
+
+// Typed key by key, so the control's own limits (length, digits only) apply as for a person;
+// a click first gives it the focus, as a person's would.
+void TypeStep(const Step& step) {
+    HWND edit = Resolve(step, ControlKind::Editable, true);
+    if (SameNoCase(ClassOf(edit), L"ComboBox")) edit = FindWindowExW(edit, nullptr, L"Edit", nullptr);
+    if (edit == nullptr) Fail(Name(step, ControlKind::Editable) + " is a drop-down list without an edit field; use pick");
+    if (StyleOf(edit) & ES_READONLY) Fail(Name(step, ControlKind::Editable) + " is read-only");
+    SendOrFail(edit, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    SendOrFail(edit, WM_LBUTTONUP, 0, 0);
+    SendOrFail(edit, EM_SETSEL, 0, -1);
+    SendOrFail(edit, WM_CHAR, VK_BACK, 1);
+    for (wchar_t c : step.args[1]) SendOrFail(edit, WM_CHAR, c == L'\n' ? L'\r' : c, 1);
+}
+
+void PickStep(const Step& step) {
+    HWND h = Resolve(step, ControlKind::Choice, true);
+    auto items = Items(h);
+    size_t index = 0;
+    while (index < items.size() && items[index] != step.args[1]) ++index;
+    if (index == items.size()) {
+        std::string known;
+        for (const auto& i : items) known += (known.empty() ? "\"" : ", \"") + Narrow(i) + "\"";
+        Fail("no item \"" + Narrow(step.args[1]) + "\" in " + Name(step, ControlKind::Choice) + "; its items: " +
+             (known.empty() ? "none" : known));
     }
-    step.args.assign(positional.begin() + static_cast<long>(first), positional.end());
-    if (step.args.size() < shape->minArgs || step.args.size() > shape->maxArgs) {
-        FailUsage("wrong number of arguments: " + Narrow(step.source) + " (run without arguments for help)");
+    bool list = IsListBox(h);
+    if (list && (StyleOf(h) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL))) SendOrFail(h, LB_SETSEL, TRUE, static_cast<LPARAM>(index));
+    else SendOrFail(h, list ? LB_SETCURSEL : CB_SETCURSEL, index, 0);
+    // The owner hears of the change as from a person's pick (a list box only when it asks to).
+    if (!list || (StyleOf(h) & LBS_NOTIFY))
+        PostMessageW(GetParent(h), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h), list ? LBN_SELCHANGE : CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(h));
+}
+
+std::vector<DWORD> ProcessIds(const std::wstring& nameOrPid) {
+    wchar_t* end = nullptr;
+    unsigned long pid = std::wcstoul(nameOrPid.c_str(), &end, 10);
+    if (!nameOrPid.empty() && *end == L'\0') return {static_cast<DWORD>(pid)};
+    std::vector<DWORD> ids;
+    win::UniqueHandle snap(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snap) Fail("cannot list the running processes");
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL ok = Process32FirstW(snap.get(), &entry); ok; ok = Process32NextW(snap.get(), &entry)) {
+        if (SameNoCase(entry.szExeFile, nameOrPid)) ids.push_back(entry.th32ProcessID);
     }
-    return step;
+    return ids;
+}
+
+// Prints the exit code of each process that was still running.
+void ExitedStep(const Step& step) {
+    std::vector<win::UniqueHandle> running;
+    std::vector<HANDLE> raw;
+    for (DWORD id : ProcessIds(step.args[0])) {
+        if (HANDLE h = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id)) {
+            running.emplace_back(h);
+            raw.push_back(h);
+        }
+    }
+    if (raw.empty()) return;
+    if (raw.size() > MAXIMUM_WAIT_OBJECTS) Fail("too many processes named " + Narrow(step.args[0]));
+    double seconds = Seconds(step, 1);
+    if (WaitForMultipleObjects(static_cast<DWORD>(raw.size()), raw.data(), TRUE, static_cast<DWORD>(seconds * 1000)) ==
+        WAIT_TIMEOUT) {
+        std::ostringstream msg;
+        msg << "timed out after " << seconds << " s waiting for process " << Narrow(step.args[0]) << " to exit";
+        Fail(msg.str(), kExitTimeout);
+    }
+    for (HANDLE h : raw) {
+        DWORD code = 0;
+        if (GetExitCodeProcess(h, &code)) Print(std::to_wstring(code));
+    }
 }
 
 }  // namespace
 
-std::vector<Step> ParseSteps(const std::vector<std::wstring>& argv) {
-    std::vector<Step> steps;
-    std::vector<std::wstring> tokens;
-    for (const auto& a : argv) {
-        if (a == L";") {
-            steps.push_back(ParseOne(tokens));
-            tokens.clear();
-        } else {
-            tokens.push_back(a);
-        }
-    }
-    // A trailing ";" is harmless; an empty step in the middle is a mistake.
-    if (!tokens.empty()) steps.push_back(ParseOne(tokens));
-    return steps;
+void RunStep(const Step& step) {
+    const auto& v = step.verb;
+    if (v == L"wait") WaitWindow(step, Seconds(step, 0));
+    else if (v == L"gone") WaitGone(step, Seconds(step, 0));
+    else if (v == L"list") ListStep(step);
+    else if (v == L"text") TextStep(step);
+    else if (v == L"press") Click(Resolve(step, ControlKind::Button, true));
+    else if (v == L"check" || v == L"uncheck") CheckStep(step, v == L"check");
+    else if (v == L"type") TypeStep(step);
+    else if (v == L"pick") PickStep(step);
+    else if (v == L"msgbox") Print(UnixLines(MessageText(WaitWindow(step, kDefaultSeconds))));
+    else if (v == L"close") PostMessageW(WaitWindow(step, kDefaultSeconds), WM_CLOSE, 0, 0);
+    else if (v == L"exited") ExitedStep(step);
 }
 
 }  // namespace quen::driver

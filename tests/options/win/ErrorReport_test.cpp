@@ -27,7 +27,7 @@ TEST(ErrorReportBox, GermanTextsReachTheBoxInTheAnsiCodePage) {
     const auto seen = watcher.Finish();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].title, "Fehler");
-    EXPECT_EQ(seen[0].messageText,
+    EXPECT_EQ(seen[0].text,
               "Die Datei ist schon ge\xF6" "ffnet!\r\n\r\nFehlernummer :  55\r\nErrModal : Main-cmdOpen");
     EXPECT_EQ(seen[0].buttons, std::vector<std::string>{"OK"});
     EXPECT_TRUE(seen[0].pressed);

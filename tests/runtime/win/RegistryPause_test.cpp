@@ -98,7 +98,7 @@ TEST(RegistryPauseOnTheRealRegistry, EveryValueEndsExactlyAsItWas) {
         const Case& c = cases[i];
         EXPECT_EQ(ReadBack(c.name).found, !c.paused) << c.name << " during the patch";
         const std::string entry = std::string(",") + c.name + ",";
-        EXPECT_EQ(told[0].messageText.find(entry) != std::string::npos, !c.paused) << c.name;
+        EXPECT_EQ(told[0].text.find(entry) != std::string::npos, !c.paused) << c.name;
     }
     EXPECT_EQ(RestorePausedValues(ctx).setBack, 4);
     for (size_t i = 0; i < cases.size(); ++i) EXPECT_EQ(ReadBack(cases[i].name), before[i]) << cases[i].name;

@@ -173,7 +173,7 @@ TEST_F(RegisterClassTest, HivesOutsideClassesRootToUsersAreRefusedWithAMessage) 
         auto seen = watcher.Finish();
         ASSERT_EQ(seen.size(), 2u) << std::hex << hive;
         for (const auto& box : seen) {
-            EXPECT_EQ(box.messageText, "Unknow MainKey");
+            EXPECT_EQ(box.text, "Unknow MainKey");
             EXPECT_TRUE(box.pressed);
         }
     }
@@ -204,7 +204,7 @@ TEST_F(RegisterClassTest, DataThatDoesNotConvertShowsSetValueErrorAndWritesNothi
         EXPECT_FALSE(reg.SetValue("Bad", type, text));
         auto seen = watcher.Finish();
         ASSERT_EQ(seen.size(), 1u) << text;
-        EXPECT_EQ(seen[0].messageText, "SetValue Error");
+        EXPECT_EQ(seen[0].text, "SetValue Error");
     }
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, key));
 }
@@ -217,7 +217,7 @@ TEST_F(RegisterClassTest, WriteRefusedByTheRegistryShowsSetValueError) {
     EXPECT_FALSE(reg.SetValue(longName, kRegString, "data"));
     auto seen = watcher.Finish();
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].messageText, "SetValue Error");
+    EXPECT_EQ(seen[0].text, "SetValue Error");
 }
 
 TEST_F(RegisterClassTest, DeletingValuesAndKeys) {
