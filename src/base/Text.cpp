@@ -116,6 +116,12 @@ bool IsWindowsFullPath(const std::string& path) {
     return (end == std::string::npos ? path.size() : end) > share + 1;
 }
 
+std::string HexText(std::uint32_t value, int minDigits) {
+    std::string out;
+    for (int i = 0; value != 0 || i < minDigits; ++i, value >>= 4) out.insert(out.begin(), "0123456789ABCDEF"[value & 0xFu]);
+    return out;
+}
+
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
     std::string out;
     std::size_t pos = 0;

@@ -48,6 +48,9 @@ std::string DecodeLineBreaks(std::string_view text, LetterCase letterCase = Lett
 // current folder is.
 bool IsWindowsFullPath(const std::string& path);
 
+// Upper-case hexadecimal digits of `value`, at least `minDigits` of them (leading zeros).
+std::string HexText(std::uint32_t value, int minDigits = 1);
+
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
 
 }  // namespace quen

@@ -3,11 +3,11 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 
 #include "runtime/ScriptValues.h"
 #include "runtime/TargetDir.h"
 #include "base/Errors.h"
+#include "base/Text.h"
 #include "startup/RegistryText.h"
 
 namespace quen::runtime {
@@ -28,11 +28,9 @@ std::string RememberFilePath(const std::string& tempDir, const std::string& scri
         hash ^= static_cast<unsigned char>(std::toupper(c));
         hash *= 16777619u;
     }
-    char hex[9];
-    std::snprintf(hex, sizeof hex, "%08X", static_cast<unsigned>(hash));
     size_t slash = scriptFile.rfind('\\');
     std::string name = slash == std::string::npos ? scriptFile : scriptFile.substr(slash + 1);
-    return StripTrailingBackslash(tempDir) + "\\Quenlark-" + name + "-" + hex + ".ini";
+    return StripTrailingBackslash(tempDir) + "\\Quenlark-" + name + "-" + HexText(hash, 8) + ".ini";
 }
 
 RememberedValues::RememberedValues(RunContext& ctx)

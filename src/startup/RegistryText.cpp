@@ -1,7 +1,6 @@
 // Conversions between registry value data and the text forms the registry accessor uses.
 #include "startup/RegistryText.h"
 
-#include <cstdio>
 
 #include "base/Text.h"
 #include "platform/Registry.h"
@@ -30,11 +29,9 @@ std::optional<std::vector<std::uint8_t>> ParseBinaryText(std::string_view text) 
 
 std::string FormatBinaryText(const std::vector<std::uint8_t>& bytes) {
     std::string out;
-    char item[4];
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (i > 0) out += ',';
-        std::snprintf(item, sizeof item, "%X", static_cast<unsigned>(bytes[i]));
-        out += item;
+        out += HexText(bytes[i]);
     }
     return out;
 }

@@ -2,10 +2,18 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdlib>
+
 #include "programs/PatchHead/HeadRun.h"
 #include "programs/PatchHead/HeadUi.h"
 #include "runtime/RuntimeState.h"
 #include "win/ComInit.h"
+
+// The library's default handler prints a demangled type name and pulls in the demangler
+// (about 50 KB of the head); a head that must terminate has no console to print to.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+}  // namespace __gnu_cxx
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
