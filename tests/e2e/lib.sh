@@ -17,10 +17,12 @@
 #   exit_code NAME [SEC]        wait (30 s) for program NAME; sets $code
 #   expect_exit NAME CODE [SEC] | expect_eq WHAT WANT GOT | expect_contains WHAT TEXT PART
 #   expect_file WHAT PATH | fail MESSAGE (the test goes on) | finish (exit 1 on failures)
-#   screenshot FILE | winpath PATH (Z:\...) | reg_data KEY NAME (a value's data or "")
+#   screenshot FILE | winpath PATH (Z:\...) | reg_data KEY [NAME] (its data, "" when absent;
+#                               no NAME: the default value)
 #   log_when_done TITLE         read a progress log into $out once its OK button shows
-#   qnl FILE SETUP BODY         write a patch script: the identifier, SETUP lines, the
-#                               standard texts ($E2E_TEXTS) and BODY (printf %b escapes)
+#   qnl SETUP [TEXT]            print the head of a patch script: the identifier and SETUP
+#                               in [Setup], TEXT before the standard texts in [Text] (the
+#                               first of a key wins; printf %b escapes); actions follow
 # The first failure saves a screenshot to $QUEN_E2E_OUT/shots/<test>.png.
 
 set -u -o pipefail
@@ -38,7 +40,7 @@ E2E_RUN=$QUEN_E2E_OUT/run/$E2E_NAME
 E2E_BASE=$QUEN_BUILD/e2e-baseprefix
 E2E_SHOTS=$QUEN_E2E_OUT/shots
 # The texts a patch script needs; each test adds what it looks at.
-E2E_TEXTS='[Text]\r\nFNF=NOTFOUND\r\nSFD=CHECKSUM\r\nERR=Error\r\nPatchFail=FAILED\r\nBrokenWarn=Broken\r\nETitle=End\r\nEText=Done\r\nOK=OK\r\nCANCEL=Cancel\r\nAbout=About\r\nOnPatch=Log\r\nPText=Prompt\r\nMakeBKFile=True\r\nCWhenError=True\r\nShowRun=True\r\nstrDelFile=DEL\r\nstrPatchINI=INI\r\nstrRenFile=REN\r\nstrPatchByte=BYTES\r\nstrSuccess=OK!\r\n'
+E2E_TEXTS='FNF=NOTFOUND\r\nSFD=CHECKSUM\r\nERR=Error\r\nPatchFail=FAILED\r\nBrokenWarn=Broken\r\nETitle=End\r\nEText=Done\r\nOK=OK\r\nCANCEL=Cancel\r\nAbout=About\r\nOnPatch=Log\r\nPText=Prompt\r\nMakeBKFile=True\r\nCWhenError=True\r\nShowRun=True\r\nstrDelFile=DEL\r\nstrPatchINI=INI\r\nstrRenFile=REN\r\nstrPatchByte=BYTES\r\nstrSuccess=OK!\r\nPatchFileTitle=\r\n'
 
 e2e_failures=0 e2e_shot_taken=0 e2e_ready=0 e2e_xvfb=""
 declare -A e2e_pids=()
@@ -63,8 +65,12 @@ winpath() {
   p=$(cd "$(dirname "$1")" 2>/dev/null && pwd)/$(basename "$1")
   printf 'Z:%s\n' "${p//\//\\}"
 }
-reg_data() { "$E2E_WINE_RUN" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/.*$2[[:space:]]*REG_[A-Z]*[[:space:]]*//p"; }
-qnl() { { printf '[Setup]\r\nScriptID=QuenlarkScript_100\r\n%b' "$2"; printf '%b' "$E2E_TEXTS" "$3"; } >"$1"; }
+reg_data() {
+  local which=(/ve) name=${2:-(Default)}
+  [ -n "${2:-}" ] && which=(/v "$2")
+  "$E2E_WINE_RUN" reg query "$1" "${which[@]}" 2>/dev/null | tr -d '\r' | sed -n "s/.*$name[[:space:]]*REG_[A-Z]*[[:space:]]*//p"
+}
+qnl() { printf '[Setup]\r\nScriptID=QuenlarkScript_100\r\n%b[Text]\r\n%b%b' "$1" "${2:-}" "$E2E_TEXTS"; }
 
 need_dist() {
   [ -f "$QUEN_DIST/Quenlark.exe" ] && return 0

@@ -77,7 +77,7 @@ fresh
 start shown "$w/fix.exe"
 drive wait "Welcome to Fix" 30 \; list "Welcome to Fix"
 expect_contains "welcome text" "$out" "This fixes the program."
-screenshot "$QUEN_E2E_OUT/shots/patchhead-welcome.png"
+screenshot "$E2E_SHOTS/patchhead-welcome.png"
 drive press "Welcome to Fix" OK \; wait "Where is it" 20 \; type "Where is it" Edit:1 "$(winpath "$w/t")" \; press "Where is it" "Use it"
 drive wait "Patching" 30
 log_when_done "Patching"
@@ -114,7 +114,7 @@ expect_eq "no package folder left" "" "$(temp_glob)"
 start alone_shown "$w/alone.exe"
 drive msgbox "Patch"
 expect_contains "head alone, message box" "$out" "executable head"
-screenshot "$QUEN_E2E_OUT/shots/patchhead-alone.png"
+screenshot "$E2E_SHOTS/patchhead-alone.png"
 drive press "Patch" OK
 expect_exit alone_shown 3
 
@@ -139,7 +139,7 @@ start later "$w/later.exe" /S "/D=$(winpath "$w/t")"
 expect_exit later $((3010 % 256)) 60   # Linux sees the low byte of 3010
 # Wine carries the restart out and starts the Run value's command itself, the resumed run.
 # Should the value still be there after a while, the resumed run is started here with it.
-run_value() { "$E2E_WINE_RUN" reg query "$run_key" /v Quenlark 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ[[:space:]]*//p'; }
+run_value() { reg_data "$run_key" Quenlark; }
 resume=$(run_value)  # unless the resumed run has deleted it already
 [ -z "$resume" ] || expect_contains "resume command keeps the switches" "$resume" "later.exe /S /D=$(winpath "$w/t") /A "
 for _ in $(seq 40); do [ -z "$(run_value)" ] && break; sleep 0.5; done

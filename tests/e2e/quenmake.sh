@@ -51,11 +51,6 @@ action() {
   action 1 "$w\\readme.txt" "< Previous >"
   action 4 'C:\Old\old.dll' "< Reg >"
 } >"$work/demo file.prj"
-{
-  options
-  lines 1
-  action 3 "$w\\vanished.bin" "< Windows >"
-} >"$work/vanished.prj"
 printf 'previous script' >"$work/out dir/kept.qnl"
 
 cd "$work" || exit 1
@@ -70,13 +65,6 @@ else
 fi
 expect_contains "progress" "$(cat "$E2E_RUN/make.out")" "Made "
 expect_contains "warning about kinds 0 to 2" "$(cat "$E2E_RUN/make.err")" "Execute File, Add File or Patch File"
-expect_eq "files in the output folder" "demo.qnl kept.qnl" "$(cd "$work/out dir" && echo *)"
-
-# A source file that vanished: exit 1, a message naming it, the old script kept.
-start gone "$quenmake" vanished.prj /script "out dir\\kept.qnl"
-expect_exit gone 1 60
-expect_contains "message names the file" "$(cat "$E2E_RUN/gone.err")" "vanished.bin"
-expect_eq "old script kept" "previous script" "$(cat "$work/out dir/kept.qnl")"
 expect_eq "files in the output folder" "demo.qnl kept.qnl" "$(cd "$work/out dir" && echo *)"
 
 # The project itself as the output, in other letter case: refused, the project kept.

@@ -14,7 +14,6 @@ fresh_folder() {
 }
 app_win() { winpath "$app_dir/$1"; }
 setting() { tr -d '\r' <"$app_dir/Quenlark.ini" | sed -n "s/^$1=//p"; }
-reg_default() { "$E2E_WINE_RUN" reg query "$1" /ve 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ[[:space:]]*//p'; }
 
 # One missing file: its exact message, no main window, exit code 1.
 expect_missing() {
@@ -30,11 +29,9 @@ Program Terminate!" "$out"
   expect_exit app 1
 }
 
-fresh_folder; rm "$app_dir/Quenlark.ini";      expect_missing "settings file" Quenlark.ini
-fresh_folder; rm "$app_dir/Templet/Default.tpl"; expect_missing "template" Templet/Default.tpl
-fresh_folder; rm "$app_dir/QCab.exe";          expect_missing "cabinet tool" QCab.exe
-fresh_folder; rm "$app_dir/Patch.ddf";         expect_missing "directive file" Patch.ddf
-fresh_folder; rm "$app_dir/PatchHead.exe";     expect_missing "head" PatchHead.exe
+for f in Quenlark.ini Templet/Default.tpl QCab.exe Patch.ddf PatchHead.exe; do
+  fresh_folder; rm "$app_dir/$f"; expect_missing "$f" "$f"
+done
 fresh_folder; sed -i 's/^CABLIB=[^\r]*/CABLIB=/' "$app_dir/Quenlark.ini"
 expect_missing "cabinet tool with an empty name" ""
 
@@ -44,12 +41,12 @@ fresh_folder
 expect_eq "shipped settings have no ProgramInit" "" "$(setting ProgramInit)"
 start app "$app_dir/Quenlark.exe"
 drive wait "Quenlark - Untitled" 30
-expect_eq ".qnl type" "QuenlarkScript" "$(reg_default 'HKCR\.qnl')"
-expect_eq "open command" "$(app_win Quenlark.EXE) %1 %2 %3" "$(reg_default 'HKCR\QuenlarkScript\shell\open\command')"
-expect_eq "icon" "$(app_win Quenlark.EXE),1" "$(reg_default 'HKCR\QuenlarkScript\DefaultIcon')"
+expect_eq ".qnl type" "QuenlarkScript" "$(reg_data 'HKCR\.qnl')"
+expect_eq "open command" "$(app_win Quenlark.EXE) %1 %2 %3" "$(reg_data 'HKCR\QuenlarkScript\shell\open\command')"
+expect_eq "icon" "$(app_win Quenlark.EXE),1" "$(reg_data 'HKCR\QuenlarkScript\DefaultIcon')"
 expect_eq "ProgramInit written" "1" "$(setting ProgramInit)"
 expect_eq "RegScriptType written" "1" "$(setting RegScriptType)"
-screenshot "$QUEN_E2E_OUT/shots/main-window.png"
+screenshot "$E2E_SHOTS/main-window.png"
 drive close "Quenlark - Untitled" \; gone "Quenlark - Untitled" 10
 expect_exit app 0
 
@@ -58,7 +55,7 @@ expect_exit app 0
 start app "$app_dir/Quenlark.exe"
 drive wait "Quenlark - Untitled" 30 \; close "Quenlark - Untitled"
 expect_exit app 0
-expect_eq "no second registration" "" "$(reg_default 'HKCR\.qnl')"
+expect_eq "no second registration" "" "$(reg_data 'HKCR\.qnl')"
 
 # A script with a wrong identifier: refused, no editor.
 printf '[Setup]\r\nScriptID=QuenlarkScript_99\r\nProcCount=0' >"$E2E_RUN/bad.qnl"

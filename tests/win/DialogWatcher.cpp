@@ -1,7 +1,10 @@
 // Test helper: a background watcher that presses the buttons of this process's dialog boxes.
 #include "win/DialogWatcher.h"
 
-#include <utility>
+#include <windows.h>
+
+#include <atomic>
+#include <thread>
 
 #include "win/drive/Drive.h"
 
@@ -38,42 +41,28 @@ SeenDialog ReadAndPress(HWND dialog, const std::string& press) {
     return seen;
 }
 
-DWORD WINAPI ThreadMain(LPVOID self) {
-    static_cast<DialogWatcher*>(self)->Run();
-    return 0;
-}
-
 }  // namespace
 
-DialogWatcher::DialogWatcher(std::string press) : press_(std::move(press)) {
-    thread_ = CreateThread(nullptr, 0, ThreadMain, this, 0, nullptr);
-}
-
-DialogWatcher::~DialogWatcher() { Finish(); }
-
-std::vector<SeenDialog> DialogWatcher::Finish() {
-    stop_ = true;
-    if (thread_) {
-        WaitForSingleObject(thread_, INFINITE);
-        CloseHandle(thread_);
-        thread_ = nullptr;
-    }
-    return seen_;
-}
-
-void DialogWatcher::Run() {
-    while (!stop_) {
-        auto dialogs = drive::TopWindows(OwnDialog);
-        if (!dialogs.empty()) {
-            HWND dialog = dialogs.front();
-            try {
-                seen_.push_back(ReadAndPress(dialog, press_));
-            } catch (const drive::Failure&) {  // the dialog closed while being read
+std::vector<SeenDialog> WatchDialogs(const std::function<void()>& call, const std::string& press) {
+    std::atomic<bool> stop{false};
+    std::vector<SeenDialog> seen;
+    std::thread watcher([&] {
+        while (!stop) {
+            auto dialogs = drive::TopWindows(OwnDialog);
+            if (!dialogs.empty()) {
+                try {
+                    seen.push_back(ReadAndPress(dialogs.front(), press));
+                } catch (const drive::Failure&) {  // the dialog closed while being read
+                }
+                for (int i = 0; i < 500 && IsWindow(dialogs.front()); ++i) Sleep(10);
             }
-            for (int i = 0; i < 500 && IsWindow(dialog); ++i) Sleep(10);
+            Sleep(20);
         }
-        Sleep(20);
-    }
+    });
+    call();
+    stop = true;
+    watcher.join();
+    return seen;
 }
 
 }  // namespace quen::test

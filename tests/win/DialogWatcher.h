@@ -1,10 +1,8 @@
-// Test helper: a background watcher that finds this process's dialog boxes, reads them and
-// presses a button, as a person in front of the screen would.
+// Test helper: runs a call that may show dialog boxes and handles each as a person in front
+// of the screen would: reads it, then presses a button.
 #pragma once
 
-#include <windows.h>
-
-#include <atomic>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,27 +15,9 @@ struct SeenDialog {
     bool pressed = false;              // the wanted button was found and pressed
 };
 
-// Start one before a call that may show a dialog (the call blocks until it is closed) and
-// Finish() after it returns. Each dialog is read, then its button captioned `press` is
-// clicked; one without that button is closed so the test cannot hang. Texts are in the
-// ANSI code page, as the program's narrow calls see them.
-class DialogWatcher {
-public:
-    explicit DialogWatcher(std::string press = "OK");
-    ~DialogWatcher();
-    DialogWatcher(const DialogWatcher&) = delete;
-    DialogWatcher& operator=(const DialogWatcher&) = delete;
-
-    // Stops watching and returns every dialog seen, in order.
-    std::vector<SeenDialog> Finish();
-    void Run();  // the watching thread's loop
-
-private:
-
-    std::string press_;
-    std::atomic<bool> stop_{false};
-    std::vector<SeenDialog> seen_;
-    HANDLE thread_ = nullptr;
-};
+// Runs `call` while a second thread watches this process's dialogs: each is read and its
+// button captioned `press` clicked; one without that button is closed so the test cannot
+// hang. Returns the dialogs seen, in order; texts are in the ANSI code page.
+std::vector<SeenDialog> WatchDialogs(const std::function<void()>& call, const std::string& press = "OK");
 
 }  // namespace quen::test

@@ -212,26 +212,19 @@ std::vector<DWORD> ProcessIds(const std::wstring& nameOrPid) {
 
 // Prints the exit code of each process that was still running.
 void ExitedStep(const Step& step) {
-    std::vector<win::UniqueHandle> running;
-    std::vector<HANDLE> raw;
+    const double seconds = Seconds(step, 1);
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
     for (DWORD id : ProcessIds(step.args[0])) {
-        if (HANDLE h = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id)) {
-            running.emplace_back(h);
-            raw.push_back(h);
+        win::UniqueHandle h(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id));
+        if (!h) continue;  // already gone
+        const ULONGLONG now = GetTickCount64();
+        if (WaitForSingleObject(h.get(), now < end ? static_cast<DWORD>(end - now) : 0) == WAIT_TIMEOUT) {
+            std::ostringstream msg;
+            msg << "timed out after " << seconds << " s waiting for process " << Narrow(step.args[0]) << " to exit";
+            Fail(msg.str(), kExitTimeout);
         }
-    }
-    if (raw.empty()) return;
-    if (raw.size() > MAXIMUM_WAIT_OBJECTS) Fail("too many processes named " + Narrow(step.args[0]));
-    double seconds = Seconds(step, 1);
-    if (WaitForMultipleObjects(static_cast<DWORD>(raw.size()), raw.data(), TRUE, static_cast<DWORD>(seconds * 1000)) ==
-        WAIT_TIMEOUT) {
-        std::ostringstream msg;
-        msg << "timed out after " << seconds << " s waiting for process " << Narrow(step.args[0]) << " to exit";
-        Fail(msg.str(), kExitTimeout);
-    }
-    for (HANDLE h : raw) {
         DWORD code = 0;
-        if (GetExitCodeProcess(h, &code)) Print(std::to_wstring(code));
+        if (GetExitCodeProcess(h.get(), &code)) Print(std::to_wstring(code));
     }
 }
 

@@ -18,13 +18,13 @@ TEST(ErrorReportBox, GermanTextsReachTheBoxInTheAnsiCodePage) {
     lang.SetLanguage("German");
     lang.ReadLang(QUEN_ASSETS);
     ASSERT_EQ(lang.Language(), "German");
-    test::DialogWatcher watcher;
-    try {
-        throw Error(kErrFileAlreadyOpen, "locked");
-    } catch (...) {
-        ReportError(lang, "Main-cmdOpen", std::current_exception());
-    }
-    const auto seen = watcher.Finish();
+    const auto seen = test::WatchDialogs([&] {
+        try {
+            throw Error(kErrFileAlreadyOpen, "locked");
+        } catch (...) {
+            ReportError(lang, "Main-cmdOpen", std::current_exception());
+        }
+    });
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].title, "Fehler");
     EXPECT_EQ(seen[0].text,

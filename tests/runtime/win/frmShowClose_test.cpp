@@ -14,13 +14,9 @@ using quen::runtime::win::PumpPendingEvents;
 ShowModel Progress(bool busy) {
     ShowModel m;
     m.mode = WindowMode::Progress;
-    m.caption = "Log";
-    m.showOk = !busy;
-    m.showCancel = false;
-    m.showAbout = false;
-    m.showPrompt = !busy;
-    m.okButton = "OK";
-    m.busy = busy;
+    m.caption = m.okButton = "OK";
+    m.showCancel = m.showAbout = false;
+    m.showOk = m.showPrompt = !(m.busy = busy);
     return m;
 }
 
