@@ -17,12 +17,10 @@
 #   exit_code NAME [SEC]        wait (30 s) for program NAME; sets $code
 #   expect_exit NAME CODE [SEC] | expect_eq WHAT WANT GOT | expect_contains WHAT TEXT PART
 #   expect_file WHAT PATH | fail MESSAGE (the test goes on) | finish (exit 1 on failures)
-#   screenshot FILE | winpath PATH (Z:\...) | reg_data KEY [NAME] (its data, "" when absent;
-#                               no NAME: the default value)
+#   screenshot FILE | winpath PATH (Z:\...) | reg_data KEY [NAME] (data or ""; no NAME: default)
 #   log_when_done TITLE         read a progress log into $out once its OK button shows
-#   qnl SETUP [TEXT]            print the head of a patch script: the identifier and SETUP
-#                               in [Setup], TEXT before the standard texts in [Text] (the
-#                               first of a key wins; printf %b escapes); actions follow
+#   qnl SETUP [TEXT]            print a script's head: SETUP in [Setup], TEXT before the
+#                               shared texts in [Text] (a key's first line wins; printf %b)
 # The first failure saves a screenshot to $QUEN_E2E_OUT/shots/<test>.png.
 
 set -u -o pipefail

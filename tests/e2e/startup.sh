@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Starting Quenlark.exe as a user does: each missing supplied file (also one named by an
 # empty setting) is told exactly and no window opens; the first start registers the
-# script file type once; a script with a wrong identifier is refused; an empty command
-# line opens the main window.
+# script file type (that it does so only once, ProgramInit_test shows); a script with a
+# wrong identifier is refused; an empty command line opens the main window.
 . "$(dirname "$0")/lib.sh"
 need_dist
 e2e_setup
@@ -49,13 +49,6 @@ expect_eq "RegScriptType written" "1" "$(setting RegScriptType)"
 screenshot "$E2E_SHOTS/main-window.png"
 drive close "Quenlark - Untitled" \; gone "Quenlark - Untitled" 10
 expect_exit app 0
-
-# Second start: no registration (the removed key stays removed).
-"$E2E_WINE_RUN" reg delete 'HKCR\.qnl' /f >/dev/null 2>&1
-start app "$app_dir/Quenlark.exe"
-drive wait "Quenlark - Untitled" 30 \; close "Quenlark - Untitled"
-expect_exit app 0
-expect_eq "no second registration" "" "$(reg_data 'HKCR\.qnl')"
 
 # A script with a wrong identifier: refused, no editor.
 printf '[Setup]\r\nScriptID=QuenlarkScript_99\r\nProcCount=0' >"$E2E_RUN/bad.qnl"

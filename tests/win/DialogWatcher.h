@@ -15,9 +15,8 @@ struct SeenDialog {
     bool pressed = false;              // the wanted button was found and pressed
 };
 
-// Runs `call` while a second thread watches this process's dialogs: each is read and its
-// button captioned `press` clicked; one without that button is closed so the test cannot
-// hang. Returns the dialogs seen, in order; texts are in the ANSI code page.
+// Runs `call` while a thread reads each dialog of this process and clicks its button
+// `press` (or closes it, so no test hangs); returns them in order, texts in the ANSI code page.
 std::vector<SeenDialog> WatchDialogs(const std::function<void()>& call, const std::string& press = "OK");
 
 }  // namespace quen::test

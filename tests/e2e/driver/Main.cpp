@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "driver/Step.h"
@@ -77,16 +78,11 @@ Step Parse(const std::vector<std::wstring>& tokens) {
 std::vector<Step> ParseAll(const std::vector<std::wstring>& argv) {
     std::vector<Step> steps;
     std::vector<std::wstring> tokens;
-    for (const auto& a : argv) {
-        if (a != L";") {
-            tokens.push_back(a);
-            continue;
-        }
-        steps.push_back(Parse(tokens));
-        tokens.clear();
+    for (size_t i = 0; i <= argv.size(); ++i) {
+        if (i < argv.size() && argv[i] != L";") tokens.push_back(argv[i]);
+        else if (i < argv.size() || !tokens.empty()) steps.push_back(Parse(std::exchange(tokens, {})));
     }
-    if (!tokens.empty()) steps.push_back(Parse(tokens));  // a trailing ";" is harmless
-    return steps;
+    return steps;  // a trailing ";" is harmless
 }
 
 }  // namespace

@@ -18,9 +18,14 @@ namespace {
 constexpr double kDefaultSeconds = 10.0;
 
 void Print(const std::wstring& text) {
-    std::string line = Narrow(text) + "\n";
-    std::fwrite(line.data(), 1, line.size(), stdout);
+    std::fputs((Narrow(text) + "\n").c_str(), stdout);
     std::fflush(stdout);
+}
+
+[[noreturn]] void TimedOut(double seconds, const std::string& what) {
+    std::ostringstream msg;
+    msg << "timed out after " << seconds << " s waiting for " << what;
+    Fail(msg.str(), kExitTimeout);
 }
 
 double Seconds(const Step& step, size_t index) {
@@ -54,25 +59,14 @@ std::vector<HWND> Windows(const Step& s) {
     });
 }
 
-HWND WaitWindow(const Step& step, double seconds) {
+// The first matching window, or with `gone` none, once there is; fails after `seconds`.
+HWND WaitWindow(const Step& step, double seconds, bool gone = false) {
     Deadline deadline(seconds);
     do {
         auto found = Windows(step);
-        if (!found.empty()) return found.front();
+        if (found.empty() == gone) return gone ? nullptr : found.front();
     } while (deadline.Tick());
-    std::ostringstream msg;
-    msg << "timed out after " << seconds << " s waiting for " << Describe(step);
-    Fail(msg.str(), kExitTimeout);
-}
-
-void WaitGone(const Step& step, double seconds) {
-    Deadline deadline(seconds);
-    do {
-        if (Windows(step).empty()) return;
-    } while (deadline.Tick());
-    std::ostringstream msg;
-    msg << "timed out after " << seconds << " s waiting for " << Describe(step) << " to disappear";
-    Fail(msg.str(), kExitTimeout);
+    TimedOut(seconds, Describe(step) + (gone ? " to disappear" : ""));
 }
 
 std::string Name(const Step& step, ControlKind kind) {
@@ -218,11 +212,8 @@ void ExitedStep(const Step& step) {
         win::UniqueHandle h(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id));
         if (!h) continue;  // already gone
         const ULONGLONG now = GetTickCount64();
-        if (WaitForSingleObject(h.get(), now < end ? static_cast<DWORD>(end - now) : 0) == WAIT_TIMEOUT) {
-            std::ostringstream msg;
-            msg << "timed out after " << seconds << " s waiting for process " << Narrow(step.args[0]) << " to exit";
-            Fail(msg.str(), kExitTimeout);
-        }
+        if (WaitForSingleObject(h.get(), now < end ? static_cast<DWORD>(end - now) : 0) == WAIT_TIMEOUT)
+            TimedOut(seconds, "process " + Narrow(step.args[0]) + " to exit");
         DWORD code = 0;
         if (GetExitCodeProcess(h.get(), &code)) Print(std::to_wstring(code));
     }
@@ -233,7 +224,7 @@ void ExitedStep(const Step& step) {
 void RunStep(const Step& step) {
     const auto& v = step.verb;
     if (v == L"wait") WaitWindow(step, Seconds(step, 0));
-    else if (v == L"gone") WaitGone(step, Seconds(step, 0));
+    else if (v == L"gone") WaitWindow(step, Seconds(step, 0), true);
     else if (v == L"list") ListStep(step);
     else if (v == L"text") TextStep(step);
     else if (v == L"press") Click(Resolve(step, ControlKind::Button, true));

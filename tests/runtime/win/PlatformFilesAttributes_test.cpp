@@ -13,19 +13,15 @@
 namespace quen::runtime {
 namespace {
 
-class RuntimeWinFiles : public ::testing::Test {
-protected:
-    std::string Put(const char* name, const std::string& content, DWORD attrs) {
+TEST(RuntimeWinFiles, ReplaceRenameAndDeleteOverAttributes) {
+    test::TempDir dir_;
+    PlatformFiles files_;
+    auto Put = [&](const char* name, const std::string& content, DWORD attrs) {
         const std::string p = dir_.Path(name);
         test::WriteFileBytes(p, content);
         SetFileAttributesA(p.c_str(), attrs);
         return p;
-    }
-    test::TempDir dir_;
-    PlatformFiles files_;
-};
-
-TEST_F(RuntimeWinFiles, ReplaceRenameAndDeleteOverAttributes) {
+    };
     const std::string t = Put("t.bin", "old", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
     EXPECT_TRUE(files_.Exists(t));
     EXPECT_TRUE(ReplaceFileContents(files_, t, Bytes{'n', 'e', 'w'}, true));

@@ -74,12 +74,10 @@ TEST_F(WinFiles, FileExistsFollowsTheAttributeMask) {
 TEST_F(WinFiles, GetDirAtDriveRoot) {
     int reports = 0;
     const PathErrorReport count = [&reports](int, const std::string&) { ++reports; };
-    EXPECT_EQ(GetDir("C:\\quen-no-such-file.txt", count), "C:");
-    EXPECT_EQ(GetDir("C:\\", count), "C:");
-    EXPECT_EQ(GetDir("C:\\windows\\win.ini", count), "C:\\windows");
-    EXPECT_EQ(reports, 0);
-    EXPECT_EQ(GetDir("C:\\quen-no-such-folder\\x\\y.txt", count), "");
-    EXPECT_EQ(reports, 1);
+    for (auto [path, folder] : {std::pair{"C:\\quen-no-such-file.txt", "C:"}, {"C:\\", "C:"},
+                                {"C:\\windows\\win.ini", "C:\\windows"}, {"C:\\quen-no-such-folder\\x\\y.txt", ""}})
+        EXPECT_EQ(GetDir(path, count), folder) << path;
+    EXPECT_EQ(reports, 1);  // only the missing folder is told
 }
 
 TEST_F(WinFiles, AppINIRewritesAttributedFilesButLeavesHeldOnesWhole) {

@@ -8,17 +8,13 @@
 #include <string>
 
 #include "support/TempDir.h"
+#include "win/ModulePath.h"
 #include "win/DialogWatcher.h"
 
 namespace quen::win {
 namespace {
 
-std::string TestsFolder() {
-    char self[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string path = self;
-    return path.substr(0, path.rfind('\\'));
-}
+std::string TestsFolder() { return CurrentModulePath().folder; }
 
 // quen_test_child.exe, built beside the test program, shows a window at once (idle for
 // input), writes its working folder and arguments after `ms` and exits with the code given.

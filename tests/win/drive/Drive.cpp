@@ -83,13 +83,6 @@ std::string Narrow(const std::wstring& wide, UINT codePage) {
     return out;
 }
 
-std::wstring Widen(const std::string& utf8) {
-    int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring out(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
-    return out;
-}
-
 bool SameNoCase(const std::wstring& a, const std::wstring& b) {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i) {
@@ -116,7 +109,7 @@ std::wstring UnixLines(const std::wstring& text) {
 }
 
 bool Deadline::Tick() const {
-    if (GetTickCount64() >= end_) return false;
+    if (GetTickCount64() >= end) return false;
     Sleep(50);
     return true;
 }

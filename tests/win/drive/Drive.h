@@ -9,31 +9,27 @@
 
 namespace quen::drive {
 
-// Exit codes of the driver; a step that cannot be done throws Failure.
+// A step that cannot be done throws Failure with the driver's exit code and a UTF-8 message.
 enum ExitCode : int { kExitOk = 0, kExitFailed = 1, kExitUsage = 2, kExitTimeout = 3 };
 struct Failure {
     int exitCode;
-    std::string message;  // UTF-8
+    std::string message;
 };
 [[noreturn]] void Fail(const std::string& message, int exitCode = kExitFailed);
 
 // Windows hold wide text; the shell talks UTF-8 and the narrow Win32 calls the ANSI code page.
 std::string Narrow(const std::wstring& wide, UINT codePage = CP_UTF8);
-std::wstring Widen(const std::string& utf8);
 bool SameNoCase(const std::wstring& a, const std::wstring& b);
 // A caption as a person reads it: "&OK" shows as "OK", "&&" as "&".
 std::wstring StripMnemonic(const std::wstring& caption);
 // CR LF as LF, as a shell script compares text.
 std::wstring UnixLines(const std::wstring& text);
 
-// Polls in short sleeps until `seconds` have passed.
-class Deadline {
-public:
-    explicit Deadline(double seconds) : end_(GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000.0)) {}
-    bool Tick() const;  // sleeps one interval; false once the time is up
-
-private:
-    ULONGLONG end_;
+// Polls in short sleeps: Tick() sleeps one interval, false once `seconds` have passed.
+struct Deadline {
+    explicit Deadline(double seconds) : end(GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000.0)) {}
+    bool Tick() const;
+    ULONGLONG end;
 };
 
 // Sends a message across threads or processes; fails clearly when the window's thread hangs.
