@@ -1,0 +1,41 @@
+// The INI patch dialog's decisions.
+#include "editor/IniDefinitions.h"
+
+#include <utility>
+
+#include "startup/FSUPLIBmain.h"
+
+namespace quen {
+
+bool IniKeyAccepted(unsigned code) { return code != ','; }
+
+IniRows::IniRows(ActClass& action, std::string deleteText) : action_(action), deleteText_(std::move(deleteText)) {
+    for (int i = 1; i <= action_.INICount(); ++i) {
+        const std::string& def = action_.ReadINIKey(i);
+        const bool kill = GetField(def, 3) == kIniKillValue;
+        rows_.push_back({kill ? GetField(def, 1) + "," + GetField(def, 2) + "," + deleteText_ : def, i});
+    }
+}
+
+IniAddOutcome IniRows::Add(const std::string& section, const std::string& key, const std::string& value) {
+    if (section.empty() || key.empty()) return IniAddOutcome::EmptyName;
+    const std::string text = section + "," + key + "," + value;
+    for (const IniRow& row : rows_) {
+        if (row.text == text) return IniAddOutcome::Duplicate;
+    }
+    const std::string def = section + "," + key + "," + (value == deleteText_ ? kIniKillValue : value);
+    rows_.push_back({text, action_.AddINIKey(def)});
+    return IniAddOutcome::Added;
+}
+
+void IniRows::Delete(std::size_t row) {
+    if (row >= rows_.size()) return;
+    const int entry = rows_[row].entry;
+    action_.DelINIKey(entry);
+    for (IniRow& r : rows_) {
+        if (r.entry > entry) --r.entry;
+    }
+    rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(row));
+}
+
+}  // namespace quen

@@ -1,0 +1,159 @@
+// What every editor dialog does alike.
+#include "editor/win/EditorDialog.h"
+
+#include <commctrl.h>
+
+#include <memory>
+
+#include "options/Lang.h"
+
+namespace quen::editor::win {
+
+std::string ItemText(HWND dlg, int id) {
+    HWND item = GetDlgItem(dlg, id);
+    const int n = GetWindowTextLengthA(item);
+    std::string s(static_cast<size_t>(n) + 1, '\0');
+    const int got = GetWindowTextA(item, s.data(), n + 1);
+    s.resize(static_cast<size_t>(got < 0 ? 0 : got));
+    return s;
+}
+
+void SetItemText(HWND dlg, int id, const std::string& text) { SetDlgItemTextA(dlg, id, text.c_str()); }
+
+void EnableItem(HWND dlg, int id, bool enable) { EnableWindow(GetDlgItem(dlg, id), enable ? TRUE : FALSE); }
+
+bool IsChecked(HWND dlg, int id) { return IsDlgButtonChecked(dlg, id) == BST_CHECKED; }
+
+void SetChecked(HWND dlg, int id, bool checked) { CheckDlgButton(dlg, id, checked ? BST_CHECKED : BST_UNCHECKED); }
+
+void UseOwnerIcon(HWND dlg) {
+    HWND owner = GetWindow(dlg, GW_OWNER);
+    HICON icon = owner ? reinterpret_cast<HICON>(SendMessageA(owner, WM_GETICON, ICON_BIG, 0)) : nullptr;
+    if (!icon && owner) icon = reinterpret_cast<HICON>(GetClassLongPtrA(owner, GCLP_HICON));
+    if (!icon) icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
+    if (!icon) return;
+    SendMessageA(dlg, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageA(dlg, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+namespace {
+
+BOOL CALLBACK SetChildFont(HWND child, LPARAM font) {
+    SendMessageA(child, WM_SETFONT, static_cast<WPARAM>(font), TRUE);
+    return TRUE;
+}
+
+}  // namespace
+
+void LangFont::Apply(HWND dlg, const Lang& lang) {
+    int points = 0;
+    for (char c : lang.Font_Size()) {
+        if (c < '0' || c > '9' || points > 100) break;
+        points = points * 10 + (c - '0');
+    }
+    if (points <= 0) points = 8;  // an unreadable size keeps the usual one
+    HDC dc = GetDC(dlg);
+    LOGFONTA lf{};
+    lf.lfHeight = -MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72);
+    ReleaseDC(dlg, dc);
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(lf.lfFaceName, lang.Font_Name().c_str(), LF_FACESIZE);
+    font_.reset(CreateFontIndirectA(&lf));
+    if (!font_) return;  // an unknown font leaves the designed one
+    EnumChildWindows(dlg, SetChildFont, reinterpret_cast<LPARAM>(font_.get()));
+}
+
+namespace {
+
+constexpr UINT_PTR kOneLineId = 0x51;
+
+// The clipboard's text up to its first line break, filtered.
+std::string PastedText(HWND edit, const KeyFilter& accept) {
+    std::string text;
+    if (!OpenClipboard(edit)) return text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const char* p = static_cast<const char*>(GlobalLock(data))) {
+            for (; *p && *p != '\r' && *p != '\n'; ++p) {
+                const auto c = static_cast<unsigned char>(*p);
+                if (c >= 32 && (!accept || accept(c))) text += *p;
+            }
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+LRESULT CALLBACK OneLineProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
+    auto* accept = reinterpret_cast<KeyFilter*>(ref);
+    switch (msg) {
+        case WM_CHAR:
+            if (wp == '\r' || wp == '\n') return 0;  // a one-line box holds no line break
+            if (*accept && !(*accept)(static_cast<unsigned>(wp))) return 0;
+            break;
+        case WM_PASTE:
+            SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(PastedText(edit, *accept).c_str()));
+            return 0;
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(edit, OneLineProc, kOneLineId);
+            delete accept;
+            break;
+        default:
+            break;
+    }
+    return DefSubclassProc(edit, msg, wp, lp);
+}
+
+}  // namespace
+
+void MakeOneLineBox(HWND edit, KeyFilter accept) {
+    if (!edit) return;
+    auto filter = std::make_unique<KeyFilter>(std::move(accept));
+    if (SetWindowSubclass(edit, OneLineProc, kOneLineId, reinterpret_cast<DWORD_PTR>(filter.get()))) filter.release();
+}
+
+HWND ComboEdit(HWND combo) { return FindWindowExA(combo, nullptr, "Edit", nullptr); }
+
+void SetupList(HWND list, const std::vector<ListColumn>& columns) {
+    ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_INFOTIP);
+    for (size_t i = 0; i < columns.size(); ++i) {
+        LVCOLUMNA col{};
+        col.mask = LVCF_TEXT | LVCF_WIDTH;
+        col.cx = columns[i].width;
+        col.pszText = const_cast<char*>(columns[i].title.c_str());
+        SendMessageA(list, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&col));
+    }
+}
+
+int AddListRow(HWND list, const std::vector<std::string>& texts) {
+    LVITEMA item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    item.pszText = const_cast<char*>(texts.empty() ? "" : texts[0].c_str());
+    const int row = static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    for (size_t i = 1; i < texts.size() && row >= 0; ++i) {
+        LVITEMA sub{};
+        sub.iSubItem = static_cast<int>(i);
+        sub.pszText = const_cast<char*>(texts[i].c_str());
+        SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&sub));
+    }
+    return row;
+}
+
+int SelectedRow(HWND list) { return ListView_GetNextItem(list, -1, LVNI_SELECTED); }
+
+void PumpEvents(HWND dlg) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        if (dlg && IsDialogMessageA(dlg, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+}  // namespace quen::editor::win

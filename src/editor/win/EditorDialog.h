@@ -1,0 +1,64 @@
+// What every editor dialog does alike: control texts, the language's font on every
+// control, the owner's icon, filtered one-line boxes, list view rows.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "win/Handles.h"
+
+namespace quen {
+
+class Lang;
+
+namespace editor::win {
+
+std::string ItemText(HWND dlg, int id);
+void SetItemText(HWND dlg, int id, const std::string& text);
+void EnableItem(HWND dlg, int id, bool enable);
+bool IsChecked(HWND dlg, int id);
+void SetChecked(HWND dlg, int id, bool checked);
+
+// The icon of the window that owns `dlg` (the main window's), else the program's.
+void UseOwnerIcon(HWND dlg);
+
+// The language's Font_Name / Font_Size, made once per dialog and put on every control.
+class LangFont {
+public:
+    void Apply(HWND dlg, const Lang& lang);
+
+private:
+    quen::win::UniqueHFont font_;
+};
+
+// Which typed characters (WM_CHAR codes) a box takes.
+using KeyFilter = std::function<bool(unsigned code)>;
+
+// Makes `edit` (an edit control, or the edit inside a combo box) a one-line box that
+// takes only what `accept` lets through, typed or pasted: a pasted text is cut at its
+// first line break and loses the characters the filter drops. Without a filter every
+// printable character passes.
+void MakeOneLineBox(HWND edit, KeyFilter accept = {});
+// The edit field of an editable combo box.
+HWND ComboEdit(HWND combo);
+
+// A report-style list view with full-row selection and these columns (width in pixels).
+struct ListColumn {
+    std::string title;
+    int width = 100;
+};
+void SetupList(HWND list, const std::vector<ListColumn>& columns);
+// Appends a row with one text per column; returns its index.
+int AddListRow(HWND list, const std::vector<std::string>& texts);
+// The selected row, -1 when none.
+int SelectedRow(HWND list);
+
+// Pumps pending window events so that windows repaint during long work; keyboard
+// navigation of `dlg` keeps working.
+void PumpEvents(HWND dlg);
+
+}  // namespace editor::win
+}  // namespace quen

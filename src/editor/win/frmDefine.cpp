@@ -1,0 +1,187 @@
+// frmDefine: the byte replacement dialog; its decisions are DefineRows and the readers
+// of editor/DefineBytes.
+#include "editor/win/frmDefine.h"
+
+#include <commctrl.h>
+
+#include <exception>
+
+#include "editor/DefineBytes.h"
+#include "editor/win/EditorDialog.h"
+#include "editor/win/frmDefineIds.h"
+#include "options/ErrorModule.h"
+#include "platform/Ui.h"
+
+namespace quen {
+
+namespace {
+
+using namespace editor::win;
+
+class DefineDialog {
+public:
+    DefineDialog(Program& program, ActClass& action)
+        : program_(program), action_(action), rows_(action, program.project.Modified, program.lang) {}
+
+    static INT_PTR CALLBACK Proc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp);
+
+private:
+    void OnInit();
+    void OnCommand(int id, int code);
+    void ChooseType(bool address);
+    void ChooseBase(bool hex);
+    void Add();
+    void Delete();
+    void ShowRow(const DefineRow& row) { AddListRow(list_, {row.typeText, row.value, row.newValue}); }
+    void MinValueMessage() const {
+        platform::ShowMessage(lang().msg_Min_Value() + "1.", lang().msg_Error(), platform::MsgIcon::Exclamation);
+    }
+    const Lang& lang() const { return program_.lang; }
+    bool AddressChosen() const { return IsChecked(dlg_, IDC_DEFINE_ADDRESS); }
+
+    Program& program_;
+    ActClass& action_;
+    DefineRows rows_;
+    LangFont font_;
+    HWND dlg_ = nullptr;
+    HWND list_ = nullptr;
+    bool hex_ = true;
+};
+
+void DefineDialog::OnInit() {
+    const Lang& l = lang();
+    UseOwnerIcon(dlg_);
+    SetWindowTextA(dlg_, l.DB_Title().c_str());
+    const std::pair<int, const std::string&> captions[] = {
+        {IDC_DEFINE_FAMTYPE, l.Str_Type()}, {IDC_DEFINE_SEARCH, l.DB_Search()},
+        {IDC_DEFINE_ADDRESS, l.DB_Address()}, {IDC_DEFINE_ALL, l.DB_Search_All()},
+        {IDC_DEFINE_DECIMAL, l.DB_10_Scale()}, {IDC_DEFINE_HEX, l.DB_16_Scale()},
+        {IDC_DEFINE_LABVALUE, l.DB_Value()}, {IDC_DEFINE_LABNEW, l.DB_NewValue()},
+        {IDC_DEFINE_LABBYTE, l.DB_Str_Byte()}, {IDC_DEFINE_ADD, l.Button_Add()},
+        {IDC_DEFINE_DEL, l.Button_Delete()}, {IDC_DEFINE_NOCHECK, l.DB_Dont_Check()},
+        {IDC_DEFINE_OK, l.Button_OK()},
+    };
+    for (const auto& [id, text] : captions) SetItemText(dlg_, id, text);
+    SetItemText(dlg_, IDC_DEFINE_FAM16, "");
+    font_.Apply(dlg_, l);
+    list_ = GetDlgItem(dlg_, IDC_DEFINE_LIST);
+    SetupList(list_, {{l.DB_Type(), 80}, {l.DB_Value_CH(), 220}, {l.DB_NewValue_CH(), 220}});
+    for (const DefineRow& row : rows_.Rows()) ShowRow(row);
+    MakeOneLineBox(GetDlgItem(dlg_, IDC_DEFINE_VALUE),
+                   [this](unsigned c) { return DefineKeyAccepted(c, AddressChosen() && !hex_); });
+    MakeOneLineBox(GetDlgItem(dlg_, IDC_DEFINE_NEWVALUE), [](unsigned c) { return DefineKeyAccepted(c, false); });
+    SetChecked(dlg_, IDC_DEFINE_SEARCH, true);
+    SetChecked(dlg_, IDC_DEFINE_HEX, true);
+    ChooseType(false);
+    SetChecked(dlg_, IDC_DEFINE_NOCHECK, action_.NoSourceCheck != 0);
+    EnableItem(dlg_, IDC_DEFINE_DEL, !rows_.Rows().empty());
+}
+
+void DefineDialog::ChooseType(bool address) {
+    EnableItem(dlg_, IDC_DEFINE_DECIMAL, address);
+    EnableItem(dlg_, IDC_DEFINE_HEX, address);
+    EnableItem(dlg_, IDC_DEFINE_ALL, !address);
+}
+
+void DefineDialog::ChooseBase(bool hex) {
+    if (hex == hex_) return;  // clicking the chosen base again converts nothing
+    hex_ = hex;
+    const AddressRead r = SwitchAddressBase(ItemText(dlg_, IDC_DEFINE_VALUE), hex);
+    SetItemText(dlg_, IDC_DEFINE_VALUE, r.box);
+    if (r.raisedToMin) MinValueMessage();
+}
+
+void DefineDialog::Add() {
+    DefineInput in;
+    in.address = AddressChosen();
+    in.searchAll = IsChecked(dlg_, IDC_DEFINE_ALL);
+    in.hex = hex_;
+    in.value = ItemText(dlg_, IDC_DEFINE_VALUE);
+    in.newValue = ItemText(dlg_, IDC_DEFINE_NEWVALUE);
+    const DefineAddResult r = rows_.Add(in);
+    if (r.outcome == DefineAddOutcome::NeedInput) {
+        platform::ShowMessage(lang().msg_Need_Input_Value(), lang().msg_Error(), platform::MsgIcon::Exclamation);
+        return;
+    }
+    SetItemText(dlg_, IDC_DEFINE_VALUE, r.value);
+    SetItemText(dlg_, IDC_DEFINE_NEWVALUE, r.newValue);
+    if (r.raisedToMin) MinValueMessage();
+    if (r.outcome != DefineAddOutcome::Added) return;
+    ShowRow(rows_.Rows().back());
+    EnableItem(dlg_, IDC_DEFINE_DEL, true);
+}
+
+void DefineDialog::Delete() {
+    const int row = SelectedRow(list_);
+    if (row < 0) return;
+    rows_.Delete(static_cast<size_t>(row));
+    ListView_DeleteItem(list_, row);
+    const bool any = !rows_.Rows().empty();
+    EnableItem(dlg_, IDC_DEFINE_DEL, any);
+    if (!any) SetFocus(GetDlgItem(dlg_, IDC_DEFINE_VALUE));  // never leave the focus on a disabled button
+}
+
+void DefineDialog::OnCommand(int id, int code) {
+    switch (id) {
+        case IDC_DEFINE_SEARCH:
+        case IDC_DEFINE_ADDRESS:
+            if (code == BN_CLICKED) ChooseType(id == IDC_DEFINE_ADDRESS);
+            break;
+        case IDC_DEFINE_DECIMAL:
+        case IDC_DEFINE_HEX:
+            if (code == BN_CLICKED) ChooseBase(id == IDC_DEFINE_HEX);
+            break;
+        case IDC_DEFINE_ADD: Add(); break;
+        case IDC_DEFINE_DEL: Delete(); break;
+        case IDC_DEFINE_NOCHECK:
+            action_.NoSourceCheck = IsChecked(dlg_, IDC_DEFINE_NOCHECK) ? 1 : 0;
+            break;
+        case IDOK: {
+            // Enter in a byte box adds what was typed there rather than dropping it.
+            const HWND focus = GetFocus();
+            if (focus == GetDlgItem(dlg_, IDC_DEFINE_VALUE) || focus == GetDlgItem(dlg_, IDC_DEFINE_NEWVALUE)) {
+                Add();
+                break;
+            }
+            EndDialog(dlg_, IDOK);
+            break;
+        }
+        case IDC_DEFINE_OK:
+        case IDCANCEL: EndDialog(dlg_, IDOK); break;
+        default: break;
+    }
+}
+
+INT_PTR CALLBACK DefineDialog::Proc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_INITDIALOG) {
+        auto* self = reinterpret_cast<DefineDialog*>(lp);
+        SetWindowLongPtrA(dlg, DWLP_USER, lp);
+        self->dlg_ = dlg;
+        try {
+            self->OnInit();
+        } catch (...) {
+            ReportError(self->lang(), "frmDefine-Form_Load", std::current_exception());
+        }
+        return TRUE;
+    }
+    auto* self = reinterpret_cast<DefineDialog*>(GetWindowLongPtrA(dlg, DWLP_USER));
+    if (!self || msg != WM_COMMAND) return FALSE;
+    try {
+        self->OnCommand(LOWORD(wp), HIWORD(wp));
+    } catch (...) {
+        ReportError(self->lang(), "frmDefine-Command", std::current_exception());  // nothing may cross the window procedure
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+bool ShowDefineDialog(HWND owner, Program& program, ActClass& action) {
+    const ActClass before = action;
+    DefineDialog dialog(program, action);
+    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_FRMDEFINE), owner, DefineDialog::Proc,
+                    reinterpret_cast<LPARAM>(&dialog));
+    return !(action == before);
+}
+
+}  // namespace quen

@@ -1,0 +1,21 @@
+// Resource IDs of the byte replacement dialog (shared by its .rc template and its code).
+#pragma once
+
+#define IDD_FRMDEFINE 2500
+#define IDC_DEFINE_FAMTYPE 2501
+#define IDC_DEFINE_SEARCH 2502
+#define IDC_DEFINE_ADDRESS 2503
+#define IDC_DEFINE_ALL 2504
+#define IDC_DEFINE_FAM16 2505
+#define IDC_DEFINE_DECIMAL 2506
+#define IDC_DEFINE_HEX 2507
+#define IDC_DEFINE_LABVALUE 2508
+#define IDC_DEFINE_VALUE 2509
+#define IDC_DEFINE_LABNEW 2510
+#define IDC_DEFINE_NEWVALUE 2511
+#define IDC_DEFINE_LABBYTE 2512
+#define IDC_DEFINE_LIST 2513
+#define IDC_DEFINE_ADD 2514
+#define IDC_DEFINE_DEL 2515
+#define IDC_DEFINE_NOCHECK 2516
+#define IDC_DEFINE_OK 2517

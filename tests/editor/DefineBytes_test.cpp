@@ -1,0 +1,101 @@
+// The byte dialog's key filter, byte text form, address reader and entry list.
+#include <gtest/gtest.h>
+
+#include "editor/DefineBytes.h"
+#include "options/Lang.h"
+
+namespace quen {
+namespace {
+
+TEST(DefineBytes, KeyFilter) {
+    struct Case { unsigned code; bool decimalAddress; bool accepted; };
+    const Case cases[] = {
+        {'0', true, true}, {'9', true, true}, {' ', true, true}, {8, true, true}, {13, true, true},
+        {3, true, true}, {22, true, true}, {26, true, true},                    // Ctrl+C, V, Z
+        {'a', false, true}, {'F', false, true}, {'f', true, false}, {'A', true, false},
+        {'g', false, false}, {'G', false, false}, {'#', false, false}, {'.', false, false},
+        {'.', true, false}, {'#', true, false}, {',', false, false}, {24, false, false},  // Ctrl+X
+        {'/', false, false}, {':', false, false}, {'@', false, false}, {'`', false, false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(DefineKeyAccepted(c.code, c.decimalAddress), c.accepted) << c.code;
+}
+
+TEST(DefineBytes, NormalizeByteText) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"4d5a9", "4D 5A 09"}, {"4d 5a 9", "4D 5A 09"}, {"ff", "FF"}, {"f", "0F"}, {"", ""},
+        {"   ", ""}, {" a b c d ", "AB CD"}, {"123", "12 03"},
+    };
+    for (const auto& [in, out] : cases) EXPECT_EQ(NormalizeByteText(in), out) << in;
+}
+
+TEST(DefineBytes, AddressReaderAndBaseSwitch) {
+    struct Case { const char* box; bool hex; bool switching; const char* newBox; const char* address; bool min; };
+    const Case cases[] = {
+        {"6699", false, false, "6699", "1A2B (6699)", false},
+        {"1a2b", true, false, "1A2B", "1A2B (6699)", false},
+        {" 1 ", false, false, "1", "1 (1)", false},
+        {"0", false, false, "1", "1 (1)", true},
+        {"", true, false, "1", "1 (1)", true},
+        {"2147483647", false, false, "2147483647", "7FFFFFFF (2147483647)", false},
+        {"7FFFFFFF", true, false, "7FFFFFFF", "7FFFFFFF (2147483647)", false},
+        {"2147483648", false, false, "2147483648", "", false},   // beyond 32 bits
+        {"80000000", true, false, "80000000", "", false},
+        {"FFFFFFFFFF", true, false, "FFFFFFFFFF", "", false},
+        {"1A", false, false, "1A", "", false},                   // letters in decimal
+        {"6699", true, true, "1A2B", "1A2B (6699)", false},      // decimal -> hexadecimal
+        {"1A2B", false, true, "6699", "1A2B (6699)", false},     // hexadecimal -> decimal
+        {"", false, true, "1", "1 (1)", true},
+        {"80000000", false, true, "80000000", "", false},
+    };
+    for (const Case& c : cases) {
+        AddressRead r = c.switching ? SwitchAddressBase(c.box, c.hex) : ReadAddress(c.box, c.hex);
+        EXPECT_EQ(r.box, c.newBox) << c.box;
+        EXPECT_EQ(r.address, c.address) << c.box;
+        EXPECT_EQ(r.raisedToMin, c.min) << c.box;
+    }
+}
+
+TEST(DefineBytes, RowsFollowTheAction) {
+    Lang lang;
+    ActClass action;
+    action.AddByte("3", "A (10)", "00");
+    bool modified = false;
+    DefineRows rows(action, modified, lang);
+    ASSERT_EQ(rows.Rows().size(), 1u);
+    EXPECT_EQ(rows.Rows()[0].typeText, "ADDRESS");
+
+    struct Step { DefineInput in; DefineAddOutcome outcome; const char* value; bool min; };
+    const Step steps[] = {
+        {{false, false, true, "4d 5a 9", "ff"}, DefineAddOutcome::Added, "4D 5A 09", false},
+        {{false, true, true, "4d5a09", "FF"}, DefineAddOutcome::Added, "4D 5A 09", false},
+        {{false, false, true, "4D5A09", "f f"}, DefineAddOutcome::Duplicate, "4D 5A 09", false},
+        {{true, false, false, "0", "1"}, DefineAddOutcome::Added, "1", true},
+        {{true, false, true, "0a", "00"}, DefineAddOutcome::Duplicate, "A", false},
+        {{true, false, false, "99999999999", "1"}, DefineAddOutcome::NoAddress, "99999999999", false},
+        {{false, false, true, "", "1"}, DefineAddOutcome::NeedInput, "", false},
+        {{false, false, true, "1", ""}, DefineAddOutcome::NeedInput, "1", false},
+    };
+    for (const Step& s : steps) {
+        DefineAddResult r = rows.Add(s.in);
+        EXPECT_EQ(r.outcome, s.outcome) << s.in.value;
+        EXPECT_EQ(r.value, s.value) << s.in.value;
+        EXPECT_EQ(r.raisedToMin, s.min) << s.in.value;
+    }
+    EXPECT_TRUE(modified);
+    const std::vector<ByteEntry> stored{{"3", "A (10)", "00"}, {"1", "4D 5A 09", "FF"}, {"2", "4D 5A 09", "FF"},
+                                        {"3", "1 (1)", "01"}};
+    EXPECT_EQ(action.Bytes(), stored);
+    ASSERT_EQ(rows.Rows().size(), 4u);
+    EXPECT_EQ(rows.Rows()[1].typeText, "SEARCH");
+    EXPECT_EQ(rows.Rows()[2].typeText, "S-All");
+
+    rows.Delete(1);
+    rows.Delete(0);
+    ASSERT_EQ(rows.Rows().size(), 2u);
+    EXPECT_EQ(rows.Rows()[0].entry, 1);
+    EXPECT_EQ(rows.Rows()[1].entry, 2);
+    EXPECT_EQ(action.Bytes(), (std::vector<ByteEntry>{{"2", "4D 5A 09", "FF"}, {"3", "1 (1)", "01"}}));
+}
+
+}  // namespace
+}  // namespace quen

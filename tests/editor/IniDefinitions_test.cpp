@@ -1,0 +1,43 @@
+// The INI dialog's definition list: delete text, duplicates, renumbering.
+#include <gtest/gtest.h>
+
+#include "editor/IniDefinitions.h"
+
+namespace quen {
+namespace {
+
+TEST(IniDefinitions, AddShowsDeleteAndRefusesDuplicates) {
+    ActClass action;
+    action.AddINIKey("Old,Gone,%Kill%");
+    action.AddINIKey("Old,Kept,1");
+    IniRows rows(action, "< Delete >");
+    struct Case { const char* section; const char* key; const char* value; IniAddOutcome outcome; };
+    const Case cases[] = {
+        {"Options", "Path", "C:\\Game", IniAddOutcome::Added},
+        {"Options", "Path", "< Delete >", IniAddOutcome::Added},
+        {"Options", "Path", "C:\\Game", IniAddOutcome::Duplicate},
+        {"Old", "Gone", "< Delete >", IniAddOutcome::Duplicate},  // the stored %Kill% row
+        {"", "Path", "x", IniAddOutcome::EmptyName},
+        {"Options", "", "x", IniAddOutcome::EmptyName},
+        {" Options", "Path ", "", IniAddOutcome::Added},          // taken as typed
+    };
+    for (const Case& c : cases) EXPECT_EQ(rows.Add(c.section, c.key, c.value), c.outcome) << c.section << c.key;
+    const std::vector<std::string> stored{"Old,Gone,%Kill%", "Old,Kept,1", "Options,Path,C:\\Game",
+                                          "Options,Path,%Kill%", " Options,Path ,"};
+    EXPECT_EQ(action.INIKeys(), stored);
+    std::vector<std::string> shown;
+    for (const IniRow& r : rows.Rows()) shown.push_back(r.text);
+    EXPECT_EQ(shown, (std::vector<std::string>{"Old,Gone,< Delete >", "Old,Kept,1", "Options,Path,C:\\Game",
+                                               "Options,Path,< Delete >", " Options,Path ,"}));
+
+    rows.Delete(0);
+    rows.Delete(1);
+    ASSERT_EQ(rows.Rows().size(), 3u);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(rows.Rows()[static_cast<size_t>(i)].entry, i + 1);
+    EXPECT_EQ(action.INIKeys(), (std::vector<std::string>{"Old,Kept,1", "Options,Path,%Kill%", " Options,Path ,"}));
+    EXPECT_FALSE(IniKeyAccepted(','));
+    EXPECT_TRUE(IniKeyAccepted('%'));
+}
+
+}  // namespace
+}  // namespace quen
