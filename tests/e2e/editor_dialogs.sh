@@ -65,10 +65,12 @@ expect_contains "stored INI definitions" "$(tr -d '\r' <"$root/edit.prj" | tr '\
 # --- make dialog: a bad path, then a stand-alone script (the question answered Yes)
 M="Make Patch"
 start script "$host" make "$prog" "$(winpath "$root/sample/demo.prj")"
-drive wait "$M" 20 \; press "$M" "&OK"
+drive wait "$M" 20
+screenshot "$shots/editor_dialogs-make.png"
+drive press "$M" "&OK"
 drive msgbox "Error"
 expect_eq "empty path" "File PathName Error!" "$out"
-drive press "Error" "OK" \; gone "Error" \; type "$M" "File Name" "$(winpath "$root/nowhere/x.qnl")" \; press "$M" "&OK"
+drive press "Error" "OK" \; gone "Error" \; type "$M" "File Name" "$(winpath "$root/out")\\nowhere\\x.qnl" \; press "$M" "&OK"
 drive msgbox "Error"
 expect_eq "missing folder" "File PathName Error!" "$out"
 drive press "Error" "OK" \; gone "Error" \; check "$M" "Patch &Script" \
@@ -87,7 +89,7 @@ expect_contains "script sections" "$(cat "$root/out/demo.qnl" 2>/dev/null)" "Pro
 # --- make dialog: the patch executable, applied silently to a copy of the old folder
 start exe "$host" make "$prog" "$(winpath "$root/sample/demo.prj")"
 drive wait "$M" 20 \; type "$M" "File Name" "$(winpath "$root/out/DemoPatch.exe")" \; press "$M" "&OK" \
-  \; msgbox "Quenlark" 120
+  \; wait "Quenlark" 120 \; msgbox "Quenlark"
 expect_eq "patch executable made" "The patch was made successfully." "$out"
 screenshot "$shots/editor_dialogs-make-exe.png"
 drive text "$M" "#3512" \; text "$M" "#3514" \; text "$M" "#3516"

@@ -124,6 +124,8 @@ void SetupList(HWND list, const std::vector<ListColumn>& columns) {
         col.pszText = const_cast<char*>(columns[i].title.c_str());
         SendMessageA(list, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&col));
     }
+    // The last column fills the rest of the list's width.
+    if (!columns.empty()) ListView_SetColumnWidth(list, static_cast<int>(columns.size()) - 1, LVSCW_AUTOSIZE_USEHEADER);
 }
 
 int AddListRow(HWND list, const std::vector<std::string>& texts) {
