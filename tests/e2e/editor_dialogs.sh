@@ -73,8 +73,10 @@ expect_eq "empty path" "File PathName Error!" "$out"
 drive press "Error" "OK" \; gone "Error" \; type "$M" "File Name" "$(winpath "$root/out")\\nowhere\\x.qnl" \; press "$M" "&OK"
 drive msgbox "Error"
 expect_eq "missing folder" "File PathName Error!" "$out"
-drive press "Error" "OK" \; gone "Error" \; check "$M" "Patch &Script" \
-  \; type "$M" "File Name" "$(winpath "$root/out/demo.qnl")" \; press "$M" "&OK"
+# The save dialog offers scripts and appends their extension.
+drive press "Error" "OK" \; gone "Error" \; check "$M" "Patch &Script" \; press "$M" "&Browse" \
+  \; type "Save As" "File name:" "$(winpath "$root/out")\\demo" --class "#32770" \; press "Save As" "&Save" --class "#32770" \
+  \; gone "Save As" 10 --class "#32770" \; press "$M" "&OK"
 drive msgbox "Warning"
 expect_contains "script question" "$out" "can't carry Execute File"
 drive press "Warning" "&Yes" \; msgbox "Quenlark"
