@@ -1,14 +1,7 @@
 // Mapping of directory kind texts to the codes a script carries.
 #include "project/DirTypeTexts.h"
 
-#include "options/Lang.h"
-
 namespace quen {
-
-DirTypeTexts DirTypeTextsOf(const Lang& lang) {
-    return {lang.Dir_Type_Me(), lang.Dir_Type_Reg(), lang.Dir_Type_Ask(),
-            lang.Dir_Type_Win(), lang.Dir_Type_Sys(), lang.Dir_Type_Pre()};
-}
 
 std::string DirCode(const std::string& dirType, const DirTypeTexts& texts) {
     // Checked in this order; the first exact match wins.

@@ -5,8 +5,6 @@
 
 namespace quen {
 
-class Lang;
-
 // Actions keep a directory kind as its display text in the editor's language, so every
 // decision about a kind compares exactly against these texts.
 struct DirTypeTexts {
@@ -21,9 +19,6 @@ struct DirTypeTexts {
 // The short code a script carries for `dirType` ("Me", "Reg", "Ask", "Win", "Sys",
 // "Pre"), or the text unchanged when it is none of the kind texts (a sub folder, a
 // literal path, a kind text of another language).
-// The texts of `lang` (its Dir_Type_* keys).
-DirTypeTexts DirTypeTextsOf(const Lang& lang);
-
 std::string DirCode(const std::string& dirType, const DirTypeTexts& texts);
 
 }  // namespace quen

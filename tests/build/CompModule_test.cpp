@@ -60,83 +60,42 @@ void ExpectRebuilds(const Bytes& oldFile, const Bytes& newFile, const Bytes& dif
 
 const CompTuning kS8{8, 4};
 
-TEST(CompareBytes, IdenticalFilesGiveOneCopyAndTwentyFiveBytes) {
-    const Bytes f = Sequence(100);
-    const Bytes d = CompareBytes(f, f, kS8);
-    EXPECT_EQ(d.size(), 25u);
-    EXPECT_EQ(RecordsOf(d), (std::vector<Rec>{{2, 1, 100}}));
-    EXPECT_EQ(GetLE32(d.data() + 4), SourceChecksum(f));
-    EXPECT_EQ(GetLE32(d.data() + 8), 100u);
-    EXPECT_EQ(GetLE32(d.data() + 12), 100u);
-}
-
-TEST(CompareBytes, AppendedBytesBecomeOneLiteralAfterTheCopy) {
-    const Bytes oldFile = Sequence(100);
-    const Bytes newFile = Concat(oldFile, {7, 7, 7});
-    const Bytes d = CompareBytes(oldFile, newFile, kS8);
-    EXPECT_EQ(RecordsOf(d), (std::vector<Rec>{{2, 1, 100}, {1, 0, 3}}));
-    EXPECT_EQ(Bytes(d.end() - 3, d.end()), (Bytes{7, 7, 7}));
-    ExpectRebuilds(oldFile, newFile, d);
-}
-
-TEST(CompareBytes, NewFileShorterThanSampleIsOneLiteral) {
-    const Bytes oldFile = Sequence(100);
-    const Bytes newFile = Sequence(7);  // the old file's first 7 bytes, but S = 8
-    const Bytes d = CompareBytes(oldFile, newFile, kS8);
-    EXPECT_EQ(RecordsOf(d), (std::vector<Rec>{{1, 0, 7}}));
-    ExpectRebuilds(oldFile, newFile, d);
-}
-
-TEST(CompareBytes, RunOfExactlySampleSizeIsNotTakenOneMoreIs) {
-    // Old: 1..8, 100, 101..; the new file shares 8 (then 9) leading bytes, all else differs.
-    const Bytes oldFile = Concat(Sequence(8), Sequence(40, 100));
-    const Bytes eight = Concat(Sequence(8), Sequence(40, 180));
-    EXPECT_EQ(RecordsOf(CompareBytes(oldFile, eight, kS8)), (std::vector<Rec>{{1, 0, 48}}));
-    Bytes nine = eight;
+// Records for the named edge cases; each difference rebuilds its new file.
+TEST(CompareBytes, RecordsAtTheEdges) {
+    const Bytes hundred = Sequence(100), a = Sequence(50, 1), b = Sequence(50, 120);
+    const Bytes shifted = Concat(Bytes{0xAA}, Sequence(60, 1));  // a shared run from old position 2
+    const Bytes oldRuns = Concat(Sequence(8), Sequence(40, 100));
+    Bytes eight = Concat(Sequence(8), Sequence(40, 180)), nine = eight, lastDiffers = Sequence(40);
     nine[8] = 100;
-    EXPECT_EQ(RecordsOf(CompareBytes(oldFile, nine, kS8)), (std::vector<Rec>{{2, 1, 9}, {1, 0, 39}}));
-    ExpectRebuilds(oldFile, nine, CompareBytes(oldFile, nine, kS8));
-}
-
-TEST(CompareBytes, MatchEndingOneByteBeforeTheEndLeavesOneLiteralByte) {
-    const Bytes oldFile = Sequence(40);
-    Bytes newFile = oldFile;
-    newFile.back() = 0xEE;
-    const Bytes d = CompareBytes(oldFile, newFile, kS8);
-    EXPECT_EQ(RecordsOf(d), (std::vector<Rec>{{2, 1, 39}, {1, 0, 1}}));
-    ExpectRebuilds(oldFile, newFile, d);
-}
-
-TEST(CompareBytes, EmptyNewFileIsTheHeaderAlone) {
-    const Bytes d = CompareBytes(Sequence(50), Bytes{}, kS8);
-    EXPECT_EQ(d.size(), 16u);
-    EXPECT_EQ(GetLE32(d.data() + 12), 0u);
-    ExpectRebuilds(Sequence(50), Bytes{}, d);
-}
-
-TEST(CompareBytes, EmptyOldFileHasChecksumZeroAndOneLiteral) {
-    const Bytes newFile = Sequence(30);
-    const Bytes d = CompareBytes(Bytes{}, newFile, kS8);
-    EXPECT_EQ(GetLE32(d.data() + 4), 0u);
-    EXPECT_EQ(RecordsOf(d), (std::vector<Rec>{{1, 0, 30}}));
-    ExpectRebuilds(Bytes{}, newFile, d);
-}
-
-TEST(CompareBytes, MovedBackBlockIsStoredAsLiteral) {
-    // The search only moves forward: B A against A B copies A, then stores B.
-    const Bytes a = Sequence(50, 1), b = Sequence(50, 120);
-    const Bytes d = CompareBytes(Concat(a, b), Concat(b, a), {8, 1});
-    EXPECT_EQ(RecordsOf(d), (std::vector<Rec>{{2, 51, 50}, {1, 0, 50}}));
-    ExpectRebuilds(Concat(a, b), Concat(b, a), d);
-}
-
-TEST(CompareBytes, MoveSizeDecidesWhichProbesAreMade) {
-    // The shared run starts at old position 2: a move size of 4 steps over it from 1,
-    // a move size of 1 finds it.
-    const Bytes oldFile = Concat(Bytes{0xAA}, Sequence(60, 1));
-    const Bytes newFile = Sequence(60, 1);
-    EXPECT_EQ(RecordsOf(CompareBytes(oldFile, newFile, {8, 4})), (std::vector<Rec>{{1, 0, 60}}));
-    EXPECT_EQ(RecordsOf(CompareBytes(oldFile, newFile, {8, 1})), (std::vector<Rec>{{2, 2, 60}}));
+    lastDiffers.back() = 0xEE;
+    const struct {
+        Bytes oldFile, newFile;
+        CompTuning tuning;
+        std::vector<Rec> records;
+    } cases[] = {
+        {hundred, hundred, kS8, {{2, 1, 100}}},
+        {hundred, Concat(hundred, {7, 7, 7}), kS8, {{2, 1, 100}, {1, 0, 3}}},
+        {hundred, Sequence(7), kS8, {{1, 0, 7}}},  // shorter than the sample
+        {oldRuns, eight, kS8, {{1, 0, 48}}},       // a run of exactly the sample size is not taken
+        {oldRuns, nine, kS8, {{2, 1, 9}, {1, 0, 39}}},
+        {Sequence(40), lastDiffers, kS8, {{2, 1, 39}, {1, 0, 1}}},
+        {Sequence(50), {}, kS8, {}},
+        {{}, Sequence(30), kS8, {{1, 0, 30}}},
+        {Concat(a, b), Concat(b, a), {8, 1}, {{2, 51, 50}, {1, 0, 50}}},  // the search only moves forward
+        {shifted, Sequence(60, 1), {8, 4}, {{1, 0, 60}}},                // a move of 4 steps over the run
+        {shifted, Sequence(60, 1), {8, 1}, {{2, 2, 60}}},
+        {shifted, Concat(Sequence(60, 1), Bytes{5}), {INT64_MAX, INT64_MAX}, {{1, 0, 61}}},
+    };
+    for (const auto& c : cases) {
+        const Bytes d = CompareBytes(c.oldFile, c.newFile, c.tuning);
+        EXPECT_EQ(RecordsOf(d), c.records) << c.oldFile.size() << " -> " << c.newFile.size();
+        EXPECT_EQ(GetLE32(d.data() + 4), SourceChecksum(c.oldFile));
+        EXPECT_EQ(GetLE32(d.data() + 8), c.oldFile.size());
+        EXPECT_EQ(GetLE32(d.data() + 12), c.newFile.size());
+        ExpectRebuilds(c.oldFile, c.newFile, d);
+    }
+    EXPECT_EQ(CompareBytes(hundred, hundred, kS8).size(), 25u);
+    EXPECT_EQ(SourceChecksum({}), 0u);
 }
 
 TEST(CompareBytes, TuningValuesBelowOneActAsOne) {
@@ -146,9 +105,7 @@ TEST(CompareBytes, TuningValuesBelowOneActAsOne) {
     EXPECT_EQ(CompareBytes(oldFile, newFile, {0, 0}), ones);
     EXPECT_EQ(CompareBytes(oldFile, newFile, {-5, -9}), ones);
     ExpectRebuilds(oldFile, newFile, ones);
-    // Values far beyond the file length act like the file length: one literal.
-    const Bytes huge = CompareBytes(oldFile, newFile, {INT64_MAX, INT64_MAX});
-    EXPECT_EQ(RecordsOf(huge), (std::vector<Rec>{{1, 0, 61}}));
+    // Values far beyond the file length act like the file length.
     EXPECT_EQ(FindMatch(oldFile, 1, 61, newFile, 1, 61, INT64_MAX, INT64_MAX).position, 0);
     EXPECT_EQ(FindMatch(oldFile, 2, 61, newFile, 1, 61, 8, INT64_MAX).position, 2);
 }

@@ -77,13 +77,13 @@ TEST(ScriptGolden, PackageScriptOfTheSameProject) {
 }
 
 TEST(ScriptStandAlone, OnlyFileDataKindsGiveNoSectionAndProcCountZero) {
-    test::TempDir dir;
     Project p;
     p.Actions.push_back(Kind(kActRun, "C:\\a.exe", "< Me >"));
     p.Actions.push_back(Kind(kActAdd, "C:\\b.txt", "< Me >"));
     p.Actions.push_back(Kind(kActPatch, "C:\\c.dll", "< Me >"));
+    test::TempDir dir;
     EXPECT_EQ(MakeScriptINI(dir.Path("s.qnl"), p, DirTypeTexts{}, nullptr), 0);
-    std::string text = test::ReadFileBytes(dir.Path("s.qnl"));
+    const std::string text = test::ReadFileBytes(dir.Path("s.qnl"));
     EXPECT_NE(text.find("\r\nProcCount=0\r\n"), std::string::npos);
     EXPECT_EQ(text.find("[Proc"), std::string::npos);
     EXPECT_NE(text.back(), '\n');
@@ -96,46 +96,32 @@ TEST(ScriptStandAlone, ExistingScriptIsReplacedEvenWhenReadOnly) {
     platform::SetAttributes(path, platform::kAttrReadOnly);
     Project p;
     p.Actions.push_back(Kind(kActDel, "C:\\x\\gone.txt", "< Windows >"));
-    MakeScriptINI(path, p, DirTypeTexts{}, nullptr);
-    std::string text = test::ReadFileBytes(path);
+    EXPECT_EQ(MakeScriptINI(path, p, DirTypeTexts{}, nullptr), 1);
+    const std::string text = test::ReadFileBytes(path);
     EXPECT_TRUE(text.starts_with("[Setup]\r\nScriptID=QuenlarkScript_100\r\n"));
     EXPECT_TRUE(text.ends_with("\r\n[Proc1]\r\nFile=gone.txt\r\nAct=4\r\nDir=Win")) << text;
 }
 
-TEST(ScriptStandAlone, UnreadableSourceStopsTheMakeAndKeepsTheOldScript) {
-    test::TempDir dir;
-    const std::string path = dir.Path("s.qnl");
-    test::WriteFileBytes(path, "previous");
-    Project p;
-    ActClass a = Kind(kActByte, dir.Path("vanished.exe"), "< Me >");
-    a.AddByte("1", "41", "42");
-    p.Actions.push_back(a);
-    try {
-        MakeScriptINI(path, p, DirTypeTexts{}, nullptr);
-        FAIL() << "the make went on";
-    } catch (const Error& e) {
-        EXPECT_EQ(e.number(), kErrFileNotFound);
-        EXPECT_NE(std::string(e.what()).find("vanished.exe"), std::string::npos);
+// A failed make keeps the old script (or leaves none) and no temporary file.
+TEST(ScriptStandAlone, FailedMakeKeepsTheOldScript) {
+    for (const char* old : {"previous", ""}) {
+        test::TempDir dir;
+        if (*old) test::WriteFileBytes(dir.Path("s.qnl"), old);
+        Project p;
+        ActClass a = Kind(kActByte, dir.Path("vanished.exe"), "< Me >");
+        a.AddByte("1", "41", "42");
+        p.Actions.push_back(a);
+        try {
+            MakeScriptINI(dir.Path("s.qnl"), p, DirTypeTexts{}, nullptr);
+            ADD_FAILURE() << "the make went on";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.number(), kErrFileNotFound);
+            EXPECT_NE(std::string(e.what()).find("vanished.exe"), std::string::npos);
+        }
+        EXPECT_EQ(test::ReadFileBytes(dir.Path("s.qnl")), old);
+        EXPECT_EQ(test::ListFolder(dir.path()), *old ? "s.qnl" : "");
+        EXPECT_THROW(MakeScriptINI(dir.Path("no\\s.qnl"), p, DirTypeTexts{}, nullptr), Error);
     }
-    EXPECT_EQ(test::ReadFileBytes(path), "previous");
-    EXPECT_EQ(test::ListFolder(dir.path()), "s.qnl");
-}
-
-TEST(ScriptStandAlone, NoScriptIsLeftWhenTheSourceVanishesAndNoneExisted) {
-    test::TempDir dir;
-    Project p;
-    ActClass a = Kind(kActByte, dir.Path("vanished.exe"), "< Me >");
-    a.AddByte("1", "41", "42");
-    p.Actions.push_back(a);
-    EXPECT_THROW(MakeScriptINI(dir.Path("s.qnl"), p, DirTypeTexts{}, nullptr), Error);
-    EXPECT_EQ(test::ListFolder(dir.path()), "");
-}
-
-TEST(ScriptStandAlone, MissingOutputFolderIsAnError) {
-    test::TempDir dir;
-    Project p;
-    p.Actions.push_back(Kind(kActDel, "C:\\x\\gone.txt", "< Me >"));
-    EXPECT_THROW(MakeScriptINI(dir.Path("no\\s.qnl"), p, DirTypeTexts{}, nullptr), Error);
 }
 
 // The [Text] section for one combination of the three window switches.
@@ -183,113 +169,90 @@ TEST(ScriptText, TruthValuesAndLineBreaks) {
     EXPECT_NE(text.find("\r\nShowP=False\r\n[Text]\r\n"), std::string::npos);
 }
 
-TEST(ScriptActions, NoSourceCheckWritesNoChecksumAndNeedsNoFile) {
-    Project p;
-    ActClass a = Kind(kActByte, "C:\\does\\not\\exist.bin", "< Windows >");
-    a.NoSourceCheck = 1;
-    a.AddByte("1", "41 42", "43 44");
-    p.Actions.push_back(a);
-    std::string text = BuildScriptText(p, ScriptForm::StandAlone, {}, nullptr).text;
-    EXPECT_NE(text.find("[Proc1]\r\nFile=exist.bin\r\nAct=3\r\nDONTChk=1\r\nCount=1\r\n"
-                        "BType1=1\r\nBRead1=41,42\r\nBNew1=43,44\r\nDir=Win\r\n"),
-              std::string::npos);
-    EXPECT_EQ(text.find("CheckSum"), std::string::npos);
-}
-
-TEST(ScriptActions, IniKeysOnlyInTheStandAloneForm) {
-    Project p;
-    ActClass a = Kind(kActIni, "C:\\w\\app.ini", "C:\\Program Files\\App");
-    a.AddINIKey("Options,Mode,Fast");
-    a.AddINIKey("Options,Old,%Kill%");
-    p.Actions.push_back(a);
-    const std::string keys = "[Proc1]\r\nFile=app.ini\r\nAct=5\r\nCount=2\r\nINIKey1=Options,Mode,Fast\r\n"
-                             "INIKey2=Options,Old,%Kill%\r\nDir=C:\\Program Files\\App\r\n";
-    EXPECT_NE(BuildScriptText(p, ScriptForm::StandAlone, {}, nullptr).text.find(keys), std::string::npos);
-    EXPECT_NE(BuildScriptText(p, ScriptForm::Package, {}, nullptr)
-                  .text.find("[Proc1]\r\nFile=app.ini\r\nAct=5\r\nDir=C:\\Program Files\\App\r\n"),
-              std::string::npos);
-}
-
-TEST(ScriptActions, RenameAskAndSubFolderLines) {
-    Project p;
-    ActClass a = Kind(kActReName, "D:\\old name.txt", "< Ask User >");
-    a.NewName = "  new name.txt ";
-    a.AskTitle = "T";
-    a.AskPrompt = "P";
-    a.AskBrowse = "B";
-    a.AskOK = "O";
-    a.AskDNF = "D";
-    p.Actions.push_back(a);
-    p.Actions.push_back(Kind(kActDel, "nobackslash.txt", ".\\sub\\dir"));
-    std::string text = BuildScriptText(p, ScriptForm::StandAlone, {}, nullptr).text;
-    EXPECT_NE(text.find("[Proc1]\r\nFile=old name.txt\r\nAct=6\r\nNewName=new name.txt\r\nDir=Ask\r\n"
-                        "Title=T\r\nPrompt=P\r\nBrow=B\r\nOK=O\r\nDNF=D\r\n[Proc2]\r\n"
-                        "File=nobackslash.txt\r\nAct=4\r\nDir=.\\sub\\dir\r\n"),
-              std::string::npos);
-}
-
-TEST(ScriptActions, DirCodesComparedWithTheCurrentLanguage) {
+// Action blocks by kind; the dir codes are compared with the current language's texts.
+TEST(ScriptActions, Blocks) {
+    ActClass noCheck = Kind(kActByte, "C:\\does\\not\\exist.bin", "< Windows >");
+    noCheck.NoSourceCheck = 1;
+    noCheck.AddByte("1", "41 42", "43 44");
+    ActClass ini = Kind(kActIni, "C:\\w\\app.ini", "C:\\Program Files\\App");
+    ini.AddINIKey("Options,Mode,Fast");
+    ini.AddINIKey("Options,Old,%Kill%");
+    ActClass ren = Kind(kActReName, "D:\\old name.txt", "< Ask User >");
+    ren.NewName = "  new name.txt ";
+    ren.AskTitle = "T";
+    ren.AskPrompt = "P";
+    ren.AskBrowse = "B";
+    ren.AskOK = "O";
+    ren.AskDNF = "D";
+    ActClass reg = Kind(kActDel, "C:\\a", "< Reg >");
+    reg.RegMain = 6;
     DirTypeTexts german;
     german.win = "< Windows-Ordner >";
+    const struct {
+        std::vector<ActClass> actions;
+        ScriptForm form;
+        DirTypeTexts texts;
+        std::string block;
+    } cases[] = {
+        {{noCheck}, ScriptForm::StandAlone, {}, "[Proc1]\r\nFile=exist.bin\r\nAct=3\r\nDONTChk=1\r\nCount=1\r\n"
+                                              "BType1=1\r\nBRead1=41,42\r\nBNew1=43,44\r\nDir=Win\r\n"},
+        {{ini}, ScriptForm::StandAlone, {}, "[Proc1]\r\nFile=app.ini\r\nAct=5\r\nCount=2\r\nINIKey1=Options,Mode,Fast\r\n"
+                                          "INIKey2=Options,Old,%Kill%\r\nDir=C:\\Program Files\\App\r\n"},
+        {{ini}, ScriptForm::Package, {}, "[Proc1]\r\nFile=app.ini\r\nAct=5\r\nDir=C:\\Program Files\\App\r\n"},
+        {{ren, Kind(kActDel, "nobackslash.txt", ".\\sub\\dir")}, ScriptForm::StandAlone, {},
+         "[Proc1]\r\nFile=old name.txt\r\nAct=6\r\nNewName=new name.txt\r\nDir=Ask\r\nTitle=T\r\nPrompt=P\r\n"
+         "Brow=B\r\nOK=O\r\nDNF=D\r\n[Proc2]\r\nFile=nobackslash.txt\r\nAct=4\r\nDir=.\\sub\\dir\r\n"},
+        {{Kind(kActDel, "C:\\a", "< Windows >"), Kind(kActDel, "C:\\b", "< Windows-Ordner >")}, ScriptForm::StandAlone,
+         german, "File=a\r\nAct=4\r\nDir=< Windows >\r\n[Proc2]\r\nFile=b\r\nAct=4\r\nDir=Win\r\n"},
+        {{reg}, ScriptForm::StandAlone, {}, "Dir=Reg\r\nRegKey=HKUS,,\r\n"},
+    };
+    for (const auto& c : cases) {
+        Project p;
+        p.Actions = c.actions;
+        const std::string text = BuildScriptText(p, c.form, c.texts, nullptr).text;
+        EXPECT_NE(text.find(c.block), std::string::npos) << c.block << "\n---\n" << text;
+        EXPECT_EQ(text.find("CheckSum"), std::string::npos);
+    }
     Project p;
-    p.Actions.push_back(Kind(kActDel, "C:\\a", "< Windows >"));
-    p.Actions.push_back(Kind(kActDel, "C:\\b", "< Windows-Ordner >"));
-    std::string text = BuildScriptText(p, ScriptForm::StandAlone, german, nullptr).text;
-    EXPECT_NE(text.find("File=a\r\nAct=4\r\nDir=< Windows >\r\n"), std::string::npos);
-    EXPECT_NE(text.find("File=b\r\nAct=4\r\nDir=Win\r\n"), std::string::npos);
-}
-
-TEST(ScriptActions, RegistryRootOutsideTheListStopsTheMake) {
-    Project p;
-    ActClass a = Kind(kActDel, "C:\\a", "< Reg >");
-    a.RegMain = 7;
-    p.Actions.push_back(a);
+    p.Actions = {reg};
+    p.Action(1).RegMain = 7;  // outside the list
     EXPECT_THROW(BuildScriptText(p, ScriptForm::StandAlone, {}, nullptr), Error);
-    p.Action(1).RegMain = 6;
-    EXPECT_NE(BuildScriptText(p, ScriptForm::StandAlone, {}, nullptr).text.find("RegKey=HKUS,,\r\n"),
-              std::string::npos);
 }
 
-TEST(ScriptLines, RegistryEntriesAreReordered) {
-    EXPECT_EQ(ScriptRegistryEntry("DWORD,HKLM,Software\\Test,Count,&H10"), "HKLM,Software\\Test,Count,4,&H10");
-    EXPECT_EQ(ScriptRegistryEntry("STR, HKCU , Software\\A , Name , some text "),
-              "HKCU,Software\\A,Name,1,some text");
-    EXPECT_EQ(ScriptRegistryEntry("BIN,HKCU,Software\\Demo,Data,1,2,3"), "HKCU,Software\\Demo,Data,3,1,2,3");
-    EXPECT_EQ(ScriptRegistryEntry("QWORD,HKCU,S,N,5"), "HKCU,S,N,QWORD,5");
-    EXPECT_EQ(ScriptRegistryEntry("STR,HKCU,S"), "HKCU,S,,1,");
-    EXPECT_EQ(ScriptRegistryEntry("STR,HKCU,S,N, C:\\Apps,  Inc "), "HKCU,S,N,1,C:\\Apps,  Inc");
-}
-
-TEST(ScriptLines, ByteValues) {
-    EXPECT_EQ(ScriptByteRead("3", "1A2B (6699)"), "&H1A2B");
-    EXPECT_EQ(ScriptByteRead("3", "FF"), "&HFF");
-    EXPECT_EQ(ScriptByteRead("1", " 41 42  43 "), "41,42,,43");
-    EXPECT_EQ(ScriptByteRead("2", "41"), "41");
+TEST(ScriptLines, RegistryEntriesAndByteValues) {
+    const std::pair<std::string, std::string> entries[] = {
+        {"DWORD,HKLM,Software\\Test,Count,&H10", "HKLM,Software\\Test,Count,4,&H10"},
+        {"STR, HKCU , Software\\A , Name , some text ", "HKCU,Software\\A,Name,1,some text"},
+        {"BIN,HKCU,Software\\Demo,Data,1,2,3", "HKCU,Software\\Demo,Data,3,1,2,3"},
+        {"QWORD,HKCU,S,N,5", "HKCU,S,N,QWORD,5"},
+        {"STR,HKCU,S", "HKCU,S,,1,"},
+        {"STR,HKCU,S,N, C:\\Apps,  Inc ", "HKCU,S,N,1,C:\\Apps,  Inc"},
+        {"BIN,HKCU,S,N, 1 , &HFF", "HKCU,S,N,3,1,&HFF"}, {"DWORD,HKCU,S,N,1,2", "HKCU,S,N,4,1"}};
+    for (const auto& [entry, line] : entries) EXPECT_EQ(ScriptRegistryEntry(entry), line) << entry;
+    const std::tuple<std::string, std::string, std::string> reads[] = {
+        {"3", "1A2B (6699)", "&H1A2B"}, {"3", "FF", "&HFF"}, {"1", " 41 42  43 ", "41,42,,43"}, {"2", "41", "41"}};
+    for (const auto& [type, value, line] : reads) EXPECT_EQ(ScriptByteRead(type, value), line) << value;
     EXPECT_EQ(ScriptByteNew(" 90 90 "), "90,90");
     EXPECT_EQ(ScriptByteNew(""), "");
 }
 
 TEST(ScriptCheckSum, WordsAreLittleEndianAndThePaddedLastOne) {
-    EXPECT_EQ(SourceCheckSum(""), 0);
-    EXPECT_EQ(SourceCheckSum(std::string("\x01\x02\x03\x04\x05", 5)), 0x04030204);
-    EXPECT_EQ(SourceCheckSum(std::string("\x01\x02\x03\x04", 4)), 0x04030201);
-    EXPECT_EQ(SourceCheckSum(std::string("\xFF\xFF\xFF\xFF", 4)), -1);
-    EXPECT_EQ(SourceCheckSum(std::string("\x01\x02\x03\x04\x01\x02\x03\x04", 8)), 0);
-    EXPECT_EQ(SourceCheckSum(std::string("\x00\x00\x00\x80", 4)), INT32_MIN);
+    const std::pair<std::string, std::int32_t> cases[] = {
+        {"", 0}, {std::string("\x01\x02\x03\x04\x05", 5), 0x04030204}, {"\x01\x02\x03\x04", 0x04030201},
+        {"\xFF\xFF\xFF\xFF", -1}, {"\x01\x02\x03\x04\x01\x02\x03\x04", 0},
+        {std::string("\x00\x00\x00\x80", 4), INT32_MIN}};
+    for (const auto& [data, sum] : cases) EXPECT_EQ(SourceCheckSum(data), sum) << data.size();
 }
 
-TEST(ScriptProgressFigures, BarRoundsHalvesToEvenAndLabelHasOneDecimal) {
-    EXPECT_EQ(ProgressAfter(1, 3).bar, 33);
-    EXPECT_EQ(ProgressAfter(1, 3).label, "33.3");
-    EXPECT_EQ(ProgressAfter(2, 3).bar, 67);
-    EXPECT_EQ(ProgressAfter(2, 3).label, "66.7");
-    EXPECT_EQ(ProgressAfter(1, 8).bar, 12);   // 12.5 -> 12
-    EXPECT_EQ(ProgressAfter(3, 8).bar, 38);   // 37.5 -> 38
-    EXPECT_EQ(ProgressAfter(1, 8).label, "12.5");
-    EXPECT_EQ(ProgressAfter(1, 200).bar, 0);  // 0.5 -> 0
-    EXPECT_EQ(ProgressAfter(1, 200).label, "0.5");
-    EXPECT_EQ(ProgressAfter(4, 4).bar, 100);
-    EXPECT_EQ(ProgressAfter(4, 4).label, "100.0");
+// The bar rounds halves to even; the label has one decimal.
+TEST(ScriptProgressFigures, BarAndLabel) {
+    const std::tuple<int, int, int, const char*> cases[] = {
+        {1, 3, 33, "33.3"}, {2, 3, 67, "66.7"}, {1, 8, 12, "12.5"}, {3, 8, 38, "37.5"},
+        {1, 200, 0, "0.5"}, {4, 4, 100, "100.0"}};
+    for (const auto& [i, n, bar, label] : cases) {
+        EXPECT_EQ(ProgressAfter(i, n).bar, bar) << i << "/" << n;
+        EXPECT_EQ(ProgressAfter(i, n).label, label) << i << "/" << n;
+    }
 }
 
 }  // namespace

@@ -86,56 +86,61 @@ protected:
     int registrations_ = 0;
 };
 
-TEST_F(ProgramFolder, ShippedFolderStartsAndReadsTheSettings) {
+TEST_F(ProgramFolder, ShippedFolderStartsRegistersOnceAndLoadsTheDefaultTemplate) {
     auto program = Start();
     ASSERT_NE(program, nullptr);
     EXPECT_TRUE(LastMessages().empty());
-    const auto& s = program->settings;
-    EXPECT_EQ(s.DefSample_Size, 64);
-    EXPECT_EQ(s.Comp_Move_Size, 4);
-    EXPECT_EQ(s.WAVE_Open, Path("Open.wav"));
-    EXPECT_EQ(s.WAVE_End, Path("End.wav"));
-    EXPECT_EQ(s.Default_TPL, "Default.tpl");
-    EXPECT_EQ(s.CABLIB, "QCab.exe");
-    EXPECT_EQ(s.CABLIB_PARAMETER, "/F");
-    EXPECT_EQ(s.CABLIB_SCRFILE, "Patch.ddf");
-    EXPECT_EQ(s.PATCH_EXE_HEAD, "PatchHead.exe");
-    EXPECT_EQ(program->folder, Folder());
+    EXPECT_EQ(program->settings.DefSample_Size, 64);
+    EXPECT_EQ(program->settings.WAVE_End, Path("End.wav"));
+    EXPECT_EQ(program->settings.CABLIB_SCRFILE, "Patch.ddf");
     EXPECT_EQ(program->exeName, "Quenlark");
-}
-
-TEST_F(ProgramFolder, FirstStartRegistersOnceAndRemembersIt) {
-    ASSERT_NE(Start(), nullptr);
+    EXPECT_FALSE(program->project.Options.WelcomTitle.empty());
     EXPECT_EQ(registrations_, 1);
     EXPECT_EQ(Setting("Setup", "ProgramInit"), "1");
     EXPECT_EQ(Setting("Setup", "RegScriptType"), "1");
     ASSERT_NE(Start(), nullptr);
     EXPECT_EQ(registrations_, 1);
-}
-
-TEST_F(ProgramFolder, ProgramInitOtherThanExactlyOneRegistersAgain) {
-    SetSetting("Setup", "ProgramInit", "1 ");
+    SetSetting("Setup", "ProgramInit", "1 ");  // anything but exactly 1 registers again
     ASSERT_NE(Start(), nullptr);
-    EXPECT_EQ(registrations_, 1);
+    EXPECT_EQ(registrations_, 2);
 }
 
-TEST_F(ProgramFolder, MissingFilesAreReportedInOrder) {
-    fs::remove(root_ / "PatchHead.exe");
-    fs::remove(root_ / "QCab.exe");
-    ExpectMissing(Path("QCab.exe"));
-}
-
-TEST_F(ProgramFolder, NumberKeyWithoutNumberStopsNamingFileSectionAndKey) {
+// A number key that is absent, no number or out of its range stops the start naming the
+// file, section and key; tuning values below one are raised to one; the encoder mode is
+// absent (quick), 1 or 2.
+TEST_F(ProgramFolder, NumberKeys) {
     const struct {
+        const char* key;
         const char* value;  // nullptr: the key is absent
-        const char* told;
-    } cases[] = {{"four", "Comp_Move_Size: \"four\" is not a whole number."},
-                 {nullptr, "Comp_Move_Size is missing."}};
+        const char* told;   // nullptr: the start goes on
+        int read;
+    } cases[] = {
+        {"Comp_Move_Size", "four", "Comp_Move_Size: \"four\" is not a whole number.", 0},
+        {"Comp_Move_Size", nullptr, "Comp_Move_Size is missing.", 0},
+        {"CDExtraPatch", "40000", "CDExtraPatch", 0},
+        {"Comp_Move_Size", "-5", nullptr, 1},
+        {"DefSample_Size", "0", nullptr, 1},
+        {"Comp_Mode", nullptr, nullptr, 1}, {"Comp_Mode", "1", nullptr, 1}, {"Comp_Mode", " 2 ", nullptr, 2},
+        {"Comp_Mode", "3", "Comp_Mode: \"3\" is not 1 (quick) or 2 (thorough).", 0},
+        {"Comp_Mode", "0", "Comp_Mode: \"0\" is not 1 (quick) or 2 (thorough).", 0},
+        {"Comp_Mode", "", "Comp_Mode: \"\" is not 1 (quick) or 2 (thorough).", 0},
+    };
     for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.key) + "=" + (c.value ? c.value : "(absent)"));
         Reset();
-        if (c.value) SetSetting("Setup", "Comp_Move_Size", c.value);
-        else DeleteSetting("Setup", "Comp_Move_Size");
-        EXPECT_EQ(Start(), nullptr);
+        registrations_ = 0;
+        if (c.value) SetSetting("Setup", c.key, c.value);
+        else DeleteSetting("Setup", c.key);
+        auto program = Start();
+        if (!c.told) {
+            ASSERT_NE(program, nullptr);
+            const auto& s = program->settings;
+            const std::string key = c.key;
+            EXPECT_EQ(key == "Comp_Mode" ? s.Comp_Mode : key == "DefSample_Size" ? s.DefSample_Size : s.Comp_Move_Size,
+                      c.read);
+            continue;
+        }
+        EXPECT_EQ(program, nullptr);
         ASSERT_EQ(LastMessages().size(), 1u);
         const std::string& text = LastMessages()[0].text;
         EXPECT_NE(text.find(Path("Quenlark.ini")), std::string::npos) << text;
@@ -144,8 +149,9 @@ TEST_F(ProgramFolder, NumberKeyWithoutNumberStopsNamingFileSectionAndKey) {
     }
 }
 
-// The folder itself, a sub folder or a pattern is no file, whatever the folder holds.
-TEST_F(ProgramFolder, EmptyAbsentFolderOrPatternNamesAreMissingFiles) {
+// Missing supplied files are told in order; the folder itself, a sub folder or a pattern
+// is no file, whatever the folder holds.
+TEST_F(ProgramFolder, MissingFiles) {
     fs::create_directories(root_ / "Sub");
     const struct {
         const char* section;
@@ -167,82 +173,24 @@ TEST_F(ProgramFolder, EmptyAbsentFolderOrPatternNamesAreMissingFiles) {
         else DeleteSetting(c.section, c.key);
         ExpectMissing(Path(c.missing));
     }
+    Reset();
+    fs::remove(root_ / "PatchHead.exe");
+    fs::remove(root_ / "QCab.exe");
+    ExpectMissing(Path("QCab.exe"));
 }
 
-TEST_F(ProgramFolder, CdExtraSwitchIsSixteenBit) {
-    SetSetting("Setup", "CDExtraPatch", "40000");
-    EXPECT_EQ(Start(), nullptr);
-    EXPECT_EQ(LastMessages().size(), 1u);
-}
-
-TEST_F(ProgramFolder, TuningValuesBelowOneAreRaisedToOne) {
-    SetSetting("Setup", "DefSample_Size", "0");
-    SetSetting("Setup", "Comp_Move_Size", "-5");
-    auto program = Start();
-    ASSERT_NE(program, nullptr);
-    EXPECT_EQ(program->settings.DefSample_Size, 1);
-    EXPECT_EQ(program->settings.Comp_Move_Size, 1);
-}
-
-// Absent means quick; 1 and 2 are the modes; anything else stops like a bad number key.
-TEST_F(ProgramFolder, EncoderModeKey) {
-    const struct {
-        const char* value;  // nullptr: key removed
-        int mode;           // 0: the start stops
-    } cases[] = {{nullptr, 1}, {"1", 1}, {" 2 ", 2}, {"3", 0}, {"0", 0}, {"", 0}, {"thorough", 0}};
-    for (const auto& c : cases) {
-        quen::AppINI ini;
-        ini.FileName = Path("Quenlark.ini");
-        ini.Section = "Setup";
-        c.value ? ini.WriteKey("Comp_Mode", c.value) : ini.DelKey("Comp_Mode");
-        ClearMessages();
-        auto program = Start();
-        const std::string label = c.value ? c.value : "(absent)";
-        if (c.mode == 0) {
-            EXPECT_EQ(program, nullptr) << label;
-            ASSERT_EQ(LastMessages().size(), 1u) << label;
-            EXPECT_NE(LastMessages()[0].text.find("[Setup], key Comp_Mode: \"" + std::string(c.value) +
-                                                  "\" is not 1 (quick) or 2 (thorough)."),
-                      std::string::npos)
-                << LastMessages()[0].text;
-        } else {
-            ASSERT_NE(program, nullptr) << label;
-            EXPECT_EQ(program->settings.Comp_Mode, c.mode) << label;
-        }
-    }
-}
-
-TEST_F(ProgramFolder, MissingLanguageFileFallsBackToEnglish) {
+// A missing language file falls back to English; a refused default template is told and
+// the editor starts with empty options.
+TEST_F(ProgramFolder, MissingLanguageAndRefusedTemplateStillStart) {
     SetSetting("Setup", "Language", "German");
-    auto program = Start();
-    ASSERT_NE(program, nullptr);
-    EXPECT_EQ(program->lang.Language(), "English");
-    EXPECT_EQ(program->lang.msg_Error(), "Error");
-}
-
-}  // namespace
-
-namespace {
-
-class DefaultTemplate : public ProgramFolder {};
-
-TEST_F(DefaultTemplate, LoadedIntoThePatchOptions) {
-    auto program = Start();
-    ASSERT_NE(program, nullptr);
-    EXPECT_EQ(program->project.Options.ShowWelcomeWindow, 1);
-    EXPECT_FALSE(program->project.Options.WelcomTitle.empty());
-    EXPECT_TRUE(LastMessages().empty());
-}
-
-TEST_F(DefaultTemplate, RefusedTemplateIsToldAndTheEditorStartsWithEmptyOptions) {
     std::ofstream(root_ / "Templet" / "Default.tpl", std::ios::binary | std::ios::trunc)
         << "[Templet]\r\nQuenlarkTempletFileID=quenlark templet";
     auto program = Start();
     ASSERT_NE(program, nullptr);
+    EXPECT_EQ(program->lang.Language(), "English");
     ASSERT_EQ(LastMessages().size(), 1u);
     EXPECT_EQ(LastMessages()[0].text, "Wrong Templet File!");
-    EXPECT_EQ(program->project.Options.ShowWelcomeWindow, 0);
-    EXPECT_TRUE(program->project.Options.WelcomTitle.empty());
+    EXPECT_EQ(program->project.Options, quen::PatchOptions{});
 }
 
 }  // namespace

@@ -1,23 +1,16 @@
 // Fuzzes the INI line rules and AppINI: arbitrary bytes as the file, with a key, value and
 // section taken from the input; checks that written keys read back and removed keys are gone.
-#include <cstddef>
-#include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
-#include <unistd.h>
-
+#include "fuzz/FuzzInput.h"
 #include "startup/AppINI.h"
 #include "startup/IniLines.h"
 
 namespace {
 
 using quen::ini::Lines;
-
-void Check(bool ok) {
-    if (!ok) std::abort();
-}
+const auto Check = quen::fuzz::Require;
 
 bool HasLineEnd(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
 
@@ -32,28 +25,18 @@ bool SectionRoundTrips(std::string_view section) { return !HasLineEnd(section) &
 // Input: three length bytes, then key, value, section, and the rest is the file.
 struct Input {
     std::string key, value, section, file;
-    bool noSection = false;
 };
 
 Input Parse(const std::uint8_t* data, std::size_t size) {
+    quen::fuzz::Input bytes(data, size);
+    if (size < 3) return {"", "", "", bytes.Take(size)};
+    const std::uint8_t k = bytes.Byte(), v = bytes.Byte(), sec = bytes.Byte();
     Input in;
-    if (size < 3) {
-        in.file.assign(reinterpret_cast<const char*>(data), size);
-        return in;
-    }
-    std::string_view rest(reinterpret_cast<const char*>(data) + 3, size - 3);
-    auto take = [&rest](std::size_t n) {
-        n = n < rest.size() ? n : rest.size();
-        std::string s(rest.substr(0, n));
-        rest.remove_prefix(n);
-        return s;
-    };
-    in.key = take(data[0] & 15);
-    in.value = take(data[1] & 31);
-    in.noSection = (data[2] & 0x80) != 0;
-    in.section = take(data[2] & 15);
-    in.file = std::string(rest);
-    if (in.noSection) in.section = std::string(quen::ini::kNoSection);
+    in.key = bytes.Take(k & 15);
+    in.value = bytes.Take(v & 31);
+    in.section = bytes.Take(sec & 15);
+    if (sec & 0x80) in.section = std::string(quen::ini::kNoSection);
+    in.file = std::string(bytes.rest);
     return in;
 }
 
@@ -93,35 +76,9 @@ void CheckInMemory(const Input& in) {
     ReplaceSection(section, in.section, SplitEntries(in.value));
 }
 
-// One folder for the whole run, removed when the fuzzer exits.
-class ScratchDir {
-public:
-    ScratchDir() {
-        char name[] = "/tmp/appini_fuzz.XXXXXX";
-        Check(mkdtemp(name) != nullptr);
-        path_ = name;
-    }
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-    ~ScratchDir() {
-        ::unlink(File().c_str());
-        ::rmdir(path_.c_str());
-    }
-    std::string File() const { return path_ + "/f.ini"; }
-
-private:
-    std::string path_;
-};
-
 // The same through real files, as the program uses them.
 void CheckFile(const Input& in) {
-    static const ScratchDir dir;
-    const std::string path = dir.File();
-    FILE* f = std::fopen(path.c_str(), "wb");
-    Check(f != nullptr);
-    std::fwrite(in.file.data(), 1, in.file.size(), f);
-    std::fclose(f);
-
+    const std::string path = quen::fuzz::ScratchFile("f.ini", in.file);
     quen::AppINI ini{path, in.section};
     std::string value;
     ini.ReadKey(in.key, value);

@@ -1,15 +1,10 @@
 // Fuzzes the template reader: any text loads or is refused leaving the options as they
 // were; a small loaded template saved again reads back to the same options.
-#include <cstddef>
-#include <cstdint>
-#include <cstdlib>
 #include <string>
 
-#include <unistd.h>
-
 #include "base/Errors.h"
+#include "fuzz/FuzzInput.h"
 #include "options/Templet.h"
-#include "platform/Files.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quen;
@@ -29,12 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     // Saving goes key by key through the INI file: keep it to small templates.
     if (options.AddKeyCount() + options.DelKeyCount() + options.OffKeyCount() > 20) return 0;
-    const std::string path = "/tmp/quen-templet-fuzz-" + std::to_string(getpid()) + ".tpl";
-    platform::RemoveFile(path);
+    const std::string path = fuzz::ScratchFile("t.tpl", "");
     SaveTemplet(path, options);
     PatchOptions back;
     back.ShowPicture = options.ShowPicture;
-    if (ReadTemplet(path, back) != TempletStatus::Loaded || !(back == options)) std::abort();
-    platform::RemoveFile(path);
+    fuzz::Require(ReadTemplet(path, back) == TempletStatus::Loaded && back == options);
     return 0;
 }

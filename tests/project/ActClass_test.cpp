@@ -7,46 +7,21 @@
 namespace quen {
 namespace {
 
-TEST(ActClass, NewActionStartsWithPreviousTextOfCurrentLanguage) {
-    ActClass english;
-    EXPECT_EQ(english.DirType, "< Previous >");
-    ActClass other("< Vorige >");
-    EXPECT_EQ(other.DirType, "< Vorige >");
-    EXPECT_EQ(other.ActType, 0);
-    EXPECT_EQ(other.INICount(), 0);
-    EXPECT_EQ(other.ByteCount(), 0);
-    EXPECT_EQ(other.FileName, "");
-}
-
-TEST(ActClass, IniListAddReadDeleteKeepsCountInStep) {
-    ActClass a;
+TEST(ActClass, ListsDeleteMovesLaterEntriesDown) {
+    ActClass a("< Vorige >");  // new actions start with the current language's "previous" text
+    EXPECT_EQ(a.DirType, "< Vorige >");
     EXPECT_EQ(a.AddINIKey("S,K1,V1"), 1);
-    EXPECT_EQ(a.AddINIKey("S,K2,V2"), 2);
+    a.AddINIKey("S,K2,V2");
     EXPECT_EQ(a.AddINIKey("S,K3,V3"), 3);
     a.DelINIKey(1);
-    ASSERT_EQ(a.INICount(), 2);
-    EXPECT_EQ(a.ReadINIKey(1), "S,K2,V2");
-    EXPECT_EQ(a.ReadINIKey(2), "S,K3,V3");
-    a.DelINIKey(2);
-    a.DelINIKey(1);
-    EXPECT_EQ(a.INICount(), 0);
-    EXPECT_TRUE(a.INIKeys().empty());
-}
-
-TEST(ActClass, ByteListDeleteMovesLaterTriplesDown) {
-    ActClass a;
+    EXPECT_EQ(a.INIKeys(), (std::vector<std::string>{"S,K2,V2", "S,K3,V3"}));
     a.AddByte("1", "41", "42");
     a.AddByte("2", "43 44", "45 46");
     EXPECT_EQ(a.AddByte("3", "10 (16)", "00"), 3);
     a.DelByte(1);
     ASSERT_EQ(a.ByteCount(), 2);
-    EXPECT_EQ(a.ReadByteType(1), "2");
-    EXPECT_EQ(a.ReadByteVal(1), "43 44");
-    EXPECT_EQ(a.ReadByteNewval(1), "45 46");
+    EXPECT_EQ(a.ReadByteType(1) + "|" + a.ReadByteVal(1) + "|" + a.ReadByteNewval(1), "2|43 44|45 46");
     EXPECT_EQ(a.ReadByteType(2), "3");
-    a.DelByte(2);
-    a.DelByte(1);
-    EXPECT_EQ(a.ByteCount(), 0);
 }
 
 TEST(ActClass, IndexOutsideListIsRefused) {
@@ -74,89 +49,52 @@ TEST(ActClass, ListsStopAt32767Entries) {
     EXPECT_EQ(a.INICount(), 32767);
 }
 
-class ExportDirTest : public ::testing::Test {
-protected:
-    DirTypeTexts texts;
-    ActClass target;
-    void SetUp() override {
-        target.DirType = texts.reg;
-        target.RegMain = 2;
-        target.RegSub = "Keep\\Me";
-        target.RegKeyName = "Path";
-        target.AskTitle = "old title";
-        target.AskPrompt = "old prompt";
-    }
-};
-
-TEST_F(ExportDirTest, AskSourceCopiesAskTextsAndLeavesRegistryFields) {
-    ActClass src;
-    src.DirType = texts.ask;
-    src.AskTitle = "T";
-    src.AskPrompt = "P";
-    src.AskBrowse = "B";
-    src.AskOK = "O";
-    src.AskDNF = "D";
-    src.RegSub = "not copied";
-    src.ExportDir(target, texts);
-    EXPECT_EQ(target.DirType, texts.ask);
-    EXPECT_EQ(target.AskTitle, "T");
-    EXPECT_EQ(target.AskPrompt, "P");
-    EXPECT_EQ(target.AskBrowse, "B");
-    EXPECT_EQ(target.AskOK, "O");
-    EXPECT_EQ(target.AskDNF, "D");
-    EXPECT_EQ(target.RegMain, 2);
-    EXPECT_EQ(target.RegSub, "Keep\\Me");
-    EXPECT_EQ(target.RegKeyName, "Path");
-}
-
-TEST_F(ExportDirTest, RegSourceCopiesRegistryFieldsOnly) {
-    ActClass src;
-    src.DirType = texts.reg;
-    src.RegMain = 4;
-    src.RegSub = "Software\\Demo";
-    src.RegKeyName = "InstallDir";
-    src.AskTitle = "not copied";
-    src.ExportDir(target, texts);
-    EXPECT_EQ(target.RegMain, 4);
-    EXPECT_EQ(target.RegSub, "Software\\Demo");
-    EXPECT_EQ(target.RegKeyName, "InstallDir");
-    EXPECT_EQ(target.AskTitle, "old title");
-}
-
-TEST_F(ExportDirTest, OtherKindsCopyOnlyTheText) {
-    ActClass src;
-    src.DirType = ".\\sub";
-    src.RegSub = "x";
-    src.AskTitle = "y";
-    src.ExportDir(target, texts);
-    EXPECT_EQ(target.DirType, ".\\sub");
-    EXPECT_EQ(target.RegSub, "Keep\\Me");
-    EXPECT_EQ(target.AskTitle, "old title");
-}
-
-TEST_F(ExportDirTest, KindTextOfAnotherLanguageIsALiteralPath) {
-    DirTypeTexts german;
+// Copying the directory to another action: an Ask source copies its texts, a Reg source
+// its registry fields, anything else (a kind text of another language too) only the text.
+TEST(ExportDir, CopiesWhatTheKindUses) {
+    DirTypeTexts texts, german;
     german.ask = "< Benutzer fragen >";
-    ActClass src;
-    src.DirType = "< Ask User >";
-    src.AskTitle = "T";
-    src.ExportDir(target, german);
-    EXPECT_EQ(target.DirType, "< Ask User >");
-    EXPECT_EQ(target.AskTitle, "old title");
+    ActClass ask, reg, sub, foreign;
+    ask.DirType = texts.ask;
+    ask.AskTitle = ask.AskPrompt = ask.AskBrowse = ask.AskOK = ask.AskDNF = "new";
+    reg.DirType = texts.reg;
+    reg.RegMain = 4;
+    reg.RegSub = reg.RegKeyName = "new";
+    sub.DirType = ".\\sub";
+    foreign.DirType = texts.ask;
+    for (ActClass* src : {&ask, &reg, &sub, &foreign}) {
+        src->RegSub = src == &reg ? "new" : "not copied";
+        if (src != &ask) src->AskTitle = "not copied";
+    }
+    const struct {
+        const ActClass& src;
+        const DirTypeTexts& texts;
+        const char* copied;  // what the target's Ask and Reg fields then hold
+    } cases[] = {{ask, texts, "new new new new new|2 old old"},
+                 {reg, texts, "old old old old old|4 new new"},
+                 {sub, texts, "old old old old old|2 old old"},
+                 {foreign, german, "old old old old old|2 old old"}};
+    for (const auto& c : cases) {
+        ActClass t;
+        t.DirType = texts.reg;
+        t.RegMain = 2;
+        t.RegSub = t.RegKeyName = t.AskTitle = t.AskPrompt = t.AskBrowse = t.AskOK = t.AskDNF = "old";
+        c.src.ExportDir(t, c.texts);
+        EXPECT_EQ(t.DirType, c.src.DirType);
+        EXPECT_EQ(t.AskTitle + " " + t.AskPrompt + " " + t.AskBrowse + " " + t.AskOK + " " + t.AskDNF + "|" +
+                      std::to_string(t.RegMain) + " " + t.RegSub + " " + t.RegKeyName,
+                  c.copied)
+            << c.src.DirType;
+    }
 }
 
 TEST(DirCode, KindsMapToCodesAndEverythingElsePassesThrough) {
     DirTypeTexts t;
-    EXPECT_EQ(DirCode("< Me >", t), "Me");
-    EXPECT_EQ(DirCode("< Reg >", t), "Reg");
-    EXPECT_EQ(DirCode("< Ask User >", t), "Ask");
-    EXPECT_EQ(DirCode("< Windows >", t), "Win");
-    EXPECT_EQ(DirCode("< System >", t), "Sys");
-    EXPECT_EQ(DirCode("< Previous >", t), "Pre");
-    EXPECT_EQ(DirCode("< me >", t), "< me >");
-    EXPECT_EQ(DirCode("< Me > ", t), "< Me > ");
-    EXPECT_EQ(DirCode(".\\sub", t), ".\\sub");
-    EXPECT_EQ(DirCode("C:\\Games", t), "C:\\Games");
+    const std::pair<const char*, const char*> cases[] = {
+        {"< Me >", "Me"}, {"< Reg >", "Reg"}, {"< Ask User >", "Ask"}, {"< Windows >", "Win"},
+        {"< System >", "Sys"}, {"< Previous >", "Pre"}, {"< me >", "< me >"}, {"< Me > ", "< Me > "},
+        {".\\sub", ".\\sub"}, {"C:\\Games", "C:\\Games"}};
+    for (const auto& [text, code] : cases) EXPECT_EQ(DirCode(text, t), code) << text;
     t.win = "< Fenster >";
     EXPECT_EQ(DirCode("< Windows >", t), "< Windows >");
 }

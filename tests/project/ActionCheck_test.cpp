@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "options/Lang.h"
-#include "project/ActionCheck.h"
+#include "options/LangProject.h"
 #include "support/TempDir.h"
 
 namespace quen {

@@ -88,21 +88,6 @@ TEST_F(RunSequence, RestartBeforeTheActionsWritesTheRunValueAndExits) {
     }
 }
 
-// The first phase pauses a value and leaves Windows; the resumed run finds no script.
-TEST_F(RunSequence, ResumedRunWithoutItsScriptRemovesTheRunValueAndRestores) {
-    m.reg.SetValue(kHiveCurrentUser, "Software\\P", "V", 1, "paused");
-    parts.SetupKey("PRI", "1").SetupKey("OffReg", "1").Section("OffReg", {"1=HKCU,Software\\P,V,1,%RetainValue%"});
-    ASSERT_EQ(RunPatch(), RunOutcome::RestartNeeded);
-    ASSERT_FALSE(m.reg.Has(kHiveCurrentUser, "Software\\P", "V"));
-    m.fs.DeleteForce(kScript);
-    EXPECT_EQ(RunScript({kScript, true, "C:\\Q", "Quenlark"}, m.ports), RunOutcome::CancelledOrBad);
-    EXPECT_EQ(RunValue(), "<none>");
-    EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "V"), "paused");
-    ASSERT_EQ(LastMessages().size(), 1u);
-    EXPECT_EQ(LastMessages()[0].text.rfind("BAD Script File", 0), 0u);
-    EXPECT_NE(LastMessages()[0].text.find("set back"), std::string::npos);
-}
-
 TEST_F(RunSequence, ScriptLostDuringTheRunRestoresBeforeStopping) {
     m.reg.SetValue(kHiveCurrentUser, "Software\\P", "V", 1, "paused");
     parts.SetupKey("OffReg", "1").Section("OffReg", {"1=HKCU,Software\\P,V,1,%RetainValue%"});
@@ -165,14 +150,6 @@ TEST_F(RunSequence, ExitAtTheEndAfterTheRestoreOnlyWithEri) {
     EXPECT_EQ(RunPatch(), RunOutcome::AllDone);
     EXPECT_EQ(m.sys.exits, std::vector<int>({3}));
     EXPECT_TRUE(LastMessages().empty());
-}
-
-TEST_F(RunSequence, RefusedExitIsToldToTheUser) {
-    parts.SetupKey("ERI", "2");
-    m.sys.exitAllowed = false;
-    RunPatch();
-    ASSERT_EQ(LastMessages().size(), 1u);
-    EXPECT_NE(LastMessages()[0].text.find("refused"), std::string::npos);
 }
 
 TEST_F(RunSequence, StoppedRunShowsTheErrorEndWithoutShowE) {

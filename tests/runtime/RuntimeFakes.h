@@ -23,14 +23,11 @@ inline std::string Upper(std::string s) {
     for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return s;
 }
-
 inline std::string ParentOf(const std::string& path) {
-    size_t k = path.rfind('\\');
+    const size_t k = path.rfind('\\');
     return k == std::string::npos ? std::string() : path.substr(0, k);
 }
-
 inline Bytes ToBytes(const std::string& s) { return Bytes(s.begin(), s.end()); }
-inline std::string ToText(const Bytes& b) { return std::string(b.begin(), b.end()); }
 
 // A case-insensitive Windows-like file system. Folders named in readOnly refuse every
 // change inside them; capacity limits the bytes all files may hold (a full disk).
@@ -40,7 +37,6 @@ public:
     std::set<std::string> dirs;          // upper-cased
     std::set<std::string> readOnly;      // upper-cased folders
     size_t capacity = static_cast<size_t>(-1);
-    int writes = 0;
     unsigned long long version = 0;  // rises with every change
 
     void AddDir(const std::string& d) {
@@ -53,7 +49,7 @@ public:
     }
     std::string Get(const std::string& path) const {
         auto it = files.find(Upper(path));
-        return it == files.end() ? std::string("<missing>") : ToText(it->second);
+        return it == files.end() ? std::string("<missing>") : std::string(it->second.begin(), it->second.end());
     }
     bool Has(const std::string& path) const { return files.count(Upper(path)) != 0; }
 
@@ -70,21 +66,14 @@ public:
         return true;
     }
     bool WriteReplacing(const std::string& path, const Bytes& data) override {
-        ++writes;
-        if (!Writable(path) || IsDirectory(path)) return false;
-        if (Used() + data.size() > capacity) return false;  // the new copy sits beside the old
+        // The new copy sits beside the old until it is complete.
+        if (!Writable(path) || IsDirectory(path) || Used() + data.size() > capacity) return false;
         files[Upper(path)] = data;
         ++version;
         return true;
     }
     bool Copy(const std::string& from, const std::string& to) override {
-        ++writes;
-        if (!Has(from) || !Writable(to) || IsDirectory(to)) return false;
-        const Bytes data = files[Upper(from)];
-        if (Used() + data.size() > capacity) return false;
-        files[Upper(to)] = data;
-        ++version;
-        return true;
+        return Has(from) && WriteReplacing(to, files[Upper(from)]);
     }
     bool DeleteForce(const std::string& path) override {
         if (!Has(path)) return !IsDirectory(path);
@@ -235,18 +224,15 @@ public:
     std::vector<int> exits;
     bool exitAllowed = true;
 
+    std::vector<std::string> ran;  // "program|folder"
+    bool runAllowed = true;
+
     std::string WindowsDir() override { return windowsDir; }
     std::string SystemDir() override { return systemDir; }
     std::string TempDir() override { return tempDir; }
-    bool ExitSession(int code) override {
-        exits.push_back(code);
-        return exitAllowed;
-    }
-    std::vector<std::string> ran;  // "program|folder"
-    bool runAllowed = true;
+    bool ExitSession(int code) override { return exits.push_back(code), exitAllowed; }
     bool RunAndWait(const std::string& program, const std::string& folder) override {
-        ran.push_back(program + "|" + folder);
-        return runAllowed;
+        return ran.push_back(program + "|" + folder), runAllowed;
     }
 };
 
@@ -259,7 +245,6 @@ public:
     bool progressOpen = false, progressFinished = false;
     std::deque<std::string> askAnswers;
     std::vector<std::pair<AskTexts, std::string>> asked;  // texts and the folder offered
-    int pumps = 0;
 
     bool ShowAndWait(const ShowModel& m) override {
         shown.push_back(m);
@@ -271,12 +256,11 @@ public:
     }
     void AppendLog(const std::string& text) override { log += text; }
     void FinishProgress(const ShowModel&) override { progressFinished = true; }
-    void PumpEvents() override { ++pumps; }
+    void PumpEvents() override {}
     std::string AskDirectory(const AskTexts& t, const std::string& initial) override {
         asked.emplace_back(t, initial);
-        if (askAnswers.empty()) return "";
-        std::string a = askAnswers.front();
-        askAnswers.pop_front();
+        std::string a = askAnswers.empty() ? "" : askAnswers.front();
+        if (!askAnswers.empty()) askAnswers.pop_front();
         return a;
     }
     std::vector<WindowMode> Modes() const {

@@ -1,10 +1,10 @@
-// The runtime's entry on real script files: which command lines run a script, the
-// identifier check, and the resumed run.
+// The engine on real files, through the file seam and AppINI: which command lines run a
+// script, a resumed run, and the actions that change files.
 #include <gtest/gtest.h>
 
 #include "runtime/PlatformPorts.h"
-#include "runtime/RuntimeFakes.h"
 #include "runtime/RuntimeState.h"
+#include "runtime/ScriptFixture.h"
 #include "runtime/ScriptRun.h"
 #include "support/RecordedUi.h"
 #include "support/TempDir.h"
@@ -13,67 +13,66 @@ namespace {
 
 using namespace quen::runtime;
 using namespace quen::runtime::fakes;
-using quen::platform::LastMessages;
+using quen::test::PathExists;
+using quen::test::ReadFileBytes;
+using quen::test::WriteFileBytes;
 
-class ScriptRunEntry : public ::testing::Test {
+class EngineOnRealFiles : public ::testing::Test {
 protected:
     void SetUp() override { quen::platform::ClearMessages(); }
-
-    std::string Write(const std::string& name, const std::string& content) {
-        quen::test::WriteFileBytes(dir_.Path(name), content);
-        return dir_.Path(name);
-    }
     bool Run(const std::string& commandLine, int& exitCode) {
-        return quen::ScriptRunOn(commandLine, ports_, {"C:\\Q", "Quenlark"}, exitCode);
-    }
-    void ExpectRefused(const std::string& commandLine) {
-        int exitCode = -1;
-        EXPECT_TRUE(Run(commandLine, exitCode));
-        EXPECT_EQ(exitCode, quen::kRunCancelledOrBadScript);
-        ASSERT_EQ(LastMessages().size(), 1u);
-        EXPECT_EQ(LastMessages()[0].text, "BAD Script File");
-        EXPECT_EQ(LastMessages()[0].title, "Script ERROR");
-        EXPECT_EQ(LastMessages()[0].icon, quen::platform::MsgIcon::Critical);
+        return quen::ScriptRunOn(commandLine, ports, {"C:\\Q", "Quenlark"}, exitCode);
     }
 
-    quen::test::TempDir dir_;
-    PlatformFiles files_;
-    AppIniFiles ini_;
-    MemoryRegistry reg_;
-    FakeSystem sys_;
-    FakeWindows win_;
-    RuntimePorts ports_{files_, ini_, reg_, sys_, win_};
+    quen::test::TempDir dir;
+    PlatformFiles files;
+    AppIniFiles ini;
+    MemoryRegistry reg;
+    FakeSystem sys;
+    FakeWindows win;
+    RuntimePorts ports{files, ini, reg, sys, win};
 };
 
-TEST_F(ScriptRunEntry, NoScriptOnTheCommandLineOpensTheEditor) {
+TEST_F(EngineOnRealFiles, NoScriptOnTheCommandLineOpensTheEditor) {
     int exitCode = -1;
     EXPECT_FALSE(Run("", exitCode));
     EXPECT_FALSE(Run("/A", exitCode));
     EXPECT_EQ(exitCode, -1);
-    EXPECT_TRUE(LastMessages().empty());
-}
-
-TEST_F(ScriptRunEntry, WrongIdentifierIsRefused) {
-    ExpectRefused(Write("a.qnl", "[Setup]\r\nScriptID=QuenlarkScript_99\r\nProcCount=0"));
-}
-
-TEST_F(ScriptRunEntry, ResumedRunDeletesTheRunValueAndRunsTheActions) {
-    const std::string victim = Write("victim.txt", "x");
-    const std::string script =
-        Write("c.qnl", "[Setup]\r\nScriptID=QuenlarkScript_100\r\nProcCount=1\r\nShowW=1\r\n[Text]\r\n"
-                       "ShowRun=False\r\n[Proc1]\r\nFile=victim.txt\r\nAct=4\r\nDir=Me");
-    reg_.SetValue(kHiveLocalMachine, kRunKey, "Quenlark", 1, "x");
-    int exitCode = -1;
-    EXPECT_TRUE(Run("/A " + script, exitCode));
-    EXPECT_EQ(exitCode, quen::kRunAllSucceeded);
-    EXPECT_FALSE(quen::test::PathExists(victim));
-    EXPECT_FALSE(reg_.Has(kHiveLocalMachine, kRunKey, "Quenlark"));
-    EXPECT_TRUE(win_.shown.empty());  // no welcome window in the resumed run
-}
-
-// Natively a path has no drive letter, so only an existing script is taken at all.
-#ifdef _WIN32
-TEST_F(ScriptRunEntry, MissingScriptIsRefused) { ExpectRefused(dir_.Path("missing.qnl")); }
+    EXPECT_TRUE(quen::platform::LastMessages().empty());
+#ifdef _WIN32  // natively a path has no drive letter, so only an existing script is taken at all
+    EXPECT_TRUE(Run(dir.Path("missing.qnl"), exitCode));
+    EXPECT_EQ(exitCode, quen::kRunCancelledOrBadScript);
 #endif
+}
+
+// The resumed run deletes the Run value, shows no welcome window and runs the actions.
+TEST_F(EngineOnRealFiles, ResumedRunAppliesByteIniDeleteAndRenameActions) {
+    WriteFileBytes(dir.Path("app.bin"), "ABCDABCD");
+    WriteFileBytes(dir.Path("app.ini"), "[Main]\r\nA=1");
+    WriteFileBytes(dir.Path("junk.tmp"), "x");
+    WriteFileBytes(dir.Path("old.txt"), "renamed");
+    WriteFileBytes(dir.Path("new.txt"), "replaced");
+    ScriptParts parts;
+    parts.SetupKey("ShowW", "1")
+        .Action(1, {"File=app.bin", "Act=3", "DONTChk=1", "Dir=Me", "Count=1", "BType1=2", "BRead1=42,43",
+                    "BNew1=78,79"})
+        .Action(2, {"File=app.ini", "Act=5", "Dir=Pre", "Count=1", "INIKey1=Main,B,2"})
+        .Action(3, {"File=junk.tmp", "Act=4", "Dir=Pre"})
+        .Action(4, {"File=old.txt", "Act=6", "NewName=new.txt", "Dir=" + dir.path()});
+    WriteFileBytes(dir.Path("fix.qnl"), parts.Text());
+    reg.SetValue(kHiveLocalMachine, kRunKey, "Quenlark", 1, "x");
+    int exitCode = -1;
+    EXPECT_TRUE(Run("/A " + dir.Path("fix.qnl"), exitCode));
+    EXPECT_EQ(exitCode, quen::kRunAllSucceeded);
+    EXPECT_FALSE(reg.Has(kHiveLocalMachine, kRunKey, "Quenlark"));
+    EXPECT_EQ(win.Modes(), std::vector<WindowMode>({WindowMode::Progress}));
+    EXPECT_EQ(ReadFileBytes(dir.Path("app.bin")), "AxyDAxyD");
+    EXPECT_EQ(ReadFileBytes(dir.Path("app.bin.bak")), "ABCDABCD");
+    EXPECT_EQ(ReadFileBytes(dir.Path("app.ini")), "[Main]\r\nA=1\r\nB=2");
+    EXPECT_FALSE(PathExists(dir.Path("junk.tmp")));
+    EXPECT_FALSE(PathExists(dir.Path("old.txt")));
+    EXPECT_EQ(ReadFileBytes(dir.Path("new.txt")), "renamed");
+    EXPECT_EQ(win.log.find("FAILED"), std::string::npos) << win.log;
+}
 
 }  // namespace

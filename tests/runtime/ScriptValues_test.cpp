@@ -5,41 +5,21 @@
 
 using namespace quen::runtime;
 
-TEST(ScriptNumber, DecimalAndHexForms) {
-    EXPECT_EQ(ParseScriptNumber("123"), 123);
-    EXPECT_EQ(ParseScriptNumber(" -5 "), -5);
-    EXPECT_EQ(ParseScriptNumber("+7"), 7);
-    EXPECT_EQ(ParseScriptNumber("&H10"), 16);
-    EXPECT_EQ(ParseScriptNumber("&hff"), 255);
-    EXPECT_EQ(ParseScriptNumber("2147483647"), 2147483647);
-    EXPECT_EQ(ParseScriptNumber("-2147483648"), INT32_MIN);
-    // Eight hex digits are the 32-bit pattern.
-    EXPECT_EQ(ParseScriptNumber("&HFFFFFFFF"), -1);
-    EXPECT_EQ(ParseScriptNumber("&H80000000"), INT32_MIN);
-}
-
-TEST(ScriptNumber, RejectsWhatIsNoNumber) {
-    for (const char* bad : {"", " ", "abc", "12x", "1.5", "&H", "&H123456789", "&HG1", "2147483648",
-                            "-2147483649", "--1", "+", "0x10", "1 2"})
-        EXPECT_FALSE(ParseScriptNumber(bad).has_value()) << bad;
-}
-
-TEST(ScriptCount, NoNumberCountsAsZeroAndStaysIn16Bits) {
-    EXPECT_EQ(ParseCount("3"), 3);
-    EXPECT_EQ(ParseCount("x"), 0);
-    EXPECT_EQ(ParseCount(""), 0);
-    EXPECT_EQ(ParseCount("-4"), 0);
-    EXPECT_EQ(ParseCount("32767"), 32767);
-    EXPECT_EQ(ParseCount("99999"), 32767);
-}
-
-TEST(ScriptTruth, OnlyExactWordsOverrideTheDefault) {
-    EXPECT_TRUE(ParseTruth("True", false));
-    EXPECT_FALSE(ParseTruth("False", true));
-    EXPECT_TRUE(ParseTruth("", true));
-    EXPECT_FALSE(ParseTruth("true", false));
-    EXPECT_TRUE(ParseTruth("FALSE", true));
-    EXPECT_FALSE(ParseTruth("1", false));
+// Decimal or "&H" (eight hex digits are the 32-bit pattern); a count is 0 when it is no
+// number and stays in 16 bits; only the exact words override a truth default.
+TEST(ScriptValues, Table) {
+    const std::pair<const char*, std::optional<int32_t>> numbers[] = {
+        {"123", 123}, {" -5 ", -5}, {"+7", 7}, {"&H10", 16}, {"&hff", 255}, {"2147483647", INT32_MAX},
+        {"-2147483648", INT32_MIN}, {"&HFFFFFFFF", -1}, {"&H80000000", INT32_MIN}, {"", {}}, {" ", {}}, {"abc", {}},
+        {"12x", {}}, {"1.5", {}}, {"&H", {}}, {"&H123456789", {}}, {"&HG1", {}}, {"2147483648", {}},
+        {"-2147483649", {}}, {"--1", {}}, {"+", {}}, {"0x10", {}}, {"1 2", {}}, {"\t1", {}}};
+    for (const auto& [text, value] : numbers) EXPECT_EQ(ParseScriptNumber(text), value) << '"' << text << '"';
+    const std::pair<const char*, int> counts[] = {{"3", 3}, {"x", 0}, {"", 0}, {"-4", 0}, {"32767", 32767}, {"99999", 32767}};
+    for (const auto& [text, count] : counts) EXPECT_EQ(ParseCount(text), count) << text;
+    const std::tuple<const char*, bool, bool> truths[] = {{"True", false, true}, {"False", true, false},
+                                                          {"", true, true},      {"true", false, false},
+                                                          {"FALSE", true, true}, {"1", false, false}};
+    for (const auto& [text, byDefault, truth] : truths) EXPECT_EQ(ParseTruth(text, byDefault), truth) << text;
 }
 
 TEST(Fields, CommaFieldsTrimmedAndCutAtNul) {

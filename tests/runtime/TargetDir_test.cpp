@@ -33,60 +33,43 @@ protected:
 
 }  // namespace
 
-TEST_F(TargetDir, FixedFoldersSetThePreviousFolder) {
-    EXPECT_EQ(Resolve("Me"), "C:\\PATCH");
-    EXPECT_EQ(st.PreviousDir, "C:\\PATCH");
-    EXPECT_EQ(Resolve("Win"), "C:\\WINDOWS");
-    EXPECT_EQ(Resolve("Sys"), "C:\\WINDOWS\\SYSTEM32");
-    EXPECT_EQ(st.PreviousDir, "C:\\WINDOWS\\SYSTEM32");
-    EXPECT_EQ(Resolve("Pre"), "C:\\WINDOWS\\SYSTEM32");
-}
-
-TEST_F(TargetDir, ScriptInADriveRootResolvesToTheDrive) {
-    st.ScriptFile = "D:\\fix.qnl";
-    EXPECT_EQ(Resolve("Me"), "D:");
-}
-
-TEST_F(TargetDir, SubFolderIsBelowThePreviousFolderAndDoesNotMoveIt) {
-    Resolve("Win");
-    EXPECT_EQ(Resolve(".\\Fonts\\"), "C:\\WINDOWS\\Fonts");
-    EXPECT_EQ(st.PreviousDir, "C:\\WINDOWS");
-    EXPECT_EQ(Resolve("Pre"), "C:\\WINDOWS");
-}
-
-TEST_F(TargetDir, NothingBeforeGivesNoFolderInsteadOfTheDriveRoot) {
-    EXPECT_EQ(Resolve("Pre"), "");
-    EXPECT_EQ(Resolve(".\\Sub"), "");
-}
-
-TEST_F(TargetDir, LiteralsAndUnknownCodesAreFolders) {
-    EXPECT_EQ(Resolve("D:\\Games\\"), "D:\\Games");
-    EXPECT_EQ(st.PreviousDir, "D:\\Games");
-    EXPECT_EQ(Resolve("< Windows >"), "< Windows >");
-    EXPECT_EQ(Resolve("win"), "win");  // codes are case-sensitive
-}
-
-TEST_F(TargetDir, RegistryValueNamingAFileGivesItsFolder) {
-    m.reg.SetValue(kHiveLocalMachine, "Software\\App", "Path", 1, "C:\\Program Files\\App\\app.exe");
-    EXPECT_EQ(Resolve("Reg"), "C:\\Program Files\\App");
-    EXPECT_EQ(st.PreviousDir, "C:\\Program Files\\App");
-}
-
-TEST_F(TargetDir, RegistryFolderWithTrailingBackslashAndNoDot) {
-    m.reg.SetValue(kHiveLocalMachine, "Software\\App", "Path", 1, "C:\\Apps\\Tool\\");
-    EXPECT_EQ(Resolve("Reg"), "C:\\Apps\\Tool");
-}
-
-TEST_F(TargetDir, RegistryFolderWithADotThatExistsIsKept) {
-    m.fs.AddDir("C:\\Apps\\Tool 2.0");
-    m.reg.SetValue(kHiveLocalMachine, "Software\\App", "Path", 1, "C:\\Apps\\Tool 2.0\\");
-    EXPECT_EQ(Resolve("Reg"), "C:\\Apps\\Tool 2.0");
-}
-
-TEST_F(TargetDir, UnreadableRegistryValueGivesNoFolder) {
-    Resolve("Win");
-    EXPECT_EQ(Resolve("Reg"), "");
-    EXPECT_EQ(st.PreviousDir, "");
+// Each directory setting from a given previous folder: the folder it gives and the
+// previous folder after it.
+TEST_F(TargetDir, Table) {
+    const std::string exe = "C:\\Program Files\\App\\app.exe";
+    const struct {
+        const char* script;
+        const char* previous;
+        std::string regValue;  // "" : no value
+        const char* dir;
+        const char* folder;
+        const char* after;
+    } cases[] = {
+        {kScript, "X", "", "Me", "C:\\PATCH", "C:\\PATCH"},
+        {"D:\\fix.qnl", "X", "", "Me", "D:", "D:"},  // a script in a drive root
+        {kScript, "X", "", "Win", "C:\\WINDOWS", "C:\\WINDOWS"},
+        {kScript, "X", "", "Sys", "C:\\WINDOWS\\SYSTEM32", "C:\\WINDOWS\\SYSTEM32"},
+        {kScript, "C:\\P", "", "Pre", "C:\\P", "C:\\P"},
+        {kScript, "C:\\WINDOWS", "", ".\\Fonts\\", "C:\\WINDOWS\\Fonts", "C:\\WINDOWS"},
+        {kScript, "", "", "Pre", "", ""},  // nothing before: no folder rather than the drive root
+        {kScript, "", "", ".\\Sub", "", ""},
+        {kScript, "X", "", "D:\\Games\\", "D:\\Games", "D:\\Games"},
+        {kScript, "X", "", "< Windows >", "< Windows >", "< Windows >"},
+        {kScript, "X", "", "win", "win", "win"},  // codes are case-sensitive
+        {kScript, "X", exe, "Reg", "C:\\Program Files\\App", "C:\\Program Files\\App"},
+        {kScript, "X", "C:\\Apps\\Tool\\", "Reg", "C:\\Apps\\Tool", "C:\\Apps\\Tool"},
+        {kScript, "X", "C:\\Apps\\Tool 2.0\\", "Reg", "C:\\Apps\\Tool 2.0", "C:\\Apps\\Tool 2.0"},
+        {kScript, "X", "", "Reg", "", ""},  // unreadable value
+    };
+    m.fs.AddDir("C:\\Apps\\Tool 2.0");  // a folder with a dot that exists is kept
+    for (const auto& c : cases) {
+        st.ScriptFile = c.script;
+        st.PreviousDir = c.previous;
+        m.reg.values.clear();
+        if (!c.regValue.empty()) m.reg.SetValue(kHiveLocalMachine, "Software\\App", "Path", 1, c.regValue);
+        EXPECT_EQ(Resolve(c.dir), c.folder) << c.dir << " " << c.regValue;
+        EXPECT_EQ(st.PreviousDir, c.after) << c.dir << " " << c.regValue;
+    }
 }
 
 TEST_F(TargetDir, AskOffersThePreviousFolderAndUsesTheAnswer) {

@@ -13,96 +13,48 @@ using platform::kRegBinary;
 using platform::kRegDword;
 using platform::kRegString;
 
-TEST(RegNumber, DecimalAndHexAndBlanks) {
-    EXPECT_EQ(ParseRegNumber("123"), 123u);
-    EXPECT_EQ(ParseRegNumber("  42 "), 42u);
-    EXPECT_EQ(ParseRegNumber("+7"), 7u);
-    EXPECT_EQ(ParseRegNumber("&HFF"), 0xFFu);
-    EXPECT_EQ(ParseRegNumber("&h1a"), 0x1Au);
-    EXPECT_EQ(ParseRegNumber("&HFFFFFFFF"), 0xFFFFFFFFu);
-    EXPECT_EQ(ParseRegNumber("0"), 0u);
+// Decimal or "&H" with blanks around, 32 bits signed or not; anything else is no number.
+TEST(RegNumber, Table) {
+    const std::pair<const char*, std::optional<std::uint32_t>> cases[] = {
+        {"123", 123u}, {"  42 ", 42u}, {"+7", 7u}, {"&HFF", 0xFFu}, {"&h1a", 0x1Au}, {"0", 0u},
+        {"&HFFFFFFFF", 0xFFFFFFFFu}, {"2147483647", 0x7FFFFFFFu}, {"-2147483648", 0x80000000u}, {"-1", 0xFFFFFFFFu},
+        {"4294967295", 0xFFFFFFFFu}, {"4294967296", {}}, {"-2147483649", {}}, {"99999999999999999999999", {}},
+        {"&H100000000", {}}, {"", {}}, {"  ", {}}, {"abc", {}}, {"12a", {}}, {"1.5", {}}, {"1 2", {}}, {"-", {}},
+        {"+", {}}, {"&H", {}}, {"&HG1", {}}, {"--1", {}}, {"&H-1", {}}, {"0x10", {}}, {"\t1", {}}};
+    for (const auto& [text, value] : cases) EXPECT_EQ(ParseRegNumber(text), value) << '"' << text << '"';
+    for (const auto& [n, text] : {std::pair{123u, "123"}, {0xFFFFFFFFu, "-1"}, {0x80000000u, "-2147483648"},
+                                  {0x7FFFFFFFu, "2147483647"}})
+        EXPECT_EQ(FormatDwordText(n), text);
 }
 
-TEST(RegNumber, ThirtyTwoBitBoundaries) {
-    EXPECT_EQ(ParseRegNumber("2147483647"), 0x7FFFFFFFu);
-    EXPECT_EQ(ParseRegNumber("-2147483648"), 0x80000000u);
-    EXPECT_EQ(ParseRegNumber("-1"), 0xFFFFFFFFu);
-    EXPECT_EQ(ParseRegNumber("4294967295"), 0xFFFFFFFFu);
-    EXPECT_EQ(ParseRegNumber("4294967296"), std::nullopt);
-    EXPECT_EQ(ParseRegNumber("-2147483649"), std::nullopt);
-    EXPECT_EQ(ParseRegNumber("99999999999999999999999"), std::nullopt);
-    EXPECT_EQ(ParseRegNumber("&H100000000"), std::nullopt);
-}
-
-TEST(RegNumber, TextThatIsNoNumber) {
-    for (const char* bad : {"", "  ", "abc", "12a", "1.5", "1 2", "-", "+", "&H", "&HG1", "--1", "&H-1", "0x10"})
-        EXPECT_EQ(ParseRegNumber(bad), std::nullopt) << '"' << bad << '"';
-}
-
-TEST(BinaryText, DecimalListToBytes) {
-    EXPECT_EQ(ParseBinaryText("77,90,144"), (Bytes{77, 90, 144}));
-    EXPECT_EQ(ParseBinaryText(" 10 , 255 "), (Bytes{10, 255}));
-    EXPECT_EQ(ParseBinaryText("0"), (Bytes{0}));
-    EXPECT_EQ(ParseBinaryText("&HA,&HFF"), (Bytes{0x0A, 0xFF}));
-}
-
-TEST(BinaryText, EachItemKeepsItsLowByte) {
-    EXPECT_EQ(ParseBinaryText("256,300,-1"), (Bytes{0x00, 0x2C, 0xFF}));
-}
-
-TEST(BinaryText, BlankIsNoBytesButEmptyItemsFail) {
-    EXPECT_EQ(ParseBinaryText(""), Bytes{});
-    EXPECT_EQ(ParseBinaryText("   "), Bytes{});
-    EXPECT_EQ(ParseBinaryText("1,,2"), std::nullopt);
-    EXPECT_EQ(ParseBinaryText("1,2,"), std::nullopt);
-    EXPECT_EQ(ParseBinaryText(",1"), std::nullopt);
-    EXPECT_EQ(ParseBinaryText("1,x"), std::nullopt);
-}
-
-TEST(BinaryText, ReadFormIsUpperHexWithoutLeadingZeros) {
-    EXPECT_EQ(FormatBinaryText({0x0A, 0xFF}), "A,FF");
-    EXPECT_EQ(FormatBinaryText({0x4D, 0x5A, 0x90}), "4D,5A,90");
-    EXPECT_EQ(FormatBinaryText({0x00}), "0");
+// A list of numbers, each keeping its low byte; blank is no bytes, an empty item fails.
+// The read form is upper hex without leading zeros and sets back the same bytes.
+TEST(BinaryText, Table) {
+    const std::pair<const char*, std::optional<Bytes>> cases[] = {
+        {"77,90,144", Bytes{77, 90, 144}}, {" 10 , 255 ", Bytes{10, 255}}, {"0", Bytes{0}},
+        {"&HA,&HFF", Bytes{0x0A, 0xFF}}, {"256,300,-1", Bytes{0x00, 0x2C, 0xFF}}, {"", Bytes{}}, {"   ", Bytes{}},
+        {"1,,2", {}}, {"1,2,", {}}, {",1", {}}, {"1,x", {}}};
+    for (const auto& [text, bytes] : cases) EXPECT_EQ(ParseBinaryText(text), bytes) << '"' << text << '"';
+    EXPECT_EQ(FormatBinaryText({0x4D, 0x0A, 0x00, 0xFF}), "4D,A,0,FF");
     EXPECT_EQ(FormatBinaryText({}), "");
-}
-
-TEST(BinaryText, ReadFormSetsBackTheSameBytes) {
     EXPECT_EQ(BinaryReadTextToSetText("A,FF"), "&HA,&HFF");
     EXPECT_EQ(BinaryReadTextToSetText(""), "");
-    Bytes all;
-    for (int i = 0; i < 256; ++i) all.push_back(static_cast<std::uint8_t>(i));
-    EXPECT_EQ(ParseBinaryText(BinaryReadTextToSetText(FormatBinaryText(all))), all);
 }
 
-TEST(DwordText, SignedDecimal) {
-    EXPECT_EQ(FormatDwordText(123), "123");
-    EXPECT_EQ(FormatDwordText(0xFFFFFFFFu), "-1");
-    EXPECT_EQ(FormatDwordText(0x80000000u), "-2147483648");
-    EXPECT_EQ(FormatDwordText(0x7FFFFFFFu), "2147483647");
-}
-
-TEST(ValueData, EncodeByType) {
-    EXPECT_EQ(EncodeValueData(kRegString, "abc"), std::string("abc\0", 4));
-    EXPECT_EQ(EncodeValueData(kRegString, ""), std::string("\0", 1));
-    EXPECT_EQ(EncodeValueData(2, "%TEMP%"), std::string("%TEMP%\0", 7));
-    EXPECT_EQ(EncodeValueData(kRegBinary, "10,255"), std::string("\x0A\xFF", 2));
-    EXPECT_EQ(EncodeValueData(kRegDword, "123"), std::string("\x7B\0\0\0", 4));
-    EXPECT_EQ(EncodeValueData(kRegDword, "-2"), std::string("\xFE\xFF\xFF\xFF", 4));
-}
-
-TEST(ValueData, TextThatDoesNotConvertWritesNothing) {
-    EXPECT_EQ(EncodeValueData(kRegDword, "twelve"), std::nullopt);
-    EXPECT_EQ(EncodeValueData(kRegDword, ""), std::nullopt);
-    EXPECT_EQ(EncodeValueData(kRegBinary, "1,2,three"), std::nullopt);
-}
-
-TEST(ValueData, DecodeByType) {
-    EXPECT_EQ(DecodeValueData(kRegString, std::string("abc\0junk", 8)), "abc");
-    EXPECT_EQ(DecodeValueData(kRegString, "no terminator"), "no terminator");
-    EXPECT_EQ(DecodeValueData(kRegBinary, std::string("\x0A\xFF", 2)), "A,FF");
-    EXPECT_EQ(DecodeValueData(kRegDword, std::string("\x7B\0\0\0", 4)), "123");
-    EXPECT_EQ(DecodeValueData(kRegDword, std::string("\xFF\xFF\xFF\xFF", 4)), "-1");
-    EXPECT_EQ(DecodeValueData(kRegDword, std::string("\x01", 1)), "1");
+// The bytes written for each type's text, and the text read from stored bytes; text
+// that does not convert writes nothing.
+TEST(ValueData, ByType) {
+    const std::tuple<int, const char*, std::optional<std::string>> encoded[] = {
+        {kRegString, "abc", std::string("abc\0", 4)}, {kRegString, "", std::string("\0", 1)},
+        {2, "%TEMP%", std::string("%TEMP%\0", 7)}, {kRegBinary, "10,255", std::string("\x0A\xFF", 2)},
+        {kRegDword, "123", std::string("\x7B\0\0\0", 4)}, {kRegDword, "-2", std::string("\xFE\xFF\xFF\xFF", 4)},
+        {kRegDword, "twelve", {}}, {kRegDword, "", {}}, {kRegBinary, "1,2,three", {}}};
+    for (const auto& [type, text, bytes] : encoded) EXPECT_EQ(EncodeValueData(type, text), bytes) << text;
+    const std::tuple<int, std::string, const char*> decoded[] = {
+        {kRegString, std::string("abc\0junk", 8), "abc"}, {kRegString, "no terminator", "no terminator"},
+        {kRegBinary, std::string("\x0A\xFF", 2), "A,FF"}, {kRegDword, std::string("\x7B\0\0\0", 4), "123"},
+        {kRegDword, std::string("\xFF\xFF\xFF\xFF", 4), "-1"}, {kRegDword, std::string("\x01", 1), "1"}};
+    for (const auto& [type, bytes, text] : decoded) EXPECT_EQ(DecodeValueData(type, bytes), text) << text;
 }
 
 }  // namespace

@@ -20,6 +20,9 @@ std::string Upper(std::string s) {
     return s;
 }
 
+// Directive files follow makecab's format, not the system's INI and script rules: people
+// write them by hand and indent with tabs, and lines are split at LF alone, so a tab and
+// the CR of a CR LF count as blanks here (the base TrimBlanks trims spaces only).
 std::string Trim(const std::string& s) {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
     std::size_t b = 0, e = s.size();

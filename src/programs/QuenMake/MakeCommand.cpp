@@ -12,7 +12,7 @@
 #include "options/ErrorModule.h"
 #include "options/Lang.h"
 #include "platform/Files.h"
-#include "project/ActionCheck.h"
+#include "options/LangProject.h"
 #include "project/ProjectFile.h"
 #include "project/TextFields.h"
 #include "startup/AppINI.h"

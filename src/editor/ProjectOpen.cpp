@@ -1,5 +1,5 @@
 // The messages of opening a project file.
-#include "project/ProjectOpen.h"
+#include "editor/ProjectOpen.h"
 
 #include "options/ErrorModule.h"
 #include "options/Lang.h"
