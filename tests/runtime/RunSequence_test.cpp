@@ -88,27 +88,6 @@ TEST_F(RunSequence, RestartBeforeTheActionsWritesTheRunValueAndExits) {
     }
 }
 
-TEST_F(RunSequence, ScriptLostDuringTheRunRestoresBeforeStopping) {
-    m.reg.SetValue(kHiveCurrentUser, "Software\\P", "V", 1, "paused");
-    parts.SetupKey("OffReg", "1").Section("OffReg", {"1=HKCU,Software\\P,V,1,%RetainValue%"});
-    parts.Action(1, {"File=fix.qnl", "Act=4", "Dir=Me"}).Action(2, {"File=a.txt", "Act=4", "Dir=Me"});
-    EXPECT_EQ(RunPatch(), RunOutcome::Stopped);
-    EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "V"), "paused");
-    EXPECT_TRUE(m.fs.Has("C:\\PATCH\\a.txt"));
-    ASSERT_EQ(LastMessages().size(), 1u);
-    EXPECT_NE(LastMessages()[0].text.find("set back"), std::string::npos);
-}
-
-TEST_F(RunSequence, ResumedRunThatCannotRemoveItsRunValueStopsBeforeTheActions) {
-    m.reg.SetValue(kHiveLocalMachine, kRunKey, "Quenlark", 1, "x /A y");
-    m.reg.refusedKeys.insert(MemoryRegistry::Id(kHiveLocalMachine, kRunKey, ""));
-    EXPECT_EQ(RunPatch(true), RunOutcome::Stopped);
-    EXPECT_TRUE(m.fs.Has("C:\\PATCH\\a.txt"));
-    EXPECT_TRUE(m.win.shown.empty());
-    ASSERT_EQ(LastMessages().size(), 1u);
-    EXPECT_NE(LastMessages()[0].text.find("administrator"), std::string::npos);
-}
-
 TEST_F(RunSequence, ResumeCommandQuotesOnlyPathsWithBlanks) {
     EXPECT_EQ(ResumeCommand({"C:\\P\\fix.qnl", false, "C:\\Q\\", "Quenlark"}), "C:\\Q\\Quenlark.exe /A C:\\P\\fix.qnl");
     EXPECT_EQ(ResumeCommand({"C:\\My P\\fix.qnl", false, "C:\\Q", "Quenlark"}),
@@ -118,16 +97,40 @@ TEST_F(RunSequence, ResumeCommandQuotesOnlyPathsWithBlanks) {
     EXPECT_EQ(ResumeCommand(head), "C:\\D\\fix.exe /S /A C:\\T\\Setup.ini");
 }
 
-TEST_F(RunSequence, RefusedRunValueStopsBeforeAnyFileAndUnpauses) {
-    m.reg.SetValue(kHiveCurrentUser, "Software\\P", "V", 1, "paused");
-    parts.SetupKey("PRI", "1").SetupKey("OffReg", "1").Section("OffReg", {"1=HKCU,Software\\P,V,1,%RetainValue%"});
-    m.reg.refusedKeys.insert(MemoryRegistry::Id(kHiveLocalMachine, kRunKey, ""));
-    EXPECT_EQ(RunPatch(), RunOutcome::Stopped);
-    EXPECT_TRUE(m.sys.exits.empty());
-    EXPECT_TRUE(m.fs.Has("C:\\PATCH\\a.txt"));
+// A run that must stop before the actions (or loses its script on the way) changes no
+// file, sets back what it paused and tells why: once.
+TEST_F(RunSequence, StopsThatLoseNothing) {
+    const struct {
+        const char* what;
+        bool resumed, refuseRunKey;
+        const char* told;
+    } cases[] = {
+        {"script lost during the run", false, false, "set back"},
+        {"Run value refused before the restart", false, true, "administrator"},
+        {"resumed run cannot remove its Run value", true, true, "administrator"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        quen::platform::ClearMessages();
+        m.reg.values.clear();
+        m.reg.refusedKeys.clear();
+        m.win.shown.clear();
+        m.reg.SetValue(kHiveCurrentUser, "Software\\P", "V", 1, "paused");
+        if (c.resumed) m.reg.SetValue(kHiveLocalMachine, kRunKey, "Quenlark", 1, "x /A y");
+        if (c.refuseRunKey) m.reg.refusedKeys.insert(MemoryRegistry::Id(kHiveLocalMachine, kRunKey, ""));
+        parts.rest.clear();
+        parts.SetupKey("PRI", c.refuseRunKey && !c.resumed ? "1" : "0").SetupKey("AddReg", "0").SetupKey("OffReg", "1")
+            .Section("OffReg", {"1=HKCU,Software\\P,V,1,%RetainValue%"});
+        parts.Action(1, {"File=" + std::string(c.refuseRunKey ? "a.txt" : "fix.qnl"), "Act=4", "Dir=Me"})
+            .Action(2, {"File=a.txt", "Act=4", "Dir=Me"});
+        EXPECT_EQ(RunPatch(c.resumed), RunOutcome::Stopped);
+        EXPECT_TRUE(m.fs.Has("C:\\PATCH\\a.txt"));
         EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "V"), "paused");
-    ASSERT_EQ(LastMessages().size(), 1u);
-    EXPECT_NE(LastMessages()[0].text.find("administrator"), std::string::npos);
+        EXPECT_TRUE(m.sys.exits.empty());
+        EXPECT_TRUE(!c.resumed || m.win.shown.empty());
+        ASSERT_EQ(LastMessages().size(), 1u);
+        EXPECT_NE(LastMessages()[0].text.find(c.told), std::string::npos) << LastMessages()[0].text;
+    }
 }
 
 TEST_F(RunSequence, SecondPhaseRunsOnlyTheActionsAndDeletesTheRunValue) {
