@@ -16,8 +16,8 @@
 #include "editor/win/EditorDialog.h"
 #include "editor/win/frmMakeIds.h"
 #include "options/ErrorModule.h"
+#include "options/LangProject.h"
 #include "platform/Ui.h"
-#include "project/DirTypeTexts.h"
 #include "startup/AppINI.h"
 #include "startup/ProgramInfo.h"
 
