@@ -34,30 +34,21 @@ TEST(DeleteAction, MovesLaterActionsDownAndIgnoresNoSelection) {
     EXPECT_TRUE(p.Actions.empty());
 }
 
-TEST(ApplyDir, AllPreviousTouchesOnlyPreviousActions) {
+// "All previous" touches only actions that continue from a previous one, "all" every
+// other action; fewer than two actions change nothing.
+TEST(ApplyDir, ToOtherActions) {
     DirTypeTexts t;
     Project p = FourActions();
     p.Action(1).DirType = t.reg;
     p.Action(1).RegSub = "Software\\Demo";
     p.Action(2).DirType = "C:\\literal";
-    // actions 3 and 4 keep "< Previous >"
-    std::vector<int> changed = ApplyDirToOthers(p, 1, ApplyDirMode::AllPrevious, t);
-    EXPECT_EQ(changed, (std::vector<int>{3, 4}));
-    EXPECT_EQ(p.Action(2).DirType, "C:\\literal");
-    EXPECT_EQ(p.Action(2).RegSub, "");
-    EXPECT_EQ(p.Action(3).DirType, t.reg);
-    EXPECT_EQ(p.Action(4).RegSub, "Software\\Demo");
-}
-
-TEST(ApplyDir, AllTouchesEveryOtherAction) {
-    DirTypeTexts t;
-    Project p = FourActions();
+    EXPECT_EQ(ApplyDirToOthers(p, 1, ApplyDirMode::AllPrevious, t), (std::vector<int>{3, 4}));
+    EXPECT_EQ(p.Action(2).DirType + "|" + p.Action(2).RegSub, "C:\\literal|");
+    EXPECT_EQ(p.Action(3).DirType + "|" + p.Action(4).RegSub, t.reg + "|Software\\Demo");
     p.Action(3).DirType = t.win;
-    p.Action(1).DirType = "C:\\literal";
-    std::vector<int> changed = ApplyDirToOthers(p, 3, ApplyDirMode::All, t);
-    EXPECT_EQ(changed, (std::vector<int>{1, 2, 4}));
+    EXPECT_EQ(ApplyDirToOthers(p, 3, ApplyDirMode::All, t), (std::vector<int>{1, 2, 4}));
     for (int i = 1; i <= 4; ++i) EXPECT_EQ(p.Action(i).DirType, t.win);
-    p.Actions.resize(1);  // fewer than two actions: nothing to change
+    p.Actions.resize(1);
     EXPECT_TRUE(ApplyDirToOthers(p, 1, ApplyDirMode::All, t).empty());
 }
 

@@ -95,16 +95,6 @@ TEST_F(ActionLoop, RefusedWritesLoseNothing) {
                          "INI C:\\PATCH\\x.ini FAILED\r\n");
 }
 
-TEST_F(ActionLoop, FullDiskLeavesTheOriginalAndNoTemporaryFile) {
-    parts.Action(1, ByteAction("", {"Count=1", "BType1=3", "BRead1=1", "BNew1=00"}));
-    m.fs.Put(kScript, parts.Text());
-    m.fs.capacity = m.fs.Used() + 2;  // no room for a second copy of app.bin
-    RunRequest r{kScript, false, "C:\\Q", "Quenlark"};
-    EXPECT_EQ(RunScript(r, m.ports), RunOutcome::Stopped);
-    EXPECT_EQ(m.fs.Get("C:\\PATCH\\app.bin"), kApp);
-    EXPECT_FALSE(m.fs.Has("C:\\PATCH\\app.bin.bak"));
-}
-
 TEST_F(ActionLoop, FailuresWithoutTheLogForceTheEndWindow) {
     parts.TextKey("ShowRun", "False").TextKey("CWhenError", "True")
         .Action(1, ByteAction("", {"Count=1", "BType1=1", "BRead1=77", "BNew1=00"}));
