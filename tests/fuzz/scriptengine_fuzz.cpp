@@ -12,37 +12,8 @@
 #include "runtime/RunSequence.h"
 #include "runtime/RuntimeFakes.h"
 
-namespace {
-
 using namespace quen::runtime;
 using namespace quen::runtime::fakes;
-
-// Bounds the work of one input: scripts may ask for 32767 actions of 32767 entries each.
-class BudgetIni : public IniPort {
-public:
-    explicit BudgetIni(IniPort& inner) : inner_(inner) {}
-    bool ReadKey(const std::string& f, const std::string& s, const std::string& k, std::string& v) override {
-        Spend();
-        return inner_.ReadKey(f, s, k, v);
-    }
-    bool WriteKey(const std::string& f, const std::string& s, const std::string& k, const std::string& v) override {
-        Spend();
-        return inner_.WriteKey(f, s, k, v);
-    }
-    bool DelKey(const std::string& f, const std::string& s, const std::string& k) override {
-        Spend();
-        return inner_.DelKey(f, s, k);
-    }
-
-private:
-    void Spend() {
-        if (++used_ > 5000) throw quen::Error(quen::kErrInputPastEnd, "budget");
-    }
-    IniPort& inner_;
-    int used_ = 0;
-};
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1 || size > 8192) return 0;
@@ -53,8 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string target = nul == std::string::npos ? "MZ\x90\x00" : rest.substr(nul + 1);
 
     FakeMachine m;
-    BudgetIni ini(m.ini);
-    RuntimePorts ports{m.fs, ini, m.reg, m.sys, m.win};
+    m.ini.budget = 5000;
     m.fs.Put("C:\\PATCH\\fix.qnl", script);
     m.fs.Put("C:\\PATCH\\app.bin", target);
     m.fs.Put("C:\\PATCH\\app.ini", "[Main]\r\nA=1");
@@ -68,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto filesBefore = m.fs.files;
     const auto registryBefore = m.reg.values;
 
-    const RunOutcome r = RunScript({"C:\\PATCH\\fix.qnl", (flags & 1) != 0, "C:\\Q", "Quenlark"}, ports);
+    const RunOutcome r = RunScript({"C:\\PATCH\\fix.qnl", (flags & 1) != 0, "C:\\Q", "Quenlark"}, m.ports);
 
     const int code = static_cast<int>(r);
     if (code < 0 || code > 3) std::abort();

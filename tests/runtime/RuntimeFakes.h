@@ -107,24 +107,34 @@ private:
 class MemoryIni : public IniPort {
 public:
     explicit MemoryIni(MemoryFiles& fs) : fs_(fs) {}
+    // Accesses left before one fails as if the file broke off (bounds a fuzzed script's
+    // work: 32767 actions of 32767 entries each are allowed); -1 for no bound.
+    long budget = -1;
 
     bool ReadKey(const std::string& file, const std::string& section, const std::string& key,
                  std::string& value) override {
+        Spend();
         value.clear();
         if (!fs_.Has(file)) throw Error(kErrFileNotFound, "File not found: " + file);
         return ini::FindKey(Parsed(file), section, key, value);
     }
     bool WriteKey(const std::string& file, const std::string& section, const std::string& key,
                   const std::string& value) override {
+        Spend();
         if (file.empty() || section.empty()) return false;
         return Edit(file, section, key, value, ini::KeyEdit::Write);
     }
     bool DelKey(const std::string& file, const std::string& section, const std::string& key) override {
+        Spend();
         if (!fs_.Has(file)) return false;
         return Edit(file, section, key, "", ini::KeyEdit::Remove);
     }
 
 private:
+    void Spend() {
+        if (budget == 0) throw Error(kErrInputPastEnd, "budget");
+        if (budget > 0) --budget;
+    }
     // Scripts are read key by key; splitting the same text again for every key would make
     // long fuzz runs crawl.
     const ini::Lines& Parsed(const std::string& file) {
