@@ -71,9 +71,7 @@ reg_data() {
 qnl() { printf '[Setup]\r\nScriptID=QuenlarkScript_100\r\n%b[Text]\r\n%b%b' "$1" "${2:-}" "$E2E_TEXTS"; }
 
 need_dist() {
-  [ -f "$QUEN_DIST/Quenlark.exe" ] && return 0
-  echo "SKIP [$E2E_NAME]: the program folder $QUEN_DIST is not assembled (build the win64 preset)"
-  exit 77
+  [ -f "$QUEN_DIST/Quenlark.exe" ] || { echo "SKIP [$E2E_NAME]: $QUEN_DIST is not assembled (build win64)"; exit 77; }
 }
 
 e2e_start_xvfb() {
@@ -208,10 +206,7 @@ exit_code() {
 expect_exit() { exit_code "$1" "${3:-30}" && expect_eq "exit code of $1" "$2" "$code"; }
 
 finish() {
-  if [ $e2e_failures -gt 0 ]; then
-    echo "[$E2E_NAME] $e2e_failures failure(s)" >&2
-    exit 1
-  fi
+  [ $e2e_failures -eq 0 ] || { echo "[$E2E_NAME] $e2e_failures failure(s)" >&2; exit 1; }
   e2e_log "passed"
   exit 0
 }

@@ -26,7 +26,7 @@ const char kUsage[] =
     "  type TITLE CONTROL TEXT     replace an edit box's text by typing TEXT\n"
     "  pick TITLE CONTROL ITEM     select the item with exactly this text\n"
     "  msgbox TITLE                a message box's text\n"
-    "  exited NAME|PID [SEC]       wait for the process to end; prints its exit code\n"
+    "  exited NAME|PID [SEC]       wait for those running at the start to end; print codes\n"
     "Window options: --prefix or --contains (else the title is exact), --class NAME; an\n"
     "enabled window wins over a disabled one (a message box over its owner).\n"
     "CONTROL: #ID, Class:N (N-th of the class: Edit:2), a button's caption (\"&OK\" or\n"
@@ -90,7 +90,7 @@ std::vector<Step> ParseAll(const std::vector<std::wstring>& argv) {
 int wmain(int argc, wchar_t** argv) {
     SetConsoleOutputCP(CP_UTF8);
     std::vector<std::wstring> args(argv + 1, argv + argc);
-    if (args.empty() || args[0] == L"--help" || args[0] == L"/?") {
+    if (args.empty() || args[0] == L"help" || args[0] == L"--help" || args[0] == L"/?") {
         std::fputs(kUsage, stdout);
         return args.empty() ? kExitUsage : 0;
     }
@@ -98,6 +98,8 @@ int wmain(int argc, wchar_t** argv) {
     std::vector<Step> steps;
     try {
         steps = ParseAll(args);
+        for (auto& s : steps)
+            if (s.verb == L"exited") OpenProcesses(s);
         for (; done < steps.size(); ++done) RunStep(steps[done]);
     } catch (const Failure& f) {
         if (done < steps.size())

@@ -1,5 +1,6 @@
 // One step of the driver's command line: a verb, the window it acts on and its arguments.
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,8 +15,11 @@ struct Step {
     std::wstring className;          // empty: any class
     std::vector<std::wstring> args;  // the arguments after the title
     std::wstring source;             // the step as written, for messages
+    std::vector<std::shared_ptr<void>> processes;  // "exited": what ran when the driver started
 };
 
+// Opens an "exited" step's processes before any step runs: one may end during an earlier step.
+void OpenProcesses(Step& step);
 // Runs one step; throws drive::Failure when it cannot be done.
 void RunStep(const Step& step);
 

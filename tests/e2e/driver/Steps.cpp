@@ -204,13 +204,10 @@ std::vector<DWORD> ProcessIds(const std::wstring& nameOrPid) {
     return ids;
 }
 
-// Prints the exit code of each process that was still running.
 void ExitedStep(const Step& step) {
     const double seconds = Seconds(step, 1);
     const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
-    for (DWORD id : ProcessIds(step.args[0])) {
-        win::UniqueHandle h(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id));
-        if (!h) continue;  // already gone
+    for (const auto& h : step.processes) {
         const ULONGLONG now = GetTickCount64();
         if (WaitForSingleObject(h.get(), now < end ? static_cast<DWORD>(end - now) : 0) == WAIT_TIMEOUT)
             TimedOut(seconds, "process " + Narrow(step.args[0]) + " to exit");
@@ -220,6 +217,13 @@ void ExitedStep(const Step& step) {
 }
 
 }  // namespace
+
+void OpenProcesses(Step& step) {
+    for (DWORD id : ProcessIds(step.args[0])) {
+        if (HANDLE h = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id))
+            step.processes.emplace_back(h, CloseHandle);
+    }
+}
 
 void RunStep(const Step& step) {
     const auto& v = step.verb;

@@ -30,8 +30,6 @@ std::wstring LabelKey(const std::wstring& label) {
     return key;
 }
 
-bool SameCaption(const std::wstring& a, const std::wstring& b) { return a == b || StripMnemonic(a) == StripMnemonic(b); }
-
 bool IsPicture(HWND hwnd) {
     LONG type = GetWindowLongW(hwnd, GWL_STYLE) & SS_TYPEMASK;
     return type == SS_ICON || type == SS_BITMAP || type == SS_ENHMETAFILE;
@@ -178,7 +176,7 @@ HWND FindControl(const std::vector<Control>& controls, const std::wstring& selec
     }
     for (const auto& c : controls) {
         bool kindFits = kind == ControlKind::Readable || (kind == ControlKind::Button && IsKind(c.className, kind));
-        if (kindFits && SameCaption(c.text, selector)) return c.hwnd;
+        if (kindFits && (c.text == selector || StripMnemonic(c.text) == StripMnemonic(selector))) return c.hwnd;
     }
     return nullptr;
 }
