@@ -102,4 +102,15 @@ cp -r "$root/sample/old" "$root/target"
 start apply "$root/out/DemoPatch.exe" /S "/D=$(winpath "$root/target")"
 expect_exit apply 0 120
 diff -r "$root/target" "$root/sample/new" >/dev/null || fail "the made patch does not turn the old folder into the new"
+
+# --- a make that fails says what failed, closes the dialog and leaves no output
+rm "$root/sample/old/readme.txt"
+start failed "$host" make "$prog" "$(winpath "$root/sample/demo.prj")"
+drive wait "$M" 20 \; check "$M" "Patch &Script" \; type "$M" "File Name" "$(winpath "$root/out/failed.qnl")" \
+  \; press "$M" "&OK" \; press "Warning" "&Yes" \; msgbox "Error"
+expect_contains "failure report" "$out" "StartMakeScript"
+expect_contains "failed file named" "$out" "readme.txt"
+drive press "Error" "OK"
+expect_exit failed 0
+[ -e "$root/out/failed.qnl" ] && fail "a failed make left its output"
 finish
