@@ -9,4 +9,12 @@ inline constexpr const char* kProgramName = "Quenlark";
 // "Quenlark 1.0": the version is the project version the build was configured with.
 std::string ProgramTitleWithVersion();
 
+// The version the build was configured with; the revision is its third number.
+struct ProgramVersion {
+    int major = 0;
+    int minor = 0;
+    int revision = 0;
+};
+ProgramVersion CurrentProgramVersion();
+
 }  // namespace quen

@@ -96,6 +96,14 @@ struct GdiObjectTraits {
     static void Close(Type h) noexcept { DeleteObject(h); }
 };
 
+// Icons loaded from files (LoadImage) are destroyed with DestroyIcon.
+struct IconTraits {
+    using Type = HICON;
+    static Type Invalid() noexcept { return nullptr; }
+    static bool IsValid(Type h) noexcept { return h != nullptr; }
+    static void Close(Type h) noexcept { DestroyIcon(h); }
+};
+
 using UniqueHKey = UniqueResource<HKeyTraits>;
 using UniqueHandle = UniqueResource<KernelHandleTraits>;
 using UniqueFindHandle = UniqueResource<FindHandleTraits>;
@@ -106,6 +114,7 @@ using UniqueGdiObject = UniqueResource<GdiObjectTraits<T>>;
 using UniqueHFont = UniqueGdiObject<HFONT>;
 using UniqueHBitmap = UniqueGdiObject<HBITMAP>;
 using UniqueHBrush = UniqueGdiObject<HBRUSH>;
+using UniqueHIcon = UniqueResource<IconTraits>;
 using UniqueHPen = UniqueGdiObject<HPEN>;
 
 }  // namespace quen::win

@@ -32,11 +32,11 @@ FrmShow::~FrmShow() {
     if (hwnd_) DestroyWindow(hwnd_);
 }
 
-bool FrmShow::Open(const ShowModel& model) {
-    hwnd_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_FRMSHOW), nullptr, DialogProc,
+bool FrmShow::Open(const ShowModel& model, HWND owner, HICON icon) {
+    hwnd_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_FRMSHOW), owner, DialogProc,
                                reinterpret_cast<LPARAM>(this));
     if (!hwnd_) return false;
-    HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
+    if (!icon) icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
     if (!icon) icon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
     SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));

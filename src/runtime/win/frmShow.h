@@ -20,8 +20,8 @@ public:
     FrmShow& operator=(const FrmShow&) = delete;
     ~FrmShow();
 
-    // Opens the window without waiting.
-    bool Open(const ShowModel& model);
+    // Opens the window without waiting; a preview passes its owner and the patch's icon.
+    bool Open(const ShowModel& model, HWND owner = nullptr, HICON icon = nullptr);
     // Shows what the model says (buttons, prompt, pointer) on the open window.
     void Apply(const ShowModel& model);
     void AppendText(const std::string& text);

@@ -1,0 +1,92 @@
+// A modal dialog from an .rc template.
+#include "options/win/ModalDialog.h"
+
+namespace quen::options::win {
+
+INT_PTR ModalDialog::Run(HWND owner, int templateId) {
+    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), owner, DialogProc,
+                           reinterpret_cast<LPARAM>(this));
+}
+
+HWND ModalDialog::CreatePage(HWND parent, int templateId) {
+    return CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), parent, PageProc,
+                              reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR ModalDialog::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
+    try {
+        switch (msg) {
+            case WM_COMMAND:
+                OnCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp));
+                return TRUE;
+            case WM_NOTIFY: {
+                const INT_PTR r = OnNotify(reinterpret_cast<NMHDR*>(lp));
+                SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, r);
+                return TRUE;
+            }
+            case WM_CLOSE:
+                OnClose();
+                return TRUE;
+            default:
+                return OnOther(msg, wp, lp) ? TRUE : FALSE;
+        }
+    } catch (...) {
+        OnError();
+        return TRUE;
+    }
+}
+
+INT_PTR CALLBACK ModalDialog::DialogProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_INITDIALOG) {
+        auto* self = reinterpret_cast<ModalDialog*>(lp);
+        SetWindowLongPtrA(h, DWLP_USER, lp);
+        self->hwnd_ = h;
+        try {
+            self->OnInit();
+        } catch (...) {
+            self->OnError();
+        }
+        return TRUE;
+    }
+    auto* self = reinterpret_cast<ModalDialog*>(GetWindowLongPtrA(h, DWLP_USER));
+    return self ? self->Dispatch(msg, wp, lp) : FALSE;
+}
+
+// Pages forward their commands and notifications to the dialog that made them.
+INT_PTR CALLBACK ModalDialog::PageProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_INITDIALOG) {
+        SetWindowLongPtrA(h, DWLP_USER, lp);
+        return FALSE;
+    }
+    auto* self = reinterpret_cast<ModalDialog*>(GetWindowLongPtrA(h, DWLP_USER));
+    if (!self || (msg != WM_COMMAND && msg != WM_NOTIFY)) return FALSE;
+    return self->Dispatch(msg, wp, lp);
+}
+
+std::string WindowText(HWND h) {
+    const int n = GetWindowTextLengthA(h);
+    std::string s(static_cast<size_t>(n) + 1, '\0');
+    GetWindowTextA(h, s.data(), n + 1);
+    s.resize(static_cast<size_t>(n));
+    return s;
+}
+
+std::string ItemText(HWND dlg, int id) { return WindowText(GetDlgItem(dlg, id)); }
+
+void SetItemText(HWND dlg, int id, const std::string& text) { SetDlgItemTextA(dlg, id, text.c_str()); }
+
+bool IsChecked(HWND dlg, int id) { return IsDlgButtonChecked(dlg, id) == BST_CHECKED; }
+
+void SetChecked(HWND dlg, int id, bool checked) { CheckDlgButton(dlg, id, checked ? BST_CHECKED : BST_UNCHECKED); }
+
+void ShowItem(HWND dlg, int id, bool show) { ShowWindow(GetDlgItem(dlg, id), show ? SW_SHOW : SW_HIDE); }
+
+std::string FileDialogFilter(const std::string& barFilter) {
+    std::string f = barFilter;
+    for (char& c : f)
+        if (c == '|') c = '\0';
+    f.append(2, '\0');
+    return f;
+}
+
+}  // namespace quen::options::win

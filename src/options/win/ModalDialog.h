@@ -1,0 +1,52 @@
+// A modal dialog from an .rc template: one procedure stores `this` and forwards to virtuals,
+// catching every exception so none crosses the window procedure.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace quen::options::win {
+
+class ModalDialog {
+public:
+    ModalDialog() = default;
+    ModalDialog(const ModalDialog&) = delete;
+    ModalDialog& operator=(const ModalDialog&) = delete;
+    virtual ~ModalDialog() = default;
+
+    // Runs the dialog owned by `owner` (disabled meanwhile); the value given to EndDialog.
+    INT_PTR Run(HWND owner, int templateId);
+    // Creates a child page of this dialog from a template; its commands reach OnCommand.
+    HWND CreatePage(HWND parent, int templateId);
+
+protected:
+    virtual void OnInit() {}
+    virtual void OnCommand(int id, int code, HWND control) { (void)id, (void)code, (void)control; }
+    virtual INT_PTR OnNotify(NMHDR* header) { (void)header; return 0; }
+    // Anything else; true when handled.
+    virtual bool OnOther(UINT msg, WPARAM wp, LPARAM lp) { (void)msg, (void)wp, (void)lp; return false; }
+    virtual void OnClose() { EndDialog(hwnd_, IDCANCEL); }
+    // An exception escaped a handler: the dialog stays open.
+    virtual void OnError() {}
+
+    HWND hwnd_ = nullptr;
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND h, UINT msg, WPARAM wp, LPARAM lp);
+    static INT_PTR CALLBACK PageProc(HWND h, UINT msg, WPARAM wp, LPARAM lp);
+    INT_PTR Dispatch(UINT msg, WPARAM wp, LPARAM lp);
+};
+
+// Text of a window or control.
+std::string WindowText(HWND h);
+std::string ItemText(HWND dlg, int id);
+void SetItemText(HWND dlg, int id, const std::string& text);
+bool IsChecked(HWND dlg, int id);
+void SetChecked(HWND dlg, int id, bool checked);
+void ShowItem(HWND dlg, int id, bool show);
+
+// A "Description|pattern|..." filter as the file dialogs want it (NUL separated).
+std::string FileDialogFilter(const std::string& barFilter);
+
+}  // namespace quen::options::win

@@ -1,0 +1,12 @@
+// Resource IDs of the about box (5600-5799; frmDir keeps 5500-5504).
+#pragma once
+
+#define IDD_ABOUT 5600
+#define IDC_ABOUT_PICTURE 5601
+#define IDC_ABOUT_NAME 5602
+#define IDC_ABOUT_DESCRIPTION 5603
+#define IDC_ABOUT_AUTHOR 5604
+#define IDC_ABOUT_CONTACT 5605
+#define IDC_ABOUT_VERSION 5606
+#define IDC_ABOUT_REVISION 5607
+#define IDC_ABOUT_VIDEO 5608

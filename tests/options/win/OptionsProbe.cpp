@@ -1,0 +1,29 @@
+// Opens one of the options windows the way the main window will, for the end-to-end tests:
+//   OptionsProbe.exe patch|program|about|test PROGRAM_FOLDER [PROJECT_OUT.prj]
+// "patch" saves the project (with the options the dialog left) to PROJECT_OUT and prints
+// whether OK saved; "program" prints the directory kinds it was told to translate.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <string>
+
+#include "editor/ProgramInit.h"
+#include "options/win/PatchOptionsDialog.h"
+#include "project/ProjectFile.h"
+
+int main(int argc, char** argv) {
+    if (argc < 3) return 2;
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    const std::string what = argv[1];
+    auto program = quen::ProgramInit(argv[2], "Quenlark", {});
+    if (!program) return 1;
+    if (what == "patch") {
+        const bool saved = quen::ShowPatchOptionsDialog(nullptr, *program);
+        std::printf("saved=%d\n", saved ? 1 : 0);
+        if (argc > 3) quen::SaveProject(argv[3], program->project);
+    }
+    std::fflush(stdout);
+    return 0;
+}
