@@ -43,8 +43,8 @@ void FrmAOption::MakePages() {
     MapWindowPoints(tab, hwnd_, reinterpret_cast<POINT*>(&r), 2);
     for (size_t i = 0; i < 8; ++i) {
         pages_[i] = CreatePage(hwnd_, kPageTemplates[i]);
-        // Pages stand above the tab strip in the tab order and on screen.
-        SetWindowPos(pages_[i], tab, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_HIDEWINDOW);
+        // Pages stand above the tab strip, which would otherwise paint over them.
+        SetWindowPos(pages_[i], HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_HIDEWINDOW);
     }
 }
 
@@ -289,7 +289,8 @@ void FrmAOption::OnCommand(int id, int code, HWND control) {
         case IDC_AO_TYPE_BIN: valueType_ = RegValueType::Bin; return;
         case IDC_AO_TYPE_DWORD: valueType_ = RegValueType::Dword; return;
         case IDC_AO_VAL:
-            if (code == CBN_EDITCHANGE || code == CBN_SELENDOK || code == CBN_SETFOCUS) GuardRetainValue(code == CBN_SELENDOK);
+            if (code == CBN_EDITCHANGE || code == CBN_SELCHANGE || code == CBN_SETFOCUS)
+                GuardRetainValue(code == CBN_SELCHANGE);
             return;
         case IDC_AO_ADD: AddEntry(); return;
         case IDC_AO_DEL: DeleteEntry(); return;

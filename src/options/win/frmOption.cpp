@@ -92,7 +92,7 @@ void FrmOption::OnInit() {
     MapWindowPoints(tab, hwnd_, reinterpret_cast<POINT*>(&r), 2);
     for (size_t i = 0; i < pages_.size(); ++i) {
         pages_[i] = CreatePage(hwnd_, kPages[i]);
-        SetWindowPos(pages_[i], tab, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_HIDEWINDOW);
+        SetWindowPos(pages_[i], HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_HIDEWINDOW);
     }
     HWND lang = pages_[0];
     for (const LanguageChoice& c : form_.languages)

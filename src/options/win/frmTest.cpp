@@ -9,6 +9,7 @@
 #include "options/win/TestDialog.h"
 #include "options/win/frmTestIds.h"
 #include "platform/Ui.h"
+#include "startup/ProgramInfo.h"
 
 namespace quen::options::win {
 
@@ -49,7 +50,7 @@ private:
             ReportError(program_.lang, "", std::current_exception());
             return;
         }
-        platform::ShowMessage("RLE OK!", "Program Test Proc", platform::MsgIcon::Information);
+        platform::ShowMessage("RLE OK!", kProgramName, platform::MsgIcon::Information);
     }
 
     Program& program_;

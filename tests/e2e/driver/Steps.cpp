@@ -1,5 +1,6 @@
 // The driver's steps: waiting for windows and processes, reading and using controls.
 #include <windows.h>
+#include <commctrl.h>
 #include <tlhelp32.h>
 
 #include <cstdio>
@@ -169,8 +170,17 @@ void TypeStep(const Step& step) {
     for (wchar_t c : step.args[1]) SendOrFail(edit, WM_CHAR, c == L'\n' ? L'\r' : c, 1);
 }
 
+// Tab texts cannot be read from another process: a tab is picked by its position (1 = first).
+// Moving the focus selects the tab, and the control tells its owner as for a click.
+void PickTab(HWND h, const Step& step) {
+    const long n = std::wcstol(step.args[1].c_str(), nullptr, 10);
+    if (n < 1 || n > SendOrFail(h, TCM_GETITEMCOUNT, 0, 0)) Fail("no tab " + Narrow(step.args[1]) + " in " + Name(step, ControlKind::Choice));
+    SendOrFail(h, TCM_SETCURFOCUS, static_cast<WPARAM>(n - 1), 0);
+}
+
 void PickStep(const Step& step) {
     HWND h = Resolve(step, ControlKind::Choice, true);
+    if (SameNoCase(ClassOf(h), L"SysTabControl32")) return PickTab(h, step);
     auto items = Items(h);
     size_t index = 0;
     while (index < items.size() && items[index] != step.args[1]) ++index;

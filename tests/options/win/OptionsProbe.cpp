@@ -9,7 +9,10 @@
 #include <string>
 
 #include "editor/ProgramInit.h"
+#include "options/win/AboutDialog.h"
 #include "options/win/PatchOptionsDialog.h"
+#include "options/win/ProgramOptionsDialog.h"
+#include "options/win/TestDialog.h"
 #include "project/ProjectFile.h"
 
 int main(int argc, char** argv) {
@@ -23,6 +26,15 @@ int main(int argc, char** argv) {
         const bool saved = quen::ShowPatchOptionsDialog(nullptr, *program);
         std::printf("saved=%d\n", saved ? 1 : 0);
         if (argc > 3) quen::SaveProject(argv[3], program->project);
+    } else if (what == "program") {
+        quen::ShowProgramOptionsDialog(nullptr, *program, [](const quen::DirTypeTexts& previous) {
+            std::printf("switched from %s\n", previous.win.c_str());
+        });
+        std::printf("language=%s win=%s\n", program->lang.Language().c_str(), program->lang.Dir_Type_Win().c_str());
+    } else if (what == "about") {
+        quen::ShowAboutDialog(nullptr, *program);
+    } else if (what == "test") {
+        quen::ShowTestDialog(nullptr, *program);
     }
     std::fflush(stdout);
     return 0;

@@ -158,7 +158,7 @@ std::vector<Control> ListControls(HWND window) {
 
 bool IsKind(const std::wstring& cls, ControlKind kind) {
     bool edit = SameNoCase(cls, L"Edit") || SameNoCase(cls.substr(0, 8), L"RichEdit");
-    bool choice = IsCombo(cls) || SameNoCase(cls, L"ListBox");
+    bool choice = IsCombo(cls) || SameNoCase(cls, L"ListBox") || SameNoCase(cls, L"SysTabControl32");
     switch (kind) {
         case ControlKind::Button: return SameNoCase(cls, L"Button");
         case ControlKind::Editable: return edit || IsCombo(cls);
