@@ -7,6 +7,7 @@
 #include "base/Text.h"
 #include "editor/Program.h"
 #include "options/CdExtra.h"
+#include "options/LangProject.h"
 #include "options/TempletInteger.h"
 #include "platform/Ui.h"
 #include "startup/AppINI.h"
