@@ -72,4 +72,29 @@ drive press "$P" "&Exit"
 expect_exit rle 0
 cmp -s "$sample" "$sample.dat.DeDat" || fail "the unpacked file differs from the packed one"
 [ "$(stat -c %s "$sample.dat")" -lt 100 ] || fail "the packed file did not shrink"
+
+e2e_log "program options"
+cp "$prog/Patch.ddf" "$E2E_RUN/Patch.ddf.before"
+start popt "$probe" program "$wprog"
+drive wait QuenOption 30 \; pick QuenOption "#5013" German \; text QuenOption "#5020"
+expect_eq "the chosen language's writer" "Quenlark-Team" "$out"
+screenshot "$shots/program-language.png"
+drive pick QuenOption SysTabControl32:1 3 \; press QuenOption "#5054" \; press QuenOption "#5054" \
+  \; text QuenOption "#5056" \; press QuenOption "#5002"
+expect_eq "the sample size arrow stops at 32" "32" "$out"
+expect_exit popt 0
+expect_eq "the switch reaches the main window at once" $'switched from < Me >\nlanguage=German me=< Patch-Ordner >' \
+  "$(tr -d '\r' <"$E2E_RUN/popt.out")"
+settings=$(tr -d '\r' <"$prog/Quenlark.ini")
+expect_contains "the language is kept" "$settings" "Language=German"
+expect_contains "the sample size is kept" "$settings" "DefSample_Size=32"
+cmp -s "$prog/Patch.ddf" "$E2E_RUN/Patch.ddf.before" || fail "unchanged compression settings rewrote the directive file"
+
+e2e_log "about box"
+start about "$probe" about "$wprog"
+drive wait "About Quenlark" 30 \; text "About Quenlark" "#5606"
+expect_contains "the version label" "$out" "Version 1.00"
+screenshot "$shots/about.png"
+drive close "About Quenlark"
+expect_exit about 0
 finish

@@ -85,7 +85,16 @@ void FrmOption::OnInit() {
     if (!icon) icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
     SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     form_ = ReadProgramOptions(program_, LanguageFolderFiles(program_.folder));
+    const Lang& l = program_.lang;
+    // The tabs come first: the pages fill what the tab strip leaves below its tabs.
     HWND tab = GetDlgItem(hwnd_, IDC_OPT_TAB);
+    const std::string titles[5] = {l.MO_LanguageTilte(), "CD Extra", l.ADV_Advanced(), l.COMPR_CompressTitle(), l.Tab_Reg_Title()};
+    for (int i = 0; i < 5; ++i) {
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<char*>(titles[i].c_str());
+        SendMessageA(tab, TCM_INSERTITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    }
     RECT r{};
     GetClientRect(tab, &r);
     SendMessageA(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
@@ -129,14 +138,6 @@ void FrmOption::OnInit() {
 void FrmOption::SetCaptions() {
     const Lang& l = program_.lang;
     SetWindowTextA(hwnd_, l.MO_Title().c_str());
-    HWND tab = GetDlgItem(hwnd_, IDC_OPT_TAB);
-    const std::string titles[5] = {l.MO_LanguageTilte(), "CD Extra", l.ADV_Advanced(), l.COMPR_CompressTitle(), l.Tab_Reg_Title()};
-    for (int i = 0; i < 5; ++i) {
-        TCITEMA item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = const_cast<char*>(titles[i].c_str());
-        SendMessageA(tab, TCM_INSERTITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
-    }
     SetItemText(hwnd_, IDC_OPT_OK, l.Button_OK());
     SetItemText(hwnd_, IDC_OPT_CANCEL, l.Button_Cancel());
     const struct {

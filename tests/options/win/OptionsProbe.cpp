@@ -28,9 +28,9 @@ int main(int argc, char** argv) {
         if (argc > 3) quen::SaveProject(argv[3], program->project);
     } else if (what == "program") {
         quen::ShowProgramOptionsDialog(nullptr, *program, [](const quen::DirTypeTexts& previous) {
-            std::printf("switched from %s\n", previous.win.c_str());
+            std::printf("switched from %s\n", previous.me.c_str());
         });
-        std::printf("language=%s win=%s\n", program->lang.Language().c_str(), program->lang.Dir_Type_Win().c_str());
+        std::printf("language=%s me=%s\n", program->lang.Language().c_str(), program->lang.Dir_Type_Me().c_str());
     } else if (what == "about") {
         quen::ShowAboutDialog(nullptr, *program);
     } else if (what == "test") {
