@@ -53,6 +53,18 @@ expect_contains "the project's welcome title" "$prj" '"Hello World"'
 expect_contains "the project's welcome text" "$prj" '"First line\nSecond line"'
 expect_contains "the project's patch title" "$prj" '"Demo"'
 
+e2e_log "template into a fresh start"
+start tpl "$probe" patch "$wprog"
+drive wait "$T" 30 \; press "$T" "&Load Templet..." \; wait Open \; type Open "File &name:" "$(winpath "$E2E_RUN/mine.tpl")" \
+  \; press Open "&Open" \; gone Open \; text "$T" "#4213"
+expect_eq "the template's welcome title" "Hello World" "$out"
+# The rows are rebuilt from the loaded pause list: its one entry can be deleted.
+drive pick "$T" SysTabControl32:1 4 \; list "$T"
+expect_contains "the pause list's rows" "$out" $'4317\tvisible,enabled'
+screenshot "$shots/patch-loaded.png"
+drive close "$T"
+expect_exit tpl 0
+
 e2e_log "test dialog"
 sample="$E2E_RUN/sample.bin"
 { head -c 300 /dev/zero; printf 'bcdefgh'; head -c 40 /dev/zero | tr '\0' 'x'; } >"$sample"
