@@ -1,6 +1,8 @@
 // A modal dialog from an .rc template.
 #include "options/win/ModalDialog.h"
 
+#include <commctrl.h>
+
 namespace quen::options::win {
 
 INT_PTR ModalDialog::Run(HWND owner, int templateId) {
@@ -11,6 +13,26 @@ INT_PTR ModalDialog::Run(HWND owner, int templateId) {
 HWND ModalDialog::CreatePage(HWND parent, int templateId) {
     return CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), parent, PageProc,
                               reinterpret_cast<LPARAM>(this));
+}
+
+void ModalDialog::CreateTabPages(int tabId, std::span<const std::string> titles, std::span<const int> templates,
+                                 std::span<HWND> pages) {
+    HWND tab = GetDlgItem(hwnd_, tabId);
+    for (size_t i = 0; i < titles.size(); ++i) {
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<char*>(titles[i].c_str());
+        SendMessageA(tab, TCM_INSERTITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    }
+    RECT r{};
+    GetClientRect(tab, &r);
+    SendMessageA(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
+    MapWindowPoints(tab, hwnd_, reinterpret_cast<POINT*>(&r), 2);
+    for (size_t i = 0; i < templates.size() && i < pages.size(); ++i) {
+        pages[i] = CreatePage(hwnd_, templates[i]);
+        // Pages stand above the tab strip, which would otherwise paint over them.
+        SetWindowPos(pages[i], HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_HIDEWINDOW);
+    }
 }
 
 INT_PTR ModalDialog::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {

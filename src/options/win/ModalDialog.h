@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <span>
 #include <string>
 
 namespace quen::options::win {
@@ -19,6 +20,11 @@ public:
     INT_PTR Run(HWND owner, int templateId);
     // Creates a child page of this dialog from a template; its commands reach OnCommand.
     HWND CreatePage(HWND parent, int templateId);
+    // Fills the tab control `tabId` with `titles` and makes one hidden page per template in
+    // `pages`, each filling what the strip leaves below its tabs. There may be more pages than
+    // tabs: a page without a tab is reached otherwise.
+    void CreateTabPages(int tabId, std::span<const std::string> titles, std::span<const int> templates,
+                        std::span<HWND> pages);
 
 protected:
     virtual void OnInit() {}

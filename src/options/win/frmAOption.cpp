@@ -27,25 +27,10 @@ FrmAOption::FrmAOption(Program& program)
     : program_(program), options_(program.project.Options), lists_(program.project.Options, program.lang.Tab_Reg_RetainValue()) {}
 
 void FrmAOption::MakePages() {
-    HWND tab = GetDlgItem(hwnd_, IDC_AO_TAB);
     const Lang& l = program_.lang;
     const std::string titles[8] = {l.Tab_Welcome_Title(), l.Tab_End_Title(), l.Tab_Info_Title(), l.Tab_Reg_Title(),
                                    l.Tab_Msg_Title(), l.Tab_InterFace_Title(), l.Tab_ReBoot_Title(), l.Tab_Other_Title()};
-    for (int i = 0; i < 8; ++i) {
-        TCITEMA item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = const_cast<char*>(titles[i].c_str());
-        SendMessageA(tab, TCM_INSERTITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
-    }
-    RECT r{};
-    GetClientRect(tab, &r);
-    SendMessageA(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
-    MapWindowPoints(tab, hwnd_, reinterpret_cast<POINT*>(&r), 2);
-    for (size_t i = 0; i < 8; ++i) {
-        pages_[i] = CreatePage(hwnd_, kPageTemplates[i]);
-        // Pages stand above the tab strip, which would otherwise paint over them.
-        SetWindowPos(pages_[i], HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_HIDEWINDOW);
-    }
+    CreateTabPages(IDC_AO_TAB, titles, kPageTemplates, pages_);
 }
 
 void FrmAOption::ShowPage(int index) {

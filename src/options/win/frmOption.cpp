@@ -87,22 +87,8 @@ void FrmOption::OnInit() {
     form_ = ReadProgramOptions(program_, LanguageFolderFiles(program_.folder));
     const Lang& l = program_.lang;
     // The tabs come first: the pages fill what the tab strip leaves below its tabs.
-    HWND tab = GetDlgItem(hwnd_, IDC_OPT_TAB);
     const std::string titles[5] = {l.MO_LanguageTilte(), "CD Extra", l.ADV_Advanced(), l.COMPR_CompressTitle(), l.Tab_Reg_Title()};
-    for (int i = 0; i < 5; ++i) {
-        TCITEMA item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = const_cast<char*>(titles[i].c_str());
-        SendMessageA(tab, TCM_INSERTITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
-    }
-    RECT r{};
-    GetClientRect(tab, &r);
-    SendMessageA(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
-    MapWindowPoints(tab, hwnd_, reinterpret_cast<POINT*>(&r), 2);
-    for (size_t i = 0; i < pages_.size(); ++i) {
-        pages_[i] = CreatePage(hwnd_, kPages[i]);
-        SetWindowPos(pages_[i], HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_HIDEWINDOW);
-    }
+    CreateTabPages(IDC_OPT_TAB, titles, kPages, pages_);
     HWND lang = pages_[0];
     for (const LanguageChoice& c : form_.languages)
         SendDlgItemMessageA(lang, IDC_OPT_LANG_NAME, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(c.shown.c_str()));
