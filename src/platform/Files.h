@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace quen::platform {
 
@@ -38,7 +39,15 @@ bool FindEntry(const std::string& pattern, unsigned mask);
 // from the root ("\tmp\a"), as the native tests' folders are named.
 bool IsFullPath(const std::string& path);
 
+// The names of a folder's entries in the order the file system lists them, without
+// "." and "..": files (hidden and system ones too) and sub folders apart.
+struct FolderListing {
+    std::vector<std::string> files;
+    std::vector<std::string> folders;
+};
+
 // Each returns 0 on success or a classic error number (base/Errors.h).
+int ListFolder(const std::string& folder, FolderListing& listing);
 int RemoveFile(const std::string& path);
 int CopyOneFile(const std::string& source, const std::string& target);
 int MakeDirectory(const std::string& path);

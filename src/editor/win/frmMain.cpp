@@ -1,26 +1,59 @@
-// The editor's main window.
+// The editor's main window: creation, language, messages, layout.
 #include "editor/win/frmMain.h"
 
-#include "editor/MainCaption.h"
+#include <windowsx.h>
+
+#include "editor/MainLogic.h"
+#include "editor/win/frmMainIds.h"
+#include "options/ErrorModule.h"
 #include "options/win/WavePlayer.h"
-#include "startup/ProgramInfo.h"
 
 namespace quen {
 namespace {
 
-constexpr const char* kClassName = "QuenlarkMain";
+constexpr int kStatusPanels = 5;  // Total, Status, Err1, Err2, Size
 
-bool RegisterWindowClass(HINSTANCE instance, WNDPROC proc) {
-    WNDCLASSEXA wc{};
-    if (GetClassInfoExA(instance, kClassName, &wc)) return true;
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = proc;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClassName;
-    return RegisterClassExA(&wc) != 0;
+struct ToolButton {
+    int id;
+    LangKey caption;
+    LangKey tip;
+};
+constexpr ToolButton kToolButtons[] = {
+    {ID_MAIN_ADD, LangKey::Button_Add, LangKey::Add_Action_File},
+    {ID_MAIN_DELETE, LangKey::Button_Delete, LangKey::Del_Action_File},
+    {ID_MAIN_OPTION, LangKey::Button_Option, LangKey::Option_Patch_File},
+    {ID_MAIN_MAKE, LangKey::Button_Make, LangKey::Make_Patch_File},
+};
+
+// New, Open and Save have no caption of their own: their tool tip texts serve.
+struct Caption {
+    int id;
+    LangKey key;
+};
+constexpr Caption kCaptions[] = {
+    {IDC_MAIN_NEW, LangKey::New_Project},        {IDC_MAIN_OPEN, LangKey::Open_Project},
+    {IDC_MAIN_SAVE, LangKey::Save_Project},      {IDC_MAIN_ABOUT, LangKey::Button_About},
+    {IDC_MAIN_MAKI, LangKey::Button_Quenlark_Option}, {IDC_MAIN_EXIT, LangKey::Button_Exit},
+    {IDC_MAIN_LABACTION, LangKey::Action},       {IDC_MAIN_LABDIR, LangKey::Directory},
+    {IDC_MAIN_LABNEWNAME, LangKey::New_Ver_File}, {IDC_MAIN_DEFINE, LangKey::Button_Define_Byte},
+    {IDC_MAIN_INISET, LangKey::Button_Patch_Setting}, {IDC_MAIN_NOOPTION, LangKey::No_Add_Option},
+    {IDC_MAIN_LABREGMAIN, LangKey::RegKey_Main}, {IDC_MAIN_LABSUB, LangKey::RegKey_Sub},
+    {IDC_MAIN_LABKEY, LangKey::RegKey_Key},      {IDC_MAIN_LABASKTITLE, LangKey::Ask_Title},
+    {IDC_MAIN_LABASKPROMPT, LangKey::Ask_Prompt}, {IDC_MAIN_LABBROWTEXT, LangKey::Ask_Browse_Button},
+    {IDC_MAIN_LABOKTEXT, LangKey::Ask_OK_Button}, {IDC_MAIN_LABDNF, LangKey::Ask_DNF_Txt},
+    {IDC_MAIN_APPLYPREV, LangKey::Apply_All_Pre}, {IDC_MAIN_APPLYALL, LangKey::Apply_All},
+};
+constexpr Caption kButtonTips[] = {
+    {IDC_MAIN_NEW, LangKey::New_Project},    {IDC_MAIN_OPEN, LangKey::Open_Project},
+    {IDC_MAIN_SAVE, LangKey::Save_Project},  {IDC_MAIN_ABOUT, LangKey::About_Quenlark},
+    {IDC_MAIN_MAKI, LangKey::Option_Quenlark}, {IDC_MAIN_EXIT, LangKey::Exit_Prog},
+};
+
+bool KeyDown(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
+
+BOOL CALLBACK SetFontProc(HWND child, LPARAM font) {
+    SendMessageA(child, WM_SETFONT, static_cast<WPARAM>(font), TRUE);
+    return TRUE;
 }
 
 }  // namespace
@@ -29,17 +62,12 @@ frmMain::frmMain(Program& program) : program_(program) {}
 
 frmMain::~frmMain() {
     if (hwnd_) DestroyWindow(hwnd_);
-}
-
-std::string frmMain::Caption() const {
-    return MainWindowCaption(kProgramName, "", program_.lang.Str_Untitle_Project());
+    if (images_) ImageList_Destroy(images_);
 }
 
 bool frmMain::Show(int showCommand) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    if (!RegisterWindowClass(instance, &frmMain::WindowProc)) return false;
-    hwnd_ = CreateWindowExA(0, kClassName, Caption().c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                            640, 480, nullptr, nullptr, instance, this);
+    hwnd_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_FRMMAIN), nullptr,
+                               &frmMain::DialogProc, reinterpret_cast<LPARAM>(this));
     if (!hwnd_) return false;
     ShowWindow(hwnd_, showCommand);
     UpdateWindow(hwnd_);
@@ -48,29 +76,331 @@ bool frmMain::Show(int showCommand) {
 
 void frmMain::PlayOpenWave() { PlayWaveAsync(program_.settings.WAVE_Open); }
 
-LRESULT CALLBACK frmMain::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<frmMain*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        self->hwnd_ = hwnd;
+bool frmMain::PreTranslate(MSG& msg) {
+    if (!hwnd_ || (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd))) return false;
+    if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
+        const bool ctrl = KeyDown(VK_CONTROL), alt = KeyDown(VK_MENU), shift = KeyDown(VK_SHIFT);
+        if (ctrl && alt && shift && msg.wParam == 'T') {
+            // TODO(options): ShowTestDialog(hwnd_, program_) once the test dialog has landed.
+            return true;
+        }
+        if (ctrl && !alt && !shift) {
+            const int id = msg.wParam == 'N' ? IDC_MAIN_NEW : msg.wParam == 'O' ? IDC_MAIN_OPEN
+                         : msg.wParam == 'S' ? IDC_MAIN_SAVE : 0;
+            if (id && IsWindowEnabled(GetDlgItem(hwnd_, id))) {
+                OnCommand(id, BN_CLICKED);
+                return true;
+            }
+        }
     }
-    auto* self = reinterpret_cast<frmMain*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    return self ? self->OnMessage(hwnd, message, wParam, lParam) : DefWindowProcA(hwnd, message, wParam, lParam);
+    return IsDialogMessageA(hwnd_, &msg) != 0;
 }
 
-LRESULT frmMain::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR CALLBACK frmMain::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_MEASUREITEM) {  // comes before WM_INITDIALOG: room for a 16-pixel image
+        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = 18;
+        return TRUE;
+    }
+    if (message == WM_INITDIALOG) {
+        auto* self = reinterpret_cast<frmMain*>(lParam);
+        SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+        self->hwnd_ = hwnd;
+    }
+    auto* self = reinterpret_cast<frmMain*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    if (!self) return FALSE;
+    try {
+        return self->OnMessage(message, wParam, lParam);
+    } catch (...) {
+        ReportError(self->program_.lang, "frmMain", std::current_exception());
+        return TRUE;  // nothing may cross the window procedure
+    }
+}
+
+INT_PTR frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_INITDIALOG:
+            OnInit();
+            return TRUE;
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
+            return TRUE;
+        case WM_NOTIFY:
+            SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, OnNotify(*reinterpret_cast<NMHDR*>(lParam)));
+            return TRUE;
+        case WM_DRAWITEM:
+            OnDrawKindItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        case WM_SIZE:
+            if (wParam != SIZE_MINIMIZED) OnSize();
+            return TRUE;
+        case WM_GETMINMAXINFO:
+            reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = minSize_;
+            return TRUE;
         case WM_CLOSE:
-            PlayWaveAndWait(program_.settings.WAVE_End);
-            DestroyWindow(hwnd);
-            return 0;
+            OnClose();
+            return TRUE;
         case WM_DESTROY:
             hwnd_ = nullptr;
             PostQuitMessage(0);
-            return 0;
+            return TRUE;
         default:
-            return DefWindowProcA(hwnd, message, wParam, lParam);
+            return FALSE;
     }
+}
+
+void frmMain::OnInit() {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+    SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    list_ = GetDlgItem(hwnd_, IDC_MAIN_LIST);
+    status_ = GetDlgItem(hwnd_, IDC_MAIN_STATUS);
+    toolbar_ = GetDlgItem(hwnd_, IDC_MAIN_TOOLBAR);
+    images_ = ImageList_LoadImageA(instance, MAKEINTRESOURCEA(IDB_ACTION_KINDS), 16, 0, RGB(255, 0, 255),
+                                   IMAGE_BITMAP, LR_CREATEDIBSECTION);
+    ListView_SetImageList(list_, images_, LVSIL_SMALL);
+    ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP | LVS_EX_LABELTIP);
+    SendMessageA(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageA(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(0, 0));
+    for (int i = 0; i < 3; ++i) {
+        LVCOLUMNA col{};
+        col.mask = LVCF_WIDTH | LVCF_SUBITEM;
+        col.cx = i == 0 ? 160 : 200;
+        col.iSubItem = i;
+        ListView_InsertColumn(list_, i, &col);
+    }
+    tips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, hwnd_,
+                            nullptr, instance, nullptr);
+    for (const Caption& c : kButtonTips) {
+        TOOLINFOA ti{};
+        ti.cbSize = sizeof(ti);
+        ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        ti.hwnd = hwnd_;
+        ti.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(hwnd_, c.id));
+        ti.lpszText = const_cast<char*>("");
+        SendMessageA(tips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+    }
+    for (int i = 0; i < kRegRootCount; ++i) SendDlgItemMessageA(hwnd_, IDC_MAIN_REGMAIN, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kRegRoots[i]));
+    SendDlgItemMessageA(hwnd_, IDC_MAIN_REGMAIN, CB_SETCURSEL, 0, 0);
+    SetLang();
+    ShowDirFrame(kFrameMe);
+    SetCaption();
+    RefreshStatus();
+
+    RECT window;
+    GetWindowRect(hwnd_, &window);
+    minSize_ = {window.right - window.left, window.bottom - window.top};
+    GetClientRect(hwnd_, &initialClient_);
+    // Controls follow the size: the list grows, what lies right of it or below it moves.
+    for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const int id = GetDlgCtrlID(child);
+        if (id == IDC_MAIN_TOOLBAR || id == IDC_MAIN_STATUS || GetParent(child) != hwnd_) continue;
+        Anchor a{child, {}, false, false, false, false};
+        GetWindowRect(child, &a.rect);
+        MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&a.rect), 2);
+        if (id == IDC_MAIN_LIST) a.growX = a.growY = true;
+        else if (id >= IDC_MAIN_NEW && id <= IDC_MAIN_EXIT) a.moveX = true;
+        else a.moveY = true;
+        anchors_.push_back(a);
+    }
+    LayoutStatus();
+}
+
+void frmMain::SetLang() {
+    const Lang& lang = program_.lang;
+    texts_ = DirTypeTextsOf(lang);
+    HDC dc = GetDC(hwnd_);
+    LOGFONTA lf{};
+    const int size = std::atoi(lang.Font_Size().c_str());
+    lf.lfHeight = -MulDiv(size > 0 ? size : 8, GetDeviceCaps(dc, LOGPIXELSY), 72);
+    ReleaseDC(hwnd_, dc);
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(lf.lfFaceName, lang.Font_Name().empty() ? "MS Shell Dlg" : lang.Font_Name().c_str(), LF_FACESIZE);
+    win::UniqueHFont font(CreateFontIndirectA(&lf));
+    if (font) {
+        EnumChildWindows(hwnd_, SetFontProc, reinterpret_cast<LPARAM>(font.get()));
+        font_ = std::move(font);
+    }
+    for (const Caption& c : kCaptions) SetDlgItemTextA(hwnd_, c.id, lang.Text(c.key).c_str());
+    for (const Caption& c : kButtonTips) {
+        TOOLINFOA ti{};
+        ti.cbSize = sizeof(ti);
+        ti.uFlags = TTF_IDISHWND;
+        ti.hwnd = hwnd_;
+        ti.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(hwnd_, c.id));
+        ti.lpszText = const_cast<char*>(lang.Text(c.key).c_str());
+        SendMessageA(tips_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
+    }
+    while (SendMessageA(toolbar_, TB_BUTTONCOUNT, 0, 0) > 0) SendMessageA(toolbar_, TB_DELETEBUTTON, 0, 0);
+    for (const ToolButton& b : kToolButtons) {
+        TBBUTTON tb{};
+        tb.iBitmap = I_IMAGENONE;
+        tb.idCommand = b.id;
+        tb.fsState = TBSTATE_ENABLED;
+        tb.fsStyle = BTNS_BUTTON | BTNS_AUTOSIZE | BTNS_SHOWTEXT;
+        tb.iString = reinterpret_cast<INT_PTR>(lang.Text(b.caption).c_str());
+        SendMessageA(toolbar_, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&tb));
+    }
+    SendMessageA(toolbar_, TB_AUTOSIZE, 0, 0);
+    const LangKey headers[] = {LangKey::File_Name, LangKey::PatchDir, LangKey::File_Directory};
+    for (int i = 0; i < 3; ++i) {
+        LVCOLUMNA col{};
+        col.mask = LVCF_TEXT;
+        col.pszText = const_cast<char*>(lang.Text(headers[i]).c_str());
+        ListView_SetColumn(list_, i, &col);
+    }
+    totalPrefix_ = lang.StatusBar_FileTotal();
+    SetPanel(0, TotalPanelText(totalPrefix_, program_.project.ActionCount()));
+    SendMessageA(status_, SB_SETTIPTEXTA, 0, reinterpret_cast<LPARAM>(lang.StatusBar_FileTotal_ToolTip().c_str()));
+    updating_ = true;
+    HWND type = GetDlgItem(hwnd_, IDC_MAIN_TYPE);
+    HWND dir = GetDlgItem(hwnd_, IDC_MAIN_DIR);
+    SendMessageA(type, CB_RESETCONTENT, 0, 0);
+    for (int k = kActRun; k <= kActReName; ++k) {
+        const LangKey kinds[] = {LangKey::Action_Run, LangKey::Action_Add,  LangKey::Action_Patch, LangKey::Action_Byte,
+                                 LangKey::Action_Del, LangKey::Action_Ini, LangKey::Action_ReName};
+        SendMessageA(type, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lang.Text(kinds[k]).c_str()));
+    }
+    const std::string dirText = ItemText(IDC_MAIN_DIR);
+    SendMessageA(dir, CB_RESETCONTENT, 0, 0);
+    for (const std::string& item : DirComboItems(texts_)) SendMessageA(dir, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    SetWindowTextA(dir, dirText.c_str());
+    updating_ = false;
+    ShowSelected();
+}
+
+void frmMain::ReShowlvFile(const DirTypeTexts& previous) {
+    for (int i = 1; i <= program_.project.ActionCount(); ++i) {
+        ActClass& a = program_.project.Action(i);
+        a.DirType = TranslateDirType(a.DirType, previous, texts_);
+        SetRowDir(i);
+    }
+    ShowSelected();
+}
+
+void frmMain::OnCommand(int id, int code) {
+    switch (id) {
+        case ID_MAIN_ADD: DoAdd(); break;
+        case ID_MAIN_DELETE: DoDelete(); break;
+        case ID_MAIN_OPTION:
+            // TODO(options): ShowPatchOptionsDialog(hwnd_, program_) once the options dialog has landed.
+            break;
+        case ID_MAIN_MAKE: DoMake(); break;
+        case IDC_MAIN_NEW: DoNew(); return;
+        case IDC_MAIN_OPEN: DoOpen(); return;
+        case IDC_MAIN_SAVE: DoSave(); return;
+        case IDC_MAIN_ABOUT:
+            // TODO(options): ShowAboutDialog(hwnd_, program_) once the about box has landed.
+            return;
+        case IDC_MAIN_MAKI:
+            // TODO(options): ShowProgramOptionsDialog(hwnd_, program_, *this) once it has landed.
+            return;
+        case IDC_MAIN_EXIT:
+        case IDCANCEL: OnClose(); return;
+        case IDC_MAIN_TYPE:
+            if (code == CBN_SELCHANGE && !updating_) OnKindChosen();
+            return;
+        case IDC_MAIN_DIR:
+            if (updating_) return;
+            if (code == CBN_SELCHANGE) {
+                const int i = static_cast<int>(SendDlgItemMessageA(hwnd_, IDC_MAIN_DIR, CB_GETCURSEL, 0, 0));
+                const std::vector<std::string> items = DirComboItems(texts_);
+                if (i >= 0 && i < static_cast<int>(items.size())) OnDirText(items[static_cast<size_t>(i)], i);
+            } else if (code == CBN_EDITCHANGE) {
+                const std::string text = ItemText(IDC_MAIN_DIR);
+                OnDirText(text, DirFrameOf(text, texts_));
+            }
+            return;
+        case IDC_MAIN_DEFINE:
+            // TODO(eddlg): ShowDefineDialog(hwnd_, program_, action) once the byte dialog has landed.
+            return;
+        case IDC_MAIN_INISET:
+            // TODO(eddlg): ShowIniDialog(hwnd_, program_, action) once the INI dialog has landed.
+            return;
+        case IDC_MAIN_APPLYPREV:
+        case IDC_MAIN_APPLYALL: OnApply(id == IDC_MAIN_APPLYALL); return;
+        case IDC_MAIN_REGMAIN:
+            if (code == CBN_SELCHANGE && !updating_) OnFieldEdited(id);
+            return;
+        default:
+            if (code == EN_CHANGE && !updating_) OnFieldEdited(id);
+            return;
+    }
+    // Every toolbar command ends with the project marked as changed.
+    program_.project.Modified = true;
+}
+
+LRESULT frmMain::OnNotify(NMHDR& hdr) {
+    if (hdr.code == TTN_GETDISPINFOA && hdr.hwndFrom == reinterpret_cast<HWND>(SendMessageA(toolbar_, TB_GETTOOLTIPS, 0, 0))) {
+        auto& info = reinterpret_cast<NMTTDISPINFOA&>(hdr);
+        for (const ToolButton& b : kToolButtons) {
+            if (static_cast<int>(hdr.idFrom) == b.id) info.lpszText = const_cast<char*>(program_.lang.Text(b.tip).c_str());
+        }
+        return 0;
+    }
+    if (hdr.idFrom == IDC_MAIN_LIST && hdr.code == LVN_ITEMCHANGED) {
+        const auto& change = reinterpret_cast<NMLISTVIEW&>(hdr);
+        if ((change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED) && !(change.uOldState & LVIS_SELECTED)) ShowSelected();
+    }
+    return 0;
+}
+
+void frmMain::OnSize() {
+    SendMessageA(toolbar_, TB_AUTOSIZE, 0, 0);
+    SendMessageA(status_, WM_SIZE, 0, 0);
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    const int dx = std::max(0L, client.right - initialClient_.right);
+    const int dy = std::max(0L, client.bottom - initialClient_.bottom);
+    HDWP pos = BeginDeferWindowPos(static_cast<int>(anchors_.size()));
+    for (const Anchor& a : anchors_) {
+        const RECT& r = a.rect;
+        pos = DeferWindowPos(pos, a.hwnd, nullptr, r.left + (a.moveX ? dx : 0), r.top + (a.moveY ? dy : 0),
+                             r.right - r.left + (a.growX ? dx : 0), r.bottom - r.top + (a.growY ? dy : 0),
+                             SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    EndDeferWindowPos(pos);
+    LayoutStatus();
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void frmMain::OnDrawKindItem(const DRAWITEMSTRUCT& item) {
+    if (item.CtlID != IDC_MAIN_TYPE) return;
+    const bool selected = item.itemState & ODS_SELECTED;
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    if (static_cast<int>(item.itemID) < 0) return;
+    const int top = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - 16) / 2;
+    ImageList_Draw(images_, static_cast<int>(item.itemID), item.hDC, item.rcItem.left + 2, top, ILD_TRANSPARENT);
+    char text[256] = {};
+    SendMessageA(item.hwndItem, CB_GETLBTEXT, item.itemID, reinterpret_cast<LPARAM>(text));
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    RECT r = item.rcItem;
+    r.left += 22;
+    DrawTextA(item.hDC, text, -1, &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+}
+
+void frmMain::OnClose() {
+    if (!ConfirmDiscard()) return;
+    PlayWaveAndWait(program_.settings.WAVE_End);
+    DestroyWindow(hwnd_);
+}
+
+std::string frmMain::ItemText(int id) const {
+    HWND h = GetDlgItem(hwnd_, id);
+    const int n = GetWindowTextLengthA(h);
+    std::string s(static_cast<size_t>(n) + 1, '\0');
+    GetWindowTextA(h, s.data(), n + 1);
+    s.resize(static_cast<size_t>(std::max(0, n)));
+    return s.c_str();
+}
+
+void frmMain::SetItemText(int id, const std::string& text) {
+    const bool was = updating_;
+    updating_ = true;
+    SetDlgItemTextA(hwnd_, id, text.c_str());
+    updating_ = was;
 }
 
 }  // namespace quen

@@ -1,11 +1,14 @@
-// The editor's main window.
+// The editor's main window: the action list, the settings of the selected action, the project commands.
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 #include "editor/Program.h"
+#include "win/Handles.h"
 
 namespace quen {
 
@@ -20,14 +23,90 @@ public:
     bool Show(int showCommand);
     void PlayOpenWave();
     HWND hwnd() const { return hwnd_; }
+    // The window's keys (Ctrl+N, Ctrl+O, Ctrl+S, Ctrl+Alt+Shift+T) and dialog navigation;
+    // true when the message was used and must not be dispatched.
+    bool PreTranslate(MSG& msg);
+
+    // Applies the current language: font, captions, tool tips, combo items.
+    void SetLang();
+    // After a language change: directory kind texts of `previous` become the new ones.
+    void ReShowlvFile(const DirTypeTexts& previous);
+    // Toolbar, combos, frames and the "Total" panel after the action count changed.
+    void RefreshStatus();
+    // Checks action `index`; quietly it ghosts the row with `key` and fills the status
+    // panels, interactively it shows the first problem. False only when an interactive
+    // check found a problem.
+    bool CheckAction(int index, bool interactive, const std::string& key);
+    // Asks whether to save a changed project; true when the caller may go on.
+    bool ConfirmDiscard();
+    // Opens the project file `path` as the Open command does (also from the command line).
+    void OpenProject(const std::string& path);
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    std::string Caption() const;
+    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnInit();
+    void OnCommand(int id, int code);
+    LRESULT OnNotify(NMHDR& hdr);
+    void OnSize();
+    void OnDrawKindItem(const DRAWITEMSTRUCT& item);
+    void OnClose();
+
+    // rows (frmMainList.cpp)
+    void AddRow(int index);
+    void SetRowDir(int index);
+    void RebuildRows();
+    void CheckAll(int from);
+    int Selected() const;
+    void SelectRow(int index);
+    void SetPanel(int panel, const std::string& text);
+    void LayoutStatus();
+
+    // the settings panel (frmMainPanel.cpp)
+    void ShowSelected();
+    void ShowKind(int kind);
+    void ShowDirFrame(int frame);
+    void FillDirFields(int frame);
+    void OnKindChosen();
+    void OnDirText(const std::string& text, int frame);
+    void OnFieldEdited(int id);
+    void OnApply(bool all);
+
+    // commands (frmMainCommands.cpp)
+    void DoAdd();
+    void DoDelete();
+    void DoMake();
+    void DoNew();
+    void DoOpen();
+    bool DoSave();
+    bool DoSaveAs();
+    void SetCaption();
+
+    std::string ItemText(int id) const;
+    void SetItemText(int id, const std::string& text);
 
     Program& program_;
     HWND hwnd_ = nullptr;
+    HWND list_ = nullptr;
+    HWND status_ = nullptr;
+    HWND toolbar_ = nullptr;
+    HWND tips_ = nullptr;
+    HIMAGELIST images_ = nullptr;
+    win::UniqueHFont font_;
+    DirTypeTexts texts_;
+    std::vector<std::string> rowKeys_;  // row i's key; rows are in action order
+    std::string totalPrefix_;
+    bool updating_ = false;  // the window's own updates cause no edits
+    bool checking_ = false;  // CheckAction is not re-entrant
+    bool err2Visible_ = false;
+    POINT minSize_{};
+    RECT initialClient_{};
+    struct Anchor {
+        HWND hwnd;
+        RECT rect;
+        bool moveX, moveY, growX, growY;
+    };
+    std::vector<Anchor> anchors_;
 };
 
 }  // namespace quen

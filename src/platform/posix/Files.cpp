@@ -92,6 +92,20 @@ bool FindEntry(const std::string& pattern, unsigned mask) {
     return a.status == AttrStatus::Ok && Allowed(a.attrs, mask);
 }
 
+int ListFolder(const std::string& folder, FolderListing& listing) {
+    const std::string native = NativePath(folder) + "/";
+    DIR* dir = ::opendir(native.c_str());
+    if (dir == nullptr) return ClassicError(errno, native);
+    while (dirent* e = ::readdir(dir)) {
+        const std::string name = e->d_name;
+        struct stat st {};
+        if (name == "." || name == ".." || ::stat((native + name).c_str(), &st) != 0) continue;
+        (S_ISDIR(st.st_mode) ? listing.folders : listing.files).push_back(name);
+    }
+    ::closedir(dir);
+    return 0;
+}
+
 int RemoveFile(const std::string& path) {
     const std::string native = NativePath(path);
     struct stat st {};

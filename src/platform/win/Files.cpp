@@ -57,6 +57,18 @@ bool FindEntry(const std::string& pattern, unsigned mask) {
     return false;
 }
 
+int ListFolder(const std::string& folder, FolderListing& listing) {
+    WIN32_FIND_DATAA data;
+    quen::win::UniqueFindHandle h(FindFirstFileA((folder + "\\*").c_str(), &data));
+    if (!h) return LastError();
+    do {
+        const std::string name = data.cFileName;
+        if (name == "." || name == "..") continue;
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? listing.folders : listing.files).push_back(name);
+    } while (FindNextFileA(h.get(), &data));
+    return 0;
+}
+
 int RemoveFile(const std::string& path) { return DeleteFileA(path.c_str()) ? 0 : LastError(); }
 
 int CopyOneFile(const std::string& source, const std::string& target) {

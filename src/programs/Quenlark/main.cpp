@@ -22,6 +22,7 @@ int RunEditor(int showCommand) {
     main.PlayOpenWave();
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (main.PreTranslate(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

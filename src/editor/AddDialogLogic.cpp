@@ -1,0 +1,31 @@
+// The add-action dialog's checks on OK, and what it stores in the add template.
+#include "editor/AddDialogLogic.h"
+
+#include "startup/FSUPLIBmain.h"
+
+namespace quen {
+
+namespace {
+
+bool Exists(const std::string& path) { return FileExists(path, kFindHiddenSystem | kFindDirectories); }
+
+}  // namespace
+
+AddRefusal AcceptAddDialog(const AddDialogInput& in, Project& project) {
+    project.IncludeSubFolders = in.includeSub;
+    if (in.file.empty()) return AddRefusal::FileNotFind;
+    if (in.folderMode && GetDir(in.file) == GetDir(in.newText)) return AddRefusal::DirCantSame;
+    if (!Exists(in.file)) return AddRefusal::FileNotFind;
+    ActClass& t = project.AddTemplate;
+    if (in.kind == kActPatch && (in.newText.empty() || !Exists(in.newText))) return AddRefusal::FileNotFind;
+    t.ActType = in.kind;
+    t.AddMethod = in.folderMode ? 1 : 0;
+    if (!in.folderMode) t.FileName = in.file;
+    t.FilePath = GetDir(in.file);
+    t.NewName = in.newText;
+    t.NewPath = GetDir(in.newText);
+    project.AddCancelled = false;
+    return AddRefusal::None;
+}
+
+}  // namespace quen

@@ -1,0 +1,28 @@
+// The add-action dialog's decisions: which frames show, and what OK accepts and stores.
+#pragma once
+
+#include <string>
+
+#include "project/Project.h"
+
+namespace quen {
+
+// The new-version frame belongs to Patch File and ReName.
+inline bool ShowsNewVersion(int kind) { return kind == kActPatch || kind == kActReName; }
+
+struct AddDialogInput {
+    int kind = kActRun;       // the pressed kind button's code
+    bool folderMode = false;  // "&Directory" chosen
+    bool includeSub = false;
+    std::string file;         // txtFile
+    std::string newText;      // txtNew
+};
+
+enum class AddRefusal { None, FileNotFind, DirCantSame };
+
+// OK: IncludeSubFolders follows the box even when OK is refused; on acceptance the
+// template's kind, add method, file, folder, new name and new folder are set and
+// AddCancelled is cleared. The template's directory setting is never touched.
+AddRefusal AcceptAddDialog(const AddDialogInput& in, Project& project);
+
+}  // namespace quen

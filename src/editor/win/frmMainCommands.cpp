@@ -1,0 +1,142 @@
+// The main window's project commands: add, delete, make, new, open, save.
+#include "editor/AddActionFile.h"
+#include "editor/MainCaption.h"
+#include "editor/win/FileDialog.h"
+#include "editor/win/frmAdd.h"
+#include "editor/win/frmMain.h"
+#include "editor/win/frmMainIds.h"
+#include "options/ErrorModule.h"
+#include "options/Lang.h"
+#include "platform/Ui.h"
+#include "project/ActionCheck.h"
+#include "project/ProjectFile.h"
+#include "project/ProjectOpen.h"
+#include "startup/ProgramInfo.h"
+
+namespace quen {
+
+namespace {
+
+constexpr const char* kProjectFilter = "Project file(*.prj)|*.prj";
+
+class WaitCursor {
+public:
+    WaitCursor() : old_(SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)))) {}
+    ~WaitCursor() { SetCursor(old_); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    HCURSOR old_;
+};
+
+}  // namespace
+
+void frmMain::SetCaption() {
+    SetWindowTextA(hwnd_, MainWindowCaption(kProgramName, program_.project.ProjectFile,
+                                            program_.lang.Str_Untitle_Project()).c_str());
+}
+
+void frmMain::DoAdd() {
+    WaitCursor wait;
+    Project& p = program_.project;
+    if (!editor::win::ShowAddDialog(hwnd_, program_)) return;
+    const int before = p.ActionCount();
+    try {
+        AddActionFiles(p, texts_);
+    } catch (...) {
+        ReportError(program_.lang, "AddActionFile", std::current_exception());
+    }
+    for (int i = before + 1; i <= p.ActionCount(); ++i) AddRow(i);
+    if (before == 0 && p.ActionCount() > 0) SetRowDir(1);  // the first action became "< Me >"
+    CheckAll(before + 1);
+    if (p.AddTemplate.AddMethod == 0 && p.ActionCount() > before) SelectRow(p.ActionCount());
+    RefreshStatus();
+}
+
+void frmMain::DoDelete() {
+    const int s = Selected();
+    if (s == 0) return;
+    DeleteAction(program_.project, s);
+    ListView_DeleteItem(list_, s - 1);
+    rowKeys_.erase(rowKeys_.begin() + (s - 1));
+    if (program_.project.ActionCount() > 0) SelectRow(std::min(s, program_.project.ActionCount()));
+    RefreshStatus();
+}
+
+void frmMain::DoMake() {
+    const Lang& lang = program_.lang;
+    if (std::optional<std::string> refusal = CheckBeforeMake(program_.project, lang)) {
+        platform::ShowMessage(*refusal, lang.msg_Error(), platform::MsgIcon::Exclamation);
+        return;
+    }
+    // TODO(eddlg): ShowMakeDialog(hwnd_, program_) once the make dialog has landed.
+}
+
+bool frmMain::ConfirmDiscard() {
+    if (!program_.project.Modified) return true;
+    switch (platform::ShowMessage(program_.lang.msg_WarningSaveProject(), program_.lang.msg_Warning(),
+                                  platform::MsgIcon::Question, platform::MsgButtons::YesNoCancel)) {
+        case platform::MsgResult::Cancel: return false;
+        // A save that failed or was cancelled keeps the project: nothing is discarded.
+        case platform::MsgResult::Yes: return DoSave();
+        default: return true;
+    }
+}
+
+void frmMain::DoNew() {
+    if (!ConfirmDiscard()) return;
+    NewProject(program_.project);
+    ListView_DeleteAllItems(list_);
+    rowKeys_.clear();
+    SetCaption();
+    RefreshStatus();
+}
+
+void frmMain::DoOpen() {
+    if (!ConfirmDiscard()) return;
+    try {
+        const std::string path = editor::win::OpenFileDialog(hwnd_, kProjectFilter);
+        if (!path.empty()) OpenProject(path);
+    } catch (...) {
+        ReportError(program_.lang, "Main-cmdOpen", std::current_exception());
+    }
+}
+
+void frmMain::OpenProject(const std::string& path) {
+    WaitCursor wait;
+    const bool loaded = OpenProjectFile(path, program_.project, program_.lang);
+    // A refused header changed nothing; a broken file left an empty project to show.
+    if (loaded || program_.project.ActionCount() == 0) RebuildRows();
+    program_.project.Modified = false;
+    SetCaption();
+    RefreshStatus();
+}
+
+bool frmMain::DoSave() {
+    if (program_.project.ProjectFile.empty()) return DoSaveAs();
+    try {
+        SaveProject(program_.project.ProjectFile, program_.project);
+    } catch (...) {
+        ReportError(program_.lang, "Main-cmdSave", std::current_exception());
+        return false;
+    }
+    SetCaption();
+    return true;
+}
+
+bool frmMain::DoSaveAs() {
+    std::string path;
+    try {
+        path = editor::win::SaveFileDialog(hwnd_, kProjectFilter, "prj");
+        if (path.empty()) return false;
+        SaveProject(path, program_.project);
+    } catch (...) {
+        ReportError(program_.lang, "Main-cmdSave", std::current_exception());
+        return false;
+    }
+    SetCaption();
+    return true;
+}
+
+}  // namespace quen
