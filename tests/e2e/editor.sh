@@ -16,7 +16,7 @@ panels() { drive panels "$main"; panel_text=$(tr '\n' '|' <<<"$out"); }
 
 start app "$QUEN_DIST/Quenlark.exe"
 drive wait "$main" 30
-panels; expect_eq "empty project's panels" "File Total : 0|||||" "$panel_text"
+panels; expect_eq "empty project's panels" "File Total : 0|||(hidden)||" "$panel_text"
 drive_fails 1 tool "$main" Make  # nothing to make yet
 
 drive tool "$main" Add \; wait "Add Action" \; press "Add Action" "Patch File" \
