@@ -71,7 +71,7 @@ void ToolStep(const Step& step) {
         SendMessageW(bar, TB_GETBUTTONTEXTW, static_cast<WPARAM>(button.idCommand), block.At(kTextAt));
         const std::wstring text = RemoteText(block);
         known += (known.empty() ? "\"" : ", \"") + Narrow(text) + "\"";
-        if (!StripMnemonic(text) == StripMnemonic(step.args[0])) continue;
+        if (StripMnemonic(text) != StripMnemonic(step.args[0])) continue;
         if (!SendMessageW(bar, TB_ISBUTTONENABLED, static_cast<WPARAM>(button.idCommand), 0))
             Fail("toolbar button \"" + Narrow(step.args[0]) + "\" is disabled");
         PostMessageW(GetParent(bar), WM_COMMAND, MAKEWPARAM(button.idCommand, BN_CLICKED), reinterpret_cast<LPARAM>(bar));
