@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "options/Lang.h"
+#include "options/LangProject.h"
 
 namespace quen {
 

@@ -5,6 +5,7 @@
 
 #include "editor/MainLogic.h"
 #include "editor/win/frmMainIds.h"
+#include "options/LangProject.h"
 #include "options/ErrorModule.h"
 #include "options/win/WavePlayer.h"
 
@@ -313,11 +314,7 @@ void frmMain::OnCommand(int id, int code) {
             }
             return;
         case IDC_MAIN_DEFINE:
-            // TODO(eddlg): ShowDefineDialog(hwnd_, program_, action) once the byte dialog has landed.
-            return;
-        case IDC_MAIN_INISET:
-            // TODO(eddlg): ShowIniDialog(hwnd_, program_, action) once the INI dialog has landed.
-            return;
+        case IDC_MAIN_INISET: OnActionDialog(id == IDC_MAIN_DEFINE); return;
         case IDC_MAIN_APPLYPREV:
         case IDC_MAIN_APPLYALL: OnApply(id == IDC_MAIN_APPLYALL); return;
         case IDC_MAIN_REGMAIN:

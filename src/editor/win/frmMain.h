@@ -71,6 +71,7 @@ private:
     void OnDirText(const std::string& text, int frame);
     void OnFieldEdited(int id);
     void OnApply(bool all);
+    void OnActionDialog(bool bytes);  // Define Byte or Patch Setting
 
     // commands (frmMainCommands.cpp)
     void DoAdd();

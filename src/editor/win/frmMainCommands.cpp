@@ -4,13 +4,15 @@
 #include "editor/win/FileDialog.h"
 #include "editor/win/frmAdd.h"
 #include "editor/win/frmMain.h"
+#include "editor/win/frmMake.h"
 #include "editor/win/frmMainIds.h"
 #include "options/ErrorModule.h"
 #include "options/Lang.h"
+#include "options/LangProject.h"
 #include "platform/Ui.h"
 #include "project/ActionCheck.h"
 #include "project/ProjectFile.h"
-#include "project/ProjectOpen.h"
+#include "editor/ProjectOpen.h"
 #include "startup/ProgramInfo.h"
 
 namespace quen {
@@ -70,7 +72,7 @@ void frmMain::DoMake() {
         platform::ShowMessage(*refusal, lang.msg_Error(), platform::MsgIcon::Exclamation);
         return;
     }
-    // TODO(eddlg): ShowMakeDialog(hwnd_, program_) once the make dialog has landed.
+    ShowMakeDialog(hwnd_, program_);
 }
 
 bool frmMain::ConfirmDiscard() {

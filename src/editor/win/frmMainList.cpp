@@ -5,6 +5,7 @@
 #include "editor/win/frmMain.h"
 #include "editor/win/frmMainIds.h"
 #include "options/Lang.h"
+#include "options/LangProject.h"
 #include "platform/Ui.h"
 #include "startup/FSUPLIBmain.h"
 

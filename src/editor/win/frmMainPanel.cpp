@@ -1,6 +1,8 @@
 // The main window's settings panel: the selected action's kind, directory and fields.
 #include "editor/MainLogic.h"
 #include "editor/win/frmMain.h"
+#include "editor/win/frmDefine.h"
+#include "editor/win/frmINI.h"
 #include "editor/win/frmMainIds.h"
 #include "options/Lang.h"
 
@@ -154,6 +156,20 @@ void frmMain::OnApply(bool all) {
     }
     if (!changed.empty()) program_.project.Modified = true;
     // The panels speak of the selected action again.
+    CheckAction(s, false, rowKeys_[static_cast<size_t>(s - 1)]);
+}
+
+}  // namespace quen
+
+namespace quen {
+
+void frmMain::OnActionDialog(bool bytes) {
+    const int s = Selected();
+    if (s == 0) return;
+    ActClass& a = program_.project.Action(s);
+    if (bytes) ShowDefineDialog(hwnd_, program_, a);
+    else ShowIniDialog(hwnd_, program_, a);
+    program_.project.Modified = true;
     CheckAction(s, false, rowKeys_[static_cast<size_t>(s - 1)]);
 }
 

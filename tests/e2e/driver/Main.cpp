@@ -26,6 +26,11 @@ const char kUsage[] =
     "  type TITLE CONTROL TEXT     replace an edit box's text by typing TEXT\n"
     "  pick TITLE CONTROL ITEM     select the item with exactly this text (a tab\n"
     "                              control: the tab at position ITEM, 1 = first)\n"
+    "  tool TITLE BUTTON           click a toolbar button by its caption\n"
+    "  rows TITLE CONTROL          print a list view's rows: columns, then \"ghosted\"\n"
+    "                              or \"plain\", tab-separated\n"
+    "  select TITLE CONTROL TEXT   select the list view row whose first column is TEXT\n"
+    "  panels TITLE                print the status bar's panels, one a line\n"
     "  msgbox TITLE                a message box's text\n"
     "  exited NAME|PID [SEC]       wait for those running at the start to end; print codes\n"
     "Window options: --prefix or --contains (else the title is exact), --class NAME; an\n"
@@ -44,6 +49,7 @@ constexpr Shape kShapes[] = {
     {L"wait", true, 0, 1},    {L"gone", true, 0, 1},    {L"list", true, 0, 0},   {L"text", true, 1, 1},
     {L"press", true, 1, 1},   {L"check", true, 1, 1},   {L"uncheck", true, 1, 1}, {L"type", true, 2, 2},
     {L"pick", true, 2, 2},    {L"msgbox", true, 0, 0},  {L"close", true, 0, 0},  {L"exited", false, 1, 2},
+    {L"tool", true, 1, 1},    {L"rows", true, 1, 1},    {L"select", true, 2, 2}, {L"panels", true, 0, 0},
 };
 
 [[noreturn]] void Usage(const std::string& message) { quen::drive::Fail(message, kExitUsage); }

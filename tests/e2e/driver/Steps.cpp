@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "driver/Step.h"
+#include "driver/CommonControls.h"
 #include "win/Handles.h"
 #include "win/drive/Drive.h"
 
@@ -14,14 +15,14 @@ namespace quen::driver {
 
 using namespace quen::drive;
 
-namespace {
-
-constexpr double kDefaultSeconds = 10.0;
-
 void Print(const std::wstring& text) {
     std::fputs((Narrow(text) + "\n").c_str(), stdout);
     std::fflush(stdout);
 }
+
+namespace {
+
+constexpr double kDefaultSeconds = 10.0;
 
 [[noreturn]] void TimedOut(double seconds, const std::string& what) {
     std::ostringstream msg;
@@ -75,8 +76,8 @@ std::string Name(const Step& step, ControlKind kind) {
     return std::string(names[static_cast<int>(kind)]) + " \"" + Narrow(step.args[0]) + "\" in " + Describe(step);
 }
 
-// Waits for the window and the control (a dialog may fill in its controls after it shows);
-// with `usable`, a person must be able to use it: shown and enabled.
+}  // namespace
+
 HWND Resolve(const Step& step, ControlKind kind, bool usable) {
     Deadline deadline(kDefaultSeconds);
     std::vector<Control> controls;
@@ -93,6 +94,8 @@ HWND Resolve(const Step& step, ControlKind kind, bool usable) {
     WaitWindow(step, 0);  // fails with the timeout message when there is no window at all
     Fail("no " + Name(step, kind) + "; it has: " + Summary(controls));
 }
+
+namespace {
 
 LONG StyleOf(HWND h) { return GetWindowLongW(h, GWL_STYLE); }
 bool IsListBox(HWND h) { return SameNoCase(ClassOf(h), L"ListBox"); }
@@ -248,6 +251,7 @@ void RunStep(const Step& step) {
     else if (v == L"msgbox") Print(UnixLines(MessageText(WaitWindow(step, kDefaultSeconds))));
     else if (v == L"close") PostMessageW(WaitWindow(step, kDefaultSeconds), WM_CLOSE, 0, 0);
     else if (v == L"exited") ExitedStep(step);
+    else RunCommonControlStep(step);
 }
 
 }  // namespace quen::driver
