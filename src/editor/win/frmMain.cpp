@@ -7,6 +7,10 @@
 #include "editor/win/frmMainIds.h"
 #include "options/LangProject.h"
 #include "options/ErrorModule.h"
+#include "options/win/AboutDialog.h"
+#include "options/win/PatchOptionsDialog.h"
+#include "options/win/ProgramOptionsDialog.h"
+#include "options/win/TestDialog.h"
 #include "options/win/WavePlayer.h"
 
 namespace quen {
@@ -82,7 +86,7 @@ bool frmMain::PreTranslate(MSG& msg) {
     if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
         const bool ctrl = KeyDown(VK_CONTROL), alt = KeyDown(VK_MENU), shift = KeyDown(VK_SHIFT);
         if (ctrl && alt && shift && msg.wParam == 'T') {
-            // TODO(options): ShowTestDialog(hwnd_, program_) once the test dialog has landed.
+            ShowTestDialog(hwnd_, program_);
             return true;
         }
         if (ctrl && !alt && !shift) {
@@ -285,17 +289,20 @@ void frmMain::OnCommand(int id, int code) {
         case ID_MAIN_ADD: DoAdd(); break;
         case ID_MAIN_DELETE: DoDelete(); break;
         case ID_MAIN_OPTION:
-            // TODO(options): ShowPatchOptionsDialog(hwnd_, program_) once the options dialog has landed.
+            ShowPatchOptionsDialog(hwnd_, program_);
             break;
         case ID_MAIN_MAKE: DoMake(); break;
         case IDC_MAIN_NEW: DoNew(); return;
         case IDC_MAIN_OPEN: DoOpen(); return;
         case IDC_MAIN_SAVE: DoSave(); return;
         case IDC_MAIN_ABOUT:
-            // TODO(options): ShowAboutDialog(hwnd_, program_) once the about box has landed.
+            ShowAboutDialog(hwnd_, program_);
             return;
         case IDC_MAIN_MAKI:
-            // TODO(options): ShowProgramOptionsDialog(hwnd_, program_, *this) once it has landed.
+            ShowProgramOptionsDialog(hwnd_, program_, [this](const DirTypeTexts& previous) {
+                SetLang();
+                ReShowlvFile(previous);
+            });
             return;
         case IDC_MAIN_EXIT:
         case IDCANCEL: OnClose(); return;
