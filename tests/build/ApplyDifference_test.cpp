@@ -100,12 +100,5 @@ TEST(Crc32, KnownValues) {
     EXPECT_EQ(crc("123456789"), 0xCBF43926u);
 }
 
-TEST(SourceChecksum, XorOfLittleEndianWordsWithZeroPadding) {
-    EXPECT_EQ(SourceChecksum({}), 0u);
-    EXPECT_EQ(SourceChecksum(Bytes{1, 2, 3, 4}), 0x04030201u);
-    EXPECT_EQ(SourceChecksum(Bytes{1, 2, 3, 4, 0x10}), 0x04030211u);
-    EXPECT_EQ(SourceChecksum(Bytes{1, 2, 3, 4, 1, 2, 3, 4}), 0u);
-}
-
 }  // namespace
 }  // namespace quen

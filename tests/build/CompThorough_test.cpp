@@ -1,5 +1,5 @@
-// The thorough encoder: its suffix index against brute force, and every output decoding
-// to the exact new file, over random, mutated, periodic and real executable pairs.
+// The thorough encoder: its suffix index against brute force and the moved blocks only it
+// finds (the fuzz targets and the real executables' test decode its output).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -54,19 +54,6 @@ void ExpectRebuilds(const Bytes& oldFile, const Bytes& newFile, const std::strin
     ASSERT_TRUE(r.newFile == newFile) << label;
 }
 
-TEST(ThoroughMode, EveryOutputRebuildsTheNewFile) {
-    std::mt19937 rng(11);
-    for (int round = 0; round < 120; ++round) {
-        const std::size_t size = rng() % (round < 60 ? 300 : 30000);
-        const Bytes base = round % 3 ? testbytes::CodeLike(rng, size) : testbytes::Random(rng, size, 1 + round % 4);
-        const Bytes changed = testbytes::Mutate(rng, base, 1 + round % 12);
-        const std::string label = "round " + std::to_string(round);
-        ExpectRebuilds(base, changed, label);
-        ExpectRebuilds(changed, base, label + " reversed");
-        ExpectRebuilds({}, changed, label + " from empty");
-    }
-}
-
 TEST(ThoroughMode, FindsMovedBlocksTheQuickScanStoresAsLiterals) {
     std::mt19937 rng(3);
     const Bytes a = testbytes::Random(rng, 20000), b = testbytes::Random(rng, 20000);
@@ -89,18 +76,6 @@ TEST(ThoroughMode, IdenticalFilesGiveOneCopyAndAnEmptyNewFileTheHeader) {
         EXPECT_EQ(GetLE32(same.data() + kDiffHeaderSize + 1), 1u);
         EXPECT_EQ(GetLE32(same.data() + kDiffHeaderSize + 5), size);
         EXPECT_EQ(CompareBytes(file, {}, kThorough).size(), kDiffHeaderSize) << size;
-    }
-}
-
-TEST(ThoroughMode, RealExecutablesRebuildAndShrink) {
-    const auto exe = [](const char* name) {
-        const std::string data = ReadFileForCompare(std::string(QUEN_TEST_DATA) + "/build/" + name);
-        return Bytes(data.begin(), data.end());
-    };
-    for (const auto& [from, to] : {std::pair{"small-v1.exe", "small-v2.exe"}, {"small-v2-pe.exe", "small-v1-pe.exe"}}) {
-        const Bytes oldFile = exe(from), newFile = exe(to);
-        ExpectRebuilds(oldFile, newFile, from);
-        EXPECT_LT(CompareBytes(oldFile, newFile, kThorough).size(), CompareBytes(oldFile, newFile, {}).size()) << from;
     }
 }
 

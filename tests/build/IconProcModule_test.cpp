@@ -56,6 +56,7 @@ TEST(IconProcModule, ReplacesTheAreaOrLeavesTheHead) {
     test::WriteFileBytes(dir.Path("third.ico"), Ico({{16, 16, "aa"}, {48, 48, "bbb"}, {32, 32, "ICON"}}));
     test::WriteFileBytes(dir.Path("third.bmp"), Ico({{32, 32, "ICON"}}));
     test::WriteFileBytes(dir.Path("small.ico"), Ico({{16, 16, "aa"}}));
+    test::WriteFileBytes(dir.Path("full.ico"), Ico({{32, 32, "FULLFULL"}}));
     test::WriteFileBytes(dir.Path("big.ico"), Ico({{32, 32, std::string(9, 'B')}}));
     test::WriteFileBytes(dir.Path("cut.ico"), Ico({{32, 32, "ICON"}}).substr(0, 24));
     const Bytes head(30, 0xEE);
@@ -68,6 +69,7 @@ TEST(IconProcModule, ReplacesTheAreaOrLeavesTheHead) {
         {"third.bmp", 5, IconResult::NotAnIcon},
         {"missing.ico", 5, IconResult::NotAnIcon},
         {"small.ico", 5, IconResult::No32x32},
+        {"full.ico", 5, IconResult::Replaced},  // the image fills the area exactly
         {"big.ico", 5, IconResult::TooLarge},
         {"cut.ico", 5, IconResult::Damaged},
         {"third.ico", 0, IconResult::NoIconArea},   // the shipped settings before a head exists
@@ -82,8 +84,10 @@ TEST(IconProcModule, ReplacesTheAreaOrLeavesTheHead) {
                                          c.result == IconResult::No32x32)
             << c.icon;
         Bytes want = head;
-        if (c.result == IconResult::Replaced) {
-            const Bytes area{4, 0, 0, 0, 0xEE, 0xEE, 'I', 'C', 'O', 'N', 0, 0, 0, 0};
+        if (c.result == IconResult::Replaced) {  // the length, two head bytes kept, the image, zeros
+            const std::string image = std::string(c.icon) == "full.ico" ? "FULLFULL" : "ICON";
+            const std::string area = std::string{static_cast<char>(image.size()), 0, 0, 0, '\xEE', '\xEE'} + image +
+                                     std::string(8 - image.size(), '\0');
             std::copy(area.begin(), area.end(), want.begin() + (c.position - 1));
         }
         EXPECT_EQ(h, want) << c.icon;

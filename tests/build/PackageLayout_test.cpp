@@ -28,18 +28,7 @@ TEST(PackageLayout, WritesTheGoldenFormats) {
     EXPECT_EQ(BuildPatchExecutable(head, cabinet), exe);
 }
 
-TEST(PackageLayout, ReadsBackWhatItWrites) {
-    EXPECT_EQ(ReadIniBlock(AsBytes(Golden("ini-block.bin"))), kDefinitions);
-    EXPECT_EQ(ReadIniBlock(BuildIniBlock({})), std::vector<std::string>{});
-
-    Bytes signedExe = AsBytes(Golden("patch-exe.bin"));
-    signedExe.resize(signedExe.size() + 100, 0x5A);  // a signature appended after the make
-    const AppendedCabinet found = LocateCabinet(signedExe, 14);
-    EXPECT_EQ(found.status, AppendedStatus::Ok);
-    EXPECT_EQ(found.offset, 18u);
-    EXPECT_EQ(found.length, 308u);
-}
-
+// Reading the golden formats back: packagelayout_fuzz (from them as seeds) and e2e/patchhead.sh.
 TEST(PackageLayout, RefusesMalformedIniBlocks) {
     const Bytes good = BuildIniBlock({"ab", "c"});  // 8 + 6 + 5 = 19 bytes
     struct Case {
@@ -99,36 +88,6 @@ TEST(PackageLayout, AcceptsOnlyPackageNames) {
     EXPECT_EQ(DataFileName(2), "P2");
     for (int kind = -1; kind <= 7; ++kind) {
         EXPECT_EQ(HasDataFile(kind), kind == 0 || kind == 1 || kind == 2 || kind == 5) << kind;
-    }
-}
-
-TEST(PackageLayout, IconAreaIsFilledOrLeftAlone) {
-    const Bytes head(20, 0xEE);
-    const Bytes image{1, 2, 3};
-    struct Case {
-        std::int64_t position, length;
-        std::size_t imageSize;
-        IconAreaStatus status;
-    } cases[] = {
-        {3, 5, 3, IconAreaStatus::Written},      // area bytes 2..12 inside
-        {10, 5, 3, IconAreaStatus::Written},     // area ends at the head's last byte
-        {11, 5, 3, IconAreaStatus::OutsideHead}, // one byte past
-        {0, 5, 3, IconAreaStatus::OutsideHead},  // positions are 1-based
-        {3, 2, 3, IconAreaStatus::TooLarge},
-        {3, 3, 3, IconAreaStatus::Written},      // exactly fits
-    };
-    for (const Case& c : cases) {
-        Bytes h = head;
-        EXPECT_EQ(WriteIconArea(h, c.position, c.length, image), c.status) << c.position << "," << c.length;
-        if (c.status != IconAreaStatus::Written) {
-            EXPECT_EQ(h, head);
-            continue;
-        }
-        Bytes want = head;
-        const std::size_t p = static_cast<std::size_t>(c.position - 1);
-        want[p] = 3, want[p + 1] = 0, want[p + 2] = 0, want[p + 3] = 0;  // Z; the next 2 bytes kept
-        for (std::int64_t i = 0; i < c.length; ++i) want[p + 6 + i] = i < 3 ? image[i] : 0;
-        EXPECT_EQ(h, want);
     }
 }
 

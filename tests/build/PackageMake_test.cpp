@@ -103,18 +103,11 @@ TEST(PackageMake, MakesThePackageAndThePatchExecutable) {
     EXPECT_EQ(test::ListFolder(f.seen), "P3,P4,P5,Patch.ddf,Setup.img,Setup.ini");
     const std::string directive = "TPL\r\n\"P3\"\r\n\"P4\"\r\n\"P5\"\r\n\"Setup.img\"\r\n\"Setup.ini\"";
     EXPECT_EQ(ReadFileBytes(f.seen + "\\Patch.ddf"), directive);
-    EXPECT_EQ(ReadFileBytes(f.seen + "\\P3"), "added bytes");
     EXPECT_EQ(ReadFileBytes(f.seen + "\\Setup.img"), "BM picture");
-    const std::string diff = ReadFileBytes(f.seen + "\\P4");
-    const ApplyResult rebuilt = ApplyDifference(ViewOf(ReadFileBytes(f.dir.Path("old.bin"))), ViewOf(diff));
-    ASSERT_TRUE(rebuilt.Ok());
+    const ApplyResult rebuilt = ApplyDifference(ViewOf(ReadFileBytes(f.dir.Path("old.bin"))),
+                                                ViewOf(ReadFileBytes(f.seen + "\\P4")));
     EXPECT_EQ(std::string(rebuilt.newFile.begin(), rebuilt.newFile.end()), ReadFileBytes(f.dir.Path("new.bin")));
-    const std::string block = ReadFileBytes(f.seen + "\\P5");
-    EXPECT_EQ(ReadIniBlock(ViewOf(block)), (std::vector<std::string>{"A,x,2", "B,y,"}));
-    const std::string script = ReadFileBytes(f.seen + "\\Setup.ini");
-    EXPECT_NE(script.find("ProcCount=5\r\n"), std::string::npos);
-    EXPECT_NE(script.find("[Proc5]\r\nFile=app.ini\r\nAct=5\r\nDir="), std::string::npos);
-
+    // What the other data files and the script hold: e2e/quenmake_exe.sh applies a made patch.
     // Head with the icon at 1-based position 3, the cabinet length, the cabinet.
     const std::string head = "HH" + std::string("\3\0\0\0HH", 6) + "ICO" + std::string(7, '\0') + std::string(22, 'H');
     const std::string cabinet = "CAB|/F|" + directive;

@@ -87,19 +87,12 @@ TEST(RleContainer, DataThatDoesNotShrinkIsStoredAsLiteralRecords) {
     const Bytes input{1, 2, 3, 4, 5, 6, 7, 8};
     const Bytes c = RlePackContainer(input);
     EXPECT_EQ(c, (Bytes{8, 0, 0, 0, 0x80, 0x08, 1, 2, 3, 4, 5, 6, 7, 8}));
-    EXPECT_EQ(RleUnpackContainer(c), input);
-    const Bytes big(70000, 0);
-    Bytes noisy(70000);
-    for (std::size_t i = 0; i < noisy.size(); ++i) noisy[i] = static_cast<std::uint8_t>(i * 131 + (i >> 8));
-    EXPECT_EQ(RleUnpackContainer(RlePackContainer(noisy)), noisy);
-    EXPECT_EQ(RleUnpackContainer(RlePackContainer(big)).size(), 70000u);
-    EXPECT_EQ(RleUnpackContainer(RlePackContainer({})), Bytes{});
+    EXPECT_EQ(RleUnpackContainer(c), input);  // other round trips: rleunpack_fuzz
 }
 
-TEST(RleContainer, DamagedContainersAreRefused) {
+// The other damaged containers: the QuenDiff rle-unpack cases.
+TEST(RleContainer, ShortHeaderIsRefused) {
     EXPECT_EQ(ErrorOf([] { RleUnpackContainer(Bytes{1, 0, 0}); }), kErrInputPastEnd);
-    EXPECT_EQ(ErrorOf([] { RleUnpackContainer(Bytes{0, 0, 0, 0x41}); }), kErrOverflow);  // 1 GiB + 1
-    EXPECT_EQ(ErrorOf([] { RleUnpackContainer(Bytes{4, 0, 0, 0, 0x80, 0x09, 1}); }), kErrInputPastEnd);
 }
 
 }  // namespace

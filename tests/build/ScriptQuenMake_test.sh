@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The native QuenMake: arguments, refusals and a made script, compared byte for byte.
+# The native QuenMake: arguments, refusals and a made script, compared byte for byte
+# (the /exe make: PackageMake_test here, e2e/quenmake_exe.sh under Wine).
 #   ScriptQuenMake_test.sh <QuenMake> <source root>
 set -u
 quenmake=$1; root=$2
@@ -83,30 +84,6 @@ run demo.prj /script kept.qnl
 expect_code "first action < Previous >" 1 "$code"
 expect_in "first action < Previous >" "$err" "First file directory setting can't with < Previous >."
 [ "$(cat kept.qnl)" = old ] || fail "a refused make changed the output"
-
-# A patch executable through the stand-in cabinet tool (the layout itself is tested in
-# PackageMake_test): progress lines, the report of a failed make, the old output kept.
-sed -i 's/"< Previous >"/"< Me >"/' demo.prj
-export TMPDIR=$tmp/t QUEN_FAKE_SEEN=$tmp/seen
-mkdir -p "$TMPDIR"
-run demo.prj /EXE out.exe
-expect_code "exe without supplied files" 1 "$code"
-expect_in "exe without supplied files" "$err" "QCab.exe without find!"
-cp "$data/build/fake-cab-tool.sh" "$prog/QCab.exe"
-printf 'TPL' >"$prog/Patch.ddf"
-printf 'HEAD' >"$prog/PatchHead.exe"
-printf 'BM' >"$prog/logo.bmp"
-run demo.prj /EXE out.exe
-expect_code "exe" 0 "$code"
-expect_in "exe progress" "$out" "[75.0%] Proc3: action 3 of 4"
-expect_in "exe progress" "$out" "Writing patch data..."
-[ "$(head -c 4 out.exe)" = HEAD ] || fail "the patch executable does not begin with the head"
-printf 'old' >kept.exe
-QUEN_FAKE_CAB=empty run demo.prj /exe kept.exe
-expect_code "empty cabinet" 1 "$code"
-expect_in "empty cabinet" "$err" "ErrModal : StartMakeFileData"
-expect_in "empty cabinet" "$err" "made no cabinet"
-[ "$(cat kept.exe)" = old ] || fail "a failed make changed the output"
 
 [ $failures -eq 0 ] || { echo "$failures failure(s)" >&2; exit 1; }
 echo "QuenMake native: all checks passed"

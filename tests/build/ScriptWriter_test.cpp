@@ -45,31 +45,7 @@ Project FourKinds() {
     return p;
 }
 
-struct RecordingProgress : ScriptProgress {
-    std::vector<std::string> events;
-    void ActionStarted(int position, int total, const std::string& fileName) override {
-        events.push_back("start " + std::to_string(position) + "/" + std::to_string(total) + " " +
-                         fileName.substr(fileName.find_last_of("\\/") + 1));
-    }
-    void ActionWritten(int position, int total, int section) override {
-        events.push_back("done " + std::to_string(position) + "/" + std::to_string(total) + " as " +
-                         std::to_string(section));
-    }
-    void Finished() override { events.push_back("finished"); }
-};
-
-TEST(ScriptGolden, StandAloneScriptOfKinds0314) {
-    test::TempDir dir;
-    const std::string path = dir.Path("out.qnl");
-    RecordingProgress progress;
-    EXPECT_EQ(MakeScriptINI(path, FourKinds(), DirTypeTexts{}, &progress), 2);
-    EXPECT_EQ(test::ReadFileBytes(path), Golden("kinds_0314.qnl"));
-    EXPECT_EQ(progress.events,
-              (std::vector<std::string>{"start 2/4 source.bin", "done 2/4 as 1", "start 4/4 old.dll",
-                                        "done 4/4 as 2", "finished"}));
-    EXPECT_EQ(test::ListFolder(dir.path()), "out.qnl");  // no temporary file left
-}
-
+// The stand-alone script of this project is the native and the Wine QuenMake tests' golden file.
 TEST(ScriptGolden, PackageScriptOfTheSameProject) {
     test::TempDir dir;
     WritePackageScript(dir.path(), FourKinds(), DirTypeTexts{});
