@@ -5,64 +5,8 @@
 
 #include <memory>
 
-#include "options/Lang.h"
 
 namespace quen::editor::win {
-
-std::string ItemText(HWND dlg, int id) {
-    HWND item = GetDlgItem(dlg, id);
-    const int n = GetWindowTextLengthA(item);
-    std::string s(static_cast<size_t>(n) + 1, '\0');
-    const int got = GetWindowTextA(item, s.data(), n + 1);
-    s.resize(static_cast<size_t>(got < 0 ? 0 : got));
-    return s;
-}
-
-void SetItemText(HWND dlg, int id, const std::string& text) { SetDlgItemTextA(dlg, id, text.c_str()); }
-
-void EnableItem(HWND dlg, int id, bool enable) { EnableWindow(GetDlgItem(dlg, id), enable ? TRUE : FALSE); }
-
-bool IsChecked(HWND dlg, int id) { return IsDlgButtonChecked(dlg, id) == BST_CHECKED; }
-
-void SetChecked(HWND dlg, int id, bool checked) { CheckDlgButton(dlg, id, checked ? BST_CHECKED : BST_UNCHECKED); }
-
-void UseOwnerIcon(HWND dlg) {
-    HWND owner = GetWindow(dlg, GW_OWNER);
-    HICON icon = owner ? reinterpret_cast<HICON>(SendMessageA(owner, WM_GETICON, ICON_BIG, 0)) : nullptr;
-    if (!icon && owner) icon = reinterpret_cast<HICON>(GetClassLongPtrA(owner, GCLP_HICON));
-    if (!icon) icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
-    if (!icon) return;
-    SendMessageA(dlg, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageA(dlg, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-}
-
-namespace {
-
-BOOL CALLBACK SetChildFont(HWND child, LPARAM font) {
-    SendMessageA(child, WM_SETFONT, static_cast<WPARAM>(font), TRUE);
-    return TRUE;
-}
-
-}  // namespace
-
-void LangFont::Apply(HWND dlg, const Lang& lang) {
-    int points = 0;
-    for (char c : lang.Font_Size()) {
-        if (c < '0' || c > '9' || points > 100) break;
-        points = points * 10 + (c - '0');
-    }
-    if (points <= 0) points = 8;  // an unreadable size keeps the usual one
-    HDC dc = GetDC(dlg);
-    LOGFONTA lf{};
-    lf.lfHeight = -MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72);
-    ReleaseDC(dlg, dc);
-    lf.lfWeight = FW_NORMAL;
-    lf.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynA(lf.lfFaceName, lang.Font_Name().c_str(), LF_FACESIZE);
-    font_.reset(CreateFontIndirectA(&lf));
-    if (!font_) return;  // an unknown font leaves the designed one
-    EnumChildWindows(dlg, SetChildFont, reinterpret_cast<LPARAM>(font_.get()));
-}
 
 namespace {
 

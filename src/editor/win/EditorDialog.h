@@ -1,5 +1,5 @@
-// What every editor dialog does alike: control texts, the language's font on every
-// control, the owner's icon, filtered one-line boxes, list view rows.
+// What every editor dialog does alike beyond the shared dialog items: filtered one-line
+// boxes, list view rows, events pumped during long work.
 #pragma once
 
 #include <windows.h>
@@ -8,31 +8,18 @@
 #include <string>
 #include <vector>
 
+#include "win/DialogItems.h"
 #include "win/Handles.h"
 
 namespace quen {
-
-class Lang;
-
 namespace editor::win {
 
-std::string ItemText(HWND dlg, int id);
-void SetItemText(HWND dlg, int id, const std::string& text);
-void EnableItem(HWND dlg, int id, bool enable);
-bool IsChecked(HWND dlg, int id);
-void SetChecked(HWND dlg, int id, bool checked);
-
-// The icon of the window that owns `dlg` (the main window's), else the program's.
-void UseOwnerIcon(HWND dlg);
-
-// The language's Font_Name / Font_Size, made once per dialog and put on every control.
-class LangFont {
-public:
-    void Apply(HWND dlg, const Lang& lang);
-
-private:
-    quen::win::UniqueHFont font_;
-};
+using quen::win::EnableItem;
+using quen::win::IsChecked;
+using quen::win::ItemText;
+using quen::win::SetChecked;
+using quen::win::SetItemText;
+using quen::win::UseOwnerIcon;
 
 // Which typed characters (WM_CHAR codes) a box takes.
 using KeyFilter = std::function<bool(unsigned code)>;

@@ -9,6 +9,7 @@
 #include "editor/win/frmDir.h"
 #include "options/ErrorModule.h"
 #include "options/Lang.h"
+#include "options/win/LangFont.h"
 #include "platform/Ui.h"
 #include "startup/FSUPLIBmain.h"
 #include "win/Handles.h"
@@ -78,17 +79,7 @@ struct AddDialog {
     }
 
     void ApplyFont() {
-        HDC dc = GetDC(dlg);
-        const int size = std::atoi(lang().Font_Size().c_str());
-        LOGFONTA lf{};
-        lf.lfHeight = -MulDiv(size > 0 ? size : 8, GetDeviceCaps(dc, LOGPIXELSY), 72);
-        ReleaseDC(dlg, dc);
-        lf.lfCharSet = DEFAULT_CHARSET;
-        lstrcpynA(lf.lfFaceName, lang().Font_Name().empty() ? "MS Shell Dlg" : lang().Font_Name().c_str(), LF_FACESIZE);
-        font.reset(CreateFontIndirectA(&lf));
-        if (!font) return;
-        for (HWND c = GetWindow(dlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-            SendMessageA(c, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+        options::win::ApplyLangFont(dlg, lang(), font);
     }
 
     // The new-version frame shows for Patch File and ReName; OK and Cancel sit below

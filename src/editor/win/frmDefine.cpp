@@ -8,6 +8,7 @@
 
 #include "editor/DefineBytes.h"
 #include "editor/win/EditorDialog.h"
+#include "options/win/LangFont.h"
 #include "editor/win/frmDefineIds.h"
 #include "options/ErrorModule.h"
 #include "platform/Ui.h"
@@ -42,7 +43,7 @@ private:
     Program& program_;
     ActClass& action_;
     DefineRows rows_;
-    LangFont font_;
+    quen::win::UniqueHFont font_;
     HWND dlg_ = nullptr;
     HWND list_ = nullptr;
     bool hex_ = true;
@@ -63,7 +64,7 @@ void DefineDialog::OnInit() {
     };
     for (const auto& [id, text] : captions) SetItemText(dlg_, id, text);
     SetItemText(dlg_, IDC_DEFINE_FAM16, "");
-    font_.Apply(dlg_, l);
+    options::win::ApplyLangFont(dlg_, l, font_);
     list_ = GetDlgItem(dlg_, IDC_DEFINE_LIST);
     SetupList(list_, {{l.DB_Type(), 80}, {l.DB_Value_CH(), 220}, {l.DB_NewValue_CH(), 220}});
     for (const DefineRow& row : rows_.Rows()) ShowRow(row);

@@ -7,6 +7,7 @@
 
 #include "editor/IniDefinitions.h"
 #include "editor/win/EditorDialog.h"
+#include "options/win/LangFont.h"
 #include "editor/win/frmINIIds.h"
 #include "options/ErrorModule.h"
 #include "platform/Ui.h"
@@ -33,7 +34,7 @@ private:
 
     Program& program_;
     IniRows rows_;
-    LangFont font_;
+    quen::win::UniqueHFont font_;
     HWND dlg_ = nullptr;
     HWND list_ = nullptr;
 };
@@ -48,7 +49,7 @@ void IniDialog::OnInit() {
     };
     for (const auto& [id, text] : captions) SetItemText(dlg_, id, text);
     SendDlgItemMessageA(dlg_, IDC_INI_VALUE, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(l.Cmb_Delete().c_str()));
-    font_.Apply(dlg_, l);
+    options::win::ApplyLangFont(dlg_, l, font_);
     for (HWND box : {GetDlgItem(dlg_, IDC_INI_SECTION), GetDlgItem(dlg_, IDC_INI_KEY),
                      ComboEdit(GetDlgItem(dlg_, IDC_INI_VALUE))}) {
         MakeOneLineBox(box, IniKeyAccepted);

@@ -8,6 +8,7 @@
 #include "options/LangProject.h"
 #include "options/ErrorModule.h"
 #include "options/win/AboutDialog.h"
+#include "options/win/LangFont.h"
 #include "options/win/PatchOptionsDialog.h"
 #include "options/win/ProgramOptionsDialog.h"
 #include "options/win/TestDialog.h"
@@ -55,11 +56,6 @@ constexpr Caption kButtonTips[] = {
 };
 
 bool KeyDown(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
-
-BOOL CALLBACK SetFontProc(HWND child, LPARAM font) {
-    SendMessageA(child, WM_SETFONT, static_cast<WPARAM>(font), TRUE);
-    return TRUE;
-}
 
 }  // namespace
 
@@ -214,19 +210,7 @@ void frmMain::OnInit() {
 void frmMain::SetLang() {
     const Lang& lang = program_.lang;
     texts_ = DirTypeTextsOf(lang);
-    HDC dc = GetDC(hwnd_);
-    LOGFONTA lf{};
-    const int size = std::atoi(lang.Font_Size().c_str());
-    lf.lfHeight = -MulDiv(size > 0 ? size : 8, GetDeviceCaps(dc, LOGPIXELSY), 72);
-    ReleaseDC(hwnd_, dc);
-    lf.lfWeight = FW_NORMAL;
-    lf.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynA(lf.lfFaceName, lang.Font_Name().empty() ? "MS Shell Dlg" : lang.Font_Name().c_str(), LF_FACESIZE);
-    win::UniqueHFont font(CreateFontIndirectA(&lf));
-    if (font) {
-        EnumChildWindows(hwnd_, SetFontProc, reinterpret_cast<LPARAM>(font.get()));
-        font_ = std::move(font);
-    }
+    options::win::ApplyLangFont(hwnd_, lang, font_);
     for (const Caption& c : kCaptions) SetDlgItemTextA(hwnd_, c.id, lang.Text(c.key).c_str());
     for (const Caption& c : kButtonTips) {
         TOOLINFOA ti{};

@@ -14,6 +14,7 @@
 #include "build/ScriptWriter.h"
 #include "editor/MakeDialogLogic.h"
 #include "editor/win/EditorDialog.h"
+#include "options/win/LangFont.h"
 #include "editor/win/frmMakeIds.h"
 #include "options/ErrorModule.h"
 #include "options/LangProject.h"
@@ -81,7 +82,7 @@ private:
 
     Program& program_;
     MakeProgressModel progress_;
-    LangFont font_;
+    quen::win::UniqueHFont font_;
     HWND dlg_ = nullptr;
     bool making_ = false;
     DWORD lastPaint_ = 0;
@@ -101,7 +102,7 @@ void MakeDialog::OnInit() {
         {IDC_MAKE_LABFILE, l.File_Name()},
     };
     for (const auto& [id, text] : captions) SetItemText(dlg_, id, text);
-    font_.Apply(dlg_, l);
+    options::win::ApplyLangFont(dlg_, l, font_);
     MakeOneLineBox(GetDlgItem(dlg_, IDC_MAKE_FILENAME));
     SendDlgItemMessageA(dlg_, IDC_MAKE_BAR, PBM_SETRANGE32, 0, 100);
     SetChecked(dlg_, IDC_MAKE_EXE, true);

@@ -3,8 +3,7 @@
 
 #include <windows.h>
 
-#include <string>
-
+#include "win/DialogItems.h"
 #include "win/Handles.h"
 
 namespace quen {
@@ -13,15 +12,14 @@ class Lang;
 
 namespace quen::options::win {
 
-// A font of `name` at `points`; null when it cannot be made. A size of 0 or less keeps the
-// system's default height.
-quen::win::UniqueHFont MakeFont(const std::string& name, int points);
+using quen::win::MakeFont;
+using quen::win::SetFontDeep;
 
-// Gives `font` to every control below `window`, pages included.
-void SetFontDeep(HWND window, HFONT font);
-
-// The language file's Font_Name and Font_Size; null (the designed font stays) when the
-// size is not a whole number.
+// The language file's Font_Name at Font_Size (8 points when the size is not a number
+// from 1 to 200).
 quen::win::UniqueHFont LangFont(const Lang& lang);
+
+// Makes the language's font into `holder` and gives it to every control below `window`.
+void ApplyLangFont(HWND window, const Lang& lang, quen::win::UniqueHFont& holder);
 
 }  // namespace quen::options::win

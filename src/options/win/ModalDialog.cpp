@@ -85,24 +85,6 @@ INT_PTR CALLBACK ModalDialog::PageProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     return self->Dispatch(msg, wp, lp);
 }
 
-std::string WindowText(HWND h) {
-    const int n = GetWindowTextLengthA(h);
-    std::string s(static_cast<size_t>(n) + 1, '\0');
-    GetWindowTextA(h, s.data(), n + 1);
-    s.resize(static_cast<size_t>(n));
-    return s;
-}
-
-std::string ItemText(HWND dlg, int id) { return WindowText(GetDlgItem(dlg, id)); }
-
-void SetItemText(HWND dlg, int id, const std::string& text) { SetDlgItemTextA(dlg, id, text.c_str()); }
-
-bool IsChecked(HWND dlg, int id) { return IsDlgButtonChecked(dlg, id) == BST_CHECKED; }
-
-void SetChecked(HWND dlg, int id, bool checked) { CheckDlgButton(dlg, id, checked ? BST_CHECKED : BST_UNCHECKED); }
-
-void ShowItem(HWND dlg, int id, bool show) { ShowWindow(GetDlgItem(dlg, id), show ? SW_SHOW : SW_HIDE); }
-
 std::string FileDialogFilter(const std::string& barFilter) {
     std::string f = barFilter;
     for (char& c : f)

@@ -7,6 +7,8 @@
 #include <span>
 #include <string>
 
+#include "win/DialogItems.h"
+
 namespace quen::options::win {
 
 class ModalDialog {
@@ -44,13 +46,12 @@ private:
     INT_PTR Dispatch(UINT msg, WPARAM wp, LPARAM lp);
 };
 
-// Text of a window or control.
-std::string WindowText(HWND h);
-std::string ItemText(HWND dlg, int id);
-void SetItemText(HWND dlg, int id, const std::string& text);
-bool IsChecked(HWND dlg, int id);
-void SetChecked(HWND dlg, int id, bool checked);
-void ShowItem(HWND dlg, int id, bool show);
+using quen::win::IsChecked;
+using quen::win::ItemText;
+using quen::win::SetChecked;
+using quen::win::SetItemText;
+using quen::win::ShowItem;
+using quen::win::WindowText;
 
 // A "Description|pattern|..." filter as the file dialogs want it (NUL separated).
 std::string FileDialogFilter(const std::string& barFilter);

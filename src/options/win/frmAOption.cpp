@@ -96,10 +96,7 @@ void FrmAOption::SetCaptions() {
 }
 
 void FrmAOption::OnInit() {
-    HWND owner = GetWindow(hwnd_, GW_OWNER);
-    HICON icon = owner ? reinterpret_cast<HICON>(SendMessageA(owner, WM_GETICON, ICON_SMALL, 0)) : nullptr;
-    if (!icon) icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
-    SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    quen::win::UseOwnerIcon(hwnd_);
     MakePages();
     langFont_ = LangFont(program_.lang);
     if (langFont_) {

@@ -80,10 +80,7 @@ private:
 FrmOption* FrmOption::active_ = nullptr;
 
 void FrmOption::OnInit() {
-    HWND owner = GetWindow(hwnd_, GW_OWNER);
-    HICON icon = owner ? reinterpret_cast<HICON>(SendMessageA(owner, WM_GETICON, ICON_SMALL, 0)) : nullptr;
-    if (!icon) icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
-    SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    quen::win::UseOwnerIcon(hwnd_);
     form_ = ReadProgramOptions(program_, LanguageFolderFiles(program_.folder));
     const Lang& l = program_.lang;
     // The tabs come first: the pages fill what the tab strip leaves below its tabs.
