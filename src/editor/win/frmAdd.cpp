@@ -6,7 +6,7 @@
 #include "editor/AddDialogLogic.h"
 #include "editor/win/FileDialog.h"
 #include "editor/win/frmAddIds.h"
-#include "editor/win/frmDir.h"
+#include "runtime/win/frmDir.h"
 #include "options/ErrorModule.h"
 #include "options/Lang.h"
 #include "options/win/LangFont.h"
@@ -119,7 +119,7 @@ struct AddDialog {
         std::string chosen;
         try {
             if (Checked(IDC_ADD_OPTDIR)) {
-                chosen = BrowseFolder(dlg, which == 0 ? lang().Str_Select_Old_Folder() : lang().Str_Select_New_Folder());
+                chosen = runtime::win::BrowseFolder(dlg, which == 0 ? lang().Str_Select_Old_Folder() : lang().Str_Select_New_Folder());
             } else {
                 chosen = OpenFileDialog(dlg, "*.*|*.*");
             }

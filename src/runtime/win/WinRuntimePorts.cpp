@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "editor/win/frmDir.h"
+#include "runtime/win/frmDir.h"
 #include "startup/win/Win32_API.h"
 #include "win/Handles.h"
 
@@ -95,7 +95,7 @@ void WinWindows::PumpEvents() {
 }
 
 std::string WinWindows::AskDirectory(const AskTexts& texts, const std::string& initialDir) {
-    return editor::win::AskDirectory(progress_ ? progress_->hwnd() : nullptr, texts, initialDir);
+    return runtime::win::AskDirectory(progress_ ? progress_->hwnd() : nullptr, texts, initialDir);
 }
 
 }  // namespace quen::runtime::win

@@ -1,12 +1,12 @@
 // frmDir: asks the end user for the folder of an action whose directory is "Ask".
-#include "editor/win/frmDir.h"
+#include "runtime/win/frmDir.h"
 
-#include "editor/win/frmDirIds.h"
+#include "runtime/win/frmDirIds.h"
 #include "platform/Ui.h"
 #include "startup/FSUPLIBmain.h"
 #include "startup/win/Win32_API.h"
 
-namespace quen::editor::win {
+namespace quen::runtime::win {
 
 namespace {
 
@@ -100,4 +100,4 @@ std::string AskDirectory(HWND owner, const runtime::AskTexts& texts, const std::
     return d.chosen;
 }
 
-}  // namespace quen::editor::win
+}  // namespace quen::runtime::win

@@ -7,7 +7,7 @@
 
 #include "runtime/RuntimePorts.h"
 
-namespace quen::editor::win {
+namespace quen::runtime::win {
 
 // Shows the question modally, owned by `owner`, with the folder box starting at
 // `initialDir`. Returns the folder confirmed with OK (a full path, IsWindowsFullPath, of an
@@ -18,4 +18,4 @@ std::string AskDirectory(HWND owner, const runtime::AskTexts& texts, const std::
 // (a title of 131 characters or more fails at once).
 std::string BrowseFolder(HWND owner, const std::string& title);
 
-}  // namespace quen::editor::win
+}  // namespace quen::runtime::win
