@@ -26,7 +26,7 @@ row() {  # NAME FILE...
 echo "| package | bytes | MSZIP cabinet | LZX cabinet | LZX / MSZIP | QCab LZX MB/s | QCab MSZIP MB/s | zlib -9 MB/s | xz -9 bytes | LZX / xz |"
 echo "|---|---|---|---|---|---|---|---|---|---|"
 printf '[Setup]\r\nShowP=0\r\nActionCount=1\r\n[Action1]\r\nActType=2\r\nFileName=app.exe\r\n' >"$work/Setup.ini"
-row sample "$root"/assets/Language/*.lng "$root"/assets/Templet/*.tpl "$root"/tests/data/build/*.exe "$work/Setup.ini"
+row sample "$build/Language/English.lng" "$root"/assets/Language/*.lng "$root"/assets/Templet/*.tpl "$root"/tests/data/build/*.exe "$work/Setup.ini"
 if [ -d "$cache/pairs" ]; then
     for dir in "$cache"/pairs/*/; do
         name=$(basename "$dir")

@@ -1,6 +1,6 @@
 // Every language key by section, in the order the table reads them, with its built-in
-// English text (the content of Language\English.lng, with line breaks still written
-// as backslash and n).
+// English text (line breaks still written as backslash and n). The build writes
+// Language\English.lng from it (tools/lang-english.cpp).
 #pragma once
 
 // X(section, key, english) once per key.

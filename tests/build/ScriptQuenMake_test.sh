@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The native QuenMake: arguments, refusals and a made script, compared byte for byte
 # (the /exe make: PackageMake_test here, e2e/quenmake_exe.sh under Wine).
-#   ScriptQuenMake_test.sh <QuenMake> <source root>
+#   ScriptQuenMake_test.sh <QuenMake> <source root> <English.lng>
 set -u
-quenmake=$1; root=$2
+quenmake=$1; root=$2; english=$3
 data=$root/tests/data
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
@@ -15,7 +15,7 @@ trap 'rm -rf "$tmp"' EXIT
 prog=$tmp/prog; work=$tmp/work
 mkdir -p "$prog/Language" "$work"
 cp "$quenmake" "$prog/QuenMake"
-cp "$root/assets/Language/English.lng" "$prog/Language/"
+cp "$english" "$prog/Language/"
 run() { out=$("$prog/QuenMake" "$@" 2>"$tmp/err"); code=$?; err=$(cat "$tmp/err"); }
 
 # Without the settings file nothing is made.

@@ -14,7 +14,7 @@ prog=$root/prog
 work="$root/my project"
 mkdir -p "$prog/Language" "$work/out dir"
 cp "$quenmake" "$E2E_ROOT/assets/Quenlark.ini" "$prog/"
-cp "$E2E_ROOT/assets/Language/English.lng" "$prog/Language/"
+cp "$QUEN_DIST/Language/English.lng" "$prog/Language/"
 cp "$data/script/source.bin" "$work/"
 : >"$work/setup.exe"
 : >"$work/readme.txt"
