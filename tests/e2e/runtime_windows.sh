@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The runtime windows as a patch user meets them: welcome and information texts and
 # buttons, Cancel in the information window changes nothing, the information window alone
-# comes first, and the end window after skipped and after stopping failures.
+# comes first, and the end window after a stopping failure (after skipped ones:
+# runtime_actions.sh).
 . "$(dirname "$0")/lib.sh"
 need_dist
 e2e_setup
@@ -54,22 +55,6 @@ drive press "Demo Patch - Log" OK \; gone "Demo Patch - Log" 10
 expect_exit run 0
 expect_eq "registry phase ran" yes "$(touched)"
 [ -e "$work/a.txt" ] && fail "a.txt was not deleted"
-
-# Skipped failures: the end window shows the end text, an empty line and the warning.
-echo b >"$work/b.txt"
-write_script 'ShowE=0\r\n' '' '[Proc1]\r\nFile=missing.ini\r\nAct=5\r\nDir=Me\r\n[Proc2]\r\nFile=b.txt\r\nAct=4\r\nDir=Me\r\n' 2
-start run "$app" "$(winpath "$script")"
-drive wait "Demo Patch - Log" 30
-log_when_done "Demo Patch - Log"
-expect_contains "not-found line" "$out" "INI $(winpath "$work")\\missing.ini NOTFOUND"
-drive press "Demo Patch - Log" OK \; wait "Demo Patch - End" 20 \; text "Demo Patch - End" Edit:1
-expect_eq "end text after skipped failures" "Done
-
-Broken" "$out"
-screenshot "$E2E_SHOTS/runtime-end-skipped.png"
-drive press "Demo Patch - End" OK
-expect_exit run 1
-[ -e "$work/b.txt" ] && fail "b.txt was not deleted after the skipped failure"
 
 # A stopping failure without the log and without ShowE: the error end window.
 echo c >"$work/c.txt"

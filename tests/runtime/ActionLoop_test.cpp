@@ -79,20 +79,14 @@ TEST_F(ActionLoop, FailingEntriesAndNumbersWithTheContinueRule) {
                          "Bytes C:\\PATCH\\empty.bin FAILED\r\nBytes C:\\PATCH\\app.bin FAILED\r\n");
 }
 
-TEST_F(ActionLoop, RefusedWritesLoseNothing) {
+// Byte and INI edits in a read-only folder or on a full disk: e2e/runtime_actions.sh.
+TEST_F(ActionLoop, RefusedRenameLosesNothing) {
     m.fs.Put("C:\\PATCH\\new.txt", "old content");
-    m.fs.Put("C:\\PATCH\\x.ini", "[S]\r\nK=1");
     m.fs.readOnly.insert("C:\\PATCH");
-    parts.TextKey("CWhenError", "True")
-        .Action(1, ByteAction("", {"Count=1", "BType1=3", "BRead1=1", "BNew1=00"}))
-        .Action(2, {"File=app.bin", "Act=6", "NewName=new.txt", "Dir=Me"})
-        .Action(3, {"File=x.ini", "Act=5", "Dir=Me", "Count=1", "INIKey1=S,K,V"});
-    EXPECT_EQ(RunPatch(), RunOutcome::FailuresSkipped);
-    EXPECT_EQ(m.fs.Get("C:\\PATCH\\app.bin"), kApp);
-    EXPECT_EQ(m.fs.Get("C:\\PATCH\\new.txt"), "old content");
-    EXPECT_EQ(m.fs.Get("C:\\PATCH\\x.ini"), "[S]\r\nK=1");
-    EXPECT_EQ(m.win.log, "Bytes C:\\PATCH\\app.bin FAILED\r\nRename C:\\PATCH\\app.bin FAILED\r\n"
-                         "INI C:\\PATCH\\x.ini FAILED\r\n");
+    parts.Action(1, {"File=app.bin", "Act=6", "NewName=new.txt", "Dir=Me"});
+    EXPECT_EQ(RunPatch(), RunOutcome::Stopped);
+    EXPECT_EQ(m.fs.Get("C:\\PATCH\\app.bin") + "|" + m.fs.Get("C:\\PATCH\\new.txt"), kApp + "|old content");
+    EXPECT_EQ(m.win.log, "Rename C:\\PATCH\\app.bin FAILED\r\n");
 }
 
 TEST_F(ActionLoop, FailuresWithoutTheLogForceTheEndWindow) {

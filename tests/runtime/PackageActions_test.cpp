@@ -1,10 +1,9 @@
-// A patch executable's package on the in-memory machine: Execute, Add and Patch File with
-// their carried data, the INI definitions from the package, "Me" as the executable's folder, the
-// picture, the log port, the silent run and its unanswered directory question.
+// A patch executable's package on the in-memory machine: backups and failures of the
+// carried kinds, "Me" as the executable's folder, the picture, the log port, the silent run
+// and its unanswered directory question.
 #include <gtest/gtest.h>
 
 #include "build/CompModule.h"
-#include "build/PackageLayout.h"
 #include "runtime/HeadWindows.h"
 #include "runtime/PackageActions.h"
 #include "runtime/ScriptFixture.h"
@@ -48,30 +47,20 @@ protected:
 
 }  // namespace
 
-TEST_F(PackageRun, EveryCarriedKindAppliesAndLogs) {
-    m.fs.Put("C:\\PKG\\P1", "setup program");
-    m.fs.files[Upper("C:\\PKG\\P3")] = diff;
+// Patch executables on real files (e2e/patchhead.sh) apply every kind without backups.
+TEST_F(PackageRun, CarriedFilesKeepBackupsAndLogThroughTheLogPort) {
+    m.fs.files[Upper("C:\\PKG\\P1")] = diff;
     m.fs.Put("C:\\PKG\\P2", "new readme");
     m.fs.Put("C:\\APP\\sub\\readme.txt", "old readme");
-    m.fs.files[Upper("C:\\PKG\\P4")] = BuildIniBlock({"Main,Version,2", "Main,Old,%Kill%"});
-    m.fs.Put("C:\\APP\\app.ini", "[Main]\r\nOld=1");
     parts.TextKey("ShowRun", "False")
-        .Action(1, {"File=setup.exe", "Act=0", "Dir=Me"})
-        .Action(2, {"File=readme.txt", "Act=1", "Dir=.\\sub"})
-        .Action(3, {"File=app.exe", "Act=2", "Dir=Me"})
-        .Action(4, {"File=app.ini", "Act=5", "Dir=Pre"});
+        .Action(1, {"File=app.exe", "Act=2", "Dir=Me"})
+        .Action(2, {"File=readme.txt", "Act=1", "Dir=.\\sub"});
     EXPECT_EQ(RunPackage(), RunOutcome::AllDone);
-    EXPECT_EQ(m.fs.Get("C:\\APP\\setup.exe"), "setup program");
-    EXPECT_EQ(m.sys.ran, std::vector<std::string>({"C:\\APP\\setup.exe|C:\\APP"}));
-    EXPECT_EQ(m.fs.Get("C:\\APP\\sub\\readme.txt"), "new readme");
-    EXPECT_EQ(m.fs.Get("C:\\APP\\sub\\readme.txt.bak"), "old readme");
-    EXPECT_EQ(m.fs.Get("C:\\APP\\app.exe"), newApp);
+    EXPECT_EQ(m.fs.Get("C:\\APP\\sub\\readme.txt") + "|" + m.fs.Get("C:\\APP\\sub\\readme.txt.bak"),
+              "new readme|old readme");
     EXPECT_EQ(m.fs.Get("C:\\APP\\app.exe.bak"), oldApp);
-    EXPECT_EQ(m.fs.Get("C:\\APP\\app.ini"), "[Main]\r\nVersion=2");
     EXPECT_EQ(m.win.log, "");  // no progress window, but the log port has every line
-    EXPECT_EQ(fileLog.text,
-              "Run C:\\APP\\setup.exe OK!\r\nAdd C:\\APP\\sub\\readme.txt OK!\r\nPatch C:\\APP\\app.exe OK!\r\n"
-              "INI C:\\APP\\app.ini OK!\r\n");
+    EXPECT_EQ(fileLog.text, "Patch C:\\APP\\app.exe OK!\r\nAdd C:\\APP\\sub\\readme.txt OK!\r\n");
 }
 
 TEST_F(PackageRun, FailuresLeaveTheFilesAsTheyWere) {

@@ -31,30 +31,6 @@ TEST_F(RegistryRun, UnknownHiveAndTypeCodes) {
     EXPECT_NE(quen::platform::LastMessages()[0].text.find("HKCU,Software\\A,Three,DWORD,1"), std::string::npos);
 }
 
-TEST_F(RegistryRun, PausedValuesAreAbsentDuringTheActionsAndRestoredAfter) {
-    m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Str", 1, "text, with comma");
-    m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Num", 4, "-5");
-    m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Bin", 3, "10,255");
-    m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Fixed", 1, "before");
-    parts.SetupKey("OffReg", "5")
-        .Section("OffReg", {"1=HKCU,Software\\P,Str,1,%RetainValue%", "2=HKCU,Software\\P,Num,4,%RetainValue%",
-                            "3=HKCU,Software\\P,Bin,3,%RetainValue%", "4=HKCU,Software\\P,Fixed,1,after, too",
-                            "5=HKCU,Software\\P,Never,1,%RetainValue%"});
-    // An action that sees the registry while the patch runs: a paused value must be gone.
-    parts.Action(1, {"File=x", "Act=4", "Dir=Reg", "RegKey=HKCU,Software\\P,Str"});
-    EXPECT_EQ(RunPatch(), RunOutcome::Stopped);  // Reg unreadable: the value is paused
-    EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Str"), "text, with comma");
-    EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Num"), "-5");
-    EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Bin"), "A,FF");
-    EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Fixed"), "after, too");
-    EXPECT_FALSE(m.reg.Has(kHiveCurrentUser, "Software\\P", "Never"));  // not created empty
-    const std::string script = m.fs.Get(kScript);
-    EXPECT_NE(script.find("Value1=text, with comma"), std::string::npos);
-    EXPECT_NE(script.find("Value3=A,FF"), std::string::npos);
-    EXPECT_EQ(script.find("Value5"), std::string::npos);
-    EXPECT_FALSE(m.fs.Has(RememberFile()));
-}
-
 TEST_F(RegistryRun, ValuesThatCannotBeSetBackExactlyStayWithOneMessage) {
     const std::string fits(1023, 'a');
     auto put = [&](const char* name, int type, const std::string& bytes) {

@@ -36,30 +36,9 @@ TEST_F(RunSequence, WrongIdentifierChangesNothing) {
         EXPECT_EQ(RunPatch(), RunOutcome::CancelledOrBad) << id;
         ASSERT_EQ(LastMessages().size(), 1u);
         EXPECT_EQ(LastMessages()[0].text, "BAD Script File");
-        EXPECT_EQ(LastMessages()[0].title, "Script ERROR");
-        EXPECT_EQ(LastMessages()[0].icon, quen::platform::MsgIcon::Critical);
         EXPECT_FALSE(Changed());
         EXPECT_TRUE(m.win.shown.empty());
     }
-}
-
-TEST_F(RunSequence, WelcomeThenInformationThenActions) {
-    parts.SetupKey("ShowW", "1").SetupKey("ShowI", "1").SetupKey("ShowE", "1");
-    EXPECT_EQ(RunPatch(), RunOutcome::AllDone);
-    EXPECT_EQ(m.win.Modes(), std::vector<WindowMode>({WindowMode::Welcome, WindowMode::Information,
-                                                      WindowMode::Progress, WindowMode::End}));
-    EXPECT_TRUE(Changed());
-    EXPECT_EQ(m.win.shown[0].caption, "MyPatch - Welcome");
-    EXPECT_EQ(m.win.shown[0].text, "Hello\r\nWorld");
-    EXPECT_EQ(m.win.shown[3].caption, "MyPatch - Done");
-    EXPECT_EQ(m.win.shown[3].text, "All done");
-}
-
-TEST_F(RunSequence, InformationAloneIsTheFirstWindow) {
-    parts.SetupKey("ShowI", "1").TextKey("ShowRun", "False");
-    parts.setup.erase(std::find(parts.setup.begin(), parts.setup.end(), "ShowW=0"));
-    EXPECT_EQ(RunPatch(), RunOutcome::AllDone);
-    EXPECT_EQ(m.win.Modes(), std::vector<WindowMode>({WindowMode::Information}));
 }
 
 TEST_F(RunSequence, CancelInTheWelcomeOrInformationWindowChangesNothing) {
@@ -153,18 +132,6 @@ TEST_F(RunSequence, ExitAtTheEndAfterTheRestoreOnlyWithEri) {
     EXPECT_EQ(RunPatch(), RunOutcome::AllDone);
     EXPECT_EQ(m.sys.exits, std::vector<int>({3}));
     EXPECT_TRUE(LastMessages().empty());
-}
-
-TEST_F(RunSequence, StoppedRunShowsTheErrorEndWithoutShowE) {
-    parts.Action(1, {"File=none.txt", "Act=5", "Dir=Me"});
-    EXPECT_EQ(RunPatch(), RunOutcome::Stopped);
-    ASSERT_EQ(m.win.Modes().back(), WindowMode::End);
-    const ShowModel& end = m.win.shown.back();
-    EXPECT_EQ(end.caption, "MyPatch - Error");
-    EXPECT_EQ(end.text, "FAILED");
-    EXPECT_FALSE(end.showCancel);
-    EXPECT_FALSE(end.showPrompt);
-    EXPECT_TRUE(end.showAbout);
 }
 
 TEST_F(RunSequence, MissingSwitchesDefaultToBackupsStopAndNoLog) {

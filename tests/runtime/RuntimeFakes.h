@@ -233,17 +233,13 @@ public:
     std::string windowsDir = "C:\\WINDOWS", systemDir = "C:\\WINDOWS\\SYSTEM32", tempDir = "C:\\TEMP\\";
     std::vector<int> exits;
     bool exitAllowed = true;
-
-    std::vector<std::string> ran;  // "program|folder"
     bool runAllowed = true;
 
     std::string WindowsDir() override { return windowsDir; }
     std::string SystemDir() override { return systemDir; }
     std::string TempDir() override { return tempDir; }
     bool ExitSession(int code) override { return exits.push_back(code), exitAllowed; }
-    bool RunAndWait(const std::string& program, const std::string& folder) override {
-        return ran.push_back(program + "|" + folder), runAllowed;
-    }
+    bool RunAndWait(const std::string&, const std::string&) override { return runAllowed; }
 };
 
 // Records every window the engine shows; cancels where told to.

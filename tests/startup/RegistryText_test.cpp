@@ -15,12 +15,11 @@ using platform::kRegString;
 
 // Decimal or "&H" with blanks around, 32 bits signed or not; anything else is no number.
 TEST(RegNumber, Table) {
+    // The number syntax is the shared text rules' (base/Text_test); here the 32-bit range.
     const std::pair<const char*, std::optional<std::uint32_t>> cases[] = {
-        {"123", 123u}, {"  42 ", 42u}, {"+7", 7u}, {"&HFF", 0xFFu}, {"&h1a", 0x1Au}, {"0", 0u},
-        {"&HFFFFFFFF", 0xFFFFFFFFu}, {"2147483647", 0x7FFFFFFFu}, {"-2147483648", 0x80000000u}, {"-1", 0xFFFFFFFFu},
-        {"4294967295", 0xFFFFFFFFu}, {"4294967296", {}}, {"-2147483649", {}}, {"99999999999999999999999", {}},
-        {"&H100000000", {}}, {"", {}}, {"  ", {}}, {"abc", {}}, {"12a", {}}, {"1.5", {}}, {"1 2", {}}, {"-", {}},
-        {"+", {}}, {"&H", {}}, {"&HG1", {}}, {"--1", {}}, {"&H-1", {}}, {"0x10", {}}, {"\t1", {}}};
+        {"  42 ", 42u}, {"&HFFFFFFFF", 0xFFFFFFFFu}, {"2147483647", 0x7FFFFFFFu}, {"-2147483648", 0x80000000u},
+        {"-1", 0xFFFFFFFFu}, {"4294967295", 0xFFFFFFFFu}, {"4294967296", {}}, {"-2147483649", {}},
+        {"99999999999999999999999", {}}, {"&H100000000", {}}, {"12a", {}}};
     for (const auto& [text, value] : cases) EXPECT_EQ(ParseRegNumber(text), value) << '"' << text << '"';
     for (const auto& [n, text] : {std::pair{123u, "123"}, {0xFFFFFFFFu, "-1"}, {0x80000000u, "-2147483648"},
                                   {0x7FFFFFFFu, "2147483647"}})

@@ -79,12 +79,9 @@ TEST_F(RegisterClassTest, ValuesAreStoredWithTheirTypeAndReadBackAsText) {
         std::string read;  // what it gives ("unchanged": it leaves the data alone)
     };
     const Case cases[] = {
-        {"Text", kRegString, "hello world", REG_SZ, "hello world\0"s, true, "hello world"},
         {"", kRegString, "default text", REG_SZ, "default text\0"s, true, "default text"},
         {"Number", kRegDword, "123", REG_DWORD, "\x7B\0\0\0"s, true, "123"},
-        {"Minus", kRegDword, "-2147483648", REG_DWORD, "\0\0\0\x80"s, true, "-2147483648"},
         {"Bytes", kRegBinary, "10,255", REG_BINARY, "\x0A\xFF", true, "A,FF"},
-        {"Empty", kRegBinary, "", REG_BINARY, "", true, ""},
         {"Expand", REG_EXPAND_SZ, "%TEMP%\\x", REG_EXPAND_SZ, "%TEMP%\\x\0"s, true, "unchanged"},
         {"Fits", kRegString, std::string(1023, 'a'), REG_SZ, std::string(1023, 'a') + '\0', true, std::string(1023, 'a')},
         {"TooLong", kRegString, std::string(1024, 'b'), REG_SZ, std::string(1024, 'b') + '\0', false, "unchanged"},
@@ -128,9 +125,6 @@ TEST_F(RegisterClassTest, RefusedDataAndHivesAreToldAndWriteNothing) {
     };
     const Case cases[] = {
         {kHiveCurrentUser, "Bad", kRegDword, "twelve", "SetValue Error\n"},
-        {kHiveCurrentUser, "Bad", kRegDword, "", "SetValue Error\n"},
-        {kHiveCurrentUser, "Bad", kRegBinary, "1,2,x", "SetValue Error\n"},
-        {kHiveCurrentUser, "Bad", kRegBinary, "1,,2", "SetValue Error\n"},
         {kHiveCurrentConfig, "Name", kRegString, "data", "Unknow MainKey\n"},
         {kHiveDynData, "Name", kRegString, "data", "Unknow MainKey\n"},
         {kHivePerformanceData, "Name", kRegString, "data", "Unknow MainKey\n"},

@@ -1,5 +1,5 @@
-// Win32_API under Wine: starting and waiting for a child program, and the folder browser
-// at its title limit, driven as a person would.
+// The folder browser under Wine at its title limit, driven as a person would. (Starting a
+// program and waiting for it: e2e/patchhead.sh runs a batch file in the folder it is given.)
 #include "startup/win/Win32_API.h"
 
 #include <gtest/gtest.h>
@@ -7,30 +7,10 @@
 
 #include <string>
 
-#include "support/TempDir.h"
-#include "win/ModulePath.h"
 #include "win/DialogWatcher.h"
 
 namespace quen::win {
 namespace {
-
-std::string TestsFolder() { return CurrentModulePath().folder; }
-
-// quen_test_child.exe, built beside the test program, shows a window at once (idle for
-// input), writes its working folder and arguments after `ms` and exits with the code given.
-// (patchhead.sh runs a batch file in the folder it is given.)
-TEST(RunAndWait, WaitsForTheEndOfAWindowedProgramInItsFolder) {
-    test::TempDir dir;
-    const std::string out = dir.Path("child out.txt");
-    const std::string child = TestsFolder() + "\\quen_test_child.exe";
-    std::string folder;
-    DWORD code = 0;
-    ASSERT_TRUE(RunAndWait(child, "\"" + out + "\" 800 7 \"two words\" last", folder, &code));
-    EXPECT_EQ(test::ReadFileBytes(out), TestsFolder() + "\ntwo words\nlast\n");
-    EXPECT_EQ(code, 7u);
-    EXPECT_EQ(folder, TestsFolder());
-    EXPECT_FALSE(RunAndWait(dir.Path("no such program.exe"), "", folder));
-}
 
 TEST(BrowseForFolder, TitleLimitCancelAndOk) {
     // The browser opens with the desktop selected, which is a file-system folder.
