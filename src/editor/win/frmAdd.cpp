@@ -13,6 +13,7 @@
 #include "platform/Ui.h"
 #include "startup/FSUPLIBmain.h"
 #include "win/Handles.h"
+#include "win/ModalDialog.h"
 
 namespace quen::editor::win {
 
@@ -21,22 +22,17 @@ namespace {
 constexpr LangKey kKindTexts[] = {LangKey::Action_Run, LangKey::Action_Add,  LangKey::Action_Patch, LangKey::Action_Byte,
                                   LangKey::Action_Del, LangKey::Action_Ini, LangKey::Action_ReName};
 
-struct AddDialog {
+struct AddDialog : quen::win::ModalDialog {
+    explicit AddDialog(Program& p) : program(p) {}
+
     Program& program;
-    HWND dlg = nullptr;
     HWND tips = nullptr;
     quen::win::UniqueHFont font;
 
     const Lang& lang() const { return program.lang; }
 
-    std::string Text(int id) const {
-        HWND h = GetDlgItem(dlg, id);
-        const int n = GetWindowTextLengthA(h);
-        std::string s(static_cast<size_t>(n) + 1, '\0');
-        GetWindowTextA(h, s.data(), n + 1);
-        return s.c_str();
-    }
-    bool Checked(int id) const { return IsDlgButtonChecked(dlg, id) == BST_CHECKED; }
+    std::string Text(int id) const { return quen::win::ItemText(hwnd_, id); }
+    bool Checked(int id) const { return quen::win::IsChecked(hwnd_, id); }
     int Kind() const {
         for (int k = 0; k <= kActReName; ++k) {
             if (Checked(IDC_ADD_KIND0 + k)) return k;
@@ -44,8 +40,8 @@ struct AddDialog {
         return kActRun;
     }
 
-    void Init() {
-        SetWindowTextA(dlg, lang().Form_Add().c_str());
+    void OnInit() override {
+        SetWindowTextA(hwnd_, lang().Form_Add().c_str());
         const struct {
             int id;
             LangKey key;
@@ -56,62 +52,62 @@ struct AddDialog {
             {IDC_ADD_FAMNEW, LangKey::New_Ver_File}, {IDC_ADD_BROWSE1, LangKey::Button_Browse},
             {IDOK, LangKey::Button_OK},            {IDCANCEL, LangKey::Button_Cancel},
         };
-        for (const auto& c : captions) SetDlgItemTextA(dlg, c.id, lang().Text(c.key).c_str());
-        tips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, dlg,
+        for (const auto& c : captions) SetDlgItemTextA(hwnd_, c.id, lang().Text(c.key).c_str());
+        tips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, hwnd_,
                                nullptr, GetModuleHandleA(nullptr), nullptr);
         for (int k = 0; k <= kActReName; ++k) {
             const std::string& text = lang().Text(kKindTexts[k]);
-            SetDlgItemTextA(dlg, IDC_ADD_KIND0 + k, text.c_str());
+            SetDlgItemTextA(hwnd_, IDC_ADD_KIND0 + k, text.c_str());
             TOOLINFOA ti{};
             ti.cbSize = sizeof(ti);
             ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-            ti.hwnd = dlg;
-            ti.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(dlg, IDC_ADD_KIND0 + k));
+            ti.hwnd = hwnd_;
+            ti.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(hwnd_, IDC_ADD_KIND0 + k));
             ti.lpszText = const_cast<char*>(text.c_str());
             SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
         }
         ApplyFont();
         const ActClass& t = program.project.AddTemplate;
-        CheckDlgButton(dlg, IDC_ADD_KIND0 + (t.ActType >= 0 && t.ActType <= kActReName ? t.ActType : 0), BST_CHECKED);
-        CheckDlgButton(dlg, IDC_ADD_OPTFILE, BST_CHECKED);
-        EnableWindow(GetDlgItem(dlg, IDC_ADD_CHKSUB), FALSE);
+        CheckDlgButton(hwnd_, IDC_ADD_KIND0 + (t.ActType >= 0 && t.ActType <= kActReName ? t.ActType : 0), BST_CHECKED);
+        CheckDlgButton(hwnd_, IDC_ADD_OPTFILE, BST_CHECKED);
+        EnableWindow(GetDlgItem(hwnd_, IDC_ADD_CHKSUB), FALSE);
         Arrange();
     }
 
     void ApplyFont() {
-        options::win::ApplyLangFont(dlg, lang(), font);
+        options::win::ApplyLangFont(hwnd_, lang(), font);
     }
 
     // The new-version frame shows for Patch File and ReName; OK and Cancel sit below
     // the last visible frame and the dialog ends below them.
     void Arrange() {
         const bool showNew = ShowsNewVersion(Kind());
-        for (int id : {IDC_ADD_FAMNEW, IDC_ADD_NEW, IDC_ADD_BROWSE1}) ShowWindow(GetDlgItem(dlg, id), showNew ? SW_SHOW : SW_HIDE);
+        for (int id : {IDC_ADD_FAMNEW, IDC_ADD_NEW, IDC_ADD_BROWSE1}) ShowWindow(GetDlgItem(hwnd_, id), showNew ? SW_SHOW : SW_HIDE);
         RECT frame;
-        GetWindowRect(GetDlgItem(dlg, showNew ? IDC_ADD_FAMNEW : IDC_ADD_FAMFILE), &frame);
-        MapWindowPoints(nullptr, dlg, reinterpret_cast<POINT*>(&frame), 2);
+        GetWindowRect(GetDlgItem(hwnd_, showNew ? IDC_ADD_FAMNEW : IDC_ADD_FAMFILE), &frame);
+        MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&frame), 2);
         RECT gap{0, 0, 4, 6};
-        MapDialogRect(dlg, &gap);
+        MapDialogRect(hwnd_, &gap);
         int buttonBottom = 0;
         for (int id : {IDOK, IDCANCEL}) {
-            HWND b = GetDlgItem(dlg, id);
+            HWND b = GetDlgItem(hwnd_, id);
             RECT r;
             GetWindowRect(b, &r);
-            MapWindowPoints(nullptr, dlg, reinterpret_cast<POINT*>(&r), 2);
+            MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
             SetWindowPos(b, nullptr, r.left, frame.bottom + gap.right, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
             buttonBottom = frame.bottom + gap.right + (r.bottom - r.top);
         }
         RECT window, client;
-        GetWindowRect(dlg, &window);
-        GetClientRect(dlg, &client);
+        GetWindowRect(hwnd_, &window);
+        GetClientRect(hwnd_, &client);
         const int chrome = (window.bottom - window.top) - client.bottom;
-        SetWindowPos(dlg, nullptr, 0, 0, window.right - window.left, buttonBottom + gap.bottom + chrome,
+        SetWindowPos(hwnd_, nullptr, 0, 0, window.right - window.left, buttonBottom + gap.bottom + chrome,
                      SWP_NOMOVE | SWP_NOZORDER);
     }
 
     void OnSourceMode(bool folder) {
-        EnableWindow(GetDlgItem(dlg, IDC_ADD_CHKSUB), folder);
-        if (folder) SetDlgItemTextA(dlg, IDC_ADD_FILE, GetDir(Text(IDC_ADD_FILE)).c_str());
+        EnableWindow(GetDlgItem(hwnd_, IDC_ADD_CHKSUB), folder);
+        if (folder) SetDlgItemTextA(hwnd_, IDC_ADD_FILE, GetDir(Text(IDC_ADD_FILE)).c_str());
     }
 
     void OnBrowse(int which) {
@@ -119,14 +115,14 @@ struct AddDialog {
         std::string chosen;
         try {
             if (Checked(IDC_ADD_OPTDIR)) {
-                chosen = runtime::win::BrowseFolder(dlg, which == 0 ? lang().Str_Select_Old_Folder() : lang().Str_Select_New_Folder());
+                chosen = runtime::win::BrowseFolder(hwnd_, which == 0 ? lang().Str_Select_Old_Folder() : lang().Str_Select_New_Folder());
             } else {
-                chosen = OpenFileDialog(dlg, "*.*|*.*");
+                chosen = OpenFileDialog(hwnd_, "*.*|*.*");
             }
         } catch (...) {
             ReportError(lang(), "frmAdd-cmdBrow", std::current_exception());
         }
-        if (!chosen.empty()) SetDlgItemTextA(dlg, box, chosen.c_str());
+        if (!chosen.empty()) SetDlgItemTextA(hwnd_, box, chosen.c_str());
     }
 
     void OnOk() {
@@ -138,7 +134,7 @@ struct AddDialog {
         in.newText = Text(IDC_ADD_NEW);
         switch (AcceptAddDialog(in, program.project)) {
             case AddRefusal::None:
-                EndDialog(dlg, IDOK);
+                EndDialog(hwnd_, IDOK);
                 return;
             case AddRefusal::FileNotFind:
                 platform::ShowMessage(lang().msg_FileNotFind(), lang().msg_Error(), platform::MsgIcon::Exclamation);
@@ -150,49 +146,21 @@ struct AddDialog {
         }
     }
 
-    void OnCommand(int id, int code) {
+    void OnCommand(int id, int code, HWND) override {
         if (id >= IDC_ADD_KIND0 && id <= IDC_ADD_KIND6 && code == BN_CLICKED) Arrange();
         else if ((id == IDC_ADD_OPTFILE || id == IDC_ADD_OPTDIR) && code == BN_CLICKED) OnSourceMode(id == IDC_ADD_OPTDIR);
         else if (id == IDC_ADD_BROWSE0 || id == IDC_ADD_BROWSE1) OnBrowse(id == IDC_ADD_BROWSE0 ? 0 : 1);
         else if (id == IDOK) OnOk();
-        else if (id == IDCANCEL) EndDialog(dlg, IDCANCEL);
+        else if (id == IDCANCEL) EndDialog(hwnd_, IDCANCEL);
     }
+    void OnError() override { ReportError(lang(), "frmAdd", std::current_exception()); }
 };
-
-INT_PTR CALLBACK DialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_INITDIALOG) {
-        SetWindowLongPtrA(dlg, DWLP_USER, lp);
-        auto* d = reinterpret_cast<AddDialog*>(lp);
-        d->dlg = dlg;
-        try {
-            d->Init();
-        } catch (...) {
-            ReportError(d->lang(), "frmAdd", std::current_exception());
-        }
-        return TRUE;
-    }
-    auto* d = reinterpret_cast<AddDialog*>(GetWindowLongPtrA(dlg, DWLP_USER));
-    if (!d) return FALSE;
-    try {
-        if (msg == WM_CLOSE) {
-            EndDialog(dlg, IDCANCEL);
-            return TRUE;
-        }
-        if (msg != WM_COMMAND) return FALSE;
-        d->OnCommand(LOWORD(wp), HIWORD(wp));
-        return TRUE;
-    } catch (...) {
-        ReportError(d->lang(), "frmAdd", std::current_exception());
-        return TRUE;  // nothing may cross the window procedure
-    }
-}
 
 }  // namespace
 
 bool ShowAddDialog(HWND owner, Program& program) {
-    AddDialog d{program, nullptr, nullptr, {}};
-    const INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_FRMADD), owner, DialogProc,
-                                           reinterpret_cast<LPARAM>(&d));
+    AddDialog d(program);
+    const INT_PTR result = d.Run(owner, IDD_FRMADD);
     program.project.AddCancelled = result != IDOK;
     return result == IDOK;
 }

@@ -9,6 +9,7 @@
 #include "editor/DefineBytes.h"
 #include "editor/win/EditorDialog.h"
 #include "options/win/LangFont.h"
+#include "win/ModalDialog.h"
 #include "editor/win/frmDefineIds.h"
 #include "options/ErrorModule.h"
 #include "platform/Ui.h"
@@ -19,16 +20,20 @@ namespace {
 
 using namespace editor::win;
 
-class DefineDialog {
+class DefineDialog : public quen::win::ModalDialog {
 public:
     DefineDialog(Program& program, ActClass& action)
         : program_(program), action_(action), rows_(action, program.project.Modified, program.lang) {}
 
-    static INT_PTR CALLBACK Proc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp);
 
 private:
-    void OnInit();
-    void OnCommand(int id, int code);
+    void OnInit() override;
+    void OnCommand(int id, int code, HWND control) override;
+    // A closed window answers like Cancel; errors are reported and the dialog stays.
+    void OnClose() override { OnCommand(IDCANCEL, 0, nullptr); }
+    void OnError() override {
+        ReportError(lang(), Initialising() ? "frmDefine-Form_Load" : "frmDefine-Command", std::current_exception());
+    }
     void ChooseType(bool address);
     void ChooseBase(bool hex);
     void Add();
@@ -38,21 +43,20 @@ private:
         platform::ShowMessage(lang().msg_Min_Value() + "1.", lang().msg_Error(), platform::MsgIcon::Exclamation);
     }
     const Lang& lang() const { return program_.lang; }
-    bool AddressChosen() const { return IsChecked(dlg_, IDC_DEFINE_ADDRESS); }
+    bool AddressChosen() const { return IsChecked(hwnd_, IDC_DEFINE_ADDRESS); }
 
     Program& program_;
     ActClass& action_;
     DefineRows rows_;
     quen::win::UniqueHFont font_;
-    HWND dlg_ = nullptr;
     HWND list_ = nullptr;
     bool hex_ = true;
 };
 
 void DefineDialog::OnInit() {
     const Lang& l = lang();
-    UseOwnerIcon(dlg_);
-    SetWindowTextA(dlg_, l.DB_Title().c_str());
+    UseOwnerIcon(hwnd_);
+    SetWindowTextA(hwnd_, l.DB_Title().c_str());
     const std::pair<int, const std::string&> captions[] = {
         {IDC_DEFINE_FAMTYPE, l.Str_Type()}, {IDC_DEFINE_SEARCH, l.DB_Search()},
         {IDC_DEFINE_ADDRESS, l.DB_Address()}, {IDC_DEFINE_ALL, l.DB_Search_All()},
@@ -62,54 +66,54 @@ void DefineDialog::OnInit() {
         {IDC_DEFINE_DEL, l.Button_Delete()}, {IDC_DEFINE_NOCHECK, l.DB_Dont_Check()},
         {IDC_DEFINE_OK, l.Button_OK()},
     };
-    for (const auto& [id, text] : captions) SetItemText(dlg_, id, text);
-    SetItemText(dlg_, IDC_DEFINE_FAM16, "");
-    options::win::ApplyLangFont(dlg_, l, font_);
-    list_ = GetDlgItem(dlg_, IDC_DEFINE_LIST);
+    for (const auto& [id, text] : captions) SetItemText(hwnd_, id, text);
+    SetItemText(hwnd_, IDC_DEFINE_FAM16, "");
+    options::win::ApplyLangFont(hwnd_, l, font_);
+    list_ = GetDlgItem(hwnd_, IDC_DEFINE_LIST);
     SetupList(list_, {{l.DB_Type(), 80}, {l.DB_Value_CH(), 220}, {l.DB_NewValue_CH(), 220}});
     for (const DefineRow& row : rows_.Rows()) ShowRow(row);
-    MakeOneLineBox(GetDlgItem(dlg_, IDC_DEFINE_VALUE),
+    MakeOneLineBox(GetDlgItem(hwnd_, IDC_DEFINE_VALUE),
                    [this](unsigned c) { return DefineKeyAccepted(c, AddressChosen() && !hex_); });
-    MakeOneLineBox(GetDlgItem(dlg_, IDC_DEFINE_NEWVALUE), [](unsigned c) { return DefineKeyAccepted(c, false); });
-    SetChecked(dlg_, IDC_DEFINE_SEARCH, true);
-    SetChecked(dlg_, IDC_DEFINE_HEX, true);
+    MakeOneLineBox(GetDlgItem(hwnd_, IDC_DEFINE_NEWVALUE), [](unsigned c) { return DefineKeyAccepted(c, false); });
+    SetChecked(hwnd_, IDC_DEFINE_SEARCH, true);
+    SetChecked(hwnd_, IDC_DEFINE_HEX, true);
     ChooseType(false);
-    SetChecked(dlg_, IDC_DEFINE_NOCHECK, action_.NoSourceCheck != 0);
-    EnableItem(dlg_, IDC_DEFINE_DEL, !rows_.Rows().empty());
+    SetChecked(hwnd_, IDC_DEFINE_NOCHECK, action_.NoSourceCheck != 0);
+    EnableItem(hwnd_, IDC_DEFINE_DEL, !rows_.Rows().empty());
 }
 
 void DefineDialog::ChooseType(bool address) {
-    EnableItem(dlg_, IDC_DEFINE_DECIMAL, address);
-    EnableItem(dlg_, IDC_DEFINE_HEX, address);
-    EnableItem(dlg_, IDC_DEFINE_ALL, !address);
+    EnableItem(hwnd_, IDC_DEFINE_DECIMAL, address);
+    EnableItem(hwnd_, IDC_DEFINE_HEX, address);
+    EnableItem(hwnd_, IDC_DEFINE_ALL, !address);
 }
 
 void DefineDialog::ChooseBase(bool hex) {
     if (hex == hex_) return;  // clicking the chosen base again converts nothing
     hex_ = hex;
-    const AddressRead r = SwitchAddressBase(ItemText(dlg_, IDC_DEFINE_VALUE), hex);
-    SetItemText(dlg_, IDC_DEFINE_VALUE, r.box);
+    const AddressRead r = SwitchAddressBase(ItemText(hwnd_, IDC_DEFINE_VALUE), hex);
+    SetItemText(hwnd_, IDC_DEFINE_VALUE, r.box);
     if (r.raisedToMin) MinValueMessage();
 }
 
 void DefineDialog::Add() {
     DefineInput in;
     in.address = AddressChosen();
-    in.searchAll = IsChecked(dlg_, IDC_DEFINE_ALL);
+    in.searchAll = IsChecked(hwnd_, IDC_DEFINE_ALL);
     in.hex = hex_;
-    in.value = ItemText(dlg_, IDC_DEFINE_VALUE);
-    in.newValue = ItemText(dlg_, IDC_DEFINE_NEWVALUE);
+    in.value = ItemText(hwnd_, IDC_DEFINE_VALUE);
+    in.newValue = ItemText(hwnd_, IDC_DEFINE_NEWVALUE);
     const DefineAddResult r = rows_.Add(in);
     if (r.outcome == DefineAddOutcome::NeedInput) {
         platform::ShowMessage(lang().msg_Need_Input_Value(), lang().msg_Error(), platform::MsgIcon::Exclamation);
         return;
     }
-    SetItemText(dlg_, IDC_DEFINE_VALUE, r.value);
-    SetItemText(dlg_, IDC_DEFINE_NEWVALUE, r.newValue);
+    SetItemText(hwnd_, IDC_DEFINE_VALUE, r.value);
+    SetItemText(hwnd_, IDC_DEFINE_NEWVALUE, r.newValue);
     if (r.raisedToMin) MinValueMessage();
     if (r.outcome != DefineAddOutcome::Added) return;
     ShowRow(rows_.Rows().back());
-    EnableItem(dlg_, IDC_DEFINE_DEL, true);
+    EnableItem(hwnd_, IDC_DEFINE_DEL, true);
 }
 
 void DefineDialog::Delete() {
@@ -118,11 +122,11 @@ void DefineDialog::Delete() {
     rows_.Delete(static_cast<size_t>(row));
     ListView_DeleteItem(list_, row);
     const bool any = !rows_.Rows().empty();
-    EnableItem(dlg_, IDC_DEFINE_DEL, any);
-    if (!any) SetFocus(GetDlgItem(dlg_, IDC_DEFINE_VALUE));  // never leave the focus on a disabled button
+    EnableItem(hwnd_, IDC_DEFINE_DEL, any);
+    if (!any) SetFocus(GetDlgItem(hwnd_, IDC_DEFINE_VALUE));  // never leave the focus on a disabled button
 }
 
-void DefineDialog::OnCommand(int id, int code) {
+void DefineDialog::OnCommand(int id, int code, HWND) {
     switch (id) {
         case IDC_DEFINE_SEARCH:
         case IDC_DEFINE_ADDRESS:
@@ -135,44 +139,22 @@ void DefineDialog::OnCommand(int id, int code) {
         case IDC_DEFINE_ADD: Add(); break;
         case IDC_DEFINE_DEL: Delete(); break;
         case IDC_DEFINE_NOCHECK:
-            action_.NoSourceCheck = IsChecked(dlg_, IDC_DEFINE_NOCHECK) ? 1 : 0;
+            action_.NoSourceCheck = IsChecked(hwnd_, IDC_DEFINE_NOCHECK) ? 1 : 0;
             break;
         case IDOK: {
             // Enter in a byte box adds what was typed there rather than dropping it.
             const HWND focus = GetFocus();
-            if (focus == GetDlgItem(dlg_, IDC_DEFINE_VALUE) || focus == GetDlgItem(dlg_, IDC_DEFINE_NEWVALUE)) {
+            if (focus == GetDlgItem(hwnd_, IDC_DEFINE_VALUE) || focus == GetDlgItem(hwnd_, IDC_DEFINE_NEWVALUE)) {
                 Add();
                 break;
             }
-            EndDialog(dlg_, IDOK);
+            EndDialog(hwnd_, IDOK);
             break;
         }
         case IDC_DEFINE_OK:
-        case IDCANCEL: EndDialog(dlg_, IDOK); break;
+        case IDCANCEL: EndDialog(hwnd_, IDOK); break;
         default: break;
     }
-}
-
-INT_PTR CALLBACK DefineDialog::Proc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_INITDIALOG) {
-        auto* self = reinterpret_cast<DefineDialog*>(lp);
-        SetWindowLongPtrA(dlg, DWLP_USER, lp);
-        self->dlg_ = dlg;
-        try {
-            self->OnInit();
-        } catch (...) {
-            ReportError(self->lang(), "frmDefine-Form_Load", std::current_exception());
-        }
-        return TRUE;
-    }
-    auto* self = reinterpret_cast<DefineDialog*>(GetWindowLongPtrA(dlg, DWLP_USER));
-    if (!self || msg != WM_COMMAND) return FALSE;
-    try {
-        self->OnCommand(LOWORD(wp), HIWORD(wp));
-    } catch (...) {
-        ReportError(self->lang(), "frmDefine-Command", std::current_exception());  // nothing may cross the window procedure
-    }
-    return TRUE;
 }
 
 }  // namespace
@@ -180,8 +162,7 @@ INT_PTR CALLBACK DefineDialog::Proc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
 bool ShowDefineDialog(HWND owner, Program& program, ActClass& action) {
     const ActClass before = action;
     DefineDialog dialog(program, action);
-    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_FRMDEFINE), owner, DefineDialog::Proc,
-                    reinterpret_cast<LPARAM>(&dialog));
+    dialog.Run(owner, IDD_FRMDEFINE);
     return !(action == before);
 }
 

@@ -15,6 +15,7 @@
 #include "editor/MakeDialogLogic.h"
 #include "editor/win/EditorDialog.h"
 #include "options/win/LangFont.h"
+#include "win/ModalDialog.h"
 #include "editor/win/frmMakeIds.h"
 #include "options/ErrorModule.h"
 #include "options/LangProject.h"
@@ -55,7 +56,7 @@ std::string FilterOf(const std::string& text) {
 
 std::string Lines(const std::string& text) { return ReplaceAll(text, "\\n", "\r\n"); }
 
-class MakeDialog {
+class MakeDialog : public quen::win::ModalDialog {
 public:
     explicit MakeDialog(Program& program)
         : program_(program),
@@ -64,11 +65,22 @@ public:
                         platform::ShowMessage(text, lang().msg_Warning(), platform::MsgIcon::Exclamation);
                     }) {}
 
-    static INT_PTR CALLBACK Proc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp);
 
 private:
-    void OnInit();
-    void OnCommand(int id);
+    void OnInit() override;
+    void OnCommand(int id, int code, HWND control) override;
+    // The wait cursor while a make runs.
+    bool OnOther(UINT msg, WPARAM, LPARAM) override {
+        if (msg != WM_SETCURSOR || !making_) return false;
+        SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
+        SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, TRUE);
+        return true;
+    }
+    // A closed window answers like Cancel; errors are reported and the dialog stays.
+    void OnClose() override { OnCommand(IDCANCEL, 0, nullptr); }
+    void OnError() override {
+        ReportError(lang(), Initialising() ? "frmMake-Form_Load" : "frmMake-Command", std::current_exception());
+    }
     void Browse();
     void Ok();
     bool ScriptAllowed();
@@ -83,15 +95,14 @@ private:
     Program& program_;
     MakeProgressModel progress_;
     quen::win::UniqueHFont font_;
-    HWND dlg_ = nullptr;
     bool making_ = false;
     DWORD lastPaint_ = 0;
 };
 
 void MakeDialog::OnInit() {
     const Lang& l = lang();
-    UseOwnerIcon(dlg_);
-    SetWindowTextA(dlg_, l.MF_Title().c_str());
+    UseOwnerIcon(hwnd_);
+    SetWindowTextA(hwnd_, l.MF_Title().c_str());
     const std::pair<int, const std::string&> captions[] = {
         {IDC_MAKE_FRAME_OPTIONS, l.MF_SaveAs()},     {IDC_MAKE_LABMAKE, l.MF_Make()},
         {IDC_MAKE_SCRIPT, l.MF_ScriptFile()},        {IDC_MAKE_EXE, l.MF_EXEFile()},
@@ -101,21 +112,21 @@ void MakeDialog::OnInit() {
         {IDC_MAKE_LABCOUNT, l.MF_FileTotal()},       {IDC_MAKE_LABCOMPLE, l.MF_Completion()},
         {IDC_MAKE_LABFILE, l.File_Name()},
     };
-    for (const auto& [id, text] : captions) SetItemText(dlg_, id, text);
-    options::win::ApplyLangFont(dlg_, l, font_);
-    MakeOneLineBox(GetDlgItem(dlg_, IDC_MAKE_FILENAME));
-    SendDlgItemMessageA(dlg_, IDC_MAKE_BAR, PBM_SETRANGE32, 0, 100);
-    SetChecked(dlg_, IDC_MAKE_EXE, true);
+    for (const auto& [id, text] : captions) SetItemText(hwnd_, id, text);
+    options::win::ApplyLangFont(hwnd_, l, font_);
+    MakeOneLineBox(GetDlgItem(hwnd_, IDC_MAKE_FILENAME));
+    SendDlgItemMessageA(hwnd_, IDC_MAKE_BAR, PBM_SETRANGE32, 0, 100);
+    SetChecked(hwnd_, IDC_MAKE_EXE, true);
 }
 
 void MakeDialog::Browse() {
-    const bool script = IsChecked(dlg_, IDC_MAKE_SCRIPT);
+    const bool script = IsChecked(hwnd_, IDC_MAKE_SCRIPT);
     const std::string filter = FilterOf(script ? lang().ScriptFileSet() : lang().ExecuteFileSet());
     char path[MAX_PATH] = "";
-    lstrcpynA(path, ItemText(dlg_, IDC_MAKE_FILENAME).c_str(), MAX_PATH);
+    lstrcpynA(path, ItemText(hwnd_, IDC_MAKE_FILENAME).c_str(), MAX_PATH);
     OPENFILENAMEA ofn{};
     ofn.lStructSize = sizeof(ofn);
-    ofn.hwndOwner = dlg_;
+    ofn.hwndOwner = hwnd_;
     ofn.lpstrFilter = filter.c_str();
     ofn.nFilterIndex = script ? 2 : 1;
     ofn.lpstrFile = path;
@@ -123,7 +134,7 @@ void MakeDialog::Browse() {
     // Scripts run only with the extension the runtime and the file type know.
     ofn.lpstrDefExt = script ? kScriptExtension : "exe";
     ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOREADONLYRETURN | OFN_HIDEREADONLY;
-    if (GetSaveFileNameA(&ofn)) SetItemText(dlg_, IDC_MAKE_FILENAME, path);
+    if (GetSaveFileNameA(&ofn)) SetItemText(hwnd_, IDC_MAKE_FILENAME, path);
 }
 
 bool MakeDialog::ScriptAllowed() {
@@ -142,25 +153,25 @@ bool MakeDialog::ScriptAllowed() {
 }
 
 void MakeDialog::ShowProgressFrame() {
-    for (int id : kOptionControls) ShowWindow(GetDlgItem(dlg_, id), SW_HIDE);
-    for (int id : kProgressControls) ShowWindow(GetDlgItem(dlg_, id), SW_SHOW);
+    for (int id : kOptionControls) ShowWindow(GetDlgItem(hwnd_, id), SW_HIDE);
+    for (int id : kProgressControls) ShowWindow(GetDlgItem(hwnd_, id), SW_SHOW);
     // The close box stays off while the make runs: it cannot be stopped halfway.
-    EnableMenuItem(GetSystemMenu(dlg_, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
-    UpdateWindow(dlg_);
+    EnableMenuItem(GetSystemMenu(hwnd_, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+    UpdateWindow(hwnd_);
 }
 
 void MakeDialog::ShowProgress() {
     const MakeProgressView& v = progress_.View();
-    SetItemText(dlg_, IDC_MAKE_PATCHFILENAME, v.patchFileName);
-    SetItemText(dlg_, IDC_MAKE_FILECOUNT, v.fileCount);
-    SetItemText(dlg_, IDC_MAKE_COMPLECOUNT, v.completeCount);
-    SetItemText(dlg_, IDC_MAKE_FILE, v.fileName);
-    SetItemText(dlg_, IDC_MAKE_VALUE, v.percent);
-    SendDlgItemMessageA(dlg_, IDC_MAKE_BAR, PBM_SETPOS, static_cast<WPARAM>(v.bar), 0);
+    SetItemText(hwnd_, IDC_MAKE_PATCHFILENAME, v.patchFileName);
+    SetItemText(hwnd_, IDC_MAKE_FILECOUNT, v.fileCount);
+    SetItemText(hwnd_, IDC_MAKE_COMPLECOUNT, v.completeCount);
+    SetItemText(hwnd_, IDC_MAKE_FILE, v.fileName);
+    SetItemText(hwnd_, IDC_MAKE_VALUE, v.percent);
+    SendDlgItemMessageA(hwnd_, IDC_MAKE_BAR, PBM_SETPOS, static_cast<WPARAM>(v.bar), 0);
     const DWORD now = GetTickCount();
     if (now - lastPaint_ < kRepaintMilliseconds && v.bar < 100) return;
     lastPaint_ = now;
-    PumpEvents(dlg_);
+    PumpEvents(hwnd_);
     SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
 }
 
@@ -222,70 +233,39 @@ void MakeDialog::StartMakeFileData(const std::string& output) {
 
 void MakeDialog::Ok() {
     if (making_) return;  // a make is never started twice
-    const std::string output = ItemText(dlg_, IDC_MAKE_FILENAME);
+    const std::string output = ItemText(hwnd_, IDC_MAKE_FILENAME);
     if (!MakeOutputPathOk(output, program_.project, IsFolder)) {
         platform::ShowMessage(lang().msg_FilePathName_Error(), lang().msg_Error(), platform::MsgIcon::Exclamation);
         return;
     }
-    const bool script = IsChecked(dlg_, IDC_MAKE_SCRIPT);
+    const bool script = IsChecked(hwnd_, IDC_MAKE_SCRIPT);
     if (script && !ScriptAllowed()) return;
     making_ = true;
     ShowProgressFrame();
     HCURSOR normal = SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
     if (script) StartMakeScript(output);
     else StartMakeFileData(output);
-    UpdateWindow(dlg_);
+    UpdateWindow(hwnd_);
     SetCursor(normal);
-    EndDialog(dlg_, IDOK);
+    EndDialog(hwnd_, IDOK);
 }
 
-void MakeDialog::OnCommand(int id) {
+void MakeDialog::OnCommand(int id, int, HWND) {
     switch (id) {
         case IDC_MAKE_BROWSE: if (!making_) Browse(); break;
         case IDOK:
         case IDC_MAKE_OK: Ok(); break;
         case IDCANCEL:
-        case IDC_MAKE_CANCEL: if (!making_) EndDialog(dlg_, IDCANCEL); break;
+        case IDC_MAKE_CANCEL: if (!making_) EndDialog(hwnd_, IDCANCEL); break;
         default: break;
     }
-}
-
-INT_PTR CALLBACK MakeDialog::Proc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_INITDIALOG) {
-        auto* self = reinterpret_cast<MakeDialog*>(lp);
-        SetWindowLongPtrA(dlg, DWLP_USER, lp);
-        self->dlg_ = dlg;
-        try {
-            self->OnInit();
-        } catch (...) {
-            ReportError(self->lang(), "frmMake-Form_Load", std::current_exception());
-        }
-        return TRUE;
-    }
-    auto* self = reinterpret_cast<MakeDialog*>(GetWindowLongPtrA(dlg, DWLP_USER));
-    if (!self) return FALSE;
-    try {
-        switch (msg) {
-            case WM_COMMAND: self->OnCommand(LOWORD(wp)); return TRUE;
-            case WM_SETCURSOR:
-                if (!self->making_) return FALSE;
-                SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
-                SetWindowLongPtrA(dlg, DWLP_MSGRESULT, TRUE);
-                return TRUE;
-            default: return FALSE;
-        }
-    } catch (...) {
-        ReportError(self->lang(), "frmMake-Command", std::current_exception());  // nothing may cross the window procedure
-    }
-    return TRUE;
 }
 
 }  // namespace
 
 void ShowMakeDialog(HWND owner, Program& program) {
     MakeDialog dialog(program);
-    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_FRMMAKE), owner, MakeDialog::Proc,
-                    reinterpret_cast<LPARAM>(&dialog));
+    dialog.Run(owner, IDD_FRMMAKE);
 }
 
 }  // namespace quen

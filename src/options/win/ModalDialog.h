@@ -1,59 +1,18 @@
-// A modal dialog from an .rc template: one procedure stores `this` and forwards to virtuals,
-// catching every exception so none crosses the window procedure.
+// The options windows' names for the shared dialog base and its control helpers.
 #pragma once
 
-#include <windows.h>
-
-#include <span>
-#include <string>
-
 #include "win/DialogItems.h"
+#include "win/ModalDialog.h"
 
 namespace quen::options::win {
 
-class ModalDialog {
-public:
-    ModalDialog() = default;
-    ModalDialog(const ModalDialog&) = delete;
-    ModalDialog& operator=(const ModalDialog&) = delete;
-    virtual ~ModalDialog() = default;
-
-    // Runs the dialog owned by `owner` (disabled meanwhile); the value given to EndDialog.
-    INT_PTR Run(HWND owner, int templateId);
-    // Creates a child page of this dialog from a template; its commands reach OnCommand.
-    HWND CreatePage(HWND parent, int templateId);
-    // Fills the tab control `tabId` with `titles` and makes one hidden page per template in
-    // `pages`, each filling what the strip leaves below its tabs. There may be more pages than
-    // tabs: a page without a tab is reached otherwise.
-    void CreateTabPages(int tabId, std::span<const std::string> titles, std::span<const int> templates,
-                        std::span<HWND> pages);
-
-protected:
-    virtual void OnInit() {}
-    virtual void OnCommand(int id, int code, HWND control) { (void)id, (void)code, (void)control; }
-    virtual INT_PTR OnNotify(NMHDR* header) { (void)header; return 0; }
-    // Anything else; true when handled.
-    virtual bool OnOther(UINT msg, WPARAM wp, LPARAM lp) { (void)msg, (void)wp, (void)lp; return false; }
-    virtual void OnClose() { EndDialog(hwnd_, IDCANCEL); }
-    // An exception escaped a handler: the dialog stays open.
-    virtual void OnError() {}
-
-    HWND hwnd_ = nullptr;
-
-private:
-    static INT_PTR CALLBACK DialogProc(HWND h, UINT msg, WPARAM wp, LPARAM lp);
-    static INT_PTR CALLBACK PageProc(HWND h, UINT msg, WPARAM wp, LPARAM lp);
-    INT_PTR Dispatch(UINT msg, WPARAM wp, LPARAM lp);
-};
-
+using quen::win::FileDialogFilter;
 using quen::win::IsChecked;
 using quen::win::ItemText;
+using quen::win::ModalDialog;
 using quen::win::SetChecked;
 using quen::win::SetItemText;
 using quen::win::ShowItem;
 using quen::win::WindowText;
-
-// A "Description|pattern|..." filter as the file dialogs want it (NUL separated).
-std::string FileDialogFilter(const std::string& barFilter);
 
 }  // namespace quen::options::win

@@ -1,9 +1,9 @@
 // A modal dialog from an .rc template.
-#include "options/win/ModalDialog.h"
+#include "win/ModalDialog.h"
 
 #include <commctrl.h>
 
-namespace quen::options::win {
+namespace quen::win {
 
 INT_PTR ModalDialog::Run(HWND owner, int templateId) {
     return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), owner, DialogProc,
@@ -63,11 +63,13 @@ INT_PTR CALLBACK ModalDialog::DialogProc(HWND h, UINT msg, WPARAM wp, LPARAM lp)
         auto* self = reinterpret_cast<ModalDialog*>(lp);
         SetWindowLongPtrA(h, DWLP_USER, lp);
         self->hwnd_ = h;
+        self->initialising_ = true;
         try {
             self->OnInit();
         } catch (...) {
             self->OnError();
         }
+        self->initialising_ = false;
         return TRUE;
     }
     auto* self = reinterpret_cast<ModalDialog*>(GetWindowLongPtrA(h, DWLP_USER));
@@ -93,4 +95,4 @@ std::string FileDialogFilter(const std::string& barFilter) {
     return f;
 }
 
-}  // namespace quen::options::win
+}  // namespace quen::win
