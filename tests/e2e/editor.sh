@@ -14,7 +14,10 @@ main="Quenlark - Untitled" list=SysListView32:1
 shots=$QUEN_E2E_OUT/shots; mkdir -p "$shots"
 panels() { drive panels "$main"; panel_text=$(tr '\n' '|' <<<"$out"); }
 
-start app "$QUEN_DIST/Quenlark.exe"
+# A copy of the program folder: the first start writes to the settings file, and the
+# shipped folder must stay as built.
+rm -rf "$E2E_RUN/prog" && cp -r "$QUEN_DIST" "$E2E_RUN/prog"
+start app "$E2E_RUN/prog/Quenlark.exe"
 drive wait "$main" 30
 panels; expect_eq "empty project's panels" "File Total : 0|||(hidden)||" "$panel_text"
 drive_fails 1 tool "$main" Make  # nothing to make yet
