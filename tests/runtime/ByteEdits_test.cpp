@@ -81,13 +81,6 @@ TEST(ByteSearch, FindsAcrossChunkBoundariesAndTicks) {
     EXPECT_GE(ticks, 2);
 }
 
-TEST(CheckSum, FiveBytesGiveTheDocumentedSum) {
-    EXPECT_EQ(BufferCheckSum({1, 2, 3, 4, 5}), 0x04030204u);
-    EXPECT_EQ(BufferCheckSum({}), 0u);
-    EXPECT_EQ(BufferCheckSum({0xFF}), 0xFFu);
-    EXPECT_EQ(BufferCheckSum({1, 2, 3, 4, 1, 2, 3, 4}), 0u);
-}
-
 TEST(ByteSearch, RareLaterAnchorByteStillGivesTheFirstMatchInRange) {
     V data(100, 0);
     for (size_t p : {0, 10, 50, 97}) data[p + 1] = 0xEE, data[p + 2] = 0x01;
