@@ -87,12 +87,4 @@ INT_PTR CALLBACK ModalDialog::PageProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     return self->Dispatch(msg, wp, lp);
 }
 
-std::string FileDialogFilter(const std::string& barFilter) {
-    std::string f = barFilter;
-    for (char& c : f)
-        if (c == '|') c = '\0';
-    f.append(2, '\0');
-    return f;
-}
-
 }  // namespace quen::win

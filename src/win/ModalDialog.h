@@ -50,7 +50,5 @@ private:
     bool initialising_ = false;
 };
 
-// A "Description|pattern|..." filter as the file dialogs want it (NUL separated).
-std::string FileDialogFilter(const std::string& barFilter);
 
 }  // namespace quen::win

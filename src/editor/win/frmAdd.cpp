@@ -4,7 +4,6 @@
 #include <commctrl.h>
 
 #include "editor/AddDialogLogic.h"
-#include "editor/win/FileDialog.h"
 #include "editor/win/frmAddIds.h"
 #include "runtime/win/frmDir.h"
 #include "options/ErrorModule.h"
@@ -12,6 +11,7 @@
 #include "options/win/LangFont.h"
 #include "platform/Ui.h"
 #include "startup/FSUPLIBmain.h"
+#include "win/FileDialog.h"
 #include "win/Handles.h"
 #include "win/ModalDialog.h"
 
@@ -117,7 +117,7 @@ struct AddDialog : quen::win::ModalDialog {
             if (Checked(IDC_ADD_OPTDIR)) {
                 chosen = runtime::win::BrowseFolder(hwnd_, which == 0 ? lang().Str_Select_Old_Folder() : lang().Str_Select_New_Folder());
             } else {
-                chosen = OpenFileDialog(hwnd_, "*.*|*.*");
+                chosen = quen::win::OpenFileDialog(hwnd_, {"*.*|*.*"});
             }
         } catch (...) {
             ReportError(lang(), "frmAdd-cmdBrow", std::current_exception());

@@ -1,7 +1,6 @@
 // The main window's project commands: add, delete, make, new, open, save.
 #include "editor/AddActionFile.h"
 #include "editor/MainCaption.h"
-#include "editor/win/FileDialog.h"
 #include "editor/win/frmAdd.h"
 #include "editor/win/frmMain.h"
 #include "editor/win/frmMake.h"
@@ -14,6 +13,7 @@
 #include "project/ProjectFile.h"
 #include "editor/ProjectOpen.h"
 #include "startup/ProgramInfo.h"
+#include "win/FileDialog.h"
 
 namespace quen {
 
@@ -98,7 +98,7 @@ void frmMain::DoNew() {
 void frmMain::DoOpen() {
     if (!ConfirmDiscard()) return;
     try {
-        const std::string path = editor::win::OpenFileDialog(hwnd_, kProjectFilter);
+        const std::string path = quen::win::OpenFileDialog(hwnd_, {kProjectFilter});
         if (!path.empty()) OpenProject(path);
     } catch (...) {
         ReportError(program_.lang, "Main-cmdOpen", std::current_exception());
@@ -130,7 +130,7 @@ bool frmMain::DoSave() {
 bool frmMain::DoSaveAs() {
     std::string path;
     try {
-        path = editor::win::SaveFileDialog(hwnd_, kProjectFilter, "prj");
+        path = quen::win::SaveFileDialog(hwnd_, {kProjectFilter, "", "prj"});
         if (path.empty()) return false;
         SaveProject(path, program_.project);
     } catch (...) {

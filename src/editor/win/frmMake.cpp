@@ -3,7 +3,6 @@
 #include "editor/win/frmMake.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include <exception>
 
@@ -15,6 +14,7 @@
 #include "editor/MakeDialogLogic.h"
 #include "editor/win/EditorDialog.h"
 #include "options/win/LangFont.h"
+#include "win/FileDialog.h"
 #include "win/ModalDialog.h"
 #include "editor/win/frmMakeIds.h"
 #include "options/ErrorModule.h"
@@ -45,15 +45,6 @@ bool IsFolder(const std::string& path) {
 }
 
 // "Name(*.x)|*.x|..." as the save dialog takes it: NUL-separated, ending in two NULs.
-std::string FilterOf(const std::string& text) {
-    std::string filter = text;
-    for (char& c : filter) {
-        if (c == '|') c = '\0';
-    }
-    filter.append(2, '\0');
-    return filter;
-}
-
 std::string Lines(const std::string& text) { return ReplaceAll(text, "\\n", "\r\n"); }
 
 class MakeDialog : public quen::win::ModalDialog {
@@ -121,20 +112,11 @@ void MakeDialog::OnInit() {
 
 void MakeDialog::Browse() {
     const bool script = IsChecked(hwnd_, IDC_MAKE_SCRIPT);
-    const std::string filter = FilterOf(script ? lang().ScriptFileSet() : lang().ExecuteFileSet());
-    char path[MAX_PATH] = "";
-    lstrcpynA(path, ItemText(hwnd_, IDC_MAKE_FILENAME).c_str(), MAX_PATH);
-    OPENFILENAMEA ofn{};
-    ofn.lStructSize = sizeof(ofn);
-    ofn.hwndOwner = hwnd_;
-    ofn.lpstrFilter = filter.c_str();
-    ofn.nFilterIndex = script ? 2 : 1;
-    ofn.lpstrFile = path;
-    ofn.nMaxFile = MAX_PATH;
     // Scripts run only with the extension the runtime and the file type know.
-    ofn.lpstrDefExt = script ? kScriptExtension : "exe";
-    ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOREADONLYRETURN | OFN_HIDEREADONLY;
-    if (GetSaveFileNameA(&ofn)) SetItemText(hwnd_, IDC_MAKE_FILENAME, path);
+    const std::string path = quen::win::SaveFileDialog(
+        hwnd_, {script ? lang().ScriptFileSet() : lang().ExecuteFileSet(), ItemText(hwnd_, IDC_MAKE_FILENAME),
+                script ? kScriptExtension : "exe", script ? 2 : 1});
+    if (!path.empty()) SetItemText(hwnd_, IDC_MAKE_FILENAME, path);
 }
 
 bool MakeDialog::ScriptAllowed() {

@@ -6,7 +6,6 @@
 
 namespace quen::options::win {
 
-using quen::win::FileDialogFilter;
 using quen::win::IsChecked;
 using quen::win::ItemText;
 using quen::win::ModalDialog;

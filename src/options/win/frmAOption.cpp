@@ -2,7 +2,7 @@
 #include "options/win/frmAOption.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
+#include "win/FileDialog.h"
 
 #include "options/ErrorModule.h"
 #include "options/OptionFiles.h"
@@ -185,21 +185,8 @@ void FrmAOption::SaveStep() {
 namespace {
 
 std::string TempletDialog(HWND owner, const Program& p, bool save) {
-    const std::string filter = FileDialogFilter(p.lang.TempletFileSet());
-    std::string file = p.folder + "\\Templet\\" + p.settings.Default_TPL;
-    file.resize(MAX_PATH * 4, '\0');
-    OPENFILENAMEA ofn{};
-    ofn.lStructSize = sizeof(ofn);
-    ofn.hwndOwner = owner;
-    ofn.lpstrFilter = filter.c_str();
-    ofn.lpstrFile = file.data();
-    ofn.nMaxFile = static_cast<DWORD>(file.size());
-    ofn.lpstrDefExt = "tpl";
-    ofn.Flags = save ? OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOREADONLYRETURN | OFN_HIDEREADONLY
-                     : OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    const BOOL ok = save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
-    if (!ok) return {};
-    return file.c_str();
+    const quen::win::FileDialogSpec spec{p.lang.TempletFileSet(), p.folder + "\\Templet\\" + p.settings.Default_TPL, "tpl"};
+    return save ? quen::win::SaveFileDialog(owner, spec) : quen::win::OpenFileDialog(owner, spec);
 }
 
 }  // namespace

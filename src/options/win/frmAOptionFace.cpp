@@ -9,23 +9,12 @@
 #include "options/win/frmAOptionIds.h"
 #include "platform/Ui.h"
 #include "startup/FSUPLIBmain.h"
+#include "win/FileDialog.h"
 #include "win/PictureFile.h"
 
 namespace quen::options::win {
 
 namespace {
-
-std::string OpenFileDialog(HWND owner, const std::string& filter) {
-    std::string file(MAX_PATH * 4, '\0');
-    OPENFILENAMEA ofn{};
-    ofn.lStructSize = sizeof(ofn);
-    ofn.hwndOwner = owner;
-    ofn.lpstrFilter = filter.c_str();
-    ofn.lpstrFile = file.data();
-    ofn.nMaxFile = static_cast<DWORD>(file.size());
-    ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    return GetOpenFileNameA(&ofn) ? std::string(file.c_str()) : std::string();
-}
 
 bool IsFile(const std::string& path) { return !path.empty() && FileExists(path, kFindNormal); }
 
@@ -49,7 +38,7 @@ void FrmAOption::PictureTest() {
 }
 
 void FrmAOption::BrowsePicture() {
-    const std::string path = OpenFileDialog(hwnd_, FileDialogFilter(program_.lang.PictureFileSet()));
+    const std::string path = quen::win::OpenFileDialog(hwnd_, {program_.lang.PictureFileSet()});
     if (!path.empty()) SetItemText(pages_[5], IDC_AO_PIC, path);  // its change runs the picture test
 }
 
@@ -67,7 +56,7 @@ bool FrmAOption::ShowIcon(const std::string& path) {
 }
 
 void FrmAOption::BrowseIcon() {
-    const std::string path = OpenFileDialog(hwnd_, FileDialogFilter("ICON FIle|*.ico"));
+    const std::string path = quen::win::OpenFileDialog(hwnd_, {"ICON FIle|*.ico"});
     if (path.empty()) return;
     if (!IsFile(path) || !IsIconFileName(path)) {
         icon_.reset();

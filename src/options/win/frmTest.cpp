@@ -1,6 +1,6 @@
 // frmTest: packs and unpacks files with the run-length codec and shows a drive's code.
 #include <windows.h>
-#include <commdlg.h>
+#include "win/FileDialog.h"
 
 #include "options/ErrorModule.h"
 #include "options/RleFileTest.h"
@@ -29,15 +29,8 @@ private:
     }
 
     void Browse(int row) {
-        std::string file(MAX_PATH * 4, '\0');
-        OPENFILENAMEA ofn{};
-        ofn.lStructSize = sizeof(ofn);
-        ofn.hwndOwner = hwnd_;
-        ofn.lpstrFilter = "*.*\0*.*\0\0";
-        ofn.lpstrFile = file.data();
-        ofn.nMaxFile = static_cast<DWORD>(file.size());
-        ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
-        if (GetOpenFileNameA(&ofn)) SetItemText(hwnd_, IDC_TEST_NAME0 + row, file.c_str());
+        const std::string file = quen::win::OpenFileDialog(hwnd_, {"*.*|*.*"});
+        if (!file.empty()) SetItemText(hwnd_, IDC_TEST_NAME0 + row, file);
     }
 
     template <typename Task>
