@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# QuenMake.exe /exe under Wine on the sample patch (samples/demo): the patch executable it
-# makes turns the old folder into the new one and leaves no package folder; without a head
-# the make exits 1 and keeps the old output.
+# QuenMake.exe /exe under Wine: the sample patch (samples/demo) turns the old folder into the
+# new one; a table project (every action kind in every directory kind, registry entries and
+# an icon) applied silently leaves every folder and the registry as expected and shows the
+# given icon in Explorer; no package folder is left; without a head the make exits 1 and
+# keeps the old output.
 . "$(dirname "$0")/lib.sh"
 need_dist
 
@@ -18,12 +20,100 @@ patch=$root/DemoPatch.exe
 start make "$prog/QuenMake.exe" "$project" /EXE "$(winpath "$patch")"
 expect_exit make 0 120
 expect_contains "progress" "$(cat "$E2E_RUN/make.out")" "[100.0%] Proc6: action 6 of 6"
-[ -e "$WINEPREFIX/drive_c/users/root/Temp/QuenlarkTemp" ] && fail "the package folder was left in the Wine temp folder"
+temp_left() { ls -d "$WINEPREFIX"/drive_c/users/*/Temp/QuenlarkTemp 2>/dev/null; }
+expect_eq "package folder removed" "" "$(temp_left)"
 cp -r "$root/sample/old" "$root/target"
 start apply "$patch" /S "/D=$(winpath "$root/target")"
 expect_exit apply 0 60
 diff -r "$root/sample/new" "$root/target" >/dev/null ||
   fail "the made patch does not turn old into new: $(diff -rq "$root/sample/new" "$root/target" | head -3)"
+
+# --- the table: group G of each directory kind acts on files named G-*, one action per kind.
+# Me is the patch's folder, Reg a file path read from the registry, Ask the /D answer; .\sub
+# and Pre follow the literal group, so they resolve to lit\sub and lit.
+t=$root/table
+declare -A dirs=([me]=$t/me [reg]=$t/reg [ask]=$t/ask [win]=$WINEPREFIX/drive_c/windows
+  [sys]=$WINEPREFIX/drive_c/windows/system32 [lit]=$t/lit [sub]=$t/lit/sub [pre]=$t/lit)
+groups="me reg ask win sys lit sub pre"
+mkdir -p "$t/old" "$t/new" "$t/me" "$t/reg" "$t/ask" "$t/lit/sub"
+for g in $groups; do
+  cp "$root/sample/old/app.exe" "$t/old/$g-app.exe"
+  cp "$root/sample/new/app.exe" "$t/new/$g-app.exe"
+  printf 'echo ran>%s-ran.txt\r\n' "$g" | tee "$t/old/$g-run.bat" >"$t/new/$g-run.bat"
+  printf 'ran\r\n' >"$t/new/$g-ran.txt"
+  printf 'added %s' "$g" | tee "$t/old/$g-add.txt" >"$t/new/$g-add.txt"
+  printf 'Demo 1.0\r\n' >"$t/old/$g-bytes.txt"
+  printf 'Demo 2.0\r\n' >"$t/new/$g-bytes.txt"
+  printf 'bye' >"$t/old/$g-gone.txt"
+  printf '[Main]\r\nVersion=1.0' >"$t/old/$g-conf.ini"
+  printf '[Main]\r\nVersion=2.0' >"$t/new/$g-conf.ini"
+  printf 'same %s' "$g" | tee "$t/old/$g-ren.txt" >"$t/new/$g-renamed.txt"
+  # The target folder holds what the patch changes (not what it adds or runs).
+  for f in app.exe bytes.txt gone.txt conf.ini ren.txt; do cp "$t/old/$g-$f" "${dirs[$g]}/"; done
+done
+convert -size 32x32 gradient:navy-gold -fill red -draw 'circle 16,16 16,6' "PNG32:$t/icon.png"
+icotool -c -o "$t/icon.ico" "$t/icon.png"
+python3 - "$t" "$groups" <<'PY'
+import sys
+t, groups = sys.argv[1], sys.argv[2].split()
+w = lambda p: 'Z:' + (t + '/' + p).replace('/', '\\')
+L = []
+text = lambda *xs: L.extend('"%s"' % x for x in xs)
+num = lambda *ns: L.extend(str(n) for n in ns)
+text('Dravin Project File V1.0', '&About'); num(2)
+text(r'STR,HKCU,Software\QuenTable,Name,Table 2', r'DWORD,HKCU,Software\QuenTable,Count,&H10')
+text('Broken', '&Cancel'); num(0, 1); text(r'DWORD,HKCU,Software\QuenTable,Old,0')
+num(0); text('Done', 'End', 'File not found!'); num(0); text('', 'Info', 'Tahoma'); num(9, 0, 0)
+text('&OK', 'Error', 'Patching', 'Failed!', '', w('icon.ico'), 'Press OK'); num(0, 0)
+L.append('#FALSE#'); num(0, 0)
+text('Source file differs!', 'Welcome', 'Welcome', 'Table', 'ADD', 'DEL', 'RUN', 'BYTES', 'PATCH', 'INI',
+     'REN', 'OK!')
+kinds = {'me': '< Me >', 'reg': '< Reg >', 'ask': '< Ask User >', 'win': '< Windows >', 'sys': '< System >',
+         'lit': w('lit'), 'sub': '.\\sub', 'pre': '< Previous >'}
+def action(kind, g, name, dirtype, new='', byts=(), ini=()):
+    num(kind, 0); text('&Browse', 'Not found', '&OK', 'Where?', 'Folder'); num(len(byts))
+    for b in byts: text(*b)
+    text(''); num(0); text(w('old/%s-%s' % (g, name))); num(len(ini)); text(*ini)
+    text('', new, dirtype)
+    if g == 'reg': text('Program'); num(2); text(r'Software\QuenTable')
+    else: text(''); num(0); text('')
+num(7 * len(groups))
+for g in groups:
+    d = kinds[g]
+    action(0, g, 'run.bat', d)
+    action(1, g, 'add.txt', d)
+    action(2, g, 'app.exe', d, new=w('new/%s-app.exe' % g))
+    action(3, g, 'bytes.txt', d, byts=[('1', '31 2E 30', '32 2E 30')])
+    action(4, g, 'gone.txt', d)
+    action(5, g, 'conf.ini', d, ini=['Main,Version,2.0'])
+    action(6, g, 'ren.txt', d, new='%s-renamed.txt' % g)
+open(t + '/table.prj', 'wb').write(('\r\n'.join(L) + '\r\n').encode('latin-1'))
+PY
+"$E2E_WINE_RUN" reg add 'HKCU\Software\QuenTable' /v Program /d "$(winpath "$t/reg")\\app.exe" /f >/dev/null
+"$E2E_WINE_RUN" reg add 'HKCU\Software\QuenTable' /v Old /t REG_DWORD /d 1 /f >/dev/null
+start table "$prog/QuenMake.exe" "$(winpath "$t/table.prj")" /exe "$(winpath "$t/me/Table.exe")"
+expect_exit table 0 180
+expect_contains "table progress" "$(cat "$E2E_RUN/table.out")" "[100.0%] Proc56: action 56 of 56"
+expect_eq "package folder removed after the table" "" "$(temp_left)"
+start table_apply "$t/me/Table.exe" /S "/D=$(winpath "$t/ask")" "/LOG=$(winpath "$t/log.txt")"
+expect_exit table_apply 0 120
+log=$(tr -d '\r' <"$t/log.txt")
+expect_eq "log lines" 56 "$(grep -c ' OK!$' <<<"$log")"
+expect_contains "log names the target" "$log" "PATCH $(winpath "$t/lit/sub")\\sub-app.exe OK!"
+for g in $groups; do
+  d=${dirs[$g]}
+  expect_eq "$g: files" "$(cd "$t/new" && ls $g-*)" "$(cd "$d" && ls $g-* 2>/dev/null)"
+  for f in "$t/new/$g"-*; do
+    cmp -s "$f" "$d/${f##*/}" || fail "$g: ${f##*/} differs from the expected file"
+  done
+done
+expect_eq "registry string" "Table 2" "$(reg_data 'HKCU\Software\QuenTable' Name)"
+expect_eq "registry number" "0x10" "$(reg_data 'HKCU\Software\QuenTable' Count)"
+expect_eq "registry value deleted" "" "$(reg_data 'HKCU\Software\QuenTable' Old)"
+# Explorer shows the executable's first icon group: it must be the given 32x32 image.
+wrestool -x -t 14 -o "$t/shown.ico" "$t/me/Table.exe" && icotool -x -o "$t/shown.png" "$t/shown.ico" ||
+  fail "no icon group in the made executable"
+expect_eq "Explorer icon" "0" "$(compare -metric AE "$t/icon.png" "$t/shown.png" null: 2>&1)"
 
 # Without the head nothing is made.
 rm "$prog/PatchHead.exe"
