@@ -1,6 +1,8 @@
 // The add-action dialog's checks on OK, and what it stores in the add template.
 #include "editor/AddDialogLogic.h"
 
+#include "editor/AddActionFile.h"
+#include "platform/Files.h"
 #include "startup/FSUPLIBmain.h"
 
 namespace quen {
@@ -26,6 +28,25 @@ AddRefusal AcceptAddDialog(const AddDialogInput& in, Project& project) {
     t.NewPath = GetDir(in.newText);
     project.AddCancelled = false;
     return AddRefusal::None;
+}
+
+AddRefusal AddDroppedPath(const std::string& path, Project& project, const DirTypeTexts& texts) {
+    struct KeepDialogChoices {
+        Project& p;
+        ActClass addTemplate;
+        bool includeSub;
+        ~KeepDialogChoices() {
+            p.AddTemplate = addTemplate;
+            p.IncludeSubFolders = includeSub;
+        }
+    } keep{project, project.AddTemplate, project.IncludeSubFolders};
+    const int offered = project.AddTemplate.ActType;
+    const platform::AttrResult a = platform::GetAttributes(path);
+    const bool folder = a.status == platform::AttrStatus::Ok && (a.attrs & platform::kAttrDirectory);
+    const AddRefusal refusal =
+        AcceptAddDialog({ShowsNewVersion(offered) ? kActAdd : offered, folder, folder, path, ""}, project);
+    if (refusal == AddRefusal::None) AddActionFiles(project, texts);
+    return refusal;
 }
 
 }  // namespace quen

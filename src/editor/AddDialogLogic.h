@@ -1,4 +1,5 @@
-// The add-action dialog's decisions: which frames show, and what OK accepts and stores.
+// The add-action dialog's decisions: which frames show, and what OK accepts and stores;
+// paths dropped onto the action list take the same way.
 #pragma once
 
 #include <string>
@@ -24,5 +25,12 @@ enum class AddRefusal { None, FileNotFind, DirCantSame };
 // template's kind, add method, file, folder, new name and new folder are set and
 // AddCancelled is cleared. The template's directory setting is never touched.
 AddRefusal AcceptAddDialog(const AddDialogInput& in, Project& project);
+
+// A path dropped onto the action list, added as the add dialog adds it: a file alone, a
+// folder with its sub folders, with the kind the dialog offers; Patch File and ReName
+// need a new version that a drop does not carry, so then it adds as Add File. The add
+// template and the sub folder switch stay as the dialog left them. Refuses a path that
+// names nothing; throws as AddActionFiles does.
+AddRefusal AddDroppedPath(const std::string& path, Project& project, const DirTypeTexts& texts);
 
 }  // namespace quen

@@ -1,8 +1,9 @@
-// Move-only owners of Win32 handles: registry keys, kernel and search handles, modules, GDI objects, shell item lists.
+// Move-only owners of Win32 handles: registry keys, kernel and search handles, modules, GDI objects, shell item lists, dropped file lists.
 #pragma once
 
 #include <windows.h>
 #include <objbase.h>
+#include <shellapi.h>
 #include <shtypes.h>
 
 #include <utility>
@@ -104,6 +105,14 @@ struct IconTraits {
     static void Close(Type h) noexcept { DestroyIcon(h); }
 };
 
+// The file list of a drop (WM_DROPFILES) goes back with DragFinish.
+struct HDropTraits {
+    using Type = HDROP;
+    static Type Invalid() noexcept { return nullptr; }
+    static bool IsValid(Type h) noexcept { return h != nullptr; }
+    static void Close(Type h) noexcept { DragFinish(h); }
+};
+
 using UniqueHKey = UniqueResource<HKeyTraits>;
 using UniqueHandle = UniqueResource<KernelHandleTraits>;
 using UniqueFindHandle = UniqueResource<FindHandleTraits>;
@@ -116,5 +125,6 @@ using UniqueHBitmap = UniqueGdiObject<HBITMAP>;
 using UniqueHBrush = UniqueGdiObject<HBRUSH>;
 using UniqueHIcon = UniqueResource<IconTraits>;
 using UniqueHPen = UniqueGdiObject<HPEN>;
+using UniqueHDrop = UniqueResource<HDropTraits>;
 
 }  // namespace quen::win

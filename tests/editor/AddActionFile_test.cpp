@@ -93,6 +93,32 @@ TEST_F(AddFilesTest, FolderOfOtherKindsAndSingleFiles) {
     EXPECT_EQ(project.ActionCount(), 2);
 }
 
+// A drop adds as the dialog with the kind it offers, a folder with its sub folders; the
+// dialog's choices stay.
+TEST_F(AddFilesTest, DroppedPaths) {
+    Tree({"old\\", "old\\a.dll", "old\\s\\", "old\\s\\b.dll"});
+    Template(kActPatch, 0, "old\\a.dll", "new");
+    const struct {
+        int offered;
+        const char* path;
+        AddRefusal want;
+    } drops[] = {
+        {kActPatch, "old\\a.dll", AddRefusal::None},  // no new version: Add File
+        {kActReName, "old", AddRefusal::None},
+        {kActByte, "old\\s\\b.dll", AddRefusal::None},
+        {kActByte, "nothing", AddRefusal::FileNotFind},
+    };
+    for (const auto& d : drops) {
+        project.AddTemplate.ActType = d.offered;
+        EXPECT_EQ(AddDroppedPath(dir.Path(d.path), project, texts), d.want) << d.path;
+        EXPECT_EQ(project.AddTemplate.ActType, d.offered);
+    }
+    EXPECT_EQ(Actions(), (std::vector<std::string>{"1 old\\a.dll  < Me >", "1 old\\a.dll  < Windows >",
+                                                   "1 old\\s\\b.dll  .\\s", "3 old\\s\\b.dll  < Windows >"}));
+    EXPECT_EQ(project.AddTemplate.NewPath, dir.Path("new"));
+    EXPECT_FALSE(project.IncludeSubFolders);
+}
+
 TEST_F(AddFilesTest, AddDialogOk) {
     Tree({"old\\", "old\\a.dll", "new\\", "new\\a.dll"});
     const std::string file = dir.Path("old\\a.dll"), old = dir.Path("old"), fresh = dir.Path("new\\a.dll");

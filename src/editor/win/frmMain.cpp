@@ -140,6 +140,9 @@ INT_PTR frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             OnClose();
             return TRUE;
+        case WM_DROPFILES:
+            OnDropFiles(reinterpret_cast<HDROP>(wParam));
+            return TRUE;
         case WM_DESTROY:
             hwnd_ = nullptr;
             PostQuitMessage(0);
@@ -205,6 +208,7 @@ void frmMain::OnInit() {
         anchors_.push_back(a);
     }
     LayoutStatus();
+    DragAcceptFiles(hwnd_, TRUE);
 }
 
 void frmMain::SetLang() {

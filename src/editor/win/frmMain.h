@@ -75,6 +75,9 @@ private:
 
     // commands (frmMainCommands.cpp)
     void DoAdd();
+    // Files and folders dropped from Explorer take the add dialog's way.
+    void OnDropFiles(HDROP drop);
+    void ShowAddedRows(int before);
     void DoDelete();
     void DoMake();
     void DoNew();

@@ -1,5 +1,6 @@
 // The main window's project commands: add, delete, make, new, open, save.
 #include "editor/AddActionFile.h"
+#include "editor/AddDialogLogic.h"
 #include "editor/MainCaption.h"
 #include "editor/win/frmAdd.h"
 #include "editor/win/frmMain.h"
@@ -14,6 +15,7 @@
 #include "editor/ProjectOpen.h"
 #include "startup/ProgramInfo.h"
 #include "win/FileDialog.h"
+#include "win/Handles.h"
 
 namespace quen {
 
@@ -49,6 +51,35 @@ void frmMain::DoAdd() {
     } catch (...) {
         ReportError(program_.lang, "AddActionFile", std::current_exception());
     }
+    ShowAddedRows(before);
+}
+
+void frmMain::OnDropFiles(HDROP drop) {
+    std::vector<std::string> paths;
+    {
+        const win::UniqueHDrop owned(drop);
+        const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+        for (UINT i = 0; i < count; ++i) {
+            std::string path(DragQueryFileA(drop, i, nullptr, 0) + 1, '\0');
+            path.resize(DragQueryFileA(drop, i, path.data(), static_cast<UINT>(path.size())));
+            paths.push_back(path);
+        }
+    }
+    WaitCursor wait;
+    const int before = program_.project.ActionCount();
+    for (const std::string& path : paths) {
+        try {
+            if (AddDroppedPath(path, program_.project, texts_) != AddRefusal::None)
+                platform::ShowMessage(program_.lang.msg_FileNotFind(), program_.lang.msg_Error(), platform::MsgIcon::Exclamation);
+        } catch (...) {
+            ReportError(program_.lang, "AddActionFile", std::current_exception());
+        }
+    }
+    ShowAddedRows(before);
+}
+
+void frmMain::ShowAddedRows(int before) {
+    Project& p = program_.project;
     for (int i = before + 1; i <= p.ActionCount(); ++i) AddRow(i);
     if (before == 0 && p.ActionCount() > 0) SetRowDir(1);  // the first action became "< Me >"
     CheckAll(before + 1);

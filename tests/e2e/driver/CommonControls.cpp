@@ -1,6 +1,8 @@
-// Steps on common controls: toolbar buttons, list view rows, status bar panels.
+// Steps on common controls (toolbar buttons, list view rows, status bar panels) and the
+// other steps that reach into the window's process: dropping files.
 #include <windows.h>
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <string>
 #include <vector>
@@ -126,6 +128,32 @@ void PanelsStep(const Step& step) {
     }
 }
 
+// Files dropped from Explorer as the window receives them: WM_DROPFILES with a file list
+// (DROPFILES) in the window's own process, posted to the nearest window that accepts
+// files, the drop point over the control. Windows copies a posted file list into the
+// receiving process; Wine does not, so the list is written there.
+void DropStep(const Step& step) {
+    HWND control = Resolve(step, ControlKind::Readable, true);
+    HWND target = control;
+    while (target && !(GetWindowLongW(target, GWL_EXSTYLE) & WS_EX_ACCEPTFILES)) target = GetParent(target);
+    if (!target) Fail(Narrow(step.args[0]) + " accepts no dropped files");
+    std::wstring files;
+    for (size_t i = 1; i < step.args.size(); ++i) files += step.args[i] + L'\0';
+    files += L'\0';
+    DROPFILES head{};
+    head.pFiles = sizeof(head);
+    head.fWide = TRUE;
+    RECT r;
+    GetWindowRect(control, &r);
+    head.pt = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    ScreenToClient(target, &head.pt);
+    RemoteBlock block(target, sizeof(head) + files.size() * sizeof(wchar_t));
+    block.Write(0, &head, sizeof(head));
+    block.Write(sizeof(head), files.data(), files.size() * sizeof(wchar_t));
+    if (!PostMessageW(target, WM_DROPFILES, static_cast<WPARAM>(block.At(0)), 0)) Fail("the drop could not be posted");
+    block.Keep();
+}
+
 }  // namespace
 
 void RunCommonControlStep(const Step& step) {
@@ -134,6 +162,7 @@ void RunCommonControlStep(const Step& step) {
     else if (v == L"rows") RowsStep(step);
     else if (v == L"select") SelectStep(step);
     else if (v == L"panels") PanelsStep(step);
+    else if (v == L"drop") DropStep(step);
 }
 
 }  // namespace quen::driver

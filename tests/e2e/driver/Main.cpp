@@ -31,6 +31,7 @@ const char kUsage[] =
     "                              or \"plain\", tab-separated\n"
     "  select TITLE CONTROL TEXT   select the list view row whose first column is TEXT\n"
     "  panels TITLE                print the status bar's panels, one a line\n"
+    "  drop TITLE CONTROL PATH...  drop files onto the control as from Explorer\n"
     "  msgbox TITLE                a message box's text\n"
     "  exited NAME|PID [SEC]       wait for those running at the start to end; print codes\n"
     "Window options: --prefix or --contains (else the title is exact), --class NAME; an\n"
@@ -50,6 +51,7 @@ constexpr Shape kShapes[] = {
     {L"press", true, 1, 1},   {L"check", true, 1, 1},   {L"uncheck", true, 1, 1}, {L"type", true, 2, 2},
     {L"pick", true, 2, 2},    {L"msgbox", true, 0, 0},  {L"close", true, 0, 0},  {L"exited", false, 1, 2},
     {L"tool", true, 1, 1},    {L"rows", true, 1, 1},    {L"select", true, 2, 2}, {L"panels", true, 0, 0},
+    {L"drop", true, 2, 64},
 };
 
 [[noreturn]] void Usage(const std::string& message) { quen::drive::Fail(message, kExitUsage); }

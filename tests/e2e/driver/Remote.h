@@ -18,6 +18,8 @@ public:
     LPARAM At(size_t offset) const { return reinterpret_cast<LPARAM>(static_cast<char*>(base_) + offset); }
     void Write(size_t offset, const void* data, size_t size);
     void Read(size_t offset, void* data, size_t size) const;
+    // Leaves the block to the other process (it frees what a posted message hands it).
+    void Keep() { base_ = nullptr; }
 
 private:
     HANDLE process_ = nullptr;
