@@ -25,6 +25,10 @@ bool MakeOutputPathOk(const std::string& path, const Project& project,
 bool ScriptCheck(const std::vector<ActClass>& actions, const std::function<bool()>& askGoOn,
                  const std::function<void()>& noneSupported);
 
+// Whether the make runs behind the about box while a video plays: the program's CD extra
+// option is on (1 or more) and the program's CD found in a drive holds videos.
+inline bool MakeBehindAboutBox(int cdExtraPatch, int mpegCount) { return cdExtraPatch >= 1 && mpegCount != 0; }
+
 // A share as the percentage label shows it ("##0.0"): "0.0", "33.3", "100.0".
 std::string PercentLabel(double percent);
 

@@ -1,4 +1,4 @@
-// The make dialog's path check, script check and progress frame.
+// The make dialog's path check, script check, the about box's part and the progress frame.
 #include <gtest/gtest.h>
 
 #include "editor/MakeDialogLogic.h"
@@ -27,6 +27,15 @@ TEST(MakeDialogLogic, OutputPath) {
         {"C:\\work\\fix.qnl", true}, {"C:\\NEW\\A.EXE", false}, {"C:\\old\\c.dll", true}, {"C:\\old\\b.dll", false},
     };
     for (const auto& [path, ok] : cases) EXPECT_EQ(MakeOutputPathOk(path, p, isFolder), ok) << path;
+}
+
+// The option counts from 1 (a hand-edited settings file may hold any 16-bit number); any
+// video count but 0 means videos, as the CD's description gives it.
+TEST(MakeDialogLogic, MakeBehindAboutBoxNeedsTheOptionAndVideos) {
+    const struct { int option, videos; bool behind; } cases[] = {
+        {1, 1, true}, {2, 3, true}, {1, -1, true}, {0, 1, false}, {-1, 1, false}, {1, 0, false}, {0, 0, false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(MakeBehindAboutBox(c.option, c.videos), c.behind) << c.option << " " << c.videos;
 }
 
 TEST(MakeDialogLogic, ScriptCheckAsksOnceAndNeedsOneSupportedAction) {

@@ -13,6 +13,8 @@
 #include "build/ScriptWriter.h"
 #include "editor/MakeDialogLogic.h"
 #include "editor/win/EditorDialog.h"
+#include "options/win/AboutDialog.h"
+#include "options/win/CdAudio.h"
 #include "options/win/LangFont.h"
 #include "win/FileDialog.h"
 #include "win/ModalDialog.h"
@@ -225,8 +227,13 @@ void MakeDialog::Ok() {
     making_ = true;
     ShowProgressFrame();
     HCURSOR normal = SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
-    if (script) StartMakeScript(output);
-    else StartMakeFileData(output);
+    const auto make = [&] { script ? StartMakeScript(output) : StartMakeFileData(output); };
+    const auto& cd = options::win::ProgramCdAudio().cd();
+    if (MakeBehindAboutBox(program_.settings.CDExtraPatch, cd ? cd->mpegCount : 0)) {
+        ShowAboutDialogWithMake(hwnd_, program_, make);  // it refuses to close until the make is done
+    } else {
+        make();
+    }
     UpdateWindow(hwnd_);
     SetCursor(normal);
     EndDialog(hwnd_, IDOK);
