@@ -1,82 +1,144 @@
 #!/usr/bin/env bash
-# The editor as a person uses it: add an old and a new folder tree as Patch File actions
-# through the add dialog, change a kind and a directory, see the ghosted row and the
-# status bar, refuse a make, save the project, start anew, open it again.
+# The editor as a person uses it, from the main window: the sample's old and new folders
+# paired through the add dialog and a file dropped from Explorer, kinds and directories
+# changed, bytes and INI keys defined in their dialogs, ghosted rows and status texts, a
+# refused make, the project saved, started anew and opened again, a stand-alone script and
+# a patch executable made in the make dialog and applied, and a make that fails.
 . "$(dirname "$0")/lib.sh"
 need_dist
 e2e_setup
 
-old=$E2E_RUN/old new=$E2E_RUN/new prj=$E2E_RUN/mine.prj
-rm -rf "$old" "$new" "$prj"
-mkdir -p "$old/a" "$old/gone" "$new/a"
-for f in old/y.dll old/a/f1 old/gone/g1 new/y.dll new/z.dll new/a/f1 new/a/f2; do echo "$f" >"$E2E_RUN/$f"; done
-main="Quenlark - Untitled" list=SysListView32:1
-shots=$QUEN_E2E_OUT/shots; mkdir -p "$shots"
+S=$E2E_RUN/sample made=$E2E_RUN/made prj=$E2E_RUN/mine.prj
+"$E2E_ROOT/samples/demo/make-sample.sh" "$S" >/dev/null || { fail "the sample was not made"; finish; }
+mkdir -p "$made"
+W() { winpath "$1"; }
+main="Quenlark - Untitled" list=SysListView32:1 shots=$QUEN_E2E_OUT/shots
 panels() { drive panels "$main"; panel_text=$(tr '\n' '|' <<<"$out"); }
+rows() { drive rows "${2:-$main}" "$list"; rows=$(cut -f"$1" <<<"$out" | tr '\t\n' ' |'); }
 
 # A copy of the program folder: the first start writes to the settings file, and the
 # shipped folder must stay as built.
-rm -rf "$E2E_RUN/prog" && cp -r "$QUEN_DIST" "$E2E_RUN/prog"
+cp -r "$QUEN_DIST" "$E2E_RUN/prog"
 start app "$E2E_RUN/prog/Quenlark.exe"
 drive wait "$main" 30
 panels; expect_eq "empty project's panels" "File Total : 0|||(hidden)||" "$panel_text"
 drive_fails 1 tool "$main" Make  # nothing to make yet
 
+# Patch File on two folders: files in both are patched, old-only ones deleted, new-only
+# ones added; the first action starts in "< Me >". A dropped file adds as the dialog does.
 drive tool "$main" Add \; wait "Add Action" \; press "Add Action" "Patch File" \
   \; check "Add Action" "&Directory" \; check "Add Action" "&Include sub folder" \
-  \; type "Add Action" Edit:1 "$(winpath "$old")" \; type "Add Action" Edit:2 "$(winpath "$new")"
+  \; type "Add Action" Edit:1 "$(W "$S/old")" \; type "Add Action" Edit:2 "$(W "$S/new")"
 screenshot "$shots/editor-add.png"
-drive press "Add Action" OK \; gone "Add Action"
-screenshot "$shots/editor-main.png"
-
-# Rows in action order: the only top file first, with "< Me >"; the sub folders' rows
-# follow in the file system's order.
-drive rows "$main" "$list"
-rows=$out
-W() { winpath "$1"; }
-expect_eq "first row" "y.dll	< Me >	$(W "$old")	plain" "$(head -1 <<<"$rows")"
-expect_eq "all rows" "$(sort <<EOT
-y.dll	< Me >	$(W "$old")	plain
-z.dll	< Previous >	$(W "$new")	plain
-f1	.\\a	$(W "$old/a")	plain
-f2	.\\a	$(W "$new/a")	plain
-g1	.\\gone	$(W "$old/gone")	plain
-EOT
-)" "$(sort <<<"$rows")"
-panels; expect_contains "total" "$panel_text" "File Total : 5|"
+drive press "Add Action" OK \; gone "Add Action" \; drop "$main" "$list" "$(W "$S/new/help.txt")"
+rows 1-2; expect_eq "rows in action order" "app.exe < Me >|notes.txt < Previous >|obsolete.dll < Previous >|readme.txt < Previous >|settings.ini < Previous >|changes.txt < Previous >|help.txt < Previous >|help.txt < Previous >|" "$rows"
+rows 3; expect_eq "folders of the rows" "$(W "$S/old")|$(W "$S/old")|$(W "$S/old")|$(W "$S/old")|$(W "$S/old")|$(W "$S/new")|$(W "$S/new")|$(W "$S/new")|" "$rows"
+drive select "$main" "$list" help.txt \; tool "$main" Delete \; select "$main" "$list" changes.txt \; tool "$main" Delete \
+  \; select "$main" "$list" notes.txt \; text "$main" "Action : "
+expect_eq "old-only file" "Delete File" "$out"
+drive pick "$main" "Action : " "Rename File" \; type "$main" "New File :" "changes.txt"
 
 # A kind without its settings ghosts the row; a registry directory without sub key is a
 # second problem; each fix clears its own.
-drive select "$main" "$list" z.dll \; pick "$main" "Action : " "Replace Byte" \; type "$main" "Directory :" "< Reg >"
-panels; expect_eq "two problems" "File Total : 5|Not Ready!|Peplace bytes value without define.|Directory setting SubKey is empty!|Size :10 Bytes |" "$panel_text"
+drive select "$main" "$list" readme.txt \; pick "$main" "Action : " "Replace Byte" \; type "$main" "Directory :" "< Reg >"
+panels; expect_eq "two problems" "File Total : 6|Not Ready!|Peplace bytes value without define.|Directory setting SubKey is empty!|Size :43 Bytes |" "$panel_text"
 drive type "$main" "Sub : " "Software\\Quen"
 panels; expect_contains "one problem, Err2 hidden" "$panel_text" "|Peplace bytes value without define.|(hidden)|"
-drive rows "$main" "$list"
-expect_contains "ghosted row" "$out" "z.dll	< Reg >	$(W "$new")	ghosted"
+rows 2,4; expect_contains "ghosted row" "$rows" "< Reg > ghosted"
 drive tool "$main" Make \; msgbox Error
-expect_eq "make refused" "Error File : $(W "$new/z.dll")
+expect_eq "make refused" "Error File : $(W "$S/old/readme.txt")
 
 Peplace bytes value without define." "$out"
-drive press Error OK \; pick "$main" "Action : " "Delete File" \; select "$main" "$list" f2 \; type "$main" "Directory :" ".\\lib"
+
+# The byte dialog: switching an empty address to decimal raises it to the smallest one;
+# no letters in a decimal address; the base switch; then the replacement the patch needs,
+# typed with characters the box drops (# and .) and put in form.
+D="Define Byte"
+drive press Error OK \; gone Error \; press "$main" "De&fine Byte..." \; check "$D" "&Address" \; check "$D" "&Decimal" \; msgbox Error
+expect_eq "minimum address" "Min value is 1." "$out"
+drive press Error OK \; gone Error \; text "$D" "Value :" \; type "$D" "Value :" "66ab99" \; text "$D" "Value :" \
+  \; check "$D" "&Hexadecimal" \; text "$D" "Value :"
+expect_eq "smallest, decimal, then hexadecimal address" $'1\n6699\n1A2B' "$out"
+drive check "$D" "&Search" \; type "$D" "Value :" "31 2e 3#.0" \; type "$D" "New Value :" "32 2e 30" \; press "$D" "&Add"
+rows 1-3 "$D"; expect_eq "byte entries" "SEARCH 31 2E 30 32 2E 30|" "$rows"
+screenshot "$shots/editor-define.png"
+drive press "$D" "&OK" \; gone "$D" \; type "$main" "Directory :" "< Previous >"
 panels; expect_contains "ready again" "$panel_text" "|Ready!|Without Error!|(hidden)|"
+
+# INI keys: a comma would cut the definition, so the boxes drop it; a key needs a section.
+I="INI Patch Setting"
+drive select "$main" "$list" settings.ini \; pick "$main" "Action : " "INI Patch" \; press "$main" "Patch Setting..." \
+  \; type "$I" "Section :" "Ma,in" \; type "$I" "Key :" "Version" \; type "$I" "Value :" "2.0" \; press "$I" "&Add" \
+  \; type "$I" "Section :" "" \; press "$I" "&Add" \; msgbox Error
+expect_eq "empty section" "Section or Key can't Empty!" "$out"
+drive press Error OK \; gone Error
+rows 1 "$I"; expect_eq "INI definitions" "Main,Version,2.0|" "$rows"
+screenshot "$shots/editor-ini.png"
+
+# Every action in the patch's own folder ("< Me >" of the first, applied to all).
+drive press "$I" "&OK" \; gone "$I" \; select "$main" "$list" app.exe \; press "$main" "A&pply all"
+rows 2; expect_eq "all in < Me >" "< Me >|< Me >|< Me >|< Me >|< Me >|< Me >|" "$rows"
+screenshot "$shots/editor-main.png"
 
 # Save As names the project; New empties the editor; Open brings the same rows back.
 drive press "$main" "Save the project" \; wait "Save As" \; type "Save As" "File name:" "$(W "$prj")" \; press "Save As" "Save"
-titled="Quenlark - $(W "$prj")"
-drive wait "$titled" 10 \; rows "$titled" "$list"
-saved_rows=$out
-expect_file "project file" "$prj"
+main="Quenlark - $(W "$prj")"
+rows 1-4; saved=$rows
 expect_eq "project header" "\"Dravin Project File V1.0\"" "$(head -1 "$prj" | tr -d '\r')"
-body=$(tr -d '\r' <"$prj")
-for line in '"< Reg >"' '"Software\Quen"' '".\lib"' '"< Me >"'; do expect_contains "saved $line" "$body" "$line"; done
-
-drive press "$titled" "New project" \; wait "$main" \; rows "$main" "$list"
+drive press "$main" "New project" \; wait "Quenlark - Untitled" \; rows "Quenlark - Untitled" "$list"
 expect_eq "new project rows" "" "$out"
-drive press "$main" "Open a project" \; wait "Open" \; type "Open" "File name:" "$(W "$prj")" \; press "Open" "Open"
-drive wait "$titled" 10 \; rows "$titled" "$list"
-expect_eq "reopened rows" "$saved_rows" "$out"
-drive select "$titled" "$list" z.dll \; text "$titled" "Action : "
-expect_eq "reopened kind" "Delete File" "$out"
-drive close "$titled" \; gone "$titled" 10
+drive press "Quenlark - Untitled" "Open a project" \; wait "Open" \; type "Open" "File name:" "$(W "$prj")" \; press "Open" "Open" \; wait "$main"
+rows 1-4; expect_eq "reopened rows" "$saved" "$rows"
+drive select "$main" "$list" readme.txt \; text "$main" "Action : "
+expect_eq "reopened kind" "Replace Byte" "$out"
+
+# The make dialog refuses an empty path and a missing folder; the save dialog offers
+# scripts and appends their extension; the script leaves out what it cannot carry.
+M="Make Patch"
+drive tool "$main" Make \; wait "$M" \; press "$M" "&OK" \; msgbox Error
+expect_eq "empty path" "File PathName Error!" "$out"
+drive press Error OK \; gone Error \; type "$M" "File Name" "$(W "$made")\\nowhere\\x.qnl" \; press "$M" "&OK" \; msgbox Error
+expect_eq "missing folder" "File PathName Error!" "$out"
+screenshot "$shots/editor-make.png"
+drive press Error OK \; gone Error \; check "$M" "Patch &Script" \; press "$M" "&Browse" \
+  \; type "Save As" "File name:" "$(W "$made")\\demo" --class "#32770" \; press "Save As" "&Save" --class "#32770" \
+  \; gone "Save As" 10 --class "#32770" \; press "$M" "&OK" \; msgbox Warning
+expect_contains "script question" "$out" "can't carry Execute File"
+drive press Warning "&Yes" \; msgbox Quenlark \; text "$M" "#3519" \; text "$M" "#3516"
+expect_eq "script made, its progress (percent, sections)" $'The patch was made successfully.\n100\n4' "$out"
+drive press Quenlark OK \; gone "$M" \; tool "$main" Make \; type "$M" "File Name" "$(W "$made/DemoPatch.exe")" \; press "$M" "&OK" \
+  \; wait Quenlark 120 \; msgbox Quenlark \; text "$M" "#3514" \; text "$M" "#3516"
+expect_eq "patch executable made, its progress (actions, done)" $'The patch was made successfully.\n6\n6' "$out"
+screenshot "$shots/editor-make-exe.png"
+drive press Quenlark OK \; gone "$M"
+
+# The script applied by Quenlark.exe from the folder it patches does all but what it
+# cannot carry; the patch executable (/S) from there turns the old folder into the new.
+cp -r "$S/old" "$E2E_RUN/by-script" && cp "$made/demo.qnl" "$E2E_RUN/by-script"
+start script "$E2E_RUN/prog/Quenlark.exe" "$(W "$E2E_RUN/by-script/demo.qnl")"
+drive press "Software Update - Welcome" "&OK"
+log_when_done "Software Update - Updating files"
+expect_eq "script log: four actions done" 4 "$(grep -c 'done\.$' <<<"$out")"
+drive press "Software Update - Updating files" "&OK" \; press "Software Update - Finished" "&OK"
+expect_exit script 0
+cmp -s "$E2E_RUN/by-script/readme.txt.bak" "$S/old/readme.txt" || fail "the byte replacement kept no backup"
+cp "$S/new/app.exe" "$S/new/help.txt" "$E2E_RUN/by-script"
+diff -r -x demo.qnl -x '*.bak' "$E2E_RUN/by-script" "$S/new" || fail "the script did not do its part of the patch"
+cp -r "$S/old" "$E2E_RUN/by-exe" && cp "$made/DemoPatch.exe" "$E2E_RUN/by-exe"
+start exe "$E2E_RUN/by-exe/DemoPatch.exe" /S
+expect_exit exe 0 120
+diff -r -x DemoPatch.exe -x '*.bak' "$E2E_RUN/by-exe" "$S/new" || fail "the patch executable does not turn the old folder into the new"
+
+# A make that fails says what failed, closes the dialog and leaves no output.
+rm "$S/old/readme.txt"
+drive tool "$main" Make \; check "$M" "Patch &Script" \; type "$M" "File Name" "$(W "$made/failed.qnl")" \
+  \; press "$M" "&OK" \; press Warning "&Yes" \; msgbox Error
+expect_contains "failure report" "$out" "StartMakeScript"
+expect_contains "failed file named" "$out" "readme.txt"
+drive press Error OK \; gone "$M"
+[ -e "$made/failed.qnl" ] && fail "a failed make left its output"
+# Every toolbar command marks the project changed: closing asks before it discards.
+drive close "$main" \; press Warning "&No"
 expect_exit app 0
 finish
+exit 0
