@@ -3,10 +3,11 @@
 # a new version of a small program folder, samples/demo), turns it into a patch
 # executable with QuenMake, applies it silently under Wine to a copy of the old folder,
 # checks that the result equals the new folder, and writes a screenshot of the patch's
-# welcome window to the named file (default: demo.png).
+# welcome window to the first named file (default: demo.png) and one of the editor with
+# the sample project open to the second (default: editor.png; docs/editor.png is one).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-shot=$(realpath -m "${1:-demo.png}")
+shot=$(realpath -m "${1:-demo.png}") editor_shot=$(realpath -m "${2:-editor.png}")
 tools/bootstrap.sh
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 -j "$(nproc)"
@@ -43,3 +44,10 @@ rm -rf "$demo/shown"
 cp -r "$demo/old" "$demo/shown"
 tools/shoot-window.sh "$shot" "Welcome to the Demo patch" "$(winpath "$demo/DemoPatch.exe")" "/D=$(winpath "$demo/shown")"
 echo "screenshot of the welcome window: $shot"
+
+echo "=== the editor with the sample project"
+# A copy of the program folder: the editor's first start writes to its settings file.
+rm -rf "$demo/editor"
+cp -r "$dist" "$demo/editor"
+tools/shoot-window.sh "$editor_shot" "Quenlark - Z:" "$(winpath "$demo/editor/Quenlark.exe")" "$(winpath "$demo/demo.prj")"
+echo "screenshot of the editor: $editor_shot"

@@ -2,8 +2,9 @@
 # The editor as a person uses it, from the main window: the sample's old and new folders
 # paired through the add dialog and a file dropped from Explorer, kinds and directories
 # changed, bytes and INI keys defined in their dialogs, ghosted rows and status texts, a
-# refused make, the project saved, started anew and opened again, a stand-alone script and
-# a patch executable made in the make dialog and applied, and a make that fails.
+# refused make, the project saved, started anew and opened again (also from the command
+# line), a stand-alone script and a patch executable made in the make dialog and applied,
+# and a make that fails.
 . "$(dirname "$0")/lib.sh"
 need_dist
 e2e_setup
@@ -140,5 +141,9 @@ drive press Error OK \; gone "$M"
 # Every toolbar command marks the project changed: closing asks before it discards.
 drive close "$main" \; press Warning "&No"
 expect_exit app 0
+# A project named on the command line opens in the editor.
+start again "$E2E_RUN/prog/Quenlark.exe" "$(W "$prj")"
+drive wait "$main" 30 \; close "$main"
+expect_exit again 0
 finish
 exit 0

@@ -50,5 +50,15 @@ TEST(ProjectOpen, MessagesOfRefusedFiles) {
     }
 }
 
+// Explorer's open command passes the path unquoted, blanks and all; anything else on the
+// line keeps the editor's own start.
+TEST(ProjectOpen, ProjectOnCommandLine) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"C:\\My Patches\\fix.prj", "C:\\My Patches\\fix.prj"}, {" \"C:\\a b\\Fix.PRJ\" ", "C:\\a b\\Fix.PRJ"},
+        {"", ""}, {"C:\\fix.qnl", ""}, {"C:\\fix.prj /S", ""}, {".prj", ".prj"}, {"prj", ""},
+    };
+    for (const auto& [line, want] : cases) EXPECT_EQ(ProjectOnCommandLine(line), want) << line;
+}
+
 }  // namespace
 }  // namespace quen

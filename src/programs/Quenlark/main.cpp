@@ -6,11 +6,12 @@
 #include "project/win/ScriptType.h"
 #include "runtime/ScriptRun.h"
 #include "editor/ProgramInit.h"
+#include "editor/ProjectOpen.h"
 #include "win/ModulePath.h"
 
 namespace {
 
-int RunEditor(int showCommand) {
+int RunEditor(const std::string& commandLine, int showCommand) {
     const quen::win::ModulePath self = quen::win::CurrentModulePath();
     quen::StartupServices services;
     services.registerScriptType = [&self] { quen::RegisterScriptType(self.folder, self.exeName); };
@@ -20,6 +21,7 @@ int RunEditor(int showCommand) {
     quen::frmMain main(*program);
     if (!main.Show(showCommand)) return 1;
     main.PlayOpenWave();
+    if (const std::string project = quen::ProjectOnCommandLine(commandLine); !project.empty()) main.OpenProject(project);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         if (main.PreTranslate(msg)) continue;
@@ -35,6 +37,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int showCommand) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     int exitCode = 0;
-    if (quen::ScriptRun(commandLine ? commandLine : "", exitCode)) return exitCode;
-    return RunEditor(showCommand);
+    const std::string line = commandLine ? commandLine : "";
+    if (quen::ScriptRun(line, exitCode)) return exitCode;
+    return RunEditor(line, showCommand);
 }
