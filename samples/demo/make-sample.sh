@@ -45,8 +45,9 @@ def action(kind, file, dirtype, new='', byts=(), ini=(), ask=('', '', '', '', ''
     for t in ask: text(t)          # browse, not found, OK, prompt, title
     num(len(byts))
     for b in byts: [text(x) for x in b]
-    text(''); num(0); text(file); num(len(ini)); [text(k) for k in ini]
-    text(''); text(new); text(dirtype); text(''); num(0); text('')
+    folder = lambda p: p.rsplit('\\', 1)[0] if '\\' in p else ''
+    text(folder(file)); num(0); text(file); num(len(ini)); [text(k) for k in ini]
+    text(folder(new)); text(new); text(dirtype); text(''); num(0); text('')
 num(6)
 action(2, w('old/app.exe'), '< Ask User >', new=w('new/app.exe'),
        ask=('&Browse', 'Folder not found!', '&OK', 'Where is Demo installed?', 'Demo folder'))
