@@ -5,6 +5,7 @@
 #include "build/IconProcModule.h"
 #include "build/PackageLayout.h"
 #include "build/ScriptWriter.h"
+#include "platform/FileLock.h"
 #include "platform/Files.h"
 #include "platform/Process.h"
 #include "runtime/TargetDir.h"
@@ -50,8 +51,18 @@ class PackageMaker {
 public:
     PackageMaker(const Project& project, const DirTypeTexts& texts, const MakeFileDataSettings& settings,
                  MakeProgress& progress)
-        : project_(project), texts_(texts), s_(settings), progress_(progress), temp_(MakeTempFolder()) {}
+        : project_(project), texts_(texts), s_(settings), progress_(progress), temp_(MakeTempFolder()),
+          lock_(MakeLockFile()) {
+        // The folder's name is fixed, so a second make would mix its files into the first's
+        // and delete them under it. A refused make leaves the folder alone.
+        if (lock_.status() == kErrFileAlreadyOpen) {
+            throw Error(kErrFileAlreadyOpen, "Another make is using the package folder " + temp_ +
+                                                 "; make again when it has finished.");
+        }
+        if (lock_.status()) throw Error(lock_.status(), "Cannot lock the package folder: " + MakeLockFile() + ".");
+    }
 
+    // Runs while the lock is still held (members go after the body).
     ~PackageMaker() { platform::DeleteTree(temp_); }
 
     void Make(const std::string& output) {
@@ -92,9 +103,10 @@ private:
         return runtime::TransAutoPath(path, runtime::PathKind(path), s_.programFolder);
     }
 
+    // A folder found here under the lock is what a crashed make left: it starts empty.
     void MakeFolder() {
         const std::string folder = StripTrailingBackslash(temp_);
-        if (FileExists(folder, kFindDirectories)) return;
+        platform::DeleteTree(folder);
         if (const int err = platform::MakeDirectory(folder)) throw Error(err, "Cannot create the folder " + folder + ".");
     }
 
@@ -146,11 +158,14 @@ private:
     const MakeFileDataSettings& s_;
     MakeProgress& progress_;
     const std::string temp_;
+    platform::FileLock lock_;
 };
 
 }  // namespace
 
 std::string MakeTempFolder() { return platform::TempFolder() + kMakeTempFolder; }
+
+std::string MakeLockFile() { return StripTrailingBackslash(MakeTempFolder()) + ".lock"; }
 
 void StartMakeFileData(const Project& project, const DirTypeTexts& texts, const MakeFileDataSettings& settings,
                        const std::string& output, MakeProgress* progress) {

@@ -34,11 +34,16 @@ inline constexpr const char* kMakeFileDataProc = "StartMakeFileData";
 // On any failure (a file that cannot be copied or read, an encoder error, a cabinet that
 // is missing or empty, a refused write) the package folder is deleted, an existing file
 // at `output` is left as it was, and quen::Error is thrown with a message naming what
-// failed. `progress` may be null.
+// failed. A make started while another one runs is refused before it touches the package
+// folder (see MakeLockFile). `progress` may be null.
 void StartMakeFileData(const Project& project, const DirTypeTexts& texts, const MakeFileDataSettings& settings,
                        const std::string& output, MakeProgress* progress);
 
 // The package folder of a make: the system temporary folder & "QuenlarkTemp\".
 std::string MakeTempFolder();
+
+// The lock a make holds for its whole life, beside the package folder ("QuenlarkTemp.lock"):
+// a make that finds it held refuses with kErrFileAlreadyOpen and leaves the folder alone.
+std::string MakeLockFile();
 
 }  // namespace quen

@@ -1,5 +1,6 @@
 // StartMakeFileData with a stand-in cabinet tool: the package folder, the directive file,
-// the patch executable, and that a failed make keeps the old output and leaves nothing.
+// the patch executable, that a failed make keeps the old output and leaves nothing, and
+// that a make refuses while another runs.
 #ifndef _WIN32
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include "build/PackageLayout.h"
 #include "build/PackageMake.h"
 #include "base/Errors.h"
+#include "platform/FileLock.h"
 #include "support/TempDir.h"
 
 namespace quen {
@@ -166,6 +168,34 @@ TEST(PackageMake, AFailedMakeKeepsTheOldOutputAndLeavesNothing) {
         EXPECT_EQ(ReadFileBytes(f.dir.Path("out\\out.exe")), "OLD") << c.what;
         EXPECT_EQ(test::ListFolder(f.temp), "") << c.what;
     }
+}
+
+TEST(PackageMake, ASecondMakeRefusesWhileOneRunsAndAStaleFolderDoesNotBlock) {
+    MakeFixture f;
+    f.Add(kActAdd, "added.txt", "added bytes");
+    const std::string folder = f.temp + "\\QuenlarkTemp";
+    std::filesystem::create_directories(MakeFixture::NativeOf(folder));
+    WriteFileBytes(folder + "\\P9", "the running make's data");
+    WriteFileBytes(f.dir.Path("out.exe"), "OLD");
+    {
+        const platform::FileLock running(MakeLockFile());
+        ASSERT_EQ(running.status(), 0);
+        EXPECT_EQ(platform::FileLock(MakeLockFile()).status(), kErrFileAlreadyOpen);
+        try {
+            StartMakeFileData(f.project, DirTypeTexts{}, f.settings, f.dir.Path("out.exe"), nullptr);
+            ADD_FAILURE() << "the second make ran";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.number(), kErrFileAlreadyOpen);
+            EXPECT_NE(std::string(e.what()).find("Another make is using the package folder"), std::string::npos);
+        }
+        EXPECT_EQ(ReadFileBytes(folder + "\\P9"), "the running make's data");
+        EXPECT_EQ(ReadFileBytes(f.dir.Path("out.exe")), "OLD");
+    }
+    // The holder is gone (as after a crash) and its folder is stale: the next make runs.
+    StartMakeFileData(f.project, DirTypeTexts{}, f.settings, f.dir.Path("out.exe"), nullptr);
+    EXPECT_EQ(test::ListFolder(f.seen), "P1,Patch.ddf,Setup.ini");
+    EXPECT_EQ(ReadFileBytes(f.seen + "\\P1"), "added bytes");
+    EXPECT_EQ(test::ListFolder(f.temp), "");
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ patch=$root/DemoPatch.exe
 start make "$prog/QuenMake.exe" "$project" /EXE "$(winpath "$patch")"
 expect_exit make 0 120
 expect_contains "progress" "$(cat "$E2E_RUN/make.out")" "[100.0%] Proc6: action 6 of 6"
-temp_left() { ls -d "$WINEPREFIX"/drive_c/users/*/Temp/QuenlarkTemp 2>/dev/null; }
+temp_left() { ls -d "$WINEPREFIX"/drive_c/users/*/Temp/QuenlarkTemp* 2>/dev/null; }  # and its lock
 expect_eq "package folder removed" "" "$(temp_left)"
 cp -r "$root/sample/old" "$root/target"
 start apply "$patch" /S "/D=$(winpath "$root/target")"
