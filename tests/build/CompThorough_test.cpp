@@ -1,5 +1,5 @@
 // The thorough encoder: its suffix index against brute force and the moved blocks only it
-// finds (the fuzz targets and the real executables' test decode its output).
+// finds (applydifference_fuzz and the QuenDiff round trip decode its output elsewhere).
 #include <gtest/gtest.h>
 
 #include <algorithm>

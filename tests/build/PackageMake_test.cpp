@@ -14,6 +14,7 @@
 #include "build/PackageMake.h"
 #include "base/Errors.h"
 #include "platform/FileLock.h"
+#include "support/Raised.h"
 #include "support/TempDir.h"
 
 namespace quen {
@@ -44,19 +45,19 @@ struct MakeFixture {
     Project project;
 
     MakeFixture() {
-        std::filesystem::create_directories(std::filesystem::path(NativeOf(prog)));
-        std::filesystem::create_directories(std::filesystem::path(NativeOf(temp)));
+        std::filesystem::create_directories(std::filesystem::path(test::NativePath(prog)));
+        std::filesystem::create_directories(std::filesystem::path(test::NativePath(temp)));
         WriteFileBytes(prog + "\\QCab.exe",
                        ReadFileBytes(std::string(QUEN_TEST_DATA) + "\\build\\fake-cab-tool.sh"));
-        std::filesystem::permissions(NativeOf(prog + "\\QCab.exe"), std::filesystem::perms::owner_all);
+        std::filesystem::permissions(test::NativePath(prog + "\\QCab.exe"), std::filesystem::perms::owner_all);
         WriteFileBytes(prog + "\\Patch.ddf", "TPL");
         WriteFileBytes(prog + "\\PatchHead.exe", std::string(40, 'H'));
         // One 32x32 image of 3 bytes right after a one-entry directory.
         WriteFileBytes(prog + "\\icon.ico", std::string("\0\0\1\0\1\0\x20\x20\0\0\0\0\0\0\3\0\0\0\x16\0\0\0ICO", 25));
         WriteFileBytes(prog + "\\logo.bmp", "BM picture");
         settings = {prog, "QCab.exe", "/F", "Patch.ddf", "PatchHead.exe", 3, 10, {}};
-        ::setenv("TMPDIR", NativeOf(temp).c_str(), 1);
-        ::setenv("QUEN_FAKE_SEEN", NativeOf(seen).c_str(), 1);
+        ::setenv("TMPDIR", test::NativePath(temp).c_str(), 1);
+        ::setenv("QUEN_FAKE_SEEN", test::NativePath(seen).c_str(), 1);
         ::unsetenv("QUEN_FAKE_CAB");
         project.Options.PictureFile = ".\\logo.bmp";
         project.Options.PatchIconFile = ".\\icon.ico";
@@ -64,10 +65,6 @@ struct MakeFixture {
     ~MakeFixture() {
         ::unsetenv("TMPDIR");
         ::unsetenv("QUEN_FAKE_CAB");
-    }
-    static std::string NativeOf(std::string p) {
-        for (char& c : p) c = c == '\\' ? '/' : c;
-        return p;
     }
     ActClass& Add(int kind, const std::string& file, const std::string& content) {
         ActClass a;
@@ -155,15 +152,10 @@ TEST(PackageMake, AFailedMakeKeepsTheOldOutputAndLeavesNothing) {
         MakeFixture f;
         f.Add(kActAdd, "added.txt", "added bytes");
         c.spoil(f);
-        std::filesystem::create_directories(MakeFixture::NativeOf(f.dir.Path("out")));
+        std::filesystem::create_directories(test::NativePath(f.dir.Path("out")));
         WriteFileBytes(f.dir.Path("out\\out.exe"), "OLD");
-        int error = 0;
-        try {
-            StartMakeFileData(f.project, DirTypeTexts{}, f.settings, f.dir.Path("out\\out.exe"), nullptr);
-        } catch (const Error& e) {
-            error = e.number();
-        }
-        EXPECT_EQ(error, c.error) << c.what;
+        const auto make = [&] { StartMakeFileData(f.project, DirTypeTexts{}, f.settings, f.dir.Path("out\\out.exe"), nullptr); };
+        EXPECT_EQ(test::RaisedBy(make).number, c.error) << c.what;
         EXPECT_EQ(test::ListFolder(f.dir.Path("out")), "out.exe") << c.what;
         EXPECT_EQ(ReadFileBytes(f.dir.Path("out\\out.exe")), "OLD") << c.what;
         EXPECT_EQ(test::ListFolder(f.temp), "") << c.what;
@@ -174,20 +166,16 @@ TEST(PackageMake, ASecondMakeRefusesWhileOneRunsAndAStaleFolderDoesNotBlock) {
     MakeFixture f;
     f.Add(kActAdd, "added.txt", "added bytes");
     const std::string folder = f.temp + "\\QuenlarkTemp";
-    std::filesystem::create_directories(MakeFixture::NativeOf(folder));
+    std::filesystem::create_directories(test::NativePath(folder));
     WriteFileBytes(folder + "\\P9", "the running make's data");
     WriteFileBytes(f.dir.Path("out.exe"), "OLD");
     {
         const platform::FileLock running(MakeLockFile());
         ASSERT_EQ(running.status(), 0);
         EXPECT_EQ(platform::FileLock(MakeLockFile()).status(), kErrFileAlreadyOpen);
-        try {
-            StartMakeFileData(f.project, DirTypeTexts{}, f.settings, f.dir.Path("out.exe"), nullptr);
-            ADD_FAILURE() << "the second make ran";
-        } catch (const Error& e) {
-            EXPECT_EQ(e.number(), kErrFileAlreadyOpen);
-            EXPECT_NE(std::string(e.what()).find("Another make is using the package folder"), std::string::npos);
-        }
+        const test::Raised r = test::RaisedBy([&] { StartMakeFileData(f.project, DirTypeTexts{}, f.settings, f.dir.Path("out.exe"), nullptr); });
+        EXPECT_EQ(r.number, kErrFileAlreadyOpen);
+        EXPECT_NE(r.text.find("Another make is using the package folder"), std::string::npos);
         EXPECT_EQ(ReadFileBytes(folder + "\\P9"), "the running make's data");
         EXPECT_EQ(ReadFileBytes(f.dir.Path("out.exe")), "OLD");
     }

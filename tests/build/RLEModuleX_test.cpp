@@ -1,22 +1,14 @@
 // The run-length codec: record format, the give-up rule, padding, and the container.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "base/Errors.h"
 #include "build/RLEModuleX.h"
+#include "support/Raised.h"
 
 namespace quen {
 namespace {
 
-int ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Error& e) {
-        return e.number();
-    }
-    return 0;
-}
+int ErrorOf(auto&& call) { return test::RaisedBy(call).number; }
 
 TEST(RlePack, EightEqualBytesAreOneThreeByteRunRecord) {
     Bytes b(8, 0x41);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The native QuenMake: arguments, refusals and a made script, compared byte for byte
-# (the /exe make: PackageMake_test here, e2e/quenmake_exe.sh under Wine).
+# The native QuenMake: arguments, refusals and a made script in a folder with a blank,
+# compared byte for byte (the /exe make: PackageMake_test here, e2e/quenmake_exe.sh under
+# Wine).
 #   ScriptQuenMake_test.sh <QuenMake> <source root> <English.lng>
 set -u
 quenmake=$1; root=$2; english=$3
@@ -12,7 +13,7 @@ expect_in() { case "$2" in *"$3"*) ;; *) fail "$1: [$3] not in [$2]" ;; esac; }
 
 tmp=$(mktemp -d /tmp/quenmake-native.XXXXXX)
 trap 'rm -rf "$tmp"' EXIT
-prog=$tmp/prog; work=$tmp/work
+prog=$tmp/prog; work="$tmp/my work"
 mkdir -p "$prog/Language" "$work"
 cp "$quenmake" "$prog/QuenMake"
 cp "$english" "$prog/Language/"
@@ -64,22 +65,29 @@ cd "$work" || exit 1
 run demo.prj /Script out.qnl
 expect_code "make" 0 "$code"
 cmp -s out.qnl "$data/script/kinds_0314.qnl" || fail "the script differs from the golden file"
+printf 'old' >kept.qnl
 expect_in "progress" "$out" "[50.0%] Proc1: action 2 of 4"
 expect_in "warning" "$err" "Execute File, Add File or Patch File"
 
 # The output may not be the project or a file an action reads, however it is spelled.
 inputs=$(md5sum demo.prj source.bin setup.exe); files=$(ls)
-for target in demo.prj DEMO.PRJ ./demo.prj ../work/demo.prj source.bin "$work/Source.BIN" "$w\\setup.exe"; do
+for target in demo.prj DEMO.PRJ ./demo.prj "../my work/demo.prj" source.bin "$work/Source.BIN" "$w\\setup.exe"; do
   run demo.prj /script "$target"
   expect_code "output $target" 1 "$code"
   expect_in "output $target" "$err" "QuenMake: the output"
 done
 [ "$(md5sum demo.prj source.bin setup.exe)" = "$inputs" ] || fail "a refused output changed an input"
+# Not a project file, and an output folder that does not exist.
+run kept.qnl /script elsewhere.qnl
+expect_code "not a project" 1 "$code"
+expect_in "not a project" "$err" "File Format Error!"
+run demo.prj /script "no such folder/x.qnl"
+expect_code "no output folder" 1 "$code"
+expect_in "no output folder" "$err" "File PathName Error!"
 [ "$(ls)" = "$files" ] || fail "a refused output left a file"
 
 # The first action may not continue from a previous one.
 sed -i 's/"< Me >"/"< Previous >"/' demo.prj
-printf 'old' >kept.qnl
 run demo.prj /script kept.qnl
 expect_code "first action < Previous >" 1 "$code"
 expect_in "first action < Previous >" "$err" "First file directory setting can't with < Previous >."

@@ -6,6 +6,7 @@
 #include "build/ScriptWriter.h"
 #include "platform/Files.h"
 #include "project/SampleProjects.h"
+#include "support/Raised.h"
 #include "support/TempDir.h"
 
 namespace quen {
@@ -87,13 +88,9 @@ TEST(ScriptStandAlone, FailedMakeKeepsTheOldScript) {
         ActClass a = Kind(kActByte, dir.Path("vanished.exe"), "< Me >");
         a.AddByte("1", "41", "42");
         p.Actions.push_back(a);
-        try {
-            MakeScriptINI(dir.Path("s.qnl"), p, DirTypeTexts{}, nullptr);
-            ADD_FAILURE() << "the make went on";
-        } catch (const Error& e) {
-            EXPECT_EQ(e.number(), kErrFileNotFound);
-            EXPECT_NE(std::string(e.what()).find("vanished.exe"), std::string::npos);
-        }
+        const test::Raised r = test::RaisedBy([&] { MakeScriptINI(dir.Path("s.qnl"), p, DirTypeTexts{}, nullptr); });
+        EXPECT_EQ(r.number, kErrFileNotFound);
+        EXPECT_NE(r.text.find("vanished.exe"), std::string::npos);
         EXPECT_EQ(test::ReadFileBytes(dir.Path("s.qnl")), old);
         EXPECT_EQ(test::ListFolder(dir.path()), *old ? "s.qnl" : "");
         EXPECT_THROW(MakeScriptINI(dir.Path("no\\s.qnl"), p, DirTypeTexts{}, nullptr), Error);

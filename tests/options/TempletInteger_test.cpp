@@ -3,18 +3,10 @@
 
 #include "base/Errors.h"
 #include "options/TempletInteger.h"
+#include "support/Raised.h"
 
 namespace quen {
 namespace {
-
-int ErrorOf(const std::string& text) {
-    try {
-        TempletInteger(text);
-    } catch (const Error& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 // Decimal with sign and blanks, fractions rounding half to even, hexadecimal 16- and
 // 32-bit patterns, and the limits.
@@ -33,7 +25,7 @@ TEST(TempletInteger, Table) {
         {"- 1", kErrTypeMismatch}, {"&H", kErrTypeMismatch}, {"&H123456789", kErrTypeMismatch},
         {"-&H1", kErrTypeMismatch}, {"\t1", kErrTypeMismatch}, {"1e2", kErrTypeMismatch}, {"--1", kErrTypeMismatch},
         {"1.2.3", kErrTypeMismatch}, {".", kErrTypeMismatch}};
-    for (const auto& [text, error] : errors) EXPECT_EQ(ErrorOf(text), error) << text;
+    for (const auto& [text, error] : errors) EXPECT_EQ(test::RaisedBy([&] { TempletInteger(text); }).number, error) << text;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "options/Templet.h"
 #include "project/SampleProjects.h"
 #include "startup/AppINI.h"
+#include "support/Raised.h"
 #include "support/TempDir.h"
 
 namespace quen {
@@ -135,23 +136,15 @@ TEST(TempletRefused, WrongFilesAndBadLines) {
     for (const auto& [from, to, error] : cases) {
         test::WriteFileBytes(path, GoldenWith(from, to));
         PatchOptions o = EveryField();
-        try {
-            EXPECT_EQ(ReadTemplet(path, o), TempletStatus::WrongFile) << to;
-            EXPECT_EQ(error, 0) << to;
-        } catch (const Error& e) {
-            EXPECT_EQ(e.number(), error) << to << ": " << e.what();
-        }
+        TempletStatus status = TempletStatus::Loaded;
+        EXPECT_EQ(test::RaisedBy([&] { status = ReadTemplet(path, o); }).number, error) << to;
+        EXPECT_EQ(status == TempletStatus::WrongFile, error == 0) << to;
         EXPECT_EQ(o, EveryField()) << to;
     }
     PatchOptions o = EveryField();
     test::WriteFileBytes(path, "\"Dravin Project File V1.0\"\r\n");  // a project file is no template
     EXPECT_EQ(ReadTemplet(path, o), TempletStatus::WrongFile);
-    try {
-        ReadTemplet(dir.Path("none.tpl"), o);
-        ADD_FAILURE() << "missing file loaded";
-    } catch (const Error& e) {
-        EXPECT_EQ(e.number(), kErrFileNotFound);
-    }
+    EXPECT_EQ(test::RaisedBy([&] { ReadTemplet(dir.Path("none.tpl"), o); }).number, kErrFileNotFound);
     EXPECT_EQ(o, EveryField());
 }
 

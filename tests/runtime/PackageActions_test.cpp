@@ -6,7 +6,7 @@
 #include "build/CompModule.h"
 #include "runtime/HeadWindows.h"
 #include "runtime/PackageActions.h"
-#include "runtime/ScriptFixture.h"
+#include "runtime/RuntimeFakes.h"
 #include "support/RecordedUi.h"
 
 using namespace quen;

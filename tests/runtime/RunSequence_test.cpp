@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "runtime/ScriptFixture.h"
+#include "runtime/RuntimeFakes.h"
 #include "support/RecordedUi.h"
 
 using namespace quen::runtime;
@@ -145,7 +145,7 @@ TEST_F(RunSequence, MissingSwitchesDefaultToBackupsStopAndNoLog) {
     parts.Action(1, {"File=missing", "Act=5", "Dir=Me"})
         .Action(2, {"File=b.bin", "Act=3", "Dir=Me", "Count=1", "BType1=3", "BRead1=1", "BNew1=00"});
     EXPECT_EQ(RunPatch(), RunOutcome::Stopped);
-    EXPECT_FALSE(m.win.progressOpen);
+    EXPECT_EQ(m.win.Modes(), std::vector<WindowMode>({WindowMode::End}));  // no log window
     EXPECT_EQ(m.fs.Get("C:\\PATCH\\b.bin"), "AB");
     const ScriptTexts t = ReadScriptTexts(m.ini, kScript);
     EXPECT_TRUE(t.makeBackup);

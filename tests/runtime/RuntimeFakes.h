@@ -1,4 +1,5 @@
-// In-memory stand-ins for the patch engine's platform: files, INI files, registry, system, windows.
+// In-memory stand-ins for the patch engine's platform (files, INI files, registry, system,
+// windows) and a patch script on them, with the texts every test reads back.
 #pragma once
 
 #include <algorithm>
@@ -7,13 +8,12 @@
 #include <deque>
 #include <map>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "base/Errors.h"
+#include "runtime/RunSequence.h"
 #include "runtime/RuntimePorts.h"
-#include "runtime/ScriptValues.h"
 #include "startup/IniLines.h"
 #include "startup/RegistryText.h"
 
@@ -157,8 +157,7 @@ private:
 };
 
 // A registry with the accessor's data rules (the real text conversions). Hives outside
-// HKCR..HKUS refuse to set or read, as the accessor does; what it would tell the user
-// is recorded in refusals.
+// HKCR..HKUS refuse to set or read, as the accessor does.
 class MemoryRegistry : public RegistryPort {
 public:
     struct Value {
@@ -168,7 +167,6 @@ public:
     };
     std::map<std::string, Value> values;
     std::set<std::string> refusedKeys;  // Id(hive, subkey, "") of keys that refuse writes and deletes
-    std::vector<std::string> refusals;
     std::set<std::string> unreadable;   // Id(hive, subkey, name) of values whose read fails
 
     static std::string Id(uint32_t hive, const std::string& sub, const std::string& name) {
@@ -187,26 +185,21 @@ public:
 
     bool SetValue(uint32_t hive, const std::string& sub, const std::string& name, int type,
                   const std::string& data) override {
-        if (!HiveOk(hive)) return false;
         auto bytes = EncodeValueData(type, data);
-        if (!bytes || refusedKeys.count(Id(hive, sub, ""))) {
-            refusals.push_back("SetValue Error");
-            return false;
-        }
+        if (!platform::IsValueHive(hive) || !bytes || refusedKeys.count(Id(hive, sub, ""))) return false;
         values[Id(hive, sub, name)] = {type, *bytes};
         return true;
     }
     bool ReadValue(uint32_t hive, const std::string& sub, const std::string& name, int type,
                    std::string& data) override {
-        if (!HiveOk(hive)) return false;
         auto it = values.find(Id(hive, sub, name));
-        if (it == values.end()) return false;
+        if (!platform::IsValueHive(hive) || it == values.end()) return false;
         if (type == 1 || type == 3 || type == 4) data = DecodeValueData(type, it->second.bytes);
         return true;
     }
     platform::StoredRead ReadStored(uint32_t hive, const std::string& sub, const std::string& name, uint32_t& type,
                                     std::string& bytes) override {
-        if (!HiveOk(hive)) return platform::StoredRead::Failed;
+        if (!platform::IsValueHive(hive)) return platform::StoredRead::Failed;
         auto it = values.find(Id(hive, sub, name));
         if (it == values.end()) return platform::StoredRead::Absent;
         if (unreadable.count(it->first)) return platform::StoredRead::Failed;
@@ -219,13 +212,6 @@ public:
     }
     bool DelSubKey(uint32_t, const std::string&) override { return false; }
     bool AddSubKey(uint32_t, const std::string&) override { return true; }
-
-private:
-    bool HiveOk(uint32_t hive) {
-        if (platform::IsValueHive(hive)) return true;
-        refusals.push_back("Unknow MainKey");
-        return false;
-    }
 };
 
 class FakeSystem : public SystemPort {
@@ -248,7 +234,7 @@ public:
     std::vector<ShowModel> shown;
     std::set<WindowMode> cancelIn;
     std::string log;
-    bool progressOpen = false, progressFinished = false;
+    bool progressFinished = false;
     std::deque<std::string> askAnswers;
     std::vector<std::pair<AskTexts, std::string>> asked;  // texts and the folder offered
 
@@ -256,10 +242,7 @@ public:
         shown.push_back(m);
         return cancelIn.count(m.mode) != 0;
     }
-    void OpenProgress(const ShowModel& m) override {
-        shown.push_back(m);
-        progressOpen = true;
-    }
+    void OpenProgress(const ShowModel& m) override { shown.push_back(m); }
     void AppendLog(const std::string& text) override { log += text; }
     void FinishProgress(const ShowModel&) override { progressFinished = true; }
     void PumpEvents() override {}
@@ -298,5 +281,69 @@ inline std::string ScriptText(const std::vector<std::string>& lines) {
     for (auto& l : lines) s += l + "\r\n";
     return s;
 }
+
+inline constexpr const char* kScript = "C:\\PATCH\\fix.qnl";
+
+// Keys of [Setup] and [Text] with the usual values; tests override single keys.
+struct ScriptParts {
+    std::vector<std::string> setup = {"ScriptID=QuenlarkScript_100", "ProcCount=0", "ShowW=0", "ShowE=0",
+                                      "ShowI=0", "PRI=0", "ERI=0"};
+    std::vector<std::string> text = {
+        "WTitle=Welcome", "WText=Hello\\nWorld", "ETitle=Done", "EText=All done", "ITitle=Info",
+        "IText=Read me", "Font=Arial", "FontS=10", "PText=Press OK", "OnPatch=Patching",
+        "OK=OK", "CANCEL=Cancel", "About=About", "SFD=CHECKSUM", "FNF=NOTFOUND", "ERR=Error",
+        "PatchFail=FAILED", "BrokenWarn=Broken", "MakeBKFile=True", "CWhenError=False", "ShowRun=True",
+        "strDelFile=Delete", "strPatchINI=INI", "strRenFile=Rename", "strPatchByte=Bytes",
+        "strSuccess=OK!", "PatchFileTitle=MyPatch"};
+    std::vector<std::string> rest;  // further sections
+
+    void Set(std::vector<std::string>& lines, const std::string& key, const std::string& value) {
+        for (auto& l : lines)
+            if (l.compare(0, key.size() + 1, key + "=") == 0) {
+                l = key + "=" + value;
+                return;
+            }
+        lines.push_back(key + "=" + value);
+    }
+    ScriptParts& SetupKey(const std::string& k, const std::string& v) { Set(setup, k, v); return *this; }
+    ScriptParts& TextKey(const std::string& k, const std::string& v) { Set(text, k, v); return *this; }
+    // Adds (or replaces) action section n; ProcCount becomes n.
+    ScriptParts& Action(int n, const std::vector<std::string>& keys) {
+        const std::string header = "[Proc" + std::to_string(n) + "]";
+        auto at = std::find(rest.begin(), rest.end(), header);
+        if (at != rest.end()) {
+            auto end = std::find_if(at + 1, rest.end(), [](const std::string& l) { return !l.empty() && l[0] == '['; });
+            rest.erase(at, end);
+        }
+        rest.push_back(header);
+        rest.insert(rest.end(), keys.begin(), keys.end());
+        SetupKey("ProcCount", std::to_string(n));
+        return *this;
+    }
+    ScriptParts& Section(const std::string& name, const std::vector<std::string>& keys) {
+        rest.push_back("[" + name + "]");
+        rest.insert(rest.end(), keys.begin(), keys.end());
+        return *this;
+    }
+    std::string Text() const {
+        std::vector<std::string> all = {"[Setup]"};
+        all.insert(all.end(), setup.begin(), setup.end());
+        all.push_back("[Text]");
+        all.insert(all.end(), text.begin(), text.end());
+        all.insert(all.end(), rest.begin(), rest.end());
+        return ScriptText(all);
+    }
+};
+
+struct ScriptRunFixture {
+    FakeMachine m;
+    ScriptParts parts;
+
+    RunOutcome RunPatch(bool secondPhase = false) {
+        m.fs.Put(kScript, parts.Text());
+        RunRequest r{kScript, secondPhase, "C:\\Program Files\\Quenlark", "Quenlark"};
+        return RunScript(r, m.ports);
+    }
+};
 
 }  // namespace quen::runtime::fakes

@@ -7,6 +7,7 @@
 #include "base/Errors.h"
 #include "platform/Files.h"
 #include "startup/FSUPLIBmain.h"
+#include "support/Raised.h"
 #include "support/TempDir.h"
 
 namespace quen {
@@ -35,14 +36,7 @@ TEST(TextRoutines, HexListErrorsCarryTheirNumber) {
         {"0G", kErrTypeMismatch}, {"12,x", kErrTypeMismatch}, {"-1", kErrTypeMismatch},
         {"100", kErrOverflow},    {"FFFFFFFFFF", kErrOverflow},
     };
-    for (const auto& [text, number] : bad) {
-        try {
-            HexListToBytes(text);
-            ADD_FAILURE() << "no error for " << text;
-        } catch (const Error& e) {
-            EXPECT_EQ(e.number(), number) << text;
-        }
-    }
+    for (const auto& [text, number] : bad) EXPECT_EQ(test::RaisedBy([&] { HexListToBytes(text); }).number, number) << text;
 }
 
 TEST(FileRoutines, GetDirAndFileExistsOnRealFolders) {

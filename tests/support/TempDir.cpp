@@ -16,13 +16,7 @@ namespace quen::test {
 
 namespace {
 
-fs::path ToFs(const std::string& path) {
-    std::string p = path;
-#ifndef _WIN32
-    std::replace(p.begin(), p.end(), '\\', '/');
-#endif
-    return fs::path(p);
-}
+fs::path ToFs(const std::string& path) { return fs::path(NativePath(path)); }
 
 std::string FromFs(const fs::path& path) {
     std::string p = path.string();
@@ -53,6 +47,13 @@ TempDir::~TempDir() {
         fs::permissions(e.path(), fs::perms::owner_write, fs::perm_options::add, ec);
     }
     fs::remove_all(dir, ec);
+}
+
+std::string NativePath(std::string path) {
+#ifndef _WIN32
+    std::replace(path.begin(), path.end(), '\\', '/');
+#endif
+    return path;
 }
 
 std::string TempDir::Path(const std::string& name) const { return path_ + "\\" + name; }

@@ -29,6 +29,8 @@ std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 // True when the path names an existing file or folder.
 bool PathExists(const std::string& path);
+// The path as this platform's file functions spell it ("/" separators natively).
+std::string NativePath(std::string path);
 // Names of the entries of a folder, sorted.
 std::string ListFolder(const std::string& path);
 

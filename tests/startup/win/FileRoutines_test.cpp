@@ -9,6 +9,7 @@
 #include "base/Errors.h"
 #include "startup/AppINI.h"
 #include "startup/FSUPLIBmain.h"
+#include "support/Raised.h"
 #include "support/TempDir.h"
 #include "win/Handles.h"
 
@@ -99,12 +100,7 @@ TEST_F(WinFiles, AppINIRewritesAttributedFilesButLeavesHeldOnesWhole) {
         auto locked = Hold(path, 0);
         ASSERT_TRUE(locked);
         std::string value;
-        try {
-            ini.ReadKey("K", value);
-            ADD_FAILURE() << "no error";
-        } catch (const Error& e) {
-            EXPECT_EQ(e.number(), kErrPermissionDenied);
-        }
+        EXPECT_EQ(test::RaisedBy([&] { ini.ReadKey("K", value); }).number, kErrPermissionDenied);
         EXPECT_FALSE(ini.WriteKey("K", "3"));
     }
     EXPECT_EQ(test::ReadFileBytes(path), "[S]\r\nK=2");
