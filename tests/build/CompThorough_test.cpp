@@ -66,6 +66,17 @@ TEST(ThoroughMode, FindsMovedBlocksTheQuickScanStoresAsLiterals) {
     ExpectRebuilds(oldFile, newFile, "swapped halves");
 }
 
+// Edited code-like files: many matches start inside longer ones, and the result is smaller
+// than the quick scan's.
+TEST(ThoroughMode, EditedFilesRebuildSmallerThanTheQuickScan) {
+    std::mt19937 rng(5);
+    for (int round = 0; round < 4; ++round) {
+        const Bytes oldFile = testbytes::CodeLike(rng, 30000), newFile = testbytes::Mutate(rng, oldFile, 10 + 10 * round);
+        ExpectRebuilds(oldFile, newFile, "edited " + std::to_string(round));
+        EXPECT_LT(CompareBytes(oldFile, newFile, kThorough).size(), CompareBytes(oldFile, newFile, {}).size());
+    }
+}
+
 TEST(ThoroughMode, IdenticalFilesGiveOneCopyAndAnEmptyNewFileTheHeader) {
     for (const std::size_t size : {1u, 5u, 100u, 70000u}) {
         Bytes file(size);
