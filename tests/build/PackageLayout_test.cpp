@@ -28,7 +28,8 @@ TEST(PackageLayout, WritesTheGoldenFormats) {
     EXPECT_EQ(BuildPatchExecutable(head, cabinet), exe);
 }
 
-// Reading the golden formats back: packagelayout_fuzz (from them as seeds) and e2e/patchhead.sh.
+// Reading the golden formats back: packagelayout_fuzz (from them as seeds) and e2e/patchhead.sh;
+// the appended cabinet's bounds: PackageImage_test, which finds it through LocateCabinet.
 TEST(PackageLayout, RefusesMalformedIniBlocks) {
     const Bytes good = BuildIniBlock({"ab", "c"});  // 8 + 6 + 5 = 19 bytes
     struct Case {
@@ -54,26 +55,6 @@ TEST(PackageLayout, RefusesMalformedIniBlocks) {
             b[c.at] = c.value;
         }
         EXPECT_FALSE(ReadIniBlock(b).has_value()) << c.what;
-    }
-}
-
-TEST(PackageLayout, FindsTheCabinetOnlyInsideTheFile) {
-    const Bytes file{'H', 'H', 3, 0, 0, 0, 'a', 'b', 'c'};
-    struct Case {
-        std::size_t headEnd;
-        Bytes file;
-        AppendedStatus status;
-    } cases[] = {
-        {2, file, AppendedStatus::Ok},
-        {2, Bytes(file.begin(), file.end() - 1), AppendedStatus::PastEnd},
-        {2, Bytes(file.begin(), file.begin() + 5), AppendedStatus::NoLength},
-        {6, file, AppendedStatus::NoLength},
-        {100, file, AppendedStatus::NoLength},
-        {2, {'H', 'H', 0, 0, 0, 0}, AppendedStatus::Empty},
-        {2, {'H', 'H', 0xFF, 0xFF, 0xFF, 0xFF, 1}, AppendedStatus::PastEnd},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(LocateCabinet(c.file, c.headEnd).status, c.status) << c.headEnd << " " << c.file.size();
     }
 }
 

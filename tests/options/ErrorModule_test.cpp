@@ -1,5 +1,5 @@
-// The editor's error report: its text by error number, its message box, and which number
-// each kind of failure gets.
+// The editor's error report: its text by error number and which number each kind of
+// failure gets (its message box: ProjectOpen_test and TempletLoad_test).
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -12,12 +12,10 @@
 #include "base/Errors.h"
 #include "options/ErrorModule.h"
 #include "options/Lang.h"
-#include "support/RecordedUi.h"
 
 namespace {
 
 using quen::ErrorReportText;
-namespace ui = quen::platform;
 
 TEST(ErrorReport, FirstTextFollowsTheNumber) {
     const quen::Lang lang;
@@ -33,22 +31,6 @@ TEST(ErrorReport, FirstTextFollowsTheNumber) {
         {"X", -2147483647 - 1, unknown + "-2147483648\r\nErrModal : X"},
     };
     for (const auto& r : rows) EXPECT_EQ(ErrorReportText(lang, r.proc, r.number), r.text) << r.number;
-}
-
-TEST(ErrorReport, CaughtErrorShowsOneExclamationBox) {
-    ui::ClearMessages();
-    const quen::Lang lang;
-    try {
-        throw quen::Error(quen::kErrFileAlreadyOpen, "locked");
-    } catch (...) {
-        quen::ReportError(lang, "Main-cmdSave", std::current_exception());
-    }
-    ASSERT_EQ(ui::LastMessages().size(), 1u);
-    EXPECT_EQ(ui::LastMessages()[0].text,
-              lang.msg_Err_File_Is_Open() + "\r\n\r\nError Number :  55\r\nErrModal : Main-cmdSave");
-    EXPECT_EQ(ui::LastMessages()[0].title, "Error");
-    EXPECT_EQ(ui::LastMessages()[0].icon, ui::MsgIcon::Exclamation);
-    ui::ClearMessages();
 }
 
 std::exception_ptr SystemError(std::errc code) {

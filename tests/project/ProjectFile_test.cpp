@@ -218,14 +218,5 @@ TEST(ProjectFileLoad, LenientForms) {
     EXPECT_EQ(c.Options.AddKeyCount(), 0);
 }
 
-TEST(ProjectFileFiles, MissingFileChangesNothing) {
-    test::TempDir dir;
-    Project p = Existing();
-    ProjectLoadResult r = LoadProject(dir.Path("none.prj"), p, "");
-    EXPECT_EQ(r.errorNumber, kErrFileNotFound);
-    EXPECT_EQ(p.Options, Existing().Options);
-    EXPECT_EQ(p.ProjectFile, "C:\\before.prj");
-}
-
 }  // namespace
 }  // namespace quen
