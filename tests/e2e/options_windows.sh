@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# The options windows as a person uses them (opened through OptionsProbe.exe until the main
-# window's buttons reach them): patch options filled on their tabs, registry entries
-# checked, the welcome window previewed, a template saved, the options reaching the project;
-# the test dialog packing and unpacking a file and showing a drive code.
+# The options windows as a person uses them. Through OptionsProbe.exe (it saves the project
+# the patch options leave): the patch options filled on their tabs, registry entries checked,
+# a picture, an icon and a font chosen in their own dialogs, the welcome window previewed, a
+# template saved and loaded; the test dialog packing as QuenDiff does. Then the editor itself
+# with its own CD in a Wine CD drive: the sounds and the CD player requested, the about box
+# starting a video, the program options switching the main window's language at once and
+# showing the hidden page's drive code.
 . "$(dirname "$0")/lib.sh"
 need_dist
 e2e_setup
@@ -33,6 +36,14 @@ drive press Warning OK \; text "$T" "Value : "
 expect_eq "the value box is emptied" "" "$out"
 screenshot "$shots/patch-registry.png"
 
+pic=$E2E_RUN/pic.bmp ico=$E2E_ROOT/assets/icons/PatchHead.ico
+convert -size 40x30 xc:red "BMP3:$pic"
+drive pick "$T" SysTabControl32:1 6 \; press "$T" "#4503" \; wait Open \; type Open "File &name:" "$(winpath "$pic")" \
+  \; press Open "&Open" \; gone Open \; press "$T" "#4505" \; wait Open \; type Open "File &name:" "$(winpath "$ico")" \
+  \; press Open "&Open" \; gone Open \; press "$T" "#4511" \; wait Font \; pick Font "&Font:" "DejaVu Serif" \; press Font OK \
+  \; gone Font \; text "$T" "#4502" \; text "$T" "#4513"
+expect_eq "the chosen picture and font" "$(winpath "$pic")"$'\nDejaVu Serif' "$out"
+screenshot "$shots/patch-face.png"
 drive pick "$T" SysTabControl32:1 8 \; type "$T" "Patch Title :" "Demo" \; pick "$T" SysTabControl32:1 6 \
   \; press "$T" "Test &Welcom Window" \; wait "Demo - Hello World" \; text "Demo - Hello World" Edit:1
 expect_eq "the preview shows the welcome text" $'First line\nSecond line' "$out"
@@ -52,6 +63,7 @@ prj=$(tr -d '\r' <"$E2E_RUN/out.prj" 2>/dev/null)
 expect_contains "the project's welcome title" "$prj" '"Hello World"'
 expect_contains "the project's welcome text" "$prj" '"First line\nSecond line"'
 expect_contains "the project's patch title" "$prj" '"Demo"'
+for part in "$(winpath "$pic")" "$(winpath "$ico")" '"DejaVu Serif"'; do expect_contains "the project's look" "$prj" "$part"; done
 
 e2e_log "template into a fresh start"
 start tpl "$probe" patch "$wprog"
@@ -83,30 +95,66 @@ screenshot "$shots/test-dialog.png"
 drive press "$P" "&Exit"
 expect_exit rle 0
 cmp -s "$sample" "$sample.dat.DeDat" || fail "the unpacked file differs from the packed one"
+"$E2E_WINE_RUN" "$prog/QuenDiff.exe" rle-pack "$(winpath "$sample")" "$(winpath "$E2E_RUN/quendiff.dat")" >/dev/null 2>&1
+cmp -s "$sample.dat" "$E2E_RUN/quendiff.dat" || fail "the test dialog packs otherwise than QuenDiff rle-pack"
 [ "$(stat -c %s "$sample.dat")" -lt 100 ] || fail "the packed file did not shrink"
 
-e2e_log "program options"
+e2e_log "the editor with its CD"
+# Drive R: is a CD drive with the serial in .windows-serial at its root; the program reverses
+# its bytes (as on every NT system) to 0xD1234567, whose drive code is 2139750359 (xor "QUEN"
+# is negative: its absolute value). The mount manager reads drive types when it starts.
+cd_root=$E2E_RUN/cd
+mkdir -p "$cd_root/MOVIES" && : >"$cd_root/MOVIES/intro.mpg"
+echo 674523D1 >"$cd_root/.windows-serial"
+ln -sfn "$cd_root" "$WINEPREFIX/dosdevices/r:"
+"$E2E_WINE_RUN" reg add 'HKLM\Software\Wine\Drives' /v r: /d cdrom /f >/dev/null 2>&1
+"$E2E_WINESERVER" -k; "$E2E_WINESERVER" -w; "$E2E_WINESERVER" -p
+# The first section names another CD: the search goes on to the second.
+sed -i 's/^CDAudioEnable=0/CDAudioEnable=1/; s/^CD_COUNT=0/CD_COUNT=2/' "$prog/Quenlark.ini"
+printf '\n[CD1]\nCD_ID=12345\nTRACK_COUNT=1\n[CD2]\nCD_ID=2139750359\nTRACK_COUNT=2\nTRACK_NAME_1=One\nMPEG_COUNT=1\nMPEG_DIR=MOVIES\nMPEG_FILE_1=intro.mpg\n' \
+  >>"$prog/Quenlark.ini"
 cp "$prog/Patch.ddf" "$E2E_RUN/Patch.ddf.before"
-start popt "$probe" program "$wprog"
-drive wait QuenOption 30 \; pick QuenOption "#5013" German \; text QuenOption "#5020"
+mkdir -p "$E2E_RUN/old" "$E2E_RUN/new"
+echo old >"$E2E_RUN/old/y.dll"; echo new >"$E2E_RUN/new/y.dll"; echo new >"$E2E_RUN/new/z.dll"
+# The title names the CD's first track once its audio plays.
+M="Quenlark - Untitled - One" O=QuenOption
+# The media calls are traced: what the program asks of its sound and video devices.
+WINEDEBUG=+mci start app "$prog/Quenlark.exe"
+drive wait "$M" 30 \; tool "$M" Add \; wait "Add Action" \; press "Add Action" "Patch File" \
+  \; check "Add Action" "&Directory" \; type "Add Action" Edit:1 "$(winpath "$E2E_RUN/old")" \
+  \; type "Add Action" Edit:2 "$(winpath "$E2E_RUN/new")" \; press "Add Action" OK \; gone "Add Action" \
+  \; press "$M" "#1024" \; wait $O \; pick $O SysTabControl32:1 2 \; keys $O SysTabControl32:1 opentools \
+  \; pick $O SysTabControl32:1 6 \; type $O "#5123" R \; press $O "#5125" \; text $O "#5124"
+expect_eq "the hidden page's drive code of the CD" 2139750359 "$out"
+screenshot "$shots/program-quen.png"
+drive pick $O SysTabControl32:1 1 \; pick $O "#5013" German \; text $O "#5020"
 expect_eq "the chosen language's writer" "Quenlark-Team" "$out"
-screenshot "$shots/program-language.png"
-drive pick QuenOption SysTabControl32:1 3 \; press QuenOption "#5054" \; press QuenOption "#5054" \
-  \; text QuenOption "#5056" \; press QuenOption "#5002"
+drive pick $O SysTabControl32:1 3 \; press $O "#5054" \; press $O "#5054" \; text $O "#5056" \; press $O "#5002" \; gone $O
 expect_eq "the sample size arrow stops at 32" "32" "$out"
-expect_exit popt 0
-expect_eq "the switch reaches the main window at once" $'switched from < Me >\nlanguage=German me=< Patch-Ordner >' \
-  "$(tr -d '\r' <"$E2E_RUN/popt.out")"
+drive rows "$M" SysListView32:1
+expect_eq "the directory kinds in German at once" "$(printf 'y.dll\t< Patch-Ordner >\t%s\tplain\nz.dll\t< Vorherige >\t%s\tplain' \
+  "$(winpath "$E2E_RUN/old")" "$(winpath "$E2E_RUN/new")")" "$out"
+drive text "$M" "#1023"
+expect_eq "the main window's captions in German at once" "&Info" "$out"
+screenshot "$shots/main-german.png"
 settings=$(tr -d '\r' <"$prog/Quenlark.ini")
 expect_contains "the language is kept" "$settings" "Language=German"
 expect_contains "the sample size is kept" "$settings" "DefSample_Size=32"
 cmp -s "$prog/Patch.ddf" "$E2E_RUN/Patch.ddf.before" || fail "unchanged compression settings rewrote the directive file"
 
-e2e_log "about box"
-start about "$probe" about "$wprog"
-drive wait "About Quenlark" 30 \; text "About Quenlark" "#5606"
+# The about box starts the CD's video after four seconds (no video decoder here: only the request).
+drive press "$M" "#1023" \; wait "About Quenlark" \; text "About Quenlark" "#5606"
 expect_contains "the version label" "$out" "Version 1.00"
 screenshot "$shots/about.png"
-drive close "About Quenlark"
-expect_exit about 0
+sleep 5
+drive close "About Quenlark" \; gone "About Quenlark" \; press "$M" "#1025" \; msgbox Warnung
+expect_eq "leaving asks about the unsaved project in German" "Das Projekt wurde geändert. Speichern?" "$out"
+drive press Warnung "&No"
+expect_exit app 0
+# Each device opened, in order: the opening sound, the CD, the about box's video, the closing sound.
+opened=$(sed -n 's/.*mciSendStringW (L"\(open .*\) alias .*/\1/p' "$E2E_RUN/app.err" | sed 's/\\\(["\\]\)/\1/g')
+expect_eq "the media the editor asks for" "open \"$(winpath "$prog")\\Open.wav\" type waveaudio
+open cdaudio!R:
+open \"R:\\MOVIES\\intro.mpg\" type mpegvideo
+open \"$(winpath "$prog")\\End.wav\" type waveaudio" "$opened"
 finish

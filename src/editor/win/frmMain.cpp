@@ -2,12 +2,14 @@
 #include "editor/win/frmMain.h"
 
 #include <windowsx.h>
+#include <mmsystem.h>
 
 #include "editor/MainLogic.h"
 #include "editor/win/frmMainIds.h"
 #include "options/LangProject.h"
 #include "options/ErrorModule.h"
 #include "options/win/AboutDialog.h"
+#include "options/win/CdAudio.h"
 #include "options/win/LangFont.h"
 #include "options/win/PatchOptionsDialog.h"
 #include "options/win/ProgramOptionsDialog.h"
@@ -77,6 +79,10 @@ bool frmMain::Show(int showCommand) {
 
 void frmMain::PlayOpenWave() { PlayWaveAsync(program_.settings.WAVE_Open); }
 
+void frmMain::StartCdAudio() {
+    if (options::win::ProgramCdAudio().Start(program_, hwnd_)) SetCaption();
+}
+
 bool frmMain::PreTranslate(MSG& msg) {
     if (!hwnd_ || (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd))) return false;
     if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
@@ -142,6 +148,12 @@ INT_PTR frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case WM_DROPFILES:
             OnDropFiles(reinterpret_cast<HDROP>(wParam));
+            return TRUE;
+        case MM_MCINOTIFY:  // a CD track played to its end: the next one follows
+            if (wParam == MCI_NOTIFY_SUCCESSFUL && options::win::ProgramCdAudio().started()) {
+                options::win::ProgramCdAudio().NextTrack();
+                SetCaption();
+            }
             return TRUE;
         case WM_DESTROY:
             hwnd_ = nullptr;
@@ -375,6 +387,7 @@ void frmMain::OnDrawKindItem(const DRAWITEMSTRUCT& item) {
 
 void frmMain::OnClose() {
     if (!ConfirmDiscard()) return;
+    options::win::ProgramCdAudio().Close();
     PlayWaveAndWait(program_.settings.WAVE_End);
     DestroyWindow(hwnd_);
 }

@@ -22,6 +22,8 @@ public:
     // Creates and shows the window without waiting; false when it could not be created.
     bool Show(int showCommand);
     void PlayOpenWave();
+    // Plays the program's own CD when one is in a drive; the title then names the track.
+    void StartCdAudio();
     HWND hwnd() const { return hwnd_; }
     // The window's keys (Ctrl+N, Ctrl+O, Ctrl+S, Ctrl+Alt+Shift+T) and dialog navigation;
     // true when the message was used and must not be dispatched.

@@ -9,6 +9,7 @@
 #include "options/ErrorModule.h"
 #include "options/Lang.h"
 #include "options/LangProject.h"
+#include "options/win/CdAudio.h"
 #include "platform/Ui.h"
 #include "project/ActionCheck.h"
 #include "project/ProjectFile.h"
@@ -37,8 +38,10 @@ private:
 }  // namespace
 
 void frmMain::SetCaption() {
-    SetWindowTextA(hwnd_, MainWindowCaption(kProgramName, program_.project.ProjectFile,
-                                            program_.lang.Str_Untitle_Project()).c_str());
+    std::string caption = MainWindowCaption(kProgramName, program_.project.ProjectFile, program_.lang.Str_Untitle_Project());
+    const auto& cd = options::win::ProgramCdAudio();
+    if (cd.started()) caption = TrackTitle(caption, cd.TrackName());
+    SetWindowTextA(hwnd_, caption.c_str());
 }
 
 void frmMain::DoAdd() {

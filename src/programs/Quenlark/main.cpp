@@ -21,6 +21,7 @@ int RunEditor(const std::string& commandLine, int showCommand) {
     quen::frmMain main(*program);
     if (!main.Show(showCommand)) return 1;
     main.PlayOpenWave();
+    main.StartCdAudio();
     if (const std::string project = quen::ProjectOnCommandLine(commandLine); !project.empty()) main.OpenProject(project);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

@@ -24,6 +24,7 @@ const char kUsage[] =
     "  text TITLE CONTROL          a control's text (a list box: its selected items)\n"
     "  press TITLE BUTTON | check|uncheck TITLE CONTROL | close TITLE (WM_CLOSE)\n"
     "  type TITLE CONTROL TEXT     replace an edit box's text by typing TEXT\n"
+    "  keys TITLE CONTROL TEXT     post TEXT's key presses to the control (down, char, up)\n"
     "  pick TITLE CONTROL ITEM     select the item with exactly this text (a tab\n"
     "                              control: the tab at position ITEM, 1 = first)\n"
     "  tool TITLE BUTTON           click a toolbar button by its caption\n"
@@ -52,6 +53,7 @@ constexpr Shape kShapes[] = {
     {L"pick", true, 2, 2},    {L"msgbox", true, 0, 0},  {L"close", true, 0, 0},  {L"exited", false, 1, 2},
     {L"tool", true, 1, 1},    {L"rows", true, 1, 1},    {L"select", true, 2, 2}, {L"panels", true, 0, 0},
     {L"drop", true, 2, 64},
+    {L"keys", true, 2, 2},
 };
 
 [[noreturn]] void Usage(const std::string& message) { quen::drive::Fail(message, kExitUsage); }

@@ -8,6 +8,7 @@
 
 #include "driver/Step.h"
 #include "driver/CommonControls.h"
+#include "driver/Keys.h"
 #include "win/Handles.h"
 #include "win/drive/Drive.h"
 
@@ -251,6 +252,7 @@ void RunStep(const Step& step) {
     else if (v == L"msgbox") Print(UnixLines(MessageText(WaitWindow(step, kDefaultSeconds))));
     else if (v == L"close") PostMessageW(WaitWindow(step, kDefaultSeconds), WM_CLOSE, 0, 0);
     else if (v == L"exited") ExitedStep(step);
+    else if (v == L"keys") KeysStep(step);
     else RunCommonControlStep(step);
 }
 

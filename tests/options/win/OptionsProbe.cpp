@@ -1,7 +1,8 @@
-// Opens one of the options windows the way the main window will, for the end-to-end tests:
-//   OptionsProbe.exe patch|program|about|test PROGRAM_FOLDER [PROJECT_OUT.prj]
+// Opens the options windows the main window cannot open for a test, for the end-to-end tests:
+//   OptionsProbe.exe patch|test PROGRAM_FOLDER [PROJECT_OUT.prj]
 // "patch" saves the project (with the options the dialog left) to PROJECT_OUT and prints
-// whether OK saved; "program" prints the directory kinds it was told to translate.
+// whether OK saved; "test" is the test dialog (the main window opens it with a key chord
+// that posted keys cannot give).
 #include <windows.h>
 #include <commctrl.h>
 
@@ -9,9 +10,7 @@
 #include <string>
 
 #include "editor/ProgramInit.h"
-#include "options/win/AboutDialog.h"
 #include "options/win/PatchOptionsDialog.h"
-#include "options/win/ProgramOptionsDialog.h"
 #include "options/win/TestDialog.h"
 #include "project/ProjectFile.h"
 
@@ -26,13 +25,6 @@ int main(int argc, char** argv) {
         const bool saved = quen::ShowPatchOptionsDialog(nullptr, *program);
         std::printf("saved=%d\n", saved ? 1 : 0);
         if (argc > 3) quen::SaveProject(argv[3], program->project);
-    } else if (what == "program") {
-        quen::ShowProgramOptionsDialog(nullptr, *program, [](const quen::DirTypeTexts& previous) {
-            std::printf("switched from %s\n", previous.me.c_str());
-        });
-        std::printf("language=%s me=%s\n", program->lang.Language().c_str(), program->lang.Dir_Type_Me().c_str());
-    } else if (what == "about") {
-        quen::ShowAboutDialog(nullptr, *program);
     } else if (what == "test") {
         quen::ShowTestDialog(nullptr, *program);
     }
