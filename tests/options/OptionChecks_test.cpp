@@ -105,7 +105,6 @@ TEST(PreviewModel, ShowsTheRuntimeWindowOfEachKind) {
     o.InterFaceFont = "Arial";
     o.InterFaceFont_Size = 12;
     runtime::ShowModel w = PreviewModel(o, kPreviewWelcome, "C:\\Prog");
-    EXPECT_EQ(w.caption, "Demo - Hello");
     EXPECT_EQ(w.text, "one\r\ntwo\r\nthree");
     EXPECT_EQ(w.picture, "");  // the picture test has not passed
     EXPECT_EQ(w.fontName, "Arial");

@@ -3,8 +3,5 @@
 #include "driver/Step.h"
 
 namespace quen::driver {
-
-// keys TITLE CONTROL TEXT: one key down, character and key up for each character of TEXT.
-void KeysStep(const Step& step);
-
-}  // namespace quen::driver
+void KeysStep(const Step& step);  // keys TITLE CONTROL TEXT
+}

@@ -1,8 +1,6 @@
-// Opens the options windows the main window cannot open for a test, for the end-to-end tests:
-//   OptionsProbe.exe patch|test PROGRAM_FOLDER [PROJECT_OUT.prj]
-// "patch" saves the project (with the options the dialog left) to PROJECT_OUT and prints
-// whether OK saved; "test" is the test dialog (the main window opens it with a key chord
-// that posted keys cannot give).
+// For the end-to-end tests: OptionsProbe.exe patch|test PROGRAM_FOLDER [PROJECT_OUT.prj]. "patch"
+// prints whether OK saved and saves the project to PROJECT_OUT; "test" opens the test dialog
+// (the main window's key chord needs a held Ctrl, Alt and Shift that posted keys cannot give).
 #include <windows.h>
 #include <commctrl.h>
 
