@@ -9,7 +9,11 @@ tools/bootstrap.sh
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 -j "$(nproc)"
 build=$PWD/out/win64
-dist=$PWD/dist/win64
+# A copy of the program folder: the editor's first start writes to its settings file, and
+# the shipped folder must stay as built.
+dist=$build/editor-run
+rm -rf "$dist"
+cp -r "$PWD/dist/win64" "$dist"
 export QUEN_BUILD=$build
 winepath_of() { echo "Z:${1//\//\\}"; }
 if [ -n "${DISPLAY:-}" ]; then
