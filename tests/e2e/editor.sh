@@ -26,7 +26,8 @@ panels; expect_eq "empty project's panels" "File Total : 0|||(hidden)||" "$panel
 drive_fails 1 tool "$main" Make  # nothing to make yet
 
 # Patch File on two folders: files in both are patched, old-only ones deleted, new-only
-# ones added; the first action starts in "< Me >". A dropped file adds as the dialog does.
+# ones added; the first action starts in "< Me >" (Wine lists a folder sorted by name, so
+# the order is fixed). A dropped file adds as the dialog does.
 drive tool "$main" Add \; wait "Add Action" \; press "Add Action" "Patch File" \
   \; check "Add Action" "&Directory" \; check "Add Action" "&Include sub folder" \
   \; type "Add Action" Edit:1 "$(W "$S/old")" \; type "Add Action" Edit:2 "$(W "$S/new")"
