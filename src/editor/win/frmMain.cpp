@@ -215,7 +215,7 @@ void frmMain::OnInit() {
         GetWindowRect(child, &a.rect);
         MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&a.rect), 2);
         if (id == IDC_MAIN_LIST) a.growX = a.growY = true;
-        else if (id >= IDC_MAIN_NEW && id <= IDC_MAIN_EXIT) a.moveX = true;
+        else if ((id >= IDC_MAIN_NEW && id <= IDC_MAIN_EXIT) || IsMediaButton(id)) a.moveX = true;
         else a.moveY = true;
         anchors_.push_back(a);
     }
@@ -328,7 +328,8 @@ void frmMain::OnCommand(int id, int code) {
             if (code == CBN_SELCHANGE && !updating_) OnFieldEdited(id);
             return;
         default:
-            if (code == EN_CHANGE && !updating_) OnFieldEdited(id);
+            if (IsMediaButton(id) && code == BN_CLICKED) OnMediaButton(id);
+            else if (code == EN_CHANGE && !updating_) OnFieldEdited(id);
             return;
     }
     // Every toolbar command ends with the project marked as changed.

@@ -75,6 +75,11 @@ private:
     void OnApply(bool all);
     void OnActionDialog(bool bytes);  // Define Byte or Patch Setting
 
+    // the media control (frmMainMedia.cpp)
+    static bool IsMediaButton(int id);
+    void ShowMediaControl();
+    void OnMediaButton(int id);
+
     // commands (frmMainCommands.cpp)
     void DoAdd();
     // Files and folders dropped from Explorer take the add dialog's way.
@@ -105,6 +110,8 @@ private:
     bool updating_ = false;  // the window's own updates cause no edits
     bool checking_ = false;  // CheckAction is not re-entrant
     bool err2Visible_ = false;
+    bool cdPaused_ = false;      // the media control's pause holds the CD audio
+    bool trackInTitle_ = true;   // the title names the CD's track (not after stop)
     POINT minSize_{};
     RECT initialClient_{};
     struct Anchor {

@@ -52,3 +52,10 @@
 #define IDC_MAIN_APPLYALL 1071
 
 #define IDC_MAIN_STATUS 1080
+
+// The media control: CD audio's buttons, shown while the program's CD plays.
+#define IDC_MAIN_MMC_PREV 1090
+#define IDC_MAIN_MMC_PLAY 1091
+#define IDC_MAIN_MMC_PAUSE 1092
+#define IDC_MAIN_MMC_NEXT 1093
+#define IDC_MAIN_MMC_STOP 1094

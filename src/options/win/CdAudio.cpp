@@ -108,6 +108,10 @@ bool CdAudio::Pause() {
     return true;
 }
 
+void CdAudio::Stop() {
+    if (started_) Mci(std::string("stop ") + kAlias);
+}
+
 void CdAudio::Close() {
     if (!started_) return;
     Mci(std::string("close ") + kAlias);

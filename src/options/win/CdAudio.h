@@ -29,6 +29,8 @@ public:
     void ResetTrack() { cursor_.Reset(); }
     // Pauses while playing or seeking; true when it did (the caller resumes later).
     bool Pause();
+    // Stops playing (the media control's stop); the current track stays.
+    void Stop();
     void Close();
     std::string TrackName(int n = 0) const;
     bool started() const { return started_; }
