@@ -20,6 +20,13 @@ rows() { drive rows "${2:-$main}" "$list"; rows=$(cut -f"$1" <<<"$out" | tr '\t\
 # A copy of the program folder: the first start writes to the settings file, and the
 # shipped folder must stay as built.
 cp -r "$QUEN_DIST" "$E2E_RUN/prog"
+# The program's CD in drive R: (Wine reads the serial from its root and the drive types
+# when the wineserver starts): with the CD extra option on, makes run behind the about box.
+mkdir -p "$E2E_RUN/cd" && echo 674523D1 >"$E2E_RUN/cd/.windows-serial" && ln -sfn "$E2E_RUN/cd" "$WINEPREFIX/dosdevices/r:"
+"$E2E_WINE_RUN" reg add 'HKLM\Software\Wine\Drives' /v r: /d cdrom /f >/dev/null 2>&1
+"$E2E_WINESERVER" -k; "$E2E_WINESERVER" -w; "$E2E_WINESERVER" -p
+sed -i 's/^CDExtraPatch=0/CDExtraPatch=1/; s/^CD_COUNT=0/CD_COUNT=1/' "$E2E_RUN/prog/Quenlark.ini"
+printf '\n[CD1]\nCD_ID=2139750359\nTRACK_COUNT=2\nTRACK_NAME_1=One\nTRACK_NAME_2=Two\nMPEG_COUNT=1\n' >>"$E2E_RUN/prog/Quenlark.ini"
 start app "$E2E_RUN/prog/Quenlark.exe"
 drive wait "$main" 30
 panels; expect_eq "empty project's panels" "File Total : 0|||(hidden)||" "$panel_text"
@@ -109,8 +116,8 @@ expect_contains "script question" "$out" "can't carry Execute File"
 drive press Warning "&Yes" \; msgbox Quenlark \; text "$M" "#3519" \; text "$M" "#3516"
 expect_eq "script made, its progress (percent, sections)" $'The patch was made successfully.\n100\n4' "$out"
 drive press Quenlark OK \; gone "$M" \; tool "$main" Make \; type "$M" "File Name" "$(W "$made/DemoPatch.exe")" \; press "$M" "&OK" \
-  \; wait Quenlark 120 \; msgbox Quenlark \; text "$M" "#3514" \; text "$M" "#3516"
-expect_eq "patch executable made, its progress (actions, done)" $'The patch was made successfully.\n6\n6' "$out"
+  \; close "About Quenlark" \; wait Quenlark 120 \; wait "About Quenlark" 0 \; msgbox Quenlark \; text "$M" "#3514" \; text "$M" "#3516"
+expect_eq "patch executable made behind the about box that refused to close, its progress (actions, done)" $'The patch was made successfully.\n6\n6' "$out"
 screenshot "$shots/editor-make-exe.png"
 drive press Quenlark OK \; gone "$M"
 
@@ -142,9 +149,14 @@ drive press Error OK \; gone "$M"
 # Every toolbar command marks the project changed: closing asks before it discards.
 drive close "$main" \; press Warning "&No"
 expect_exit app 0
-# A project named on the command line opens in the editor.
+# A project named on the command line opens in the editor; the CD's audio plays, the
+# title names its track, and the media control steps through the tracks and stops.
+sed -i 's/^CDAudioEnable=0/CDAudioEnable=1/' "$E2E_RUN/prog/Quenlark.ini"
 start again "$E2E_RUN/prog/Quenlark.exe" "$(W "$prj")"
-drive wait "$main" 30 \; close "$main"
+drive wait "$main - One" 30 \; press "$main - One" ">|" \; wait "$main - Two" \; press "$main - Two" "|<" \; wait "$main - One" \
+  \; press "$main - One" "[]" \; wait "$main"
+screenshot "$shots/editor-cd.png"
+drive close "$main"
 expect_exit again 0
 finish
 exit 0

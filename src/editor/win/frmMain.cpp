@@ -80,7 +80,9 @@ bool frmMain::Show(int showCommand) {
 void frmMain::PlayOpenWave() { PlayWaveAsync(program_.settings.WAVE_Open); }
 
 void frmMain::StartCdAudio() {
-    if (options::win::ProgramCdAudio().Start(program_, hwnd_)) SetCaption();
+    if (!options::win::ProgramCdAudio().Start(program_, hwnd_)) return;
+    ShowMediaControl();
+    SetCaption();
 }
 
 bool frmMain::PreTranslate(MSG& msg) {
