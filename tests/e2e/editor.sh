@@ -3,8 +3,9 @@
 # paired through the add dialog and a file dropped from Explorer, kinds and directories
 # changed, bytes and INI keys defined in their dialogs, ghosted rows and status texts, a
 # refused make, the project saved, started anew and opened again (also from the command
-# line), a stand-alone script and a patch executable made in the make dialog and applied,
-# and a make that fails.
+# line), a stand-alone script and a patch executable made in the make dialog (behind the
+# about box, the program's CD being in a drive) and applied, a make that fails, and the
+# media control stepping through the CD's tracks.
 . "$(dirname "$0")/lib.sh"
 need_dist
 e2e_setup
