@@ -137,10 +137,14 @@ drive close "About Quenlark" \; gone "About Quenlark" \; press "$M" "#1025" \; m
 expect_eq "leaving asks about the unsaved project in German" "Das Projekt wurde geändert. Speichern?" "$out"
 drive press Warnung "&No"
 expect_exit app 0
-# Each device opened, in order: the opening sound, the CD, the about box's video, the closing sound.
-opened=$(sed -n 's/.*mciSendStringW (L"\(open .*\) alias .*/\1/p' "$E2E_RUN/app.err" | sed 's/\\\(["\\]\)/\1/g')
+# Each device opened, in order, and each sound played to its end: the opening sound, the CD,
+# the about box's video, the closing sound.
+opened=$(sed -n -e 's/.*mciSendStringW (L"\(open .*\) alias .*/\1/p' -e 's/.*mciSendStringW (L"\(play QuenlarkWave.*\)",.*/\1/p' \
+  "$E2E_RUN/app.err" | sed 's/\\\(["\\]\)/\1/g')
 expect_eq "the media the editor asks for" "open \"$(winpath "$prog")\\Open.wav\" type waveaudio
+play QuenlarkWave wait
 open cdaudio!R:
 open \"R:\\MOVIES\\intro.mpg\" type mpegvideo
-open \"$(winpath "$prog")\\End.wav\" type waveaudio" "$opened"
+open \"$(winpath "$prog")\\End.wav\" type waveaudio
+play QuenlarkWave wait" "$opened"
 finish

@@ -77,7 +77,7 @@ bool frmMain::Show(int showCommand) {
     return true;
 }
 
-void frmMain::PlayOpenWave() { PlayWaveAsync(program_.settings.WAVE_Open); }
+void frmMain::PlayOpenWave() { PlayWaveAndWait(program_.settings.WAVE_Open); }
 
 void frmMain::StartCdAudio() {
     if (!options::win::ProgramCdAudio().Start(program_, hwnd_)) return;

@@ -18,10 +18,6 @@ bool Open(const std::string& path) {
 
 }  // namespace
 
-void PlayWaveAsync(const std::string& path) {
-    if (Open(path)) mciSendStringA((std::string("play ") + kAlias).c_str(), nullptr, 0, nullptr);
-}
-
 void PlayWaveAndWait(const std::string& path) {
     if (!Open(path)) return;
     mciSendStringA((std::string("play ") + kAlias + " wait").c_str(), nullptr, 0, nullptr);

@@ -5,10 +5,8 @@
 
 namespace quen {
 
-// Plays a wave file without waiting; a missing file or no sound device plays nothing.
-void PlayWaveAsync(const std::string& path);
-
-// Plays a wave file and returns when it has ended.
+// Plays a wave file and returns when it has ended (the window waits, as for a greeting);
+// a missing file or no sound device plays nothing.
 void PlayWaveAndWait(const std::string& path);
 
 }  // namespace quen
