@@ -1,6 +1,7 @@
 // Our LZX encoder for cabinet folders: a cost-based parse (lazy matching at the lower
-// levels) with repeated offsets, verbatim blocks of up to eight frames with
-// pretree-coded trees, optional x86 call translation.
+// levels) with repeated offsets, each block parsed twice (the second time priced by its
+// own statistics), verbatim or aligned-offset blocks with pretree-coded trees, optional
+// x86 call translation.
 #include "build/cab/CabLzx.h"
 
 #include <algorithm>
@@ -61,8 +62,19 @@ public:
         std::fill(mainPrice_.begin(), mainPrice_.begin() + kNumChars, 8);
     }
 
-    // The elements of data[from, to); `to` is a frame boundary or the end.
+    // The elements of data[from, to); `to` is a frame boundary or the end. Parsing the
+    // same block again (after SetPrices) replays the matches found the first time.
     void Parse(std::size_t from, std::size_t to, std::vector<Element>& out) {
+        out.clear();
+        replay_ = from == blockStart_;
+        if (replay_) {
+            reps_ = blockReps_;
+        } else {
+            blockStart_ = from;
+            blockReps_ = reps_;
+            cache_.clear();
+        }
+        cursor_ = 0;
         for (std::size_t frame = from; frame < to; frame += kBlockSize) {
             const std::size_t end = std::min(to, frame + kBlockSize);
             if (costBased_) ParseFrameByCost(frame, end, out);
@@ -72,10 +84,16 @@ public:
 
     // Bit costs for the cost-based parse: the code lengths of the last block written;
     // symbols it did not use are taken as rare.
-    void SetPrices(const LzxCodes& codes) {
-        for (std::size_t i = 0; i < mainPrice_.size(); ++i) mainPrice_[i] = codes.mainLen[i] ? codes.mainLen[i] : 13;
-        for (std::size_t i = 0; i < lengthPrice_.size(); ++i) lengthPrice_[i] = codes.lengthLen[i] ? codes.lengthLen[i] : 11;
+    // `alignedLen` empty: a verbatim block, whose low offset bits cost three bits each.
+    void SetPrices(const std::vector<std::uint8_t>& mainLen, const std::vector<std::uint8_t>& lengthLen,
+                   const std::vector<std::uint8_t>& alignedLen) {
+        for (int i = 0; i < kAlignedSize; ++i) alignedPrice_[i] = alignedLen.empty() ? kAlignedBits : alignedLen[i];
+        for (std::size_t i = 0; i < mainPrice_.size(); ++i) mainPrice_[i] = mainLen[i] ? mainLen[i] : 13;
+        for (std::size_t i = 0; i < lengthPrice_.size(); ++i) lengthPrice_[i] = lengthLen[i] ? lengthLen[i] : 11;
     }
+
+    // Only the cost-based parse gains from parsing a block again with its own prices.
+    bool CostBased() const { return costBased_; }
 
 private:
     struct Choice {
@@ -140,11 +158,17 @@ private:
         Reps reps;  // the repeated offsets after that step
     };
 
-    std::uint32_t MatchPrice(int length, int slot) const {
+    std::uint32_t LengthPrice(int length, int slot) const {
         const int header = std::min(length - kMinMatch, kNumPrimaryLengths);
-        std::uint32_t p = mainPrice_[kNumChars + slot * 8 + header] + ExtraBits(slot);
+        std::uint32_t p = mainPrice_[kNumChars + slot * 8 + header];
         if (header == kNumPrimaryLengths) p += lengthPrice_[length - kMinMatch - kNumPrimaryLengths];
         return p;
+    }
+
+    std::uint32_t OffsetPrice(std::uint32_t formatted, int slot) const {
+        const int extra = ExtraBits(slot);
+        if (extra < kAlignedBits) return static_cast<std::uint32_t>(extra);
+        return static_cast<std::uint32_t>(extra - kAlignedBits) + alignedPrice_[AlignedSymbol(formatted, slot)];
     }
 
     static void Relax(std::vector<Node>& nodes, std::size_t from, std::size_t to, std::uint32_t cost, int length,
@@ -183,16 +207,17 @@ private:
             for (int r = 0; r < kNumReps; ++r) {
                 if (reps[r] > pos) continue;
                 const int len = matcher_.LengthAt(pos, reps[r], maxLength);
-                for (int l = kMinMatch; l <= len; ++l) Relax(nodes_, i, i + l, base + MatchPrice(l, r), l, r, reps[r]);
+                for (int l = kMinMatch; l <= len; ++l) Relax(nodes_, i, i + l, base + LengthPrice(l, r), l, r, reps[r]);
             }
-            matcher_.InsertUpTo(pos);
-            matcher_.Matches(pos, maxLength, matches_);
-            int from = 3;
+            FindMatches(pos, maxLength);
+            int from = kMinMatch;
             for (const LzxMatch& m : matches_) {
                 int rep = -1;
                 for (int r = 0; r < kNumReps; ++r) if (reps[r] == m.distance) rep = r;
-                const int slot = rep >= 0 ? rep : SlotOf(m.distance + 2);
-                for (int l = from; l <= m.length; ++l) Relax(nodes_, i, i + l, base + MatchPrice(l, slot), l, rep, m.distance);
+                const std::uint32_t formatted = rep >= 0 ? static_cast<std::uint32_t>(rep) : m.distance + 2;
+                const int slot = SlotOf(formatted);
+                const std::uint32_t offset = base + OffsetPrice(formatted, slot);
+                for (int l = from; l <= m.length; ++l) Relax(nodes_, i, i + l, offset + LengthPrice(l, slot), l, rep, m.distance);
                 from = m.length + 1;
             }
             // A very long match is taken as it is: the positions inside it are not tried.
@@ -210,6 +235,21 @@ private:
             }
             i = *it;
         }
+    }
+
+    // The chain matches at `pos`, found once per block and replayed on its later passes.
+    void FindMatches(std::size_t pos, int maxLength) {
+        if (replay_) {
+            const std::size_t count = cache_[cursor_++].length;
+            matches_.assign(cache_.begin() + static_cast<std::ptrdiff_t>(cursor_),
+                            cache_.begin() + static_cast<std::ptrdiff_t>(cursor_ + count));
+            cursor_ += count;
+            return;
+        }
+        matcher_.InsertUpTo(pos);
+        matcher_.Matches(pos, maxLength, matches_);
+        cache_.push_back(LzxMatch{static_cast<int>(matches_.size()), 0});
+        cache_.insert(cache_.end(), matches_.begin(), matches_.end());
     }
 
     // The offset as coded, keeping the repeated offsets as the reader will.
@@ -236,16 +276,55 @@ private:
     LzxMatcher matcher_;
     bool costBased_;
     std::vector<std::uint32_t> mainPrice_, lengthPrice_;
+    std::array<std::uint32_t, kAlignedSize> alignedPrice_{kAlignedBits, kAlignedBits, kAlignedBits, kAlignedBits,
+                                                           kAlignedBits, kAlignedBits, kAlignedBits, kAlignedBits};
     std::vector<Node> nodes_;
     std::vector<LzxMatch> matches_;
     std::vector<std::size_t> path_;
     Reps reps_{1, 1, 1};
+    // The block being parsed: where it starts, the repeated offsets there, and its
+    // matches (each position's count, then its matches) with the replay position.
+    std::size_t blockStart_ = ~std::size_t{0};
+    Reps blockReps_{};
+    std::vector<LzxMatch> cache_;
+    std::size_t cursor_ = 0;
+    bool replay_ = false;
 };
 
 std::uint32_t MainSymbol(const Element& e) {
     if (e.length == 0) return e.literal;
     const int header = std::min(e.length - kMinMatch, kNumPrimaryLengths);
     return static_cast<std::uint32_t>(kNumChars + SlotOf(e.formatted) * 8 + header);
+}
+
+struct Frequencies {
+    std::vector<std::uint32_t> main, length, aligned;
+};
+
+Frequencies Count(const std::vector<Element>& elements, int mainSize, bool e8) {
+    Frequencies f{std::vector<std::uint32_t>(mainSize, 0), std::vector<std::uint32_t>(kNumSecondaryLengths, 0),
+                  std::vector<std::uint32_t>(kAlignedSize, 0)};
+    for (const Element& e : elements) {
+        f.main[MainSymbol(e)]++;
+        if (e.length >= kMinMatch + kNumPrimaryLengths) f.length[e.length - kMinMatch - kNumPrimaryLengths]++;
+        const int slot = e.length ? SlotOf(e.formatted) : 0;
+        if (ExtraBits(slot) >= kAlignedBits) f.aligned[AlignedSymbol(e.formatted, slot)]++;
+    }
+    // The reader only undoes the translation once a tree has given 0xE8 a code.
+    if (e8 && f.main[0xE8] == 0) f.main[0xE8] = 1;
+    return f;
+}
+
+// Parses of each block: the later ones price by the block's own statistics.
+constexpr int kPasses = 2;
+
+// The aligned tree's code lengths when an aligned block is smaller than a verbatim one
+// (its tree costs 24 bits), else none.
+std::vector<std::uint8_t> AlignedLengths(const std::vector<std::uint32_t>& freq) {
+    std::vector<std::uint8_t> len = CodeLengths(freq, kMaxAlignedLength);
+    long saved = -kAlignedSize * kAlignedTreeBits;
+    for (int i = 0; i < kAlignedSize; ++i) saved += static_cast<long>(freq[i]) * (kAlignedBits - len[i]);
+    return saved > 0 ? len : std::vector<std::uint8_t>{};
 }
 
 }  // namespace
@@ -265,20 +344,22 @@ std::vector<Bytes> EncodeLzx(ByteView input, const LzxOptions& options) {
     std::vector<Element> elements;
     for (std::size_t block = 0; block < data.size(); block += kFramesPerBlock * kBlockSize) {
         const std::size_t end = std::min(data.size(), block + kFramesPerBlock * kBlockSize);
-        elements.clear();
         parser.Parse(block, end, elements);
-
-        std::vector<std::uint32_t> mainFreq(trees.mainSize(), 0), lengthFreq(kNumSecondaryLengths, 0);
-        for (const Element& e : elements) {
-            mainFreq[MainSymbol(e)]++;
-            if (e.length >= kMinMatch + kNumPrimaryLengths) lengthFreq[e.length - kMinMatch - kNumPrimaryLengths]++;
+        for (int pass = 1; pass < kPasses && parser.CostBased(); ++pass) {
+            const Frequencies f = Count(elements, trees.mainSize(), e8);
+            parser.SetPrices(CodeLengths(f.main, kMaxCodeLength), CodeLengths(f.length, kMaxCodeLength),
+                             AlignedLengths(f.aligned));
+            parser.Parse(block, end, elements);
         }
-        // The reader only undoes the translation once a tree has given 0xE8 a code.
-        if (e8 && mainFreq[0xE8] == 0) mainFreq[0xE8] = 1;
-        bits.Put(kBlockVerbatim, 3);
+        const Frequencies f = Count(elements, trees.mainSize(), e8);
+        const std::vector<std::uint8_t> alignedLen = AlignedLengths(f.aligned);
+        const bool aligned = !alignedLen.empty();
+        const std::vector<std::uint16_t> alignedCode = aligned ? CanonicalCodes(alignedLen) : std::vector<std::uint16_t>{};
+        bits.Put(aligned ? kBlockAligned : kBlockVerbatim, 3);
         bits.Put(static_cast<std::uint32_t>(end - block), 24);
-        const LzxCodes codes = trees.Write(bits, mainFreq, lengthFreq);
-        parser.SetPrices(codes);
+        for (std::uint8_t len : alignedLen) bits.Put(len, kAlignedTreeBits);
+        const LzxCodes codes = trees.Write(bits, f.main, f.length);
+        parser.SetPrices(codes.mainLen, codes.lengthLen, alignedLen);
 
         std::size_t pos = block;
         for (const Element& e : elements) {
@@ -292,7 +373,15 @@ std::vector<Bytes> EncodeLzx(ByteView input, const LzxOptions& options) {
                     bits.Put(codes.length[ls], codes.lengthLen[ls]);
                 }
                 const int slot = SlotOf(e.formatted);
-                if (ExtraBits(slot) > 0) bits.Put(e.formatted - kPositionBase[slot], ExtraBits(slot));
+                const int extra = ExtraBits(slot);
+                const std::uint32_t value = e.formatted - kPositionBase[slot];
+                if (aligned && extra >= kAlignedBits) {
+                    bits.Put(value >> kAlignedBits, extra - kAlignedBits);
+                    const int low = AlignedSymbol(e.formatted, slot);
+                    bits.Put(alignedCode[low], alignedLen[low]);
+                } else if (extra > 0) {
+                    bits.Put(value, extra);
+                }
                 pos += e.length;
             }
             if (pos % kBlockSize == 0 || pos == data.size()) {

@@ -1,5 +1,5 @@
 // Finds matches for the LZX encoder: hash chains over four-byte prefixes within the
-// window, plus the three repeated offsets.
+// window, the nearest two- and three-byte matches, plus the three repeated offsets.
 #pragma once
 
 #include <cstdint>
@@ -33,6 +33,9 @@ public:
 
 private:
     std::uint32_t Hash(std::size_t pos) const;
+    std::uint32_t Hash3(std::size_t pos) const;
+    // The match at `pos` with the earlier position `at` (none when -1 or out of the window).
+    LzxMatch MatchWith(std::int32_t at, std::size_t pos, int maxLength) const;
 
     ByteView data_;
     std::uint32_t maxDistance_;
@@ -40,6 +43,8 @@ private:
     std::size_t inserted_ = 0;
     std::size_t mask_;
     std::vector<std::int32_t> head_, prev_;
+    // The last position of each three-byte prefix (hashed) and of each two-byte prefix.
+    std::vector<std::int32_t> head3_, head2_;
 };
 
 }  // namespace quen::cab

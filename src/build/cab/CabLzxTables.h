@@ -16,6 +16,13 @@ inline constexpr int kPretreeSize = 20;
 inline constexpr int kMaxCodeLength = 16;
 inline constexpr int kMaxPretreeLength = 15;
 inline constexpr int kBlockVerbatim = 1;
+inline constexpr int kBlockAligned = 2;
+// Aligned blocks code the low three bits of offsets with three or more extra bits
+// through an eight-symbol tree, sent as eight 3-bit lengths.
+inline constexpr int kAlignedBits = 3;
+inline constexpr int kAlignedSize = 8;
+inline constexpr int kAlignedTreeBits = 3;
+inline constexpr int kMaxAlignedLength = 7;
 inline constexpr int kNumReps = 3;
 // The x86 translation works on the first 32768 frames and with this file size.
 inline constexpr std::uint32_t kE8FileSize = 12000000;
@@ -39,6 +46,11 @@ inline constexpr std::array<std::uint32_t, 51> kPositionBase = MakeBases();
 inline int SlotOf(std::uint32_t formatted) {
     return static_cast<int>(std::upper_bound(kPositionBase.begin(), kPositionBase.end(), formatted) -
                             kPositionBase.begin()) - 1;
+}
+
+// The aligned-tree symbol of a formatted offset in a slot with three or more extra bits.
+inline int AlignedSymbol(std::uint32_t formatted, int slot) {
+    return static_cast<int>((formatted - kPositionBase[slot]) & 7);
 }
 
 }  // namespace quen::cab::lzx
