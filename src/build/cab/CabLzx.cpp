@@ -1,7 +1,7 @@
 // Our LZX encoder for cabinet folders: a cost-based parse (lazy matching at the lower
-// levels) with repeated offsets, each block parsed twice (the second time priced by its
-// own statistics), verbatim or aligned-offset blocks with pretree-coded trees, optional
-// x86 call translation.
+// levels) with repeated offsets; every eight frames are parsed once to find matches and
+// cut blocks where the statistics change, then again block by block, priced by each
+// block's own statistics; verbatim or aligned-offset blocks; optional x86 call translation.
 #include "build/cab/CabLzx.h"
 
 #include <algorithm>
@@ -10,6 +10,7 @@
 #include "build/cab/CabFormat.h"
 #include "build/cab/CabHuffman.h"
 #include "build/cab/CabLzxBits.h"
+#include "build/cab/CabLzxBlocks.h"
 #include "build/cab/CabLzxMatcher.h"
 #include "build/cab/CabLzxTables.h"
 #include "build/cab/CabLzxTrees.h"
@@ -18,15 +19,6 @@ namespace quen::cab {
 namespace {
 
 using namespace lzx;
-
-constexpr std::size_t kFramesPerBlock = 8;
-
-// One coded element: a literal (length 0) or a match with its formatted offset.
-struct Element {
-    std::uint16_t length;
-    std::uint8_t literal;
-    std::uint32_t formatted;
-};
 
 // Translates x86 CALL targets (E8 and a relative 32-bit operand) to absolute positions,
 // frame by frame, as the reader reverses it after each frame.
@@ -62,24 +54,27 @@ public:
         std::fill(mainPrice_.begin(), mainPrice_.begin() + kNumChars, 8);
     }
 
-    // The elements of data[from, to); `to` is a frame boundary or the end. Parsing the
-    // same block again (after SetPrices) replays the matches found the first time.
+    // The elements of data[from, to), appended; `from` and `to` are frame boundaries (or
+    // the end). Between Record and Replay, matches are found and kept; after Replay, the
+    // same frames parsed again in order (in any grouping) get the kept matches back.
     void Parse(std::size_t from, std::size_t to, std::vector<Element>& out) {
-        out.clear();
-        replay_ = from == blockStart_;
-        if (replay_) {
-            reps_ = blockReps_;
-        } else {
-            blockStart_ = from;
-            blockReps_ = reps_;
-            cache_.clear();
-        }
-        cursor_ = 0;
         for (std::size_t frame = from; frame < to; frame += kBlockSize) {
             const std::size_t end = std::min(to, frame + kBlockSize);
             if (costBased_) ParseFrameByCost(frame, end, out);
             else ParseFrame(frame, end, out);
         }
+    }
+
+    void Record() {
+        replay_ = false;
+        blockReps_ = reps_;
+        cache_.clear();
+    }
+
+    void Replay() {
+        replay_ = true;
+        reps_ = blockReps_;
+        cursor_ = 0;
     }
 
     // Bit costs for the cost-based parse: the code lengths of the last block written;
@@ -282,50 +277,75 @@ private:
     std::vector<LzxMatch> matches_;
     std::vector<std::size_t> path_;
     Reps reps_{1, 1, 1};
-    // The block being parsed: where it starts, the repeated offsets there, and its
-    // matches (each position's count, then its matches) with the replay position.
-    std::size_t blockStart_ = ~std::size_t{0};
+    // The stretch being parsed: the repeated offsets at its start and its matches (each
+    // position's count, then its matches) with the replay position.
     Reps blockReps_{};
     std::vector<LzxMatch> cache_;
     std::size_t cursor_ = 0;
     bool replay_ = false;
 };
 
-std::uint32_t MainSymbol(const Element& e) {
-    if (e.length == 0) return e.literal;
-    const int header = std::min(e.length - kMinMatch, kNumPrimaryLengths);
-    return static_cast<std::uint32_t>(kNumChars + SlotOf(e.formatted) * 8 + header);
-}
-
-struct Frequencies {
-    std::vector<std::uint32_t> main, length, aligned;
-};
-
-Frequencies Count(const std::vector<Element>& elements, int mainSize, bool e8) {
-    Frequencies f{std::vector<std::uint32_t>(mainSize, 0), std::vector<std::uint32_t>(kNumSecondaryLengths, 0),
-                  std::vector<std::uint32_t>(kAlignedSize, 0)};
-    for (const Element& e : elements) {
-        f.main[MainSymbol(e)]++;
-        if (e.length >= kMinMatch + kNumPrimaryLengths) f.length[e.length - kMinMatch - kNumPrimaryLengths]++;
-        const int slot = e.length ? SlotOf(e.formatted) : 0;
-        if (ExtraBits(slot) >= kAlignedBits) f.aligned[AlignedSymbol(e.formatted, slot)]++;
+// Writes blocks into the stream and cuts it into one payload per frame.
+class BlockWriter {
+public:
+    BlockWriter(int mainSize, bool e8, std::size_t total) : trees_(mainSize), e8_(e8), total_(total) {
+        bits_.Put(e8 ? 1 : 0, 1);
+        if (e8) bits_.Put(kE8FileSize, 32);
     }
-    // The reader only undoes the translation once a tree has given 0xE8 a code.
-    if (e8 && f.main[0xE8] == 0) f.main[0xE8] = 1;
-    return f;
-}
 
-// Parses of each block: the later ones price by the block's own statistics.
-constexpr int kPasses = 2;
+    const LzxTreeState& trees() const { return trees_; }
 
-// The aligned tree's code lengths when an aligned block is smaller than a verbatim one
-// (its tree costs 24 bits), else none.
-std::vector<std::uint8_t> AlignedLengths(const std::vector<std::uint32_t>& freq) {
-    std::vector<std::uint8_t> len = CodeLengths(freq, kMaxAlignedLength);
-    long saved = -kAlignedSize * kAlignedTreeBits;
-    for (int i = 0; i < kAlignedSize; ++i) saved += static_cast<long>(freq[i]) * (kAlignedBits - len[i]);
-    return saved > 0 ? len : std::vector<std::uint8_t>{};
-}
+    // One block of data[from, to): verbatim or aligned, whichever is smaller. Its codes
+    // become the parser's prices for what follows.
+    void Write(const std::vector<Element>& elements, std::size_t from, std::size_t to, Parser& parser) {
+        const Frequencies f = Count(elements, 0, elements.size(), trees_.mainSize(), e8_);
+        const std::vector<std::uint8_t> alignedLen = AlignedLengths(f.aligned);
+        const std::vector<std::uint16_t> alignedCode = CanonicalCodes(alignedLen);
+        bits_.Put(alignedLen.empty() ? kBlockVerbatim : kBlockAligned, 3);
+        bits_.Put(static_cast<std::uint32_t>(to - from), 24);
+        for (std::uint8_t len : alignedLen) bits_.Put(len, kAlignedTreeBits);
+        const LzxCodes codes = trees_.Write(bits_, f.main, f.length);
+        parser.SetPrices(codes.mainLen, codes.lengthLen, alignedLen);
+
+        std::size_t pos = from;
+        for (const Element& e : elements) {
+            const std::uint32_t sym = MainSymbol(e);
+            bits_.Put(codes.main[sym], codes.mainLen[sym]);
+            if (e.length == 0) {
+                ++pos;
+            } else {
+                if (e.length >= kMinMatch + kNumPrimaryLengths) {
+                    const int ls = e.length - kMinMatch - kNumPrimaryLengths;
+                    bits_.Put(codes.length[ls], codes.lengthLen[ls]);
+                }
+                const int slot = SlotOf(e.formatted);
+                const int extra = ExtraBits(slot);
+                const std::uint32_t value = e.formatted - kPositionBase[slot];
+                if (!alignedLen.empty() && extra >= kAlignedBits) {
+                    bits_.Put(value >> kAlignedBits, extra - kAlignedBits);
+                    const int low = AlignedSymbol(e.formatted, slot);
+                    bits_.Put(alignedCode[low], alignedLen[low]);
+                } else if (extra > 0) {
+                    bits_.Put(value, extra);
+                }
+                pos += e.length;
+            }
+            if (pos % kBlockSize == 0 || pos == total_) {
+                bits_.Align();
+                frames_.push_back(bits_.Take());
+            }
+        }
+    }
+
+    std::vector<Bytes> Frames() { return std::move(frames_); }
+
+private:
+    LzxTreeState trees_;
+    bool e8_;
+    std::size_t total_;
+    LzxBits bits_;
+    std::vector<Bytes> frames_;
+};
 
 }  // namespace
 
@@ -336,61 +356,30 @@ std::vector<Bytes> EncodeLzx(ByteView input, const LzxOptions& options) {
     if (e8) TranslateE8(data);
 
     Parser parser(data, options, kNumChars + slots * 8);
-    LzxBits bits;
-    bits.Put(e8 ? 1 : 0, 1);
-    if (e8) bits.Put(kE8FileSize, 32);
-    LzxTreeState trees(kNumChars + slots * 8);
-    std::vector<Bytes> frames;
-    std::vector<Element> elements;
-    for (std::size_t block = 0; block < data.size(); block += kFramesPerBlock * kBlockSize) {
-        const std::size_t end = std::min(data.size(), block + kFramesPerBlock * kBlockSize);
-        parser.Parse(block, end, elements);
-        for (int pass = 1; pass < kPasses && parser.CostBased(); ++pass) {
-            const Frequencies f = Count(elements, trees.mainSize(), e8);
+    BlockWriter writer(kNumChars + slots * 8, e8, data.size());
+    std::vector<Element> elements, block;
+    for (std::size_t start = 0; start < data.size(); start += kFramesPerStretch * kBlockSize) {
+        const std::size_t end = std::min(data.size(), start + kFramesPerStretch * kBlockSize);
+        elements.clear();
+        parser.Record();
+        parser.Parse(start, end, elements);
+        if (!parser.CostBased()) {
+            writer.Write(elements, start, end, parser);
+            continue;
+        }
+        // Again, block by block, each priced by its own statistics from the first parse.
+        const std::vector<FrameSpan> frames = FrameSpans(elements, start, end);
+        parser.Replay();
+        for (const FrameSpan& b : SplitBlocks(elements, frames, writer.trees(), e8)) {
+            const Frequencies f = Count(elements, b.first, b.last, writer.trees().mainSize(), e8);
             parser.SetPrices(CodeLengths(f.main, kMaxCodeLength), CodeLengths(f.length, kMaxCodeLength),
                              AlignedLengths(f.aligned));
-            parser.Parse(block, end, elements);
-        }
-        const Frequencies f = Count(elements, trees.mainSize(), e8);
-        const std::vector<std::uint8_t> alignedLen = AlignedLengths(f.aligned);
-        const bool aligned = !alignedLen.empty();
-        const std::vector<std::uint16_t> alignedCode = aligned ? CanonicalCodes(alignedLen) : std::vector<std::uint16_t>{};
-        bits.Put(aligned ? kBlockAligned : kBlockVerbatim, 3);
-        bits.Put(static_cast<std::uint32_t>(end - block), 24);
-        for (std::uint8_t len : alignedLen) bits.Put(len, kAlignedTreeBits);
-        const LzxCodes codes = trees.Write(bits, f.main, f.length);
-        parser.SetPrices(codes.mainLen, codes.lengthLen, alignedLen);
-
-        std::size_t pos = block;
-        for (const Element& e : elements) {
-            const std::uint32_t sym = MainSymbol(e);
-            bits.Put(codes.main[sym], codes.mainLen[sym]);
-            if (e.length == 0) {
-                ++pos;
-            } else {
-                if (e.length >= kMinMatch + kNumPrimaryLengths) {
-                    const int ls = e.length - kMinMatch - kNumPrimaryLengths;
-                    bits.Put(codes.length[ls], codes.lengthLen[ls]);
-                }
-                const int slot = SlotOf(e.formatted);
-                const int extra = ExtraBits(slot);
-                const std::uint32_t value = e.formatted - kPositionBase[slot];
-                if (aligned && extra >= kAlignedBits) {
-                    bits.Put(value >> kAlignedBits, extra - kAlignedBits);
-                    const int low = AlignedSymbol(e.formatted, slot);
-                    bits.Put(alignedCode[low], alignedLen[low]);
-                } else if (extra > 0) {
-                    bits.Put(value, extra);
-                }
-                pos += e.length;
-            }
-            if (pos % kBlockSize == 0 || pos == data.size()) {
-                bits.Align();
-                frames.push_back(bits.Take());
-            }
+            block.clear();
+            parser.Parse(b.from, b.to, block);
+            writer.Write(block, b.from, b.to, parser);
         }
     }
-    return frames;
+    return writer.Frames();
 }
 
 }  // namespace quen::cab

@@ -32,6 +32,15 @@ Bytes Content(const std::string& name, std::size_t size) {
         for (std::size_t i = 0; i < size; i += 1 + rng() % 3000) b[i] = static_cast<std::uint8_t>(rng());
         return b;
     }
+    if (name[0] == 'a') {  // 8-byte records from a small pool: offsets that suit aligned blocks
+        Bytes b;
+        while (b.size() < size) {
+            const std::uint32_t record = rng() % 97, field = rng() % 5;
+            for (std::uint32_t k = 0; k < 8; ++k) b.push_back(static_cast<std::uint8_t>(k < 6 ? record * 7 + k : field));
+        }
+        b.resize(size);
+        return b;
+    }
     return testbytes::CodeLike(rng, size);
 }
 
@@ -44,7 +53,7 @@ std::vector<std::pair<std::string, std::size_t>> ManySmall() {
 const std::vector<std::pair<std::string, std::size_t>> kMixed = {
     {"Setup.ini", 900}, {"empty", 0}, {"P1", 32768}, {"r2", 40000}, {"P3", 32767}, {"P4", 1}, {"Setup.img", 70000}};
 const std::vector<std::pair<std::string, std::size_t>> kLarge = {
-    {"P1", 5000}, {"P2", 700000}, {"r3", 90000}, {"z4", 300000}, {"Setup.ini", 300}};
+    {"P1", 5000}, {"P2", 700000}, {"r3", 90000}, {"z4", 300000}, {"a5", 100000}, {"Setup.ini", 300}};
 
 const Case kCases[] = {
     {"none", ".Set CompressionType=NONE\n", kMixed, 1},
