@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/MediaControl.h"
 #include "editor/Program.h"
 #include "win/Handles.h"
 
@@ -110,8 +111,7 @@ private:
     bool updating_ = false;  // the window's own updates cause no edits
     bool checking_ = false;  // CheckAction is not re-entrant
     bool err2Visible_ = false;
-    bool cdPaused_ = false;      // the media control's pause holds the CD audio
-    bool trackInTitle_ = true;   // the title names the CD's track (not after stop)
+    MediaControl media_;
     POINT minSize_{};
     RECT initialClient_{};
     struct Anchor {

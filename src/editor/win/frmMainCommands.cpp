@@ -40,7 +40,7 @@ private:
 void frmMain::SetCaption() {
     std::string caption = MainWindowCaption(kProgramName, program_.project.ProjectFile, program_.lang.Str_Untitle_Project());
     const auto& cd = options::win::ProgramCdAudio();
-    if (cd.started() && trackInTitle_) caption = TrackTitle(caption, cd.TrackName());
+    if (cd.started() && media_.TrackInTitle()) caption = TrackTitle(caption, cd.TrackName());
     SetWindowTextA(hwnd_, caption.c_str());
 }
 

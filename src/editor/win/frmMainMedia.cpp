@@ -1,4 +1,5 @@
-// The main window's media control: the buttons of the program's CD audio, shown while it plays.
+// The main window's media control: the buttons of the program's CD audio, shown while it
+// plays; what a button does is decided in editor/MediaControl.
 #include "editor/win/frmMain.h"
 #include "editor/win/frmMainIds.h"
 #include "options/win/CdAudio.h"
@@ -7,6 +8,7 @@ namespace quen {
 
 namespace {
 
+// In the order of MediaButton.
 constexpr int kMediaButtons[] = {IDC_MAIN_MMC_PREV, IDC_MAIN_MMC_PLAY, IDC_MAIN_MMC_PAUSE, IDC_MAIN_MMC_NEXT,
                                  IDC_MAIN_MMC_STOP};
 
@@ -19,29 +21,17 @@ void frmMain::ShowMediaControl() {
     for (int id : kMediaButtons) ShowWindow(GetDlgItem(hwnd_, id), playing ? SW_SHOW : SW_HIDE);
 }
 
-// Next and previous step through the tracks; play starts the next track, unless a pause
-// holds the current one, which it then plays on; stop goes back to the first track and
-// the title shows no track until the next button.
 void frmMain::OnMediaButton(int id) {
     options::win::CdAudio& cd = options::win::ProgramCdAudio();
     if (!cd.started()) return;
-    trackInTitle_ = id != IDC_MAIN_MMC_STOP;
-    switch (id) {
-        case IDC_MAIN_MMC_NEXT: cd.NextTrack(); break;
-        case IDC_MAIN_MMC_PREV: cd.PreviousTrack(); break;
-        case IDC_MAIN_MMC_PLAY:
-            if (cdPaused_) cd.ResumeTrack();
-            else cd.NextTrack();
-            cdPaused_ = false;  // playing again: the next play starts the next track
-            break;
-        case IDC_MAIN_MMC_PAUSE:
-            cd.Pause();
-            cdPaused_ = true;
-            break;
-        default:
+    switch (media_.Press(static_cast<MediaButton>(id - IDC_MAIN_MMC_PREV))) {
+        case CdStep::Previous: cd.PreviousTrack(); break;
+        case CdStep::Next: cd.NextTrack(); break;
+        case CdStep::Resume: cd.ResumeTrack(); break;
+        case CdStep::Pause: cd.Pause(); break;
+        case CdStep::StopAtFirstTrack:
             cd.Stop();
             cd.ResetTrack();
-            cdPaused_ = false;
             break;
     }
     SetCaption();
