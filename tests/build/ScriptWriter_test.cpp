@@ -152,11 +152,7 @@ TEST(ScriptActions, Blocks) {
     ini.AddINIKey("Options,Old,%Kill%");
     ActClass ren = Kind(kActReName, "D:\\old name.txt", "< Ask User >");
     ren.NewName = "  new name.txt ";
-    ren.AskTitle = "T";
-    ren.AskPrompt = "P";
-    ren.AskBrowse = "B";
-    ren.AskOK = "O";
-    ren.AskDNF = "D";
+    ren.AskTitle = "T", ren.AskPrompt = "P", ren.AskBrowse = "B", ren.AskOK = "O", ren.AskDNF = "D";
     ActClass reg = Kind(kActDel, "C:\\a", "< Reg >");
     reg.RegMain = 6;
     DirTypeTexts german;

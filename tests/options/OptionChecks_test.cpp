@@ -97,13 +97,8 @@ TEST(OptionFiles, PathFormsAndPictureKinds) {
 
 TEST(PreviewModel, ShowsTheRuntimeWindowOfEachKind) {
     PatchOptions o;
-    o.PatchFileTitle = "Demo";
-    o.WelcomTitle = "Hello";
-    o.WelcomText = "one\r\ntwo\\nthree";
-    o.EndTitle = "Done";
-    o.PictureFile = ".\\pic.bmp";
-    o.InterFaceFont = "Arial";
-    o.InterFaceFont_Size = 12;
+    o.PatchFileTitle = "Demo", o.WelcomTitle = "Hello", o.WelcomText = "one\r\ntwo\\nthree", o.EndTitle = "Done";
+    o.PictureFile = ".\\pic.bmp", o.InterFaceFont = "Arial", o.InterFaceFont_Size = 12;
     runtime::ShowModel w = PreviewModel(o, kPreviewWelcome, "C:\\Prog");
     EXPECT_EQ(w.text, "one\r\ntwo\r\nthree");
     EXPECT_EQ(w.picture, "");  // the picture test has not passed

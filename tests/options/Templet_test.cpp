@@ -40,11 +40,8 @@ PatchOptions EveryField() {
     o.InfoText = "a\r\n\r\nb \"quoted\" = c";
     o.DelKey = {"STR,HKCU,A,B", "DWORD,HKLM,C,D,&HFFFF"};
     o.OffKey = {"BIN,HKCU,S,N,1,2,3", "", "STR,HKCU,S,N,%RetainValue%"};
-    o.FirstReBoot = 3;
-    o.InterFaceFont_Size = -32768;
-    o.ShowInfoWindow = 32767;
-    o.PatchIconFile = "C:\\icons\\p.ico";
-    o.OKButton = " lead and trail ";
+    o.FirstReBoot = 3, o.InterFaceFont_Size = -32768, o.ShowInfoWindow = 32767;
+    o.PatchIconFile = "C:\\icons\\p.ico", o.OKButton = " lead and trail ";
     return o;
 }
 

@@ -7,7 +7,7 @@
 namespace quen {
 namespace {
 
-TEST(ActClass, ListsDeleteMovesLaterEntriesDown) {
+TEST(ActClass, ListsDeleteMovesLaterEntriesDownAndRefusePositionsOutside) {
     ActClass a("< Vorige >");  // new actions start with the current language's "previous" text
     EXPECT_EQ(a.DirType, "< Vorige >");
     EXPECT_EQ(a.AddINIKey("S,K1,V1"), 1);
@@ -22,19 +22,13 @@ TEST(ActClass, ListsDeleteMovesLaterEntriesDown) {
     ASSERT_EQ(a.ByteCount(), 2);
     EXPECT_EQ(a.ReadByteType(1) + "|" + a.ReadByteVal(1) + "|" + a.ReadByteNewval(1), "2|43 44|45 46");
     EXPECT_EQ(a.ReadByteType(2), "3");
-}
-
-TEST(ActClass, IndexOutsideListIsRefused) {
-    ActClass a;
-    a.AddINIKey("x");
-    a.AddByte("1", "2", "3");
+    // Positions count from 1; outside the list they are refused and change nothing.
     EXPECT_THROW(a.ReadINIKey(0), std::out_of_range);
-    EXPECT_THROW(a.ReadINIKey(2), std::out_of_range);
-    EXPECT_THROW(a.DelINIKey(2), std::out_of_range);
-    EXPECT_THROW(a.ReadByteVal(2), std::out_of_range);
+    EXPECT_THROW(a.ReadINIKey(3), std::out_of_range);
+    EXPECT_THROW(a.DelINIKey(3), std::out_of_range);
+    EXPECT_THROW(a.ReadByteVal(3), std::out_of_range);
     EXPECT_THROW(a.DelByte(0), std::out_of_range);
-    EXPECT_EQ(a.INICount(), 1);
-    EXPECT_EQ(a.ByteCount(), 1);
+    EXPECT_EQ(a.INICount() + a.ByteCount(), 4);
 }
 
 TEST(ActClass, ListsStopAt32767Entries) {

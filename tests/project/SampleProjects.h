@@ -7,44 +7,25 @@ namespace quen::test {
 
 inline PatchOptions SampleOptions() {
     PatchOptions o;
-    o.AboutButton = "&About";
-    o.AddKey = {"DWORD,HKCU,Software\\Demo,Count,&H10"};
-    o.BrokenWarn = "Some files were skipped.";
-    o.CANCELButton = "&Cancel";
-    o.ContinueWhenError = 1;
+    o.ShowWelcomeWindow = o.ShowEndWindow = o.ShowRunTime = o.MakeBackupFile = o.ContinueWhenError = 1;
+    o.ShowInfoWindow = o.FirstReBoot = 0;
     o.EndReboot = 2;
-    o.EndText = "All done.\r\nThank you.";
-    o.EndTitle = "Finished";
-    o.FNF = "File not found!";
-    o.FirstReBoot = 0;
-    o.InfoTitle = "Information";
+    o.ShowPicture = true;
+    o.PictureFile = ".\\logo.bmp";
     o.InterFaceFont = "Tahoma";
     o.InterFaceFont_Size = 9;
-    o.MakeBackupFile = 1;
+    o.AddKey = {"DWORD,HKCU,Software\\Demo,Count,&H10"};
     o.OffKey = {"STR,HKLM,Software\\Demo,Mode,%RetainValue%"};
-    o.OKButton = "&OK";
-    o.ERR = "Patch Error";
-    o.OnPatch = "Patching...";
-    o.PatchFailure = "Failed!";
-    o.PictureFile = ".\\logo.bmp";
-    o.PromptText = "Press OK to go on.";
-    o.ShowEndWindow = 1;
-    o.ShowInfoWindow = 0;
-    o.ShowPicture = true;
-    o.ShowRunTime = 1;
-    o.ShowWelcomeWindow = 1;
-    o.SFD = "Source file differs!";
-    o.WelcomText = "Welcome.\r\nThis patch updates Demo.";
-    o.WelcomTitle = "Welcome";
     o.PatchFileTitle = "Demo Patch";
-    o.strAddFile = "Adding";
-    o.strDelFile = "Deleting";
-    o.strExecute = "Running";
-    o.strPatchByte = "Patching bytes of";
-    o.strPatchFile = "Patching";
-    o.strPatchINI = "Patching INI";
-    o.strRenFile = "Renaming";
-    o.strSuccess = "OK";
+    o.WelcomTitle = "Welcome", o.WelcomText = "Welcome.\r\nThis patch updates Demo.";
+    o.EndTitle = "Finished", o.EndText = "All done.\r\nThank you.";
+    o.InfoTitle = "Information";
+    o.OKButton = "&OK", o.CANCELButton = "&Cancel", o.AboutButton = "&About";
+    o.PromptText = "Press OK to go on.", o.OnPatch = "Patching...";
+    o.BrokenWarn = "Some files were skipped.", o.FNF = "File not found!", o.SFD = "Source file differs!";
+    o.ERR = "Patch Error", o.PatchFailure = "Failed!", o.strSuccess = "OK";
+    o.strAddFile = "Adding", o.strDelFile = "Deleting", o.strExecute = "Running", o.strPatchByte = "Patching bytes of";
+    o.strPatchFile = "Patching", o.strPatchINI = "Patching INI", o.strRenFile = "Renaming";
     return o;
 }
 
@@ -53,11 +34,8 @@ inline PatchOptions SampleOptions() {
 inline ActClass SampleByteAction() {
     ActClass a;
     a.ActType = kActByte;
-    a.AskBrowse = "&Browse";
+    a.AskTitle = "Find Demo", a.AskPrompt = "Where is Demo?", a.AskBrowse = "&Browse", a.AskOK = "&OK";
     a.AskDNF = "Folder not found";
-    a.AskOK = "&OK";
-    a.AskPrompt = "Where is Demo?";
-    a.AskTitle = "Find Demo";
     a.AddByte("3", "1A (26)", "90 90");
     a.AddByte("1", "4D 5A", "4D 5B");
     a.FilePath = "C:\\Demo";

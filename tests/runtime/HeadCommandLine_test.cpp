@@ -31,9 +31,7 @@ TEST(HeadCommandLine, SwitchesAndQuotes) {
     }
     for (const char* bad : {"/X", "C:\\p.exe", "/D=", "/LOG=", "/A", "/SS"})
         EXPECT_NE(ParseHeadCommandLine(bad).error, "") << bad;
-}
-
-TEST(HeadCommandLine, ResumedRunKeepsSilenceAnswerAndLog) {
+    // The resumed run keeps silence, answer and log.
     EXPECT_EQ(ResumeSwitches(ParseHeadCommandLine("")), "");
     EXPECT_EQ(ResumeSwitches(ParseHeadCommandLine("/S /D=\"C:\\A B\" /LOG=C:\\l")), "/S \"/D=C:\\A B\" /LOG=C:\\l");
 }

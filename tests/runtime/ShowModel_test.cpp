@@ -9,23 +9,10 @@ namespace {
 
 ScriptTexts Texts() {
     ScriptTexts t;
-    t.patchFileTitle = "Fix";
-    t.welcomeTitle = "Hi";
-    t.welcomeText = "line1\\nline2\\Nline3";
-    t.infoTitle = "Info";
-    t.infoText = "i";
-    t.endTitle = "Bye";
-    t.endText = "done";
-    t.brokenWarn = "some broke";
-    t.errorTitle = "ERR";
-    t.patchFail = "failed";
-    t.onPatch = "Working";
-    t.prompt = "Go on\\n?";
-    t.okButton = "Ja";
-    t.cancelButton = "Nein";
-    t.aboutButton = "Info...";
-    t.font = "Tahoma ";
-    t.fontSize = "12";
+    t.patchFileTitle = "Fix", t.welcomeTitle = "Hi", t.welcomeText = "line1\\nline2\\Nline3";
+    t.infoTitle = "Info", t.infoText = "i", t.endTitle = "Bye", t.endText = "done", t.brokenWarn = "some broke";
+    t.errorTitle = "ERR", t.patchFail = "failed", t.onPatch = "Working", t.prompt = "Go on\\n?";
+    t.okButton = "Ja", t.cancelButton = "Nein", t.aboutButton = "Info...", t.font = "Tahoma ", t.fontSize = "12";
     return t;
 }
 
@@ -63,15 +50,13 @@ TEST(ShowModel, CaptionTextAndButtonsOfEachMode) {
     EXPECT_EQ(w.prompt + "|" + w.okButton + "|" + w.cancelButton + "|" + w.aboutButton, "Go on\r\n?|Ja|Nein|Info...");
     EXPECT_EQ(w.fontName, "Tahoma");
     EXPECT_EQ(w.fontSize, 12);
-}
-
-TEST(ShowModel, EmptyPatchTitleHasNoPrefixAndBadFontSizeIsIgnored) {
+    // An empty patch title gives no prefix; a font size that is no positive number is ignored.
     ScriptTexts t = Texts();
     t.patchFileTitle = "";
     t.fontSize = "big";
-    ShowModel w = BuildShowModel(WindowMode::Welcome, t, 0);
-    EXPECT_EQ(w.caption, "Hi");
-    EXPECT_EQ(w.fontSize, 0);
-    t.fontSize = "-3";
-    EXPECT_EQ(BuildShowModel(WindowMode::Welcome, t, 0).fontSize, 0);
+    EXPECT_EQ(BuildShowModel(WindowMode::Welcome, t, 0).caption, "Hi");
+    for (const char* size : {"big", "-3"}) {
+        t.fontSize = size;
+        EXPECT_EQ(BuildShowModel(WindowMode::Welcome, t, 0).fontSize, 0) << size;
+    }
 }

@@ -6,7 +6,8 @@
 namespace quen {
 namespace {
 
-TEST(BuildCommandLine, ProgramPathInQuotesThenOneBlankThenTheArguments) {
+// The program path in quotes, then one blank, then the arguments.
+TEST(SystemText, CommandLineAndProgramFolder) {
     const struct { const char* program; const char* args; const char* line; } kCases[] = {
         {"C:\\Program Files\\Q\\QCab.exe", "", "\"C:\\Program Files\\Q\\QCab.exe\""},
         {"C:\\t.exe", "/F a.ddf", "\"C:\\t.exe\" /F a.ddf"},
@@ -15,9 +16,7 @@ TEST(BuildCommandLine, ProgramPathInQuotesThenOneBlankThenTheArguments) {
         {"C:\\t.exe", "\"quoted arg\" x", "\"C:\\t.exe\" \"quoted arg\" x"},
     };
     for (const auto& c : kCases) EXPECT_EQ(BuildCommandLine(c.program, c.args), c.line) << c.args;
-}
-
-TEST(ProgramFolderOfPath, TextBeforeTheLastBackslash) {
+    // The program's folder: the text before the last backslash.
     EXPECT_EQ(ProgramFolder("C:\\Program Files\\Q\\QCab.exe"), "C:\\Program Files\\Q");
     EXPECT_EQ(ProgramFolder("C:\\x.exe"), "C:");
     EXPECT_EQ(ProgramFolder("x.exe"), "");
