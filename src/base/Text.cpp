@@ -55,6 +55,12 @@ std::optional<NumberText> ReadNumber(std::string_view text) {
     return NumberText{*v, false};
 }
 
+std::optional<std::uint32_t> ReadNumber32(std::string_view text, std::int64_t decimalMax) {
+    const auto n = ReadNumber(text);
+    if (!n || (!n->hex && (n->value < INT32_MIN || n->value > decimalMax))) return std::nullopt;
+    return static_cast<std::uint32_t>(n->value);
+}
+
 std::optional<std::vector<std::uint8_t>> ReadHexBytes(std::string_view text, std::string* badItem) {
     std::vector<std::uint8_t> bytes;
     for (std::size_t start = 0; start <= text.size();) {

@@ -32,6 +32,11 @@ struct NumberText {
 };
 std::optional<NumberText> ReadNumber(std::string_view text);
 
+// A number of the formats as a 32-bit pattern: "&H" gives its digits, a decimal must lie
+// from INT32_MIN to `decimalMax` (INT32_MAX for signed fields, UINT32_MAX where the
+// unsigned reading is allowed too).
+std::optional<std::uint32_t> ReadNumber32(std::string_view text, std::int64_t decimalMax);
+
 // Comma-separated hexadecimal items ("0A, ff,1"), each cut at a NUL and trimmed, one byte
 // each; the first empty item ends the list. nullopt when an item is not hexadecimal or
 // above FF; `badItem` then receives it.

@@ -8,11 +8,9 @@ namespace quen::runtime {
 std::string Field(std::string_view text, int n) { return GetField(std::string(text), n); }
 
 std::optional<int32_t> ParseScriptNumber(std::string_view text) {
-    const auto n = ReadNumber(text);
+    const auto n = ReadNumber32(text, INT32_MAX);
     if (!n) return std::nullopt;
-    if (n->hex) return static_cast<int32_t>(static_cast<uint32_t>(n->value));
-    if (n->value < INT32_MIN || n->value > INT32_MAX) return std::nullopt;
-    return static_cast<int32_t>(n->value);
+    return static_cast<int32_t>(*n);
 }
 
 int ParseCount(std::string_view text) {

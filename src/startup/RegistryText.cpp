@@ -7,12 +7,8 @@
 
 namespace quen {
 
-std::optional<std::uint32_t> ParseRegNumber(std::string_view text) {
-    const auto n = ReadNumber(text);
-    // Decimal magnitudes up to 2^32 - 1 positive and 2^31 negative fit the 32-bit pattern.
-    if (!n || n->value < INT32_MIN || n->value > UINT32_MAX) return std::nullopt;
-    return static_cast<std::uint32_t>(n->value);
-}
+// Decimal magnitudes up to 2^32 - 1 positive and 2^31 negative fit the 32-bit pattern.
+std::optional<std::uint32_t> ParseRegNumber(std::string_view text) { return ReadNumber32(text, UINT32_MAX); }
 
 std::optional<std::vector<std::uint8_t>> ParseBinaryText(std::string_view text) {
     std::vector<std::uint8_t> bytes;

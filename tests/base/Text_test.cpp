@@ -1,6 +1,8 @@
 // The shared text rules at their edges: blanks, numbers, hex byte lists, line breaks.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "base/Text.h"
 
 namespace quen {
@@ -33,6 +35,21 @@ TEST(Text, NumbersInBothForms) {
         if (!c.ok) continue;
         EXPECT_EQ(n->value, c.value) << c.text;
         EXPECT_EQ(n->hex, c.hex) << c.text;
+    }
+}
+
+// As 32-bit patterns: "&H" as its digits, decimals from INT32_MIN to the signed or the
+// unsigned maximum (script fields and registry data).
+TEST(Text, NumbersAs32BitPatterns) {
+    using N = std::optional<std::uint32_t>;
+    const std::tuple<const char*, N, N> cases[] = {
+        {"  42 ", 42u, 42u}, {"&HFFFFFFFF", 0xFFFFFFFFu, 0xFFFFFFFFu}, {"2147483647", 0x7FFFFFFFu, 0x7FFFFFFFu},
+        {"-2147483648", 0x80000000u, 0x80000000u}, {"-1", 0xFFFFFFFFu, 0xFFFFFFFFu}, {"2147483648", {}, 0x80000000u},
+        {"4294967295", {}, 0xFFFFFFFFu}, {"4294967296", {}, {}}, {"-2147483649", {}, {}}, {"&H100000000", {}, {}},
+        {"12x", {}, {}}};
+    for (const auto& [text, signedMax, unsignedMax] : cases) {
+        EXPECT_EQ(ReadNumber32(text, INT32_MAX), signedMax) << text;
+        EXPECT_EQ(ReadNumber32(text, UINT32_MAX), unsignedMax) << text;
     }
 }
 
