@@ -60,8 +60,7 @@ bool WinSystem::ExitSession(int code) {
 }
 
 bool WinSystem::RunAndWait(const std::string& program, const std::string& folder) {
-    std::string workingFolder = folder;
-    return quen::win::RunAndWait(program, "", workingFolder);
+    return quen::win::RunAndWait(program, folder);
 }
 
 bool WinWindows::ShowAndWait(const ShowModel& model) {

@@ -66,8 +66,7 @@ bool StartProcess(const std::string& program, const std::string& currentDirector
                           folder, &startup, &info) != FALSE;
 }
 
-bool RunAndWait(const std::string& program, const std::string& arguments, std::string& currentDirectory,
-                DWORD* exitCode) {
+bool RunAndWait(const std::string& program, std::string currentDirectory) {
     if (currentDirectory.empty()) currentDirectory = ProgramFolder(program);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
@@ -76,13 +75,12 @@ bool RunAndWait(const std::string& program, const std::string& arguments, std::s
     startup.dwY = 0;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION info = {};
-    if (!StartProcess(program, AsWorkingFolder(currentDirectory), arguments, startup, info)) return false;
+    if (!StartProcess(program, AsWorkingFolder(currentDirectory), "", startup, info)) return false;
     UniqueHandle process(info.hProcess);
     UniqueHandle thread(info.hThread);
     thread.reset();
     WaitForInputIdle(process.get(), kIdleWaitMs);
     WaitForSingleObject(process.get(), INFINITE);
-    if (exitCode && !GetExitCodeProcess(process.get(), exitCode)) *exitCode = static_cast<DWORD>(-1);
     return true;
 }
 

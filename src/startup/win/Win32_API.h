@@ -29,12 +29,10 @@ std::string ToAnsiBytes(std::wstring_view text);
 bool StartProcess(const std::string& program, const std::string& currentDirectory, const std::string& arguments,
                   STARTUPINFOA& startup, PROCESS_INFORMATION& info);
 
-// Starts `program` at screen position 0,0, waits up to 90 s for it to become idle for
-// input, then for as long as it runs. An empty `currentDirectory` becomes the program's
-// folder (and is handed back). True when the program was started; `exitCode`, when
-// given, receives its exit code.
-bool RunAndWait(const std::string& program, const std::string& arguments, std::string& currentDirectory,
-                DWORD* exitCode = nullptr);
+// Starts `program` without arguments at screen position 0,0 in `currentDirectory` (empty:
+// the program's folder), waits up to 90 s for it to become idle for input, then for as long
+// as it runs. True when the program was started.
+bool RunAndWait(const std::string& program, std::string currentDirectory);
 
 // The volume serial number of `root` (e.g. "C:\"), its bytes reversed on the NT family;
 // -1 on failure.
