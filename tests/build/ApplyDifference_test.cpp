@@ -47,16 +47,13 @@ TEST(ApplyDifference, CopiesAndLiteralsInRecordOrder) {
     const ApplyResult r = ApplyDifference(kOld, Data(Join({Copy(9, 2), Literal({1, 2}), Copy(1, 3)}), 7));
     ASSERT_TRUE(r.Ok());
     EXPECT_EQ(r.newFile, (Bytes{18, 19, 1, 2, 10, 11, 12}));
+    const ApplyResult empty = ApplyDifference(kOld, Data({}, 0));  // the header alone
+    EXPECT_TRUE(empty.Ok() && empty.newFile.empty());
 }
 
-TEST(ApplyDifference, HeaderAlone) {
-    const ApplyResult r = ApplyDifference(kOld, Data({}, 0));
-    EXPECT_TRUE(r.Ok());
-    EXPECT_TRUE(r.newFile.empty());
-    EXPECT_EQ(FaultOf(Data({}, 1)), ApplyFault::TooShort);
-}
-
-TEST(ApplyDifference, HeaderMustDescribeTheDataAndTheOldFile) {
+// The header must describe the data and the old file, every record lie inside both, and
+// the result have exactly the new length.
+TEST(ApplyDifference, RefusesDamagedOrMismatchedInput) {
     const Bytes good = Data(Copy(1, 10), 10);
     EXPECT_EQ(FaultOf(Bytes(good.begin(), good.begin() + 15)), ApplyFault::ShortHeader);
     Bytes total = good;
@@ -71,9 +68,6 @@ TEST(ApplyDifference, HeaderMustDescribeTheDataAndTheOldFile) {
     Bytes changed = kOld;
     changed[3] ^= 0x40;
     EXPECT_EQ(FaultOf(good, changed), ApplyFault::OldChecksum);
-}
-
-TEST(ApplyDifference, RecordBoundsAreChecked) {
     EXPECT_EQ(FaultOf(Data(Bytes{3, 0, 0, 0, 0}, 0)), ApplyFault::UnknownRecord);
     EXPECT_EQ(FaultOf(Data(Bytes{kRecordLiteral, 5, 0}, 5)), ApplyFault::TruncatedRecord);
     EXPECT_EQ(FaultOf(Data(Bytes{kRecordLiteral, 5, 0, 0, 0, 1, 2}, 5)), ApplyFault::TruncatedRecord);
@@ -82,9 +76,7 @@ TEST(ApplyDifference, RecordBoundsAreChecked) {
     EXPECT_EQ(FaultOf(Data(Copy(10, 2), 2)), ApplyFault::CopyOutsideOld);
     EXPECT_EQ(FaultOf(Data(Copy(0xFFFFFFFF, 0xFFFFFFFF), 5)), ApplyFault::CopyOutsideOld);
     EXPECT_TRUE(ApplyDifference(kOld, Data(Copy(10, 1), 1)).Ok());  // the last old byte
-}
-
-TEST(ApplyDifference, ResultMustHaveExactlyTheNewLength) {
+    EXPECT_EQ(FaultOf(Data({}, 1)), ApplyFault::TooShort);
     EXPECT_EQ(FaultOf(Data(Copy(1, 10), 9)), ApplyFault::TooLong);
     EXPECT_EQ(FaultOf(Data(Copy(1, 10), 11)), ApplyFault::TooShort);
     EXPECT_EQ(FaultOf(Data(Literal({1, 2, 3}), 2)), ApplyFault::TooLong);

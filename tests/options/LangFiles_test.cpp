@@ -91,8 +91,6 @@ TEST(LangFiles, SetupNamesTheFileForTheLanguageChooser) {
         EXPECT_EQ(Read(name, "Setup", "ID"), "LanguageFile") << name;
         EXPECT_EQ(Read(name, "Setup", "LangFileName"), name);
         EXPECT_EQ(Read(name, "Setup", "Lang_Name"), name);
-        EXPECT_EQ(Read(name, "Setup", "Font_Name"), "MS Sans Serif") << name;
-        EXPECT_EQ(Read(name, "Setup", "Font_Size"), "8") << name;
     }
     // Each language's name in its own language and in the other one.
     EXPECT_EQ(Read("English", "Setup", "EnglishName"), "English");

@@ -126,7 +126,6 @@ TEST_F(RegisterClassTest, RefusedDataAndHivesAreToldAndWriteNothing) {
     const Case cases[] = {
         {kHiveCurrentUser, "Bad", kRegDword, "twelve", "SetValue Error\n"},
         {kHiveCurrentConfig, "Name", kRegString, "data", "Unknow MainKey\n"},
-        {kHiveDynData, "Name", kRegString, "data", "Unknow MainKey\n"},
         {kHivePerformanceData, "Name", kRegString, "data", "Unknow MainKey\n"},
         {0x7FFFFFFFu, "Name", kRegString, "data", "Unknow MainKey\n"},
     };
