@@ -121,9 +121,10 @@ drive pick $O SysTabControl32:1 1 \; pick $O "#5013" German \; text $O "#5020"
 expect_eq "the chosen language's writer" "Quenlark-Team" "$out"
 drive pick $O SysTabControl32:1 3 \; press $O "#5054" \; press $O "#5054" \; text $O "#5056" \; press $O "#5002" \; gone $O
 expect_eq "the sample size arrow stops at 32" "32" "$out"
-drive rows "$M" SysListView32:1 \; text "$M" "#1023"
-expect_eq "directory kinds and captions in German at once" "$(printf 'y.dll\t< Patch-Ordner >\t%s\tplain\nz.dll\t< Vorherige >\t%s\tplain\n&Info' \
-  "$(winpath "$E2E_RUN/old")" "$(winpath "$E2E_RUN/new")")" "$out"
+M="Quenlark - Unbenannt - One"
+drive rows "$M" SysListView32:1 \; text "$M" "#1023" \; panels "$M"
+expect_eq "directory kinds, captions and panels in German at once" "$(printf 'y.dll\t< Patch-Ordner >\t%s\tplain\nz.dll\t< Vorherige >\t%s\tplain\n&Info\nDateien gesamt : 2\nBereit!\nOhne Fehler!' \
+  "$(winpath "$E2E_RUN/old")" "$(winpath "$E2E_RUN/new")")" "$(head -n 6 <<<"$out")"
 screenshot "$shots/main-german.png"
 for kept in Language=German DefSample_Size=32; do expect_contains "the settings" "$(tr -d '\r' <"$prog/Quenlark.ini")" "$kept"; done
 cmp -s "$prog/Patch.ddf" "$E2E_RUN/Patch.ddf.before" || fail "unchanged compression settings rewrote the directive file"

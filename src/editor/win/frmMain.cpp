@@ -304,6 +304,9 @@ void frmMain::OnCommand(int id, int code) {
             ShowProgramOptionsDialog(hwnd_, program_, [this](const DirTypeTexts& previous) {
                 SetLang();
                 ReShowlvFile(previous);
+                // The caption and the check panels hold language texts too.
+                SetCaption();
+                if (const int s = Selected()) CheckAction(s, false, rowKeys_[static_cast<size_t>(s - 1)]);
             });
             return;
         case IDC_MAIN_EXIT:
