@@ -62,7 +62,6 @@ const Case kCases[] = {
     {"mszip fast", ".Set CompressionType=MSZIP\n.Set CompressionLevel=1\n", kMixed, 1},
     {"only empty files", ".Set CompressionType=MSZIP\n", {{"a", 0}, {"b", 0}}, 1},
     {"mszip folders", ".Set CompressionType=MSZIP\n.Set FolderSizeThreshold=100000\n", kLarge, 3},
-    {"none folders", ".Set CompressionType=NONE\n.Set FolderSizeThreshold=100000\n", kLarge, 3},
     {"mszip many", ".Set CompressionType=MSZIP\n", ManySmall(), 1},
     {"lzx", ".Set CompressionType=LZX\n", kMixed, 1},
     {"lzx window 15 folders", ".Set CompressionType=LZX\n.Set CompressionMemory=15\n.Set FolderSizeThreshold=100000\n", kLarge, 4},
