@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Cabinet benchmark: packages packed by QCab's writer with MSZIP and LZX (2 MB window,
 # level 7), beside xz -9 over the same files; prints a markdown table.
-# Packages: "sample" (the shipped texts and the small test executables, as a patch that
+# Packages: "sample" (the shipped texts and the demo sample's new folder, as a patch that
 # adds files carries them); per fetched pair (bench/fetch-pairs.sh) "<pair> diff" (the
 # difference data QuenDiff makes from the pair plus a package script) and "<pair> new"
 # (the new executable alone, as an Add File action carries it).
@@ -26,7 +26,8 @@ row() {  # NAME FILE...
 echo "| package | bytes | MSZIP cabinet | LZX cabinet | LZX / MSZIP | QCab LZX MB/s | QCab MSZIP MB/s | zlib -9 MB/s | xz -9 bytes | LZX / xz |"
 echo "|---|---|---|---|---|---|---|---|---|---|"
 printf '[Setup]\r\nShowP=0\r\nActionCount=1\r\n[Action1]\r\nActType=2\r\nFileName=app.exe\r\n' >"$work/Setup.ini"
-row sample "$build/Language/English.lng" "$root"/assets/Language/*.lng "$root"/assets/Templet/*.tpl "$root"/tests/data/build/*.exe "$work/Setup.ini"
+"$root/samples/demo/make-sample.sh" "$work/demo" >/dev/null
+row sample "$build/Language/English.lng" "$root"/assets/Language/*.lng "$root"/assets/Templet/*.tpl "$work"/demo/new/* "$work/Setup.ini"
 if [ -d "$cache/pairs" ]; then
     for dir in "$cache"/pairs/*/; do
         name=$(basename "$dir")
