@@ -8,8 +8,8 @@
 
 namespace quen::win {
 
-struct FileDialogSpec {
-    FileDialogSpec(std::string filterText, std::string initialFile = "", const char* ext = nullptr, int index = 0)
+struct FileDialogSetup {
+    FileDialogSetup(std::string filterText, std::string initialFile = "", const char* ext = nullptr, int index = 0)
         : filter(std::move(filterText)), initial(std::move(initialFile)), defaultExt(ext), filterIndex(index) {}
 
     std::string filter;             // "Text|pattern|Text|pattern", as the language files write it
@@ -20,8 +20,8 @@ struct FileDialogSpec {
 
 // The chosen path, or "" when the user cancelled. Throws quen::Error when the dialog
 // itself fails.
-std::string OpenFileDialog(HWND owner, const FileDialogSpec& spec);
+std::string OpenFileDialog(HWND owner, const FileDialogSetup& setup);
 // With an overwrite prompt; a read-only file is not offered.
-std::string SaveFileDialog(HWND owner, const FileDialogSpec& spec);
+std::string SaveFileDialog(HWND owner, const FileDialogSetup& setup);
 
 }  // namespace quen::win

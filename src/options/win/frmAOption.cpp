@@ -185,8 +185,8 @@ void FrmAOption::SaveStep() {
 namespace {
 
 std::string TempletDialog(HWND owner, const Program& p, bool save) {
-    const quen::win::FileDialogSpec spec{p.lang.TempletFileSet(), p.folder + "\\Templet\\" + p.settings.Default_TPL, "tpl"};
-    return save ? quen::win::SaveFileDialog(owner, spec) : quen::win::OpenFileDialog(owner, spec);
+    const quen::win::FileDialogSetup setup{p.lang.TempletFileSet(), p.folder + "\\Templet\\" + p.settings.Default_TPL, "tpl"};
+    return save ? quen::win::SaveFileDialog(owner, setup) : quen::win::OpenFileDialog(owner, setup);
 }
 
 }  // namespace
