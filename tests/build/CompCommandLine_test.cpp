@@ -125,15 +125,10 @@ TEST_F(QuenDiffCommands, RefusedInputsWriteNothing) {
 }
 
 TEST(QuenDiffUsage, WrongCommandLinesExitWithTwoAndShowUsage) {
-    for (const auto& args : std::vector<std::vector<std::string>>{{},
-                                                                  {"frobnicate"},
-                                                                  {"encode", "a", "b"},
-                                                                  {"apply", "a", "b"},
-                                                                  {"rle-pack", "a"},
-                                                                  {"encode", "a", "b", "c", "--sample"},
-                                                                  {"encode", "a", "b", "c", "--sample", "x"},
-                                                                  {"encode", "a", "b", "c", "--bogus", "1"},
-                                                                  {"encode", "a", "b", "c", "--mode", "fast"}}) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {}, {"frobnicate"}, {"encode", "a", "b"}, {"apply", "a", "b"}, {"rle-pack", "a"},
+             {"encode", "a", "b", "c", "--sample"}, {"encode", "a", "b", "c", "--sample", "x"},
+             {"encode", "a", "b", "c", "--bogus", "1"}, {"encode", "a", "b", "c", "--mode", "fast"}}) {
         const CliRun r = QuenDiff(args);
         EXPECT_EQ(r.status, 2) << (args.empty() ? "" : args[0]);
         EXPECT_NE(r.err.find("usage:"), std::string::npos);

@@ -40,18 +40,13 @@ std::exception_ptr SystemError(std::errc code) {
 TEST(ErrorNumbers, ExceptionsMapToClassicNumbers) {
     const std::pair<std::exception_ptr, int> rows[] = {
         {std::make_exception_ptr(quen::Error(62, "eof")), 62},
-        {SystemError(std::errc::no_such_file_or_directory), 53},
-        {SystemError(std::errc::permission_denied), 70},
-        {SystemError(std::errc::read_only_file_system), 70},
-        {SystemError(std::errc::no_space_on_device), 61},
-        {SystemError(std::errc::device_or_resource_busy), 55},
-        {SystemError(std::errc::is_a_directory), 75},
+        {SystemError(std::errc::no_such_file_or_directory), 53}, {SystemError(std::errc::permission_denied), 70},
+        {SystemError(std::errc::read_only_file_system), 70}, {SystemError(std::errc::no_space_on_device), 61},
+        {SystemError(std::errc::device_or_resource_busy), 55}, {SystemError(std::errc::is_a_directory), 75},
         {std::make_exception_ptr(std::ios_base::failure("stream")), 75},
         {std::make_exception_ptr(std::invalid_argument("stoi")), 13},
-        {std::make_exception_ptr(std::out_of_range("stoi")), 6},
-        {std::make_exception_ptr(std::bad_alloc()), 6},
-        {std::make_exception_ptr(42), 6},
-        {nullptr, 6},
+        {std::make_exception_ptr(std::out_of_range("stoi")), 6}, {std::make_exception_ptr(std::bad_alloc()), 6},
+        {std::make_exception_ptr(42), 6}, {nullptr, 6},
     };
     int row = 0;
     for (const auto& [error, number] : rows) EXPECT_EQ(quen::ErrorNumberOf(error), number) << "row " << row++;

@@ -14,31 +14,19 @@ TEST(RegValueCheck, BoundariesOfBinaryAndNumberValues) {
         const char* value;
         const char* stored;  // nullptr: refused
     } cases[] = {
-        {RegValueType::Bin, "255,256,-255", "255,256,-255"},
-        {RegValueType::Bin, "257", nullptr},
-        {RegValueType::Bin, "-256", nullptr},
-        {RegValueType::Bin, "1,,2", nullptr},
-        {RegValueType::Bin, "", nullptr},
-        {RegValueType::Bin, "1,", nullptr},
-        {RegValueType::Bin, " &H10 , 2", " &H10 , 2"},
-        {RegValueType::Bin, "&H101", nullptr},
+        {RegValueType::Bin, "255,256,-255", "255,256,-255"}, {RegValueType::Bin, "257", nullptr},
+        {RegValueType::Bin, "-256", nullptr}, {RegValueType::Bin, "1,,2", nullptr}, {RegValueType::Bin, "", nullptr},
+        {RegValueType::Bin, "1,", nullptr}, {RegValueType::Bin, " &H10 , 2", " &H10 , 2"}, {RegValueType::Bin, "&H101", nullptr},
         {RegValueType::Bin, "&HFFFFFFFF", "&HFFFFFFFF"},  // the pattern of -1
         {RegValueType::Bin, "1.5,2.5,256.5", "2,2,256"},  // halves to the even neighbour
-        {RegValueType::Bin, "256.51", nullptr},
-        {RegValueType::Bin, "-255.5", nullptr},
-        {RegValueType::Bin, "1e2", nullptr},
+        {RegValueType::Bin, "256.51", nullptr}, {RegValueType::Bin, "-255.5", nullptr}, {RegValueType::Bin, "1e2", nullptr},
         {RegValueType::Dword, "&H123456789", nullptr},     // nine digits
         {RegValueType::Dword, " &H0000000A ", " &H0000000A "},  // ten characters once trimmed
-        {RegValueType::Dword, "&HFFFFFFFF", "&HFFFFFFFF"},
-        {RegValueType::Dword, "4294967295", nullptr},
-        {RegValueType::Dword, "2147483647", "2147483647"},
-        {RegValueType::Dword, "-2147483648", "-2147483648"},
-        {RegValueType::Dword, "2147483648", nullptr},
-        {RegValueType::Dword, "2147483646.5", "2147483646"},
-        {RegValueType::Dword, "abc", nullptr},
-        {RegValueType::Dword, "", nullptr},
-        {RegValueType::Str, "", ""},
-        {RegValueType::Str, "any, text", "any, text"},
+        {RegValueType::Dword, "&HFFFFFFFF", "&HFFFFFFFF"}, {RegValueType::Dword, "4294967295", nullptr},
+        {RegValueType::Dword, "2147483647", "2147483647"}, {RegValueType::Dword, "-2147483648", "-2147483648"},
+        {RegValueType::Dword, "2147483648", nullptr}, {RegValueType::Dword, "2147483646.5", "2147483646"},
+        {RegValueType::Dword, "abc", nullptr}, {RegValueType::Dword, "", nullptr},
+        {RegValueType::Str, "", ""}, {RegValueType::Str, "any, text", "any, text"},
     };
     for (const Case& c : cases) {
         const auto got = CheckRegValue(c.type, c.value);
