@@ -16,7 +16,9 @@ shots=$E2E_SHOTS/options
 T=Option
 
 e2e_log "patch options"
-start aopt "$probe" patch "$wprog" "$(winpath "$E2E_RUN/out.prj")"
+# The sample's actions come along, so that a script can be made from the saved project.
+"$E2E_ROOT/samples/demo/make-sample.sh" "$E2E_RUN/sample" >/dev/null || fail "the sample was not made"
+start aopt "$probe" patch "$wprog" "$(winpath "$E2E_RUN/out.prj")" "$(winpath "$E2E_RUN/sample/demo.prj")"
 drive wait "$T" 30 \; type "$T" "#4213" 'Hello "World"' \; type "$T" "#4215" $'First line\nSecond line' \
   \; text "$T" "#4213" \; text "$T" "#4217"
 expect_eq "quotes are dropped; the counter counts two bytes a character" $'Hello World\n46' "$out"
@@ -58,6 +60,13 @@ expect_contains "template add list" "$tpl" $'[AddKey]\n1=STR,HKCR,Software\\Demo
 prj=$(tr -d '\r' <"$E2E_RUN/out.prj" 2>/dev/null)
 for part in '"Hello World"' '"First line\nSecond line"' '"Demo"' "$(winpath "$pic")" "$(winpath "$ico")" '"DejaVu Serif"'; do
   expect_contains "the project's options" "$prj" "$part"
+done
+# ... and a script made from it carries them to the end user's windows and registry.
+start script "$prog/QuenMake.exe" "$(winpath "$E2E_RUN/out.prj")" /script "$(winpath "$E2E_RUN/out.qnl")"
+expect_exit script 0
+qnl=$(tr -d '\r' <"$E2E_RUN/out.qnl" 2>/dev/null)
+for part in 'Hello World' 'First line\nSecond line' 'Software\Demo' '&H10,256,-255' 'DejaVu Serif'; do
+  expect_contains "the script's options" "$qnl" "$part"
 done
 
 e2e_log "template into a fresh start"
