@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "project/ActionRows.h"
 #include "project/ProjectFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -28,7 +27,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const ActClass& a : project.Actions) {
         if (a.ActType < kActRun || a.ActType > kActReName || a.RegMain < 0 || a.RegMain >= kRegRootCount) std::abort();
     }
-    if (MakeActionRows(project.Actions).size() != project.Actions.size()) std::abort();
     Project again;
     if (LoadProjectText(ProjectFileText(project), again, "< Previous >").status != LoadStatus::Loaded) {
         std::abort();

@@ -1,7 +1,6 @@
-// Tests of the project-level operations: delete, apply to others, rows, options fields.
+// Tests of the project-level operations: delete, apply to others, options fields.
 #include <gtest/gtest.h>
 
-#include "project/ActionRows.h"
 #include "project/Project.h"
 
 namespace quen {
@@ -27,9 +26,6 @@ TEST(DeleteAction, MovesLaterActionsDownAndIgnoresNoSelection) {
     ASSERT_EQ(p.ActionCount(), 3);
     EXPECT_EQ(p.Action(2).FileName, "C:\\d\\f3.dat");
     EXPECT_EQ(p.Action(3).NoSourceCheck, 0);
-    std::vector<ActionRow> rows = MakeActionRows(p.Actions);
-    EXPECT_EQ(rows[1].tag, "2");
-    EXPECT_EQ(rows[1].text, "f3.dat");
     for (int i = 0; i < 4; ++i) DeleteAction(p, 1);
     EXPECT_TRUE(p.Actions.empty());
 }
@@ -50,27 +46,6 @@ TEST(ApplyDir, ToOtherActions) {
     for (int i = 1; i <= 4; ++i) EXPECT_EQ(p.Action(i).DirType, t.win);
     p.Actions.resize(1);
     EXPECT_TRUE(ApplyDirToOthers(p, 1, ApplyDirMode::All, t).empty());
-}
-
-TEST(ActionRows, DuplicateFileNamesGetStarredKeys) {
-    std::vector<ActClass> actions(4);
-    actions[0].FileName = "C:\\a\\x.dll";
-    actions[1].FileName = "C:\\a\\x.dll";
-    actions[2].FileName = "*C:\\a\\x.dll";  // a real name that looks like a starred key
-    actions[3].FileName = "C:\\a\\x.dll";
-    actions[1].ActType = 4;
-    actions[1].DirType = "< Windows >";
-    actions[1].FilePath = "C:\\a";
-    std::vector<ActionRow> rows = MakeActionRows(actions);
-    EXPECT_EQ(rows[0].key, "C:\\a\\x.dll");
-    EXPECT_EQ(rows[1].key, "*C:\\a\\x.dll");
-    EXPECT_EQ(rows[2].key, "**C:\\a\\x.dll");
-    EXPECT_EQ(rows[3].key, "***C:\\a\\x.dll");
-    EXPECT_EQ(rows[1].text, "x.dll");
-    EXPECT_EQ(rows[1].image, 5);
-    EXPECT_EQ(rows[1].patchDir, "< Windows >");
-    EXPECT_EQ(rows[1].directory, "C:\\a");
-    EXPECT_EQ(rows[3].tag, "4");
 }
 
 TEST(NewProject, KeepsThePatchOptions) {

@@ -5,30 +5,13 @@
 
 #include <vector>
 
+#include "win/Handles.h"
+
 namespace quen::platform {
 
 namespace {
 
 constexpr DWORD kIdleWaitMs = 90000;
-
-// A kernel handle (CloseHandle) or a find handle (FindClose).
-template <BOOL(WINAPI* Close)(HANDLE)>
-class Handle {
-public:
-    explicit Handle(HANDLE h) : h_(h) {}
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    ~Handle() {
-        if (valid()) Close(h_);
-    }
-    bool valid() const { return h_ && h_ != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return h_; }
-
-private:
-    HANDLE h_;
-};
-using KernelHandle = Handle<CloseHandle>;
-using FindHandle = Handle<FindClose>;
 
 std::string WithoutTrailingBackslash(std::string s) {
     if (!s.empty() && s.back() == '\\') s.pop_back();
@@ -57,8 +40,8 @@ bool RunAndWait(const std::string& program, const std::string& arguments, const 
                         folder.empty() ? nullptr : folder.c_str(), &startup, &info)) {
         return false;
     }
-    KernelHandle process(info.hProcess);
-    KernelHandle thread(info.hThread);
+    win::UniqueHandle process(info.hProcess);
+    win::UniqueHandle thread(info.hThread);
     WaitForInputIdle(process.get(), kIdleWaitMs);
     WaitForSingleObject(process.get(), INFINITE);
     return true;
@@ -68,8 +51,8 @@ void DeleteTree(const std::string& path) {
     const std::string folder = WithoutTrailingBackslash(path);
     {
         WIN32_FIND_DATAA found;
-        FindHandle find(FindFirstFileA((folder + "\\*").c_str(), &found));
-        while (find.valid()) {
+        win::UniqueFindHandle find(FindFirstFileA((folder + "\\*").c_str(), &found));
+        while (find) {
             const std::string name = found.cFileName;
             const std::string full = folder + "\\" + name;
             if (name == "." || name == "..") {
