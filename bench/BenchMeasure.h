@@ -1,5 +1,5 @@
 // Measuring helpers of the encoder benchmark: processor time, raw peak resident size
-// of child processes, medians with their spread, zlib level 9 sizes.
+// of child processes, medians with their spread, zlib level 9 and LZX cabinet sizes.
 #pragma once
 
 #include <zlib.h>
@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "build/CompFormat.h"
+#include "build/cab/CabWriter.h"
 
 namespace bench {
 
@@ -95,6 +96,15 @@ inline unsigned long ZlibSize(const quen::Bytes& data) {
     quen::Bytes out(size);
     if (compress2(out.data(), &size, data.data(), data.size(), 9) != Z_OK) return 0;
     return size;
+}
+
+// The whole cabinet holding `data` as its one file, written by QCab's cabinet writer with
+// the shipped template's settings (LZX, 2 MB window, level 7): what a patch carries.
+inline std::size_t LzxCabinetSize(const quen::Bytes& data) {
+    quen::cab::CabEntry entry;
+    entry.name = "P1";
+    entry.data = data;
+    return quen::cab::WriteCabinet({entry}, quen::cab::CabSettings{}).size();
 }
 
 }  // namespace bench

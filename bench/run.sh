@@ -2,7 +2,8 @@
 # Runs the encoder benchmark over every pair (bench/fetch-pairs.sh) and prints three
 # markdown tables from the same run: the quick mode against the oracle, the sizes of
 # both modes and of the delta tools, and the thorough mode's time and memory. Times are
-# processor seconds, median (min-max) of --runs runs (default 5).
+# processor seconds, median (min-max) of --runs runs (default 5), so QUEN_BENCH_JOBS
+# pairs (default 1) may run side by side on a machine with that many free cores.
 # Usage: bench/run.sh [--runs N] [--oracle-limit SECONDS] [--no-oracle] [--no-tools]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -15,8 +16,11 @@ trap 'rm -rf "$work"' EXIT
 
 for dir in "$cache"/pairs/*/; do
     name=$(basename "$dir")
-    "$bench" "$name" "$dir/old.exe" "$dir/new.exe" --work "$work" "$@" >> "$work/rows"
+    while [ "$(jobs -rp | wc -l)" -ge "${QUEN_BENCH_JOBS:-1}" ]; do wait -n; done
+    "$bench" "$name" "$dir/old.exe" "$dir/new.exe" --work "$work" "$@" > "$work/rows.$name" &
 done
+wait
+cat "$work"/rows.* > "$work/rows"
 
 table() {  # table <prefix> <header cells...>
     local prefix=$1
@@ -27,7 +31,8 @@ table() {  # table <prefix> <header cells...>
     sed -n "s/^$prefix|//p" "$work/rows"
 }
 table quick pair "old bytes" "new bytes" "oracle s" "quick s" "speed-up"
-table sizes pair "quick bytes" "quick zlib -9" "thorough bytes" "thorough zlib -9" "xdelta3 -9" bsdiff \
-    "zstd -19 --patch-from" "thorough zlib / xdelta3" "thorough zlib / zstd" "thorough zlib / bsdiff"
+table sizes pair "quick bytes" "quick LZX cab" "quick zlib -9" "thorough bytes" "thorough LZX cab" \
+    "thorough zlib -9" "xdelta3 -9" bsdiff "zstd -19 --patch-from" "thorough LZX / xdelta3" "thorough LZX / zstd" \
+    "thorough LZX / bsdiff"
 table thorough pair "thorough s" "bsdiff s" "thorough / bsdiff time" "xdelta3 s" "zstd s" \
     "thorough peak (x both files)" "bsdiff peak (x both files)" "zstd peak (x both files)" "decoder (thorough data)"
