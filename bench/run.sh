@@ -28,7 +28,7 @@ table() {  # table <prefix> <header cells...>
     echo
     printf '| %s ' "$@"; echo '|'
     printf '|'; for _ in "$@"; do printf -- '---|'; done; echo
-    sed -n "s/^$prefix|//p" "$work/rows"
+    sed -n "s/^$prefix|/|/p" "$work/rows"
 }
 table quick pair "old bytes" "new bytes" "oracle s" "quick s" "speed-up"
 table sizes pair "quick bytes" "quick LZX cab" "quick zlib -9" "thorough bytes" "thorough LZX cab" \
