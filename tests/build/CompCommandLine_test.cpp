@@ -72,17 +72,16 @@ TEST_F(QuenDiffCommands, SampleAndMoveOptionsAreUsedAndRaisedToOne) {
     EXPECT_EQ(ReadFileBytes(dir.Path("b.dif")), ReadFileBytes(dir.Path("c.dif")));
 }
 
+// The packed form: RLEModuleX_test.
 TEST_F(QuenDiffCommands, RunLengthContainersRoundTrip) {
-    WriteFileBytes(dir.Path("eight.bin"), std::string(8, 'A'));
-    ASSERT_EQ(QuenDiff({"rle-pack", dir.Path("eight.bin"), dir.Path("eight.dat")}).status, 0);
-    EXPECT_EQ(ReadFileBytes(dir.Path("eight.dat")), std::string("\x08\x00\x00\x00\x00\x08" "A", 7));
     ASSERT_EQ(QuenDiff({"rle-pack", dir.Path("old.bin"), dir.Path("old.dat")}).status, 0);
     ASSERT_EQ(QuenDiff({"rle-unpack", dir.Path("old.dat"), dir.Path("old.back")}).status, 0);
     EXPECT_EQ(ReadFileBytes(dir.Path("old.back")), oldText);
 }
 
 // Refused inputs exit 1 with the reason and write nothing (an existing output is kept).
-// The checksum of the new file catches changes that every check of the data lets through.
+// The checksum of the new file catches changes that every check of the data lets through
+// (the data checks themselves: ApplyDifference_test, RLEModuleX_test).
 TEST_F(QuenDiffCommands, RefusedInputsWriteNothing) {
     ASSERT_EQ(QuenDiff({"encode", dir.Path("old.bin"), dir.Path("new.bin"), dir.Path("d.dif")}).status, 0);
     const std::string good = ReadFileBytes(dir.Path("d.dif"));
@@ -99,16 +98,11 @@ TEST_F(QuenDiffCommands, RefusedInputsWriteNothing) {
         const char* told;
     } cases[] = {
         {"apply", changedAt(oldText, 100), good, "keep.bin", "checksum"},
-        {"apply", oldText, good.substr(0, good.size() - 1), "out.bin", "not as long as its header says"},
-        {"apply", oldText, changedAt(good, good.find("inserted text")), "out.bin", "CRC-32"},
         {"apply", oldText, changedAt(good, 17), "out.bin", "CRC-32"},
         {"encode", "", "", "out.bin", "nope.bin"},
         {"rle-unpack", std::string("\x04\x00\x00\x00\x80\x09\x01", 7), "", "out.bin", "past the end"},
-        {"rle-unpack", std::string("\x00\x00\x00\x41", 4), "", "out.bin", "1 GiB"},
         {"rle-unpack", std::string("\x02\x00\x00\x00\x00\x03\x41", 7), "", "out.bin",
          "give 3 bytes, the packed file declares 2"},
-        {"rle-unpack", std::string("\x04\x00\x00\x00\x00\x03\x41", 7), "", "out.bin",
-         "give 3 bytes, the packed file declares 4"},
     };
     for (const auto& c : cases) {
         WriteFileBytes(dir.Path("in.bin"), c.input);

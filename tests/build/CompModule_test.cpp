@@ -96,18 +96,6 @@ TEST(CompareBytes, RecordsAtTheEdges) {
     EXPECT_EQ(SourceChecksum({}), 0u);
 }
 
-TEST(CompareBytes, TuningValuesBelowOneActAsOne) {
-    const Bytes oldFile = Concat(Bytes{0xAA}, Sequence(60, 1));
-    const Bytes newFile = Concat(Sequence(60, 1), Bytes{5});
-    const Bytes ones = CompareBytes(oldFile, newFile, {1, 1});
-    EXPECT_EQ(CompareBytes(oldFile, newFile, {0, 0}), ones);
-    EXPECT_EQ(CompareBytes(oldFile, newFile, {-5, -9}), ones);
-    ExpectRebuilds(oldFile, newFile, ones);
-    // Values far beyond the file length act like the file length.
-    EXPECT_EQ(FindMatch(oldFile, 1, 61, newFile, 1, 61, INT64_MAX, INT64_MAX).position, 0);
-    EXPECT_EQ(FindMatch(oldFile, 2, 61, newFile, 1, 61, 8, INT64_MAX).position, 2);
-}
-
 TEST(FindMatchFunction, ReturnsPositionAndFullLengthOrNothing) {
     const Bytes oldFile = Concat(Sequence(20, 200), Sequence(30, 1));
     const Bytes newFile = Sequence(30, 1);
@@ -119,6 +107,11 @@ TEST(FindMatchFunction, ReturnsPositionAndFullLengthOrNothing) {
     EXPECT_EQ(FindMatch(oldFile, 1, 29, newFile, 1, 30, 8, 1).length, 9);
     // Search start past the run.
     EXPECT_FALSE(FindMatch(oldFile, 22, 50, newFile, 1, 30, 8, 1).Found());
+    // Sample and move below one act as one, far beyond the file length as its length.
+    const Bytes shifted = Concat(Bytes{0xAA}, Sequence(60, 1)), moved = Concat(Sequence(60, 1), Bytes{5});
+    EXPECT_EQ(CompareBytes(shifted, moved, {-5, 0}), CompareBytes(shifted, moved, {1, 1}));
+    EXPECT_EQ(FindMatch(shifted, 1, 61, moved, 1, 61, INT64_MAX, INT64_MAX).position, 0);
+    EXPECT_EQ(FindMatch(shifted, 2, 61, moved, 1, 61, 8, INT64_MAX).position, 2);
 }
 
 class Recorder : public CompareProgress {

@@ -1,4 +1,6 @@
-// Tests of the patch script writer: golden scripts, [Text] conditions, entry formats.
+// Tests of the patch script writer: [Text] conditions, entry formats, replaced and kept
+// scripts. Whole scripts: the native QuenMake run's golden file (ScriptQuenMake_test.sh);
+// package scripts of every kind are applied by e2e/quenmake_exe.sh.
 #include <gtest/gtest.h>
 
 #include "base/Errors.h"
@@ -12,45 +14,12 @@
 namespace quen {
 namespace {
 
-const std::string kScriptData = std::string(QUEN_TEST_DATA) + "/script/";
-
-std::string Golden(const std::string& name) {
-    std::string bytes = test::ReadFileBytes(kScriptData + name);
-    EXPECT_FALSE(bytes.empty()) << name;
-    return bytes;
-}
-
 ActClass Kind(int type, const std::string& file, const std::string& dir) {
     ActClass a;
     a.ActType = type;
     a.FileName = file;
     a.DirType = dir;
     return a;
-}
-
-// Execute, Replace Byte, Add, Delete: tests/data/script/kinds_0314.*
-Project FourKinds() {
-    Project p;
-    p.Options = test::SampleOptions();
-    p.Actions.push_back(Kind(kActRun, "C:\\Tools\\setup.exe", "< Me >"));
-    ActClass byte = Kind(kActByte, std::string(QUEN_TEST_DATA) + "\\script\\source.bin", "< Me >");
-    byte.AddByte("3", "1A (26)", "90 90");
-    byte.AddByte("2", " 4D 5A ", "4D 5B");
-    p.Actions.push_back(byte);
-    p.Actions.push_back(Kind(kActAdd, "C:\\Tools\\readme.txt", "< Previous >"));
-    ActClass del = Kind(kActDel, "C:\\Old\\old.dll", "< Reg >");
-    del.RegMain = 4;
-    del.RegSub = "Software\\Demo";
-    del.RegKeyName = "Path";
-    p.Actions.push_back(del);
-    return p;
-}
-
-// The stand-alone script of this project is the native and the Wine QuenMake tests' golden file.
-TEST(ScriptGolden, PackageScriptOfTheSameProject) {
-    test::TempDir dir;
-    WritePackageScript(dir.path(), FourKinds(), DirTypeTexts{});
-    EXPECT_EQ(test::ReadFileBytes(dir.Path("Setup.ini")), Golden("kinds_0314_Setup.ini"));
 }
 
 TEST(ScriptStandAlone, OnlyFileDataKindsGiveNoSectionAndProcCountZero) {
