@@ -12,17 +12,7 @@
 namespace quen::cab {
 namespace {
 
-TEST(CabDirectives, ShippedTemplateWritesTempFileWithLzxAndA2MBWindow) {
-    std::string text = test::ReadFileBytes(std::string(QUEN_ASSETS) + "\\Patch.ddf");
-    text += "\r\n\"P1\"\r\n\"Setup.ini\"";  // as the make step appends them
-    const CabDirectives d = ParseDirectives(text);
-    EXPECT_EQ(CabinetPath(d), "TempFile.CAB");
-    EXPECT_EQ(d.settings.method, kLzx);
-    EXPECT_EQ(d.settings.lzxWindowBits, 21);
-    ASSERT_EQ(d.files.size(), 2u);
-    EXPECT_EQ(d.files[1].path, "Setup.ini");
-}
-
+// The shipped Patch.ddf makes every cabinet of e2e/quenmake_exe.sh.
 TEST(CabDirectives, ValuesAndFileLines) {
     const CabDirectives d = ParseDirectives(
         "; comment\n"
