@@ -52,10 +52,11 @@ TEST(TempletSave, WindowTextsStoreEveryLineBreakOtherTextsWithOneAreRefusedWhole
     o.WelcomText = "a\rb";
     o.InfoText = "a\nb";
     o.EndText = "a\r\nb";
+    o.EndTitle = "C:\\new";  // "\n" typed in a one-line text stays as typed
     SaveTemplet(path, o);
     PatchOptions back;
     ASSERT_EQ(ReadTemplet(path, back), TempletStatus::Loaded);
-    EXPECT_EQ(back.WelcomText + back.InfoText + back.EndText, "a\r\nba\r\nba\r\nb");
+    EXPECT_EQ(back.WelcomText + back.InfoText + back.EndText + back.EndTitle, "a\r\nba\r\nba\r\nbC:\\new");
     // The last key is refused: nothing before it may have reached the file either.
     const std::string before = test::ReadFileBytes(path);
     o.WelcomTitle = "changed";
