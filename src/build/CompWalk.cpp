@@ -35,6 +35,8 @@ std::int64_t Repeating(const std::uint8_t* first, std::int64_t from, std::int64_
 // Positions a strided search passes before it checks for periodic old bytes.
 constexpr std::int64_t kStrideChunk = 64;
 constexpr std::int64_t kLongestPeriod = 64;
+// Strides searched before the first periodicity check (at least kStrideChunk).
+constexpr std::int64_t kFirstCheck = 512;
 
 // A strided search found nothing in [chunk, p) (at least kStrideChunk strides). If the old
 // bytes from `chunk` repeat with a period T of at most kLongestPeriod, every stride
@@ -45,8 +47,12 @@ std::int64_t PastPeriodicStretch(const std::uint8_t* first, std::int64_t chunk, 
     const std::uint8_t* at = first + (chunk - 1);
     const std::int64_t room = limit - chunk + 1 - kLongestPeriod;  // old bytes readable past chunk + T
     if (room < kLongestPeriod) return p;
-    for (std::int64_t t = 1; t <= kLongestPeriod; ++t) {
-        if (CommonRun(at, at + t, kLongestPeriod) < kLongestPeriod) continue;
+    // Only a period t with at[t] == at[0] can hold: memchr finds the few candidates.
+    const std::uint8_t* const last = at + kLongestPeriod;
+    for (const std::uint8_t* hit = at + 1;
+         (hit = static_cast<const std::uint8_t*>(std::memchr(hit, *at, static_cast<size_t>(last - hit + 1)))); ++hit) {
+        const std::int64_t t = hit - at;
+        if (CommonRun(at, hit, kLongestPeriod) < kLongestPeriod) continue;
         const std::int64_t same = Repeating(first, chunk, t, room, memo);
         // Stride positions below chunk + same + T repeat positions at least lcm(T, M) <= p - chunk earlier.
         const std::int64_t end = chunk + same + t;
@@ -66,8 +72,10 @@ std::int64_t NextEqual(const std::uint8_t* first, std::int64_t from, std::int64_
         return hit ? from + (static_cast<const std::uint8_t*>(hit) - start) : limit + 1;
     }
     std::int64_t p = from;
-    while (p <= limit) {
-        const std::int64_t chunk = p, stop = std::min(limit, p + kStrideChunk * move);
+    // Each stretch without a hit is twice as long as the one before: ordinary data pays for
+    // a few periodicity checks per search, not one every kStrideChunk strides.
+    for (std::int64_t strides = kFirstCheck; p <= limit; strides *= 2) {
+        const std::int64_t chunk = p, stop = std::min(limit, p + strides * move);
         for (; p <= stop; p += move) {
             if (first[p - 1] == b) return p;
         }
@@ -90,6 +98,10 @@ std::int64_t SkipRepeats(const WalkInput& s, std::int64_t anchor, std::int64_t p
     const std::int64_t t = p - anchor;
     const std::int64_t room = std::min(s.oldEnd - p + 1, limit + 1 - anchor + s.sample + 1);
     if (room < t + s.sample + 1 || anchor + 2 * t > limit + 1) return p;
+    // A skip needs t + S + 1 repeating bytes; checking those first keeps the long comparison
+    // for stretches that are skipped, so ordinary data pays little per probe.
+    const std::uint8_t* at = s.oldFile.data() + (anchor - 1);
+    if (CommonRun(at, at + t, t + s.sample + 1) < t + s.sample + 1) return p;
     const std::int64_t same = Repeating(s.oldFile.data(), anchor, t, room, s.memo);
     const std::int64_t repeats = std::min((same - s.sample - 1) / t, (limit + 1 - anchor) / t - 1);
     return repeats >= 1 ? anchor + (repeats + 1) * t : p;
