@@ -35,8 +35,9 @@ std::int64_t Repeating(const std::uint8_t* first, std::int64_t from, std::int64_
 // Positions a strided search passes before it checks for periodic old bytes.
 constexpr std::int64_t kStrideChunk = 64;
 constexpr std::int64_t kLongestPeriod = 64;
-// Strides searched before the first periodicity check (at least kStrideChunk).
+// Strides searched before the first periodicity check.
 constexpr std::int64_t kFirstCheck = 512;
+static_assert(kFirstCheck >= kStrideChunk, "a checked stretch must cover every period's stride pattern");
 
 // A strided search found nothing in [chunk, p) (at least kStrideChunk strides). If the old
 // bytes from `chunk` repeat with a period T of at most kLongestPeriod, every stride
