@@ -1,6 +1,8 @@
 // The text rules every layer shares.
 #include "base/Text.h"
 
+#include <cctype>
+
 namespace quen {
 
 std::string TrimBlanks(std::string_view text) {
@@ -134,6 +136,16 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
     for (std::size_t hit; (hit = text.find(from, pos)) != std::string_view::npos; pos = hit + from.size())
         out.append(text.substr(pos, hit - pos)).append(to);
     return out.append(text.substr(pos));
+}
+
+std::string UpperCase(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+std::string LowerCase(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
 }
 
 }  // namespace quen

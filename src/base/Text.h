@@ -58,4 +58,9 @@ std::string HexText(std::uint32_t value, int minDigits = 1);
 
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
 
+// The text with its ASCII letters in one case (names, switches and keys compared as
+// Windows compares them; other bytes unchanged).
+std::string UpperCase(std::string text);
+std::string LowerCase(std::string text);
+
 }  // namespace quen

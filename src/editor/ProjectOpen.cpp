@@ -1,8 +1,6 @@
 // The messages of opening a project file.
 #include "editor/ProjectOpen.h"
 
-#include <cctype>
-
 #include "base/Text.h"
 #include "options/ErrorModule.h"
 #include "options/Lang.h"
@@ -29,9 +27,7 @@ bool OpenProjectFile(const std::string& path, Project& project, const Lang& lang
 std::string ProjectOnCommandLine(const std::string& commandLine) {
     std::string path = TrimBlanks(commandLine);
     if (path.size() >= 2 && path.front() == '"' && path.back() == '"') path = path.substr(1, path.size() - 2);
-    std::string ending = path.size() >= 4 ? path.substr(path.size() - 4) : "";
-    for (char& c : ending) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return ending == ".prj" ? path : "";
+    return path.size() >= 4 && LowerCase(path.substr(path.size() - 4)) == ".prj" ? path : "";
 }
 
 }  // namespace quen

@@ -2,8 +2,9 @@
 #include "options/OptionFiles.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
+
+#include "base/Text.h"
 
 namespace quen {
 
@@ -12,9 +13,7 @@ namespace {
 std::string UpperExtension(const std::string& path) {
     const size_t dot = path.rfind('.');
     if (dot == std::string::npos) return {};
-    std::string ext = path.substr(dot + 1);
-    for (char& c : ext) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return ext;
+    return UpperCase(path.substr(dot + 1));
 }
 
 std::string Without(const std::string& text, const char* drop) {

@@ -2,10 +2,10 @@
 #include "build/cab/CabDirectives.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 
 #include "base/Errors.h"
+#include "base/Text.h"
 
 namespace quen::cab {
 namespace {
@@ -14,11 +14,6 @@ namespace {
 struct Bad {
     std::string message;
 };
-
-std::string Upper(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
 
 // Directive files follow makecab's format, not the system's INI and script rules: people
 // write them by hand and indent with tabs, and lines are split at LF alone, so a tab and
@@ -73,16 +68,16 @@ long Number(const std::string& name, const std::string& value, long lo, long hi)
 }
 
 bool Switch(const std::string& name, const std::string& value) {
-    const std::string v = Upper(value);
+    const std::string v = UpperCase(value);
     if (v == "ON" || v == "YES" || v == "1") return true;
     if (v == "OFF" || v == "NO" || v == "0") return false;
     throw Bad{name + " must be on or off, not \"" + value + "\""};
 }
 
 void SetVariable(CabDirectives& d, const std::string& name, const std::string& value) {
-    const std::string key = Upper(name);
+    const std::string key = UpperCase(name);
     if (key == "COMPRESSIONTYPE") {
-        const std::string v = Upper(value);
+        const std::string v = UpperCase(value);
         if (v == "NONE") d.settings.method = kNone;
         else if (v == "MSZIP") d.settings.method = kMszip;
         else if (v == "LZX") d.settings.method = kLzx;
@@ -126,10 +121,10 @@ void ParseLine(CabDirectives& d, const std::string& line) {
     if (line.empty()) return;
     if (line[0] == '.') {
         const std::size_t word = std::min(line.find_first_of(" \t"), line.size());
-        const std::string directive = Upper(line.substr(0, word));
+        const std::string directive = UpperCase(line.substr(0, word));
         if (directive == ".SET") {
             ParseSet(d, line.substr(word));
-        } else if (directive == ".OPTION" && Upper(Trim(line.substr(word))) == "EXPLICIT") {
+        } else if (directive == ".OPTION" && UpperCase(Trim(line.substr(word))) == "EXPLICIT") {
             // Unknown variables are always errors here, which is what it asks for.
         } else {
             throw Bad{"unknown directive " + line.substr(0, word)};

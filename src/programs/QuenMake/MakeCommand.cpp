@@ -1,11 +1,10 @@
 // QuenMake's steps: arguments, settings and language, project, checks, script or patch executable.
 #include "MakeCommand.h"
 
-#include <algorithm>
-#include <cctype>
 #include <ostream>
 
 #include "base/Errors.h"
+#include "base/Text.h"
 #include "build/PackageMake.h"
 #include "build/ScriptCheck.h"
 #include "build/ScriptWriter.h"
@@ -33,11 +32,6 @@ struct Arguments {
 
 // A failure already told to the user; the command ends with exit code 1.
 struct Stop {};
-
-std::string Lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
-    return s;
-}
 
 std::string Lines(const std::string& text) { return ReplaceAll(text, "\r\n", "\n"); }
 
@@ -76,7 +70,7 @@ Arguments Command::Parse(const std::vector<std::string>& args) {
     Arguments a;
     bool haveOutput = false;
     for (size_t i = 0; i < args.size(); ++i) {
-        const std::string sw = Lower(args[i]);
+        const std::string sw = LowerCase(args[i]);
         if (sw == "/?" || sw == "/help") {
             a.help = true;
         } else if (sw == "/script" || sw == "/exe") {
@@ -202,7 +196,7 @@ std::string Command::CheckOutput(const std::string& arg) {
 
 // Full paths compared as Windows compares them: "/" and "\" alike, letters in any case.
 std::string PathKey(const std::string& fullPath) {
-    std::string key = Lower(fullPath);
+    std::string key = LowerCase(fullPath);
     std::replace(key.begin(), key.end(), '/', '\\');
     return key;
 }
