@@ -306,7 +306,7 @@ void frmMain::OnCommand(int id, int code) {
                 ReShowlvFile(previous);
                 // The caption and the check panels hold language texts too.
                 SetCaption();
-                if (const int s = Selected()) CheckAction(s, false, rowKeys_[static_cast<size_t>(s - 1)]);
+                if (const int s = Selected()) CheckRow(s);
             });
             return;
         case IDC_MAIN_EXIT:

@@ -36,10 +36,10 @@ public:
     void ReShowlvFile(const DirTypeTexts& previous);
     // Toolbar, combos, frames and the "Total" panel after the action count changed.
     void RefreshStatus();
-    // Checks action `index`; quietly it ghosts the row with `key` and fills the status
-    // panels, interactively it shows the first problem. False only when an interactive
-    // check found a problem.
-    bool CheckAction(int index, bool interactive, const std::string& key);
+    // Checks action `index` quietly: ghosts the row with `key` or not and fills the status
+    // panels. (Make's interactive check, which shows the first problem, is CheckBeforeMake,
+    // shared with QuenMake.)
+    void CheckAction(int index, const std::string& key);
     // Asks whether to save a changed project; true when the caller may go on.
     bool ConfirmDiscard();
     // Opens the project file `path` as the Open command does (also from the command line).
@@ -59,6 +59,7 @@ private:
     void AddRow(int index);
     void SetRowDir(int index);
     void RebuildRows();
+    void CheckRow(int index);  // the quiet check of action `index` with its row's key
     void CheckAll(int from);
     int Selected() const;
     void SelectRow(int index);

@@ -5,8 +5,7 @@
 #include "editor/win/frmMain.h"
 #include "editor/win/frmMainIds.h"
 #include "options/Lang.h"
-#include "options/LangProject.h"
-#include "platform/Ui.h"
+#include "project/ActionCheck.h"
 #include "startup/FSUPLIBmain.h"
 
 namespace quen {
@@ -48,8 +47,10 @@ void frmMain::RebuildRows() {
     CheckAll(1);
 }
 
+void frmMain::CheckRow(int index) { CheckAction(index, rowKeys_[static_cast<size_t>(index - 1)]); }
+
 void frmMain::CheckAll(int from) {
-    for (int i = from; i <= program_.project.ActionCount(); ++i) CheckAction(i, false, rowKeys_[static_cast<size_t>(i - 1)]);
+    for (int i = from; i <= program_.project.ActionCount(); ++i) CheckRow(i);
 }
 
 int frmMain::Selected() const {
@@ -82,8 +83,8 @@ void frmMain::LayoutStatus() {
     SendMessageA(status_, SB_SETPARTS, 5, reinterpret_cast<LPARAM>(edges));
 }
 
-bool frmMain::CheckAction(int index, bool interactive, const std::string& key) {
-    if (checking_ || index < 1 || index > program_.project.ActionCount()) return true;
+void frmMain::CheckAction(int index, const std::string& key) {
+    if (checking_ || index < 1 || index > program_.project.ActionCount()) return;
     checking_ = true;
     struct Done {
         bool& flag;
@@ -91,16 +92,9 @@ bool frmMain::CheckAction(int index, bool interactive, const std::string& key) {
     } done{checking_};
     const auto row = std::find(rowKeys_.begin(), rowKeys_.end(), key);
     const int rowIndex = row == rowKeys_.end() ? -1 : static_cast<int>(row - rowKeys_.begin());
-    if (!interactive && rowIndex >= 0) ListView_SetItemState(list_, rowIndex, 0, LVIS_CUT);
-    const ActClass& a = program_.project.Action(index);
-    const std::vector<ActionProblem> problems = CheckActionProblems(a, index, !interactive, texts_);
-    const Lang& lang = program_.lang;
-    if (interactive) {
-        if (problems.empty()) return true;
-        platform::ShowMessage(ProblemMessage(a, problems.front(), lang), lang.msg_Error(), platform::MsgIcon::Exclamation);
-        return false;
-    }
-    const CheckPanels panels = QuietCheckPanels(problems, lang);
+    if (rowIndex >= 0) ListView_SetItemState(list_, rowIndex, 0, LVIS_CUT);
+    const std::vector<ActionProblem> problems = CheckActionProblems(program_.project.Action(index), index, true, texts_);
+    const CheckPanels panels = QuietCheckPanels(problems, program_.lang);
     if (panels.ghosted && rowIndex >= 0) ListView_SetItemState(list_, rowIndex, LVIS_CUT, LVIS_CUT);
     SetPanel(kStatus, panels.status);
     SetPanel(kErr1, panels.err1);
@@ -111,7 +105,6 @@ bool frmMain::CheckAction(int index, bool interactive, const std::string& key) {
         err2Visible_ = panels.err2Visible;
         LayoutStatus();
     }
-    return true;
 }
 
 void frmMain::RefreshStatus() {

@@ -105,7 +105,7 @@ void frmMain::OnKindChosen() {
     item.iImage = kind;
     ListView_SetItem(list_, &item);
     program_.project.Modified = true;
-    CheckAction(s, false, rowKeys_[static_cast<size_t>(s - 1)]);
+    CheckRow(s);
 }
 
 void frmMain::OnDirText(const std::string& text, int frame) {
@@ -122,7 +122,7 @@ void frmMain::OnDirText(const std::string& text, int frame) {
     program_.project.Action(s).DirType = text;
     program_.project.Modified = true;
     SetRowDir(s);
-    CheckAction(s, false, rowKeys_[static_cast<size_t>(s - 1)]);
+    CheckRow(s);
 }
 
 void frmMain::OnFieldEdited(int id) {
@@ -141,7 +141,7 @@ void frmMain::OnFieldEdited(int id) {
         if (line != typed) SetItemText(id, line);
         a.*f.field = line;
         program_.project.Modified = true;
-        CheckAction(s, false, rowKeys_[static_cast<size_t>(s - 1)]);
+        CheckRow(s);
     }
 }
 
@@ -152,11 +152,11 @@ void frmMain::OnApply(bool all) {
         ApplyDirToOthers(program_.project, s, all ? ApplyDirMode::All : ApplyDirMode::AllPrevious, texts_);
     for (int i : changed) {
         SetRowDir(i);
-        CheckAction(i, false, rowKeys_[static_cast<size_t>(i - 1)]);
+        CheckRow(i);
     }
     if (!changed.empty()) program_.project.Modified = true;
     // The panels speak of the selected action again.
-    CheckAction(s, false, rowKeys_[static_cast<size_t>(s - 1)]);
+    CheckRow(s);
 }
 
 }  // namespace quen
@@ -170,7 +170,7 @@ void frmMain::OnActionDialog(bool bytes) {
     if (bytes) ShowDefineDialog(hwnd_, program_, a);
     else ShowIniDialog(hwnd_, program_, a);
     program_.project.Modified = true;
-    CheckAction(s, false, rowKeys_[static_cast<size_t>(s - 1)]);
+    CheckRow(s);
 }
 
 }  // namespace quen
