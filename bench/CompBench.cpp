@@ -72,6 +72,20 @@ struct ToolFigures {
     long long peakBytes = 0, size = -1;
 };
 
+// The difference data with every copy's old position set to zero: what the data would
+// cost if positions were free, so a floor for any choice among equal matches.
+quen::Bytes WithoutPositions(quen::Bytes diff) {
+    for (std::size_t at = quen::kDiffHeaderSize; at + quen::kLiteralHeadSize <= diff.size();) {
+        if (diff[at] == quen::kRecordLiteral) {
+            at += quen::kLiteralHeadSize + quen::GetLE32(&diff[at + 1]);
+        } else {
+            quen::SetLE32(diff, at + 1, 0);
+            at += quen::kCopyRecordSize;
+        }
+    }
+    return diff;
+}
+
 ToolFigures MeasureTool(const std::vector<std::string>& argv, const std::string& output, int runs) {
     std::vector<double> times;
     ToolFigures f;
@@ -148,14 +162,16 @@ int Run(const Options& o) {
 
     const unsigned long thoroughZ = bench::ZlibSize(thoroughDiff);
     const double thoroughLzx = static_cast<double>(bench::LzxCabinetSize(thoroughDiff));
+    const double floorLzx = static_cast<double>(bench::LzxCabinetSize(WithoutPositions(thoroughDiff)));
     const char* bound = oracleStopped ? ">" : "";
     std::printf("quick| %s | %zu | %zu | %s | %s | %s%.0f |\n", o.name.c_str(), oldFile.size(), newFile.size(),
                 o.oracle ? Seconds(oracleS, oracleStopped).c_str() : "-", Seconds(quickS).c_str(), bound,
                 Ratio(oracleS.median, quickS.median));
-    std::printf("sizes| %s | %zu | %zu | %lu | %zu | %.0f | %lu | %lld | %lld | %lld | %.2f | %.2f | %.2f |\n",
+    std::printf("sizes| %s | %zu | %zu | %lu | %zu | %.0f | %lu | %lld | %lld | %lld | %.2f | %.2f | %.2f | %.0f | %.2f |\n",
                 o.name.c_str(), quickDiff.size(), bench::LzxCabinetSize(quickDiff), bench::ZlibSize(quickDiff),
                 thoroughDiff.size(), thoroughLzx, thoroughZ, xdelta.size, bsdiff.size, zstd.size,
-                Ratio(thoroughLzx, xdelta.size), Ratio(thoroughLzx, zstd.size), Ratio(thoroughLzx, bsdiff.size));
+                Ratio(thoroughLzx, xdelta.size), Ratio(thoroughLzx, zstd.size), Ratio(thoroughLzx, bsdiff.size), floorLzx,
+                Ratio(floorLzx, xdelta.size));
     std::printf("thorough| %s | %s | %s | %.2f | %s | %s | %.1f MB (%.2fx) | %.1f MB (%.2fx) | %.1f MB (%.2fx) | %.0f MB/s |\n",
                 o.name.c_str(), Seconds(thoroughS).c_str(), Seconds(bsdiff.seconds).c_str(),
                 Ratio(thoroughS.median, bsdiff.seconds.median), Seconds(xdelta.seconds).c_str(),

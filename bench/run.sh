@@ -33,6 +33,6 @@ table() {  # table <prefix> <header cells...>
 table quick pair "old bytes" "new bytes" "oracle s" "quick s" "speed-up"
 table sizes pair "quick bytes" "quick LZX cab" "quick zlib -9" "thorough bytes" "thorough LZX cab" \
     "thorough zlib -9" "xdelta3 -9" bsdiff "zstd -19 --patch-from" "thorough LZX / xdelta3" "thorough LZX / zstd" \
-    "thorough LZX / bsdiff"
+    "thorough LZX / bsdiff" "positions free LZX" "positions free / xdelta3"
 table thorough pair "thorough s" "bsdiff s" "thorough / bsdiff time" "xdelta3 s" "zstd s" \
     "thorough peak (x both files)" "bsdiff peak (x both files)" "zstd peak (x both files)" "decoder (thorough data)"
