@@ -21,15 +21,34 @@ std::int64_t CommonRun(const std::uint8_t* a, const std::uint8_t* b, std::int64_
     return k;
 }
 
-// How far old[x] == old[x + t] holds from position `from` on, at most `room` bytes.
-std::int64_t Repeating(const std::uint8_t* first, std::int64_t from, std::int64_t t, std::int64_t room,
-                       RepeatMemo* memo) {
-    if (memo && memo->period == t && memo->from <= from && from < memo->to) {
-        if (memo->exact || memo->to - from >= room) return std::min(room, memo->to - from);
+// The smallest d dividing t with at[x] == at[x + d] for x < t (t itself when none is).
+std::int64_t SmallestPeriod(const std::uint8_t* at, std::int64_t t) {
+    for (std::int64_t d = 1; d < t; ++d) {
+        if (t % d == 0 && CommonRun(at, at + d, t) == t) return d;
     }
-    const std::int64_t same = CommonRun(first + (from - 1), first + (from - 1 + t), room);
-    if (memo) *memo = {t, from, from + same, same < room};
-    return same;
+    return t;
+}
+
+// How far old[x] == old[x + t] holds from position `from` on, at most `room` bytes.
+// The searches ask with many multiples of one period, from nearby positions, with
+// rooms cut at their own limits; so the memo keeps the smallest period d and its run
+// [from, to) measured to the file's end: a run of period d holds for every multiple t
+// of d in [from, to - (t - d)), and ends exactly there.
+std::int64_t Repeating(ByteView old, std::int64_t from, std::int64_t t, std::int64_t room, RepeatMemo* memo) {
+    const std::uint8_t* at = old.data() + (from - 1);
+    if (memo && memo->period > 0 && t % memo->period == 0 && from < memo->to) {
+        const std::int64_t gap = memo->from - from;
+        if (gap > 0 && CommonRun(at, at + memo->period, gap) == gap) memo->from = from;
+        if (memo->from <= from) return std::min(room, std::max<std::int64_t>(0, memo->to - (t - memo->period) - from));
+    }
+    if (!memo) return CommonRun(at, at + t, room);
+    const std::int64_t most = static_cast<std::int64_t>(old.size()) - (from - 1) - t;
+    const std::int64_t same = CommonRun(at, at + t, most);
+    // A run of period t at least t long repeats a shorter period d over its first t bytes
+    // only if it repeats d throughout, and then d's run is t - d longer.
+    const std::int64_t d = same >= t ? SmallestPeriod(at, t) : t;
+    *memo = {d, from, from + same + (t - d)};
+    return std::min(room, same);
 }
 
 // Positions a strided search passes before it checks for periodic old bytes.
@@ -43,9 +62,9 @@ static_assert(kFirstCheck >= kStrideChunk, "a checked stretch must cover every p
 // bytes from `chunk` repeat with a period T of at most kLongestPeriod, every stride
 // position in the repetition holds a byte already seen there, so the search resumes
 // where the repetition ends; otherwise at p.
-std::int64_t PastPeriodicStretch(const std::uint8_t* first, std::int64_t chunk, std::int64_t p, std::int64_t limit,
+std::int64_t PastPeriodicStretch(ByteView old, std::int64_t chunk, std::int64_t p, std::int64_t limit,
                                  std::int64_t move, RepeatMemo* memo) {
-    const std::uint8_t* at = first + (chunk - 1);
+    const std::uint8_t* at = old.data() + (chunk - 1);
     const std::int64_t room = limit - chunk + 1 - kLongestPeriod;  // old bytes readable past chunk + T
     if (room < kLongestPeriod) return p;
     // Only a period t with at[t] == at[0] can hold: memchr finds the few candidates.
@@ -54,7 +73,7 @@ std::int64_t PastPeriodicStretch(const std::uint8_t* first, std::int64_t chunk, 
          (hit = static_cast<const std::uint8_t*>(std::memchr(hit, *at, static_cast<size_t>(last - hit + 1)))); ++hit) {
         const std::int64_t t = hit - at;
         if (CommonRun(at, hit, kLongestPeriod) < kLongestPeriod) continue;
-        const std::int64_t same = Repeating(first, chunk, t, room, memo);
+        const std::int64_t same = Repeating(old, chunk, t, room, memo);
         // Stride positions below chunk + same + T repeat positions at least lcm(T, M) <= p - chunk earlier.
         const std::int64_t end = chunk + same + t;
         return std::max(p, chunk + (end - chunk + move - 1) / move * move);
@@ -64,9 +83,10 @@ std::int64_t PastPeriodicStretch(const std::uint8_t* first, std::int64_t chunk, 
 
 // The first position p >= from, p <= limit, p = from (mod move) whose byte is b; or a
 // position past limit. `first` points at position 1.
-std::int64_t NextEqual(const std::uint8_t* first, std::int64_t from, std::int64_t limit, std::uint8_t b,
+std::int64_t NextEqual(ByteView old, std::int64_t from, std::int64_t limit, std::uint8_t b,
                        std::int64_t move, RepeatMemo* memo) {
     if (from > limit) return from;
+    const std::uint8_t* first = old.data();  // position 1
     if (move == 1) {
         const std::uint8_t* start = first + (from - 1);
         const void* hit = std::memchr(start, b, static_cast<std::size_t>(limit - from + 1));
@@ -80,7 +100,7 @@ std::int64_t NextEqual(const std::uint8_t* first, std::int64_t from, std::int64_
         for (; p <= stop; p += move) {
             if (first[p - 1] == b) return p;
         }
-        if (p <= limit) p = PastPeriodicStretch(first, chunk, p, limit, move, memo);
+        if (p <= limit) p = PastPeriodicStretch(old, chunk, p, limit, move, memo);
     }
     return p;
 }
@@ -103,7 +123,7 @@ std::int64_t SkipRepeats(const WalkInput& s, std::int64_t anchor, std::int64_t p
     // for stretches that are skipped, so ordinary data pays little per probe.
     const std::uint8_t* at = s.oldFile.data() + (anchor - 1);
     if (CommonRun(at, at + t, t + s.sample + 1) < t + s.sample + 1) return p;
-    const std::int64_t same = Repeating(s.oldFile.data(), anchor, t, room, s.memo);
+    const std::int64_t same = Repeating(s.oldFile, anchor, t, room, s.memo);
     const std::int64_t repeats = std::min((same - s.sample - 1) / t, (limit + 1 - anchor) / t - 1);
     return repeats >= 1 ? anchor + (repeats + 1) * t : p;
 }
@@ -117,7 +137,7 @@ WalkResult Walk(const WalkInput& s, std::int64_t from, std::int64_t limit) {
     const std::int64_t newRoom = s.newEnd - s.newPos + 1;
     std::int64_t p = from, anchor = from;
     for (int sinceAnchor = 1;; ++sinceAnchor) {
-        p = NextEqual(oldFirst, p, limit, b, s.move, s.memo);
+        p = NextEqual(s.oldFile, p, limit, b, s.move, s.memo);
         if (p > limit) return {{}, p};
         const std::int64_t cap = std::min(s.oldEnd - p + 1, newRoom);
         const std::int64_t k = CommonRun(oldFirst + (p - 1), want, std::min(cap, s.sample + 1));

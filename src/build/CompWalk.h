@@ -14,10 +14,9 @@ struct Match {
 };
 
 // Where the old bytes were last found to repeat: old[x] == old[x + period] for x in
-// [from, to); `exact` when position `to` breaks the repetition (else the check stopped there).
+// [from, to), and no further (position `to` breaks it, or reads past the file's end).
 struct RepeatMemo {
     std::int64_t period = 0, from = 0, to = 0;
-    bool exact = false;
 };
 
 // The fixed inputs of one search: old region end, new cursor and region end, sample

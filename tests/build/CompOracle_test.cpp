@@ -56,6 +56,19 @@ TEST(EncoderAgainstOracle, GeneratedPairs) {
         pairs.emplace_back(label, oldFile, dense);
         pairs.emplace_back(label, framed, dense);
     }
+    // A periodic stretch that ends inside the old file, and new bytes that copy its last
+    // few bytes and what follows: a skip over repeats must stop where the repetition ends.
+    for (int round = 0; round < 300; ++round) {
+        const std::size_t period = 1 + rng() % 40, length = 500 + rng() % 3000, before = rng() % 300;
+        const Bytes unit = Random(rng, period);
+        Bytes oldFile = Random(rng, before + length + 400), newFile(length + 600);
+        for (std::size_t i = 0; i < length; ++i) oldFile[before + i] = unit[i % period];
+        const std::size_t every = 20 + rng() % 60;
+        for (std::size_t i = 0; i < newFile.size(); ++i) newFile[i] = unit[i % period] ^ (i % every ? 0 : 0x5A);
+        const std::size_t from = before + length - rng() % (2 * period + 8);
+        std::copy(oldFile.begin() + from, oldFile.begin() + from + 300, newFile.begin() + rng() % 300);
+        pairs.emplace_back("periodic end", oldFile, newFile);
+    }
     for (std::size_t oldSize : {0u, 1u, 2u, 9u, 64u, 65u, 4095u, 4096u}) {
         for (std::size_t newSize : {0u, 1u, 8u, 9u, 33u, 100u}) {
             const Bytes oldFile = Random(rng, oldSize, 3);

@@ -21,11 +21,8 @@ rows() { drive rows "${2:-$main}" "$list"; rows=$(cut -f"$1" <<<"$out" | tr '\t\
 # A copy of the program folder: the first start writes to the settings file, and the
 # shipped folder must stay as built.
 cp -r "$QUEN_DIST" "$E2E_RUN/prog"
-# The program's CD in drive R: (Wine reads the serial from its root and the drive types
-# when the wineserver starts): with the CD extra option on, makes run behind the about box.
-mkdir -p "$E2E_RUN/cd" && echo 674523D1 >"$E2E_RUN/cd/.windows-serial" && ln -sfn "$E2E_RUN/cd" "$WINEPREFIX/dosdevices/r:"
-"$E2E_WINE_RUN" reg add 'HKLM\Software\Wine\Drives' /v r: /d cdrom /f >/dev/null 2>&1
-"$E2E_WINESERVER" -k; "$E2E_WINESERVER" -w; "$E2E_WINESERVER" -p
+# The program's CD in drive R: with the CD extra option on, makes run behind the about box.
+cd_drive
 sed -i 's/^CDExtraPatch=0/CDExtraPatch=1/; s/^CD_COUNT=0/CD_COUNT=1/' "$E2E_RUN/prog/Quenlark.ini"
 printf '\n[CD1]\nCD_ID=2139750359\nTRACK_COUNT=2\nTRACK_NAME_1=One\nTRACK_NAME_2=Two\nMPEG_COUNT=1\n' >>"$E2E_RUN/prog/Quenlark.ini"
 start app "$E2E_RUN/prog/Quenlark.exe"

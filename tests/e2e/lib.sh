@@ -58,6 +58,13 @@ fail() {
 expect_eq() { [ "$2" = "$3" ] || fail "$1: expected [$2], got [$3]"; }
 expect_contains() { case "$2" in *"$3"*) ;; *) fail "$1: [$3] not found in [$2]" ;; esac; }
 expect_file() { [ -e "$2" ] || fail "$1: $2 does not exist"; }
+# cd_drive: $E2E_RUN/cd as CD drive R: with serial 674523D1 (Wine reads it from
+# .windows-serial at the root); the mount manager reads drive types when the server starts.
+cd_drive() {
+    mkdir -p "$E2E_RUN/cd" && echo 674523D1 >"$E2E_RUN/cd/.windows-serial" && ln -sfn "$E2E_RUN/cd" "$WINEPREFIX/dosdevices/r:"
+    "$E2E_WINE_RUN" reg add 'HKLM\Software\Wine\Drives' /v r: /d cdrom /f >/dev/null 2>&1
+    "$E2E_WINESERVER" -k; "$E2E_WINESERVER" -w; "$E2E_WINESERVER" -p
+}
 winpath() {
   local p
   p=$(cd "$(dirname "$1")" 2>/dev/null && pwd)/$(basename "$1")

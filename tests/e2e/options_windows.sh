@@ -103,13 +103,9 @@ cmp -s "$sample.dat" "$E2E_RUN/quendiff.dat" || fail "the test dialog packs othe
 [ "$(stat -c %s "$sample.dat")" -lt 100 ] || fail "the packed file did not shrink"
 
 e2e_log "the editor with its CD"
-# Drive R: is a CD drive with the serial in .windows-serial at its root; the program reverses
-# its bytes (as on every NT system) to 0xD1234567, whose drive code is 2139750359 (xor "QUEN"
-# is negative: its absolute value). The mount manager reads drive types when it starts.
-mkdir -p "$E2E_RUN/cd/MOVIES" && : >"$E2E_RUN/cd/MOVIES/intro.mpg" && echo 674523D1 >"$E2E_RUN/cd/.windows-serial"
-ln -sfn "$E2E_RUN/cd" "$WINEPREFIX/dosdevices/r:"
-"$E2E_WINE_RUN" reg add 'HKLM\Software\Wine\Drives' /v r: /d cdrom /f >/dev/null 2>&1
-"$E2E_WINESERVER" -k; "$E2E_WINESERVER" -w; "$E2E_WINESERVER" -p
+# The program reverses the CD's serial bytes (as on every NT system) to 0xD1234567, whose
+# drive code is 2139750359 (xor "QUEN" is negative: its absolute value).
+cd_drive && mkdir -p "$E2E_RUN/cd/MOVIES" && : >"$E2E_RUN/cd/MOVIES/intro.mpg"
 # The first section names another CD: the search goes on to the second.
 sed -i 's/^CDAudioEnable=0/CDAudioEnable=1/; s/^CD_COUNT=0/CD_COUNT=2/' "$prog/Quenlark.ini"
 printf '\n[CD1]\nCD_ID=12345\nTRACK_COUNT=1\n[CD2]\nCD_ID=2139750359\nTRACK_COUNT=2\nTRACK_NAME_1=One\nMPEG_COUNT=1\nMPEG_DIR=MOVIES\nMPEG_FILE_1=intro.mpg\n' \
