@@ -50,7 +50,7 @@ convert -size 80x120 gradient:navy-gold "bmp3:$w/pkg/Setup.img"
   printf '[Proc5]\r\nFile=conf.ini\r\nAct=5\r\nDir=Pre\r\n[Proc6]\r\nFile=ren.txt\r\nAct=6\r\nNewName=renamed.txt\r\nDir=Pre\r\n'
   printf '[Proc7]\r\nFile=run.bat\r\nAct=0\r\nDir=Pre\r\n'
 } >"$w/pkg/Setup.ini"
-# The package as the make step packs it: the shipped directive template (MSZIP) and QCab.
+# The package as the make step packs it: the shipped directive template (LZX) and QCab.
 { cat "$E2E_ROOT/assets/Patch.ddf"; printf '\r\n"%s"' P1 P2 P5 P7 Setup.img Setup.ini; } >"$w/pkg/p.ddf"
 (cd "$w/pkg" && "$E2E_WINE_RUN" "$qcab" /F p.ddf >/dev/null)
 mv "$w/pkg/TempFile.CAB" "$w/p.cab" || fail "QCab wrote no cabinet"
@@ -121,7 +121,11 @@ expect_exit signed 0 60
 same_as_new "signed patch"
 
 # --- Windows left before the actions: the resumed run finds its package again ----------
+# This package uses LZX's smallest window (32 KB): Windows' cabinet reader gets both the
+# shipped 2 MB window (above) and the smallest.
 sed -i 's/^PRI=0\r$/PRI=2\r/' "$w/pkg/Setup.ini"
+sed -i 's/^.Set CompressionMemory=21/.Set CompressionMemory=15/' "$w/pkg/p.ddf"
+grep -q '^.Set CompressionMemory=15' "$w/pkg/p.ddf" || fail "the directives did not take the small window"
 (cd "$w/pkg" && rm -f TempFile.CAB && "$E2E_WINE_RUN" "$qcab" /F p.ddf >/dev/null)
 patch_exe "$w/later.exe" "$w/pkg/TempFile.CAB"
 fresh
