@@ -187,31 +187,24 @@ TEST(CompareBytesPe, HeaderUsesSampleEightCodeThirtyTwoOthersTheDefault) {
     ExpectRebuilds(oldFile, newFile, CompareBytes(oldFile, newFile, {11, 4}));
 }
 
-TEST(CompareBytesPe, PeAgainstNonPeIsComparedWholeWithTheDefaultSample) {
-    const Bytes oldFile = Build({{".text", Filled(300, 1)}});
-    Bytes newFile = oldFile;
-    newFile[testpe::kPeOffset] = 'X';  // no longer a PE file
-    const auto plan = PlanRegions(oldFile, newFile, {20, 4});
-    ASSERT_EQ(plan.size(), 1u);
-    EXPECT_EQ(plan[0].sample, 20);
-    EXPECT_EQ(plan[0].oldRegion, (Region{"", 1, static_cast<std::int64_t>(oldFile.size())}));
-    EXPECT_EQ(plan[0].newRegion, (Region{"", 1, static_cast<std::int64_t>(newFile.size())}));
-    const Bytes d = CompareBytes(oldFile, newFile, {20, 4});  // the oracle tests hold the records
-    EXPECT_EQ(RecordsOf(d).front(), (Rec{2, 1, 64}));
-    ExpectRebuilds(oldFile, newFile, d);
-}
-
-TEST(CompareBytesPe, SectionsOutOfFileOrderAreComparedWhole) {
-    // .b's data lies before .a's in the file: concatenating regions in table order would
-    // rebuild a different file, so the files are compared whole.
-    const Bytes a = Filled(100, 1), b = Filled(100, 2);
-    Bytes f = testpe::Headers({{".a", 0x200 + 100, 100}, {".b", 0x200, 100}}, 0x200);
-    f = Concat(Concat(f, b), a);
-    Bytes g = f;
-    g[0x200 + 150] ^= 1;
-    const auto plan = PlanRegions(f, g, {64, 4});
-    ASSERT_EQ(plan.size(), 1u);
-    ExpectRebuilds(f, g, CompareBytes(f, g, {64, 4}));
+// Files compared whole with the default sample: a PE file against one that is not, and
+// sections whose data lies out of table order (their regions joined in table order would
+// rebuild a different file).
+TEST(CompareBytesPe, ComparedWholeWhenRegionsCannotPair) {
+    const Bytes pe = Build({{".text", Filled(300, 1)}});
+    Bytes notPe = pe, reordered = testpe::Headers({{".a", 0x200 + 100, 100}, {".b", 0x200, 100}}, 0x200);
+    notPe[testpe::kPeOffset] = 'X';
+    reordered = Concat(Concat(reordered, Filled(100, 2)), Filled(100, 1));
+    Bytes changed = reordered;
+    changed[0x200 + 150] ^= 1;
+    for (const auto& [oldFile, newFile] : {std::pair{pe, notPe}, std::pair{reordered, changed}}) {
+        const auto plan = PlanRegions(oldFile, newFile, {20, 4});
+        ASSERT_EQ(plan.size(), 1u);
+        EXPECT_EQ(plan[0].sample, 20);
+        EXPECT_EQ(plan[0].oldRegion, (Region{"", 1, static_cast<std::int64_t>(oldFile.size())}));
+        EXPECT_EQ(plan[0].newRegion, (Region{"", 1, static_cast<std::int64_t>(newFile.size())}));
+        ExpectRebuilds(oldFile, newFile, CompareBytes(oldFile, newFile, {20, 4}));
+    }
 }
 
 }  // namespace
