@@ -22,9 +22,15 @@ std::int64_t CommonRun(const std::uint8_t* a, const std::uint8_t* b, std::int64_
 }
 
 // The smallest d dividing t with at[x] == at[x + d] for x < t (t itself when none is).
+// Walks the divisors up to sqrt(t), then their partners: t may be a long stretch.
 std::int64_t SmallestPeriod(const std::uint8_t* at, std::int64_t t) {
-    for (std::int64_t d = 1; d < t; ++d) {
-        if (t % d == 0 && CommonRun(at, at + d, t) == t) return d;
+    const auto periodic = [&](std::int64_t d) { return d < t && CommonRun(at, at + d, t) == t; };
+    std::int64_t i = 1;
+    for (; i * i <= t; ++i) {
+        if (t % i == 0 && periodic(i)) return i;
+    }
+    while (--i >= 1) {
+        if (t % i == 0 && periodic(t / i)) return t / i;
     }
     return t;
 }
