@@ -11,6 +11,7 @@
 #include "BenchMeasure.h"
 #include "build/ApplyDifference.h"
 #include "build/CompModule.h"
+#include "build/CompThorough.h"
 #include "build/DifferenceOracle.h"
 
 namespace {
@@ -72,18 +73,14 @@ struct ToolFigures {
     long long peakBytes = 0, size = -1;
 };
 
-// The difference data with every copy's old position set to zero: what the data would
+// The thorough data with every copy's old position written as zero: what the data would
 // cost if positions were free, so a floor for any choice among equal matches.
-quen::Bytes WithoutPositions(quen::Bytes diff) {
-    for (std::size_t at = quen::kDiffHeaderSize; at + quen::kLiteralHeadSize <= diff.size();) {
-        if (diff[at] == quen::kRecordLiteral) {
-            at += quen::kLiteralHeadSize + quen::GetLE32(&diff[at + 1]);
-        } else {
-            quen::SetLE32(diff, at + 1, 0);
-            at += quen::kCopyRecordSize;
-        }
+quen::Bytes WithoutPositions(quen::ByteView oldFile, quen::ByteView newFile) {
+    quen::CompRecords records = quen::EncodeThorough(oldFile, newFile);
+    for (quen::CompRecord& r : records) {
+        if (r.kind == quen::CompRecord::Copy) r.position = 0;
     }
-    return diff;
+    return quen::WriteDifference(oldFile, newFile, records);
 }
 
 ToolFigures MeasureTool(const std::vector<std::string>& argv, const std::string& output, int runs) {
@@ -162,7 +159,7 @@ int Run(const Options& o) {
 
     const unsigned long thoroughZ = bench::ZlibSize(thoroughDiff);
     const double thoroughLzx = static_cast<double>(bench::LzxCabinetSize(thoroughDiff));
-    const double floorLzx = static_cast<double>(bench::LzxCabinetSize(WithoutPositions(thoroughDiff)));
+    const double floorLzx = static_cast<double>(bench::LzxCabinetSize(WithoutPositions(oldFile, newFile)));
     const char* bound = oracleStopped ? ">" : "";
     std::printf("quick| %s | %zu | %zu | %s | %s | %s%.0f |\n", o.name.c_str(), oldFile.size(), newFile.size(),
                 o.oracle ? Seconds(oracleS, oracleStopped).c_str() : "-", Seconds(quickS).c_str(), bound,

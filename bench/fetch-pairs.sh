@@ -5,6 +5,7 @@
 set -euo pipefail
 cache=${QUEN_BENCH_CACHE:-$HOME/.cache/quenlark-bench}
 mkdir -p "$cache/pkgs" "$cache/pairs"
+command -v npm >/dev/null || { echo "fetch-pairs.sh needs npm (apt-get install npm)" >&2; exit 1; }
 
 # pack <package> <version>: the npm tarball of that version, fetched once.
 pack() {

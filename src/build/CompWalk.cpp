@@ -88,7 +88,7 @@ std::int64_t PastPeriodicStretch(ByteView old, std::int64_t chunk, std::int64_t 
 }
 
 // The first position p >= from, p <= limit, p = from (mod move) whose byte is b; or a
-// position past limit. `first` points at position 1.
+// position past limit.
 std::int64_t NextEqual(ByteView old, std::int64_t from, std::int64_t limit, std::uint8_t b,
                        std::int64_t move, RepeatMemo* memo) {
     if (from > limit) return from;
