@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "build/CompFormat.h"
-#include "build/cab/CabWriter.h"
+#include "maker/CompFormat.h"
+#include "maker/cab/CabWriter.h"
 
 namespace bench {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "build/cab/CabWriter.h"
+#include "maker/cab/CabWriter.h"
 
 namespace {
 

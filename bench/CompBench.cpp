@@ -9,10 +9,10 @@
 #include <string>
 
 #include "BenchMeasure.h"
-#include "build/ApplyDifference.h"
-#include "build/CompModule.h"
-#include "build/CompThorough.h"
-#include "build/DifferenceOracle.h"
+#include "maker/ApplyDifference.h"
+#include "maker/CompModule.h"
+#include "maker/CompThorough.h"
+#include "maker/DifferenceOracle.h"
 
 namespace {
 

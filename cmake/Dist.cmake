@@ -27,10 +27,10 @@ set(steps COMMAND ${CMAKE_COMMAND} -E make_directory ${QUEN_DIST}/Templet ${QUEN
 if(TARGET PatchHead)
   find_program(QUEN_HOST_CXX NAMES g++ c++ REQUIRED)
   set(icon_area ${CMAKE_BINARY_DIR}/icon-area)
-  set(icon_area_src ${CMAKE_SOURCE_DIR}/tools/icon-area.cpp ${CMAKE_SOURCE_DIR}/src/build/HeadIconArea.cpp)
+  set(icon_area_src ${CMAKE_SOURCE_DIR}/tools/icon-area.cpp ${CMAKE_SOURCE_DIR}/src/maker/HeadIconArea.cpp)
   add_custom_command(OUTPUT ${icon_area}
     COMMAND ${QUEN_HOST_CXX} -std=c++20 -O1 -Wall -Wextra -Werror -I${CMAKE_SOURCE_DIR}/src ${icon_area_src} -o ${icon_area}
-    DEPENDS ${icon_area_src} ${CMAKE_SOURCE_DIR}/src/build/HeadIconArea.h
+    DEPENDS ${icon_area_src} ${CMAKE_SOURCE_DIR}/src/maker/HeadIconArea.h
     COMMENT "Building the icon area reader for this machine"
     VERBATIM)
   add_custom_target(icon_area_tool DEPENDS ${icon_area})

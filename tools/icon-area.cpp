@@ -10,7 +10,7 @@
 #include <sstream>
 #include <string>
 
-#include "build/HeadIconArea.h"
+#include "maker/HeadIconArea.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <utility>
 
-#include "build/ScriptCheck.h"
+#include "maker/ScriptCheck.h"
 
 namespace quen {
 

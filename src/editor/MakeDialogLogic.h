@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "build/MakeProgress.h"
+#include "maker/MakeProgress.h"
 #include "project/Project.h"
 
 namespace quen {

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "editor/Program.h"
+#include "options/Program.h"
 
 namespace quen {
 

@@ -5,7 +5,7 @@
 #include <cctype>
 
 #include "base/Text.h"
-#include "editor/Program.h"
+#include "options/Program.h"
 #include "options/CdExtra.h"
 #include "options/LangProject.h"
 #include "options/TempletInteger.h"

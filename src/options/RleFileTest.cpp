@@ -2,7 +2,7 @@
 #include "options/RleFileTest.h"
 
 #include "base/Errors.h"
-#include "build/RLEModuleX.h"
+#include "maker/RLEModuleX.h"
 #include "platform/Files.h"
 
 namespace quen {

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <set>
 
-#include "build/PackageLayout.h"
-#include "build/cab/CabFormat.h"
+#include "maker/PackageLayout.h"
+#include "maker/cab/CabFormat.h"
 
 namespace quen::runtime {
 

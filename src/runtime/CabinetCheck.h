@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "build/CompFormat.h"
+#include "maker/CompFormat.h"
 
 namespace quen::runtime {
 

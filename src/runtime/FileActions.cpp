@@ -1,8 +1,8 @@
 // The file actions of a script patch: byte replacement, delete, INI patch, rename.
 #include "runtime/FileActions.h"
 
-#include "build/SourceChecksum.h"
-#include "build/PackageLayout.h"
+#include "maker/SourceChecksum.h"
+#include "maker/PackageLayout.h"
 #include "runtime/ByteEdits.h"
 #include "runtime/PackageActions.h"
 #include "runtime/ScriptValues.h"

@@ -1,9 +1,9 @@
 // The actions of a patch executable that carry file data in its package.
 #include "runtime/PackageActions.h"
 
-#include "build/ApplyDifference.h"
-#include "build/PackageLayout.h"
-#include "build/SourceChecksum.h"
+#include "maker/ApplyDifference.h"
+#include "maker/PackageLayout.h"
+#include "maker/SourceChecksum.h"
 
 namespace quen::runtime {
 

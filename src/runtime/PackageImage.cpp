@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "build/PackageLayout.h"
-#include "build/cab/CabFormat.h"
+#include "maker/PackageLayout.h"
+#include "maker/cab/CabFormat.h"
 
 namespace quen::runtime {
 

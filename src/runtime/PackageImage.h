@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "build/CompFormat.h"
+#include "maker/CompFormat.h"
 
 namespace quen::runtime {
 

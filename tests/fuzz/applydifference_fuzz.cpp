@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "build/ApplyDifference.h"
-#include "build/CompModule.h"
-#include "build/SourceChecksum.h"
+#include "maker/ApplyDifference.h"
+#include "maker/CompModule.h"
+#include "maker/SourceChecksum.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quen;

@@ -8,7 +8,7 @@
 #include <map>
 #include <string>
 
-#include "build/cab/CabWriter.h"
+#include "maker/cab/CabWriter.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "build/PackageLayout.h"
+#include "maker/PackageLayout.h"
 #include "runtime/CabinetCheck.h"
 #include "runtime/PackageImage.h"
 

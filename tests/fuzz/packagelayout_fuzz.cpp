@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "build/HeadIconArea.h"
-#include "build/IconProcModule.h"
-#include "build/PackageLayout.h"
+#include "maker/HeadIconArea.h"
+#include "maker/IconProcModule.h"
+#include "maker/PackageLayout.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quen;

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "build/ApplyDifference.h"
-#include "build/CompModule.h"
+#include "maker/ApplyDifference.h"
+#include "maker/CompModule.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quen;

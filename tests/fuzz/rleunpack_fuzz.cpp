@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "base/Errors.h"
-#include "build/RLEModuleX.h"
+#include "maker/RLEModuleX.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quen;

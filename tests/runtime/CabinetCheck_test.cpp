@@ -7,8 +7,8 @@
 #include <iterator>
 
 #include "runtime/CabinetCheck.h"
-#include "build/PackageLayout.h"
-#include "build/cab/CabWriter.h"
+#include "maker/PackageLayout.h"
+#include "maker/cab/CabWriter.h"
 
 using namespace quen;
 using namespace quen::runtime;

@@ -3,7 +3,7 @@
 // and its unanswered directory question.
 #include <gtest/gtest.h>
 
-#include "build/CompModule.h"
+#include "maker/CompModule.h"
 #include "runtime/HeadWindows.h"
 #include "runtime/PackageActions.h"
 #include "runtime/RuntimeFakes.h"

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "build/PeBuilder.h"
+#include "maker/PeBuilder.h"
 #include "runtime/PackageImage.h"
 
 using namespace quen;

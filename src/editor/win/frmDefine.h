@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "editor/Program.h"
+#include "options/Program.h"
 #include "project/ActClass.h"
 
 namespace quen {

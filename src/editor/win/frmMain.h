@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "editor/MediaControl.h"
-#include "editor/Program.h"
+#include "options/Program.h"
 #include "win/Handles.h"
 
 namespace quen {

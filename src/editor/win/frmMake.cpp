@@ -1,5 +1,5 @@
 // frmMake: the make dialog; its decisions are in editor/MakeDialogLogic, the makes in
-// build/ScriptWriter (stand-alone script) and build/PackageMake (patch executable).
+// maker/ScriptWriter (stand-alone script) and maker/PackageMake (patch executable).
 #include "editor/win/frmMake.h"
 
 #include <commctrl.h>
@@ -8,9 +8,9 @@
 
 #include "base/Errors.h"
 #include "base/Text.h"
-#include "build/CompTuning.h"
-#include "build/PackageMake.h"
-#include "build/ScriptWriter.h"
+#include "maker/CompTuning.h"
+#include "maker/PackageMake.h"
+#include "maker/ScriptWriter.h"
 #include "editor/MakeDialogLogic.h"
 #include "editor/win/EditorDialog.h"
 #include "options/win/AboutDialog.h"

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "editor/Program.h"
+#include "options/Program.h"
 
 namespace quen {
 

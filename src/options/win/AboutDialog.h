@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "editor/Program.h"
+#include "options/Program.h"
 
 namespace quen {
 

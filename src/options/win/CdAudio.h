@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/Program.h"
+#include "options/Program.h"
 #include "options/CdExtra.h"
 
 namespace quen::options::win {

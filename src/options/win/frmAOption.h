@@ -4,7 +4,7 @@
 #include <array>
 #include <memory>
 
-#include "editor/Program.h"
+#include "options/Program.h"
 #include "options/PreviewModel.h"
 #include "options/RegistryLists.h"
 #include "options/win/ModalDialog.h"

@@ -2,7 +2,7 @@
 #include <windows.h>
 #include <commdlg.h>
 
-#include "build/IconProcModule.h"
+#include "maker/IconProcModule.h"
 #include "options/OptionFiles.h"
 #include "options/win/LangFont.h"
 #include "options/win/frmAOption.h"

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "build/PackageLayout.h"
+#include "maker/PackageLayout.h"
 #include "win/Fdi.h"
 
 namespace quen::head {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "build/CompFormat.h"
+#include "maker/CompFormat.h"
 
 namespace quen::head {
 

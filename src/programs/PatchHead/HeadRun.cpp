@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "build/PackageLayout.h"
+#include "maker/PackageLayout.h"
 #include "platform/Files.h"
 #include "programs/PatchHead/CabinetExtract.h"
 #include "programs/PatchHead/HeadUi.h"

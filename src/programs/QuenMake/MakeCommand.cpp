@@ -5,9 +5,9 @@
 
 #include "base/Errors.h"
 #include "base/Text.h"
-#include "build/PackageMake.h"
-#include "build/ScriptCheck.h"
-#include "build/ScriptWriter.h"
+#include "maker/PackageMake.h"
+#include "maker/ScriptCheck.h"
+#include "maker/ScriptWriter.h"
 #include "options/ErrorModule.h"
 #include "options/Lang.h"
 #include "platform/Files.h"

@@ -1,0 +1,111 @@
+// The cabinet tool's command: QCab /F directives.ddf
+#include "maker/cab/CabTool.h"
+
+#include <ctime>
+
+#include "maker/cab/CabDirectives.h"
+#include "platform/Files.h"
+#include "base/Errors.h"
+
+namespace quen::cab {
+namespace {
+
+constexpr const char* kUsage = "usage: QCab /F directives.ddf\n";
+
+struct Failure {
+    std::string message;
+};
+
+std::string Describe(int number, const std::string& path) {
+    switch (number) {
+        case kErrFileNotFound: return "file not found: " + path;
+        case kErrPermissionDenied: return "permission denied: " + path;
+        case kErrDiskFull: return "disk full while writing " + path;
+        default: return "cannot access " + path + " (error " + std::to_string(number) + ")";
+    }
+}
+
+std::string Read(const std::string& path) {
+    std::string data;
+    if (const int e = platform::ReadWholeFile(path, data)) throw Failure{Describe(e, path)};
+    return data;
+}
+
+// Today's date and time in the packed form the file records keep.
+void StampNow(CabEntry& e) {
+    const std::time_t now = std::time(nullptr);
+    const std::tm* t = std::localtime(&now);
+    if (t == nullptr || t->tm_year < 80) return;
+    e.dosDate = static_cast<std::uint16_t>((t->tm_year - 80) << 9 | (t->tm_mon + 1) << 5 | t->tm_mday);
+    e.dosTime = static_cast<std::uint16_t>(t->tm_hour << 11 | t->tm_min << 5 | t->tm_sec / 2);
+}
+
+std::string InDiskDirectory(const CabDirectives& d, const std::string& name) {
+    CabDirectives one = d;
+    one.cabinetName = name;
+    return CabinetPath(one);
+}
+
+void MakeDiskDirectory(const CabDirectives& d) {
+    if (!d.diskDirectory.empty()) platform::MakeDirectory(d.diskDirectory);
+}
+
+void CopyFiles(const CabDirectives& d, std::ostream& out) {
+    MakeDiskDirectory(d);
+    for (const CabSource& f : d.files) {
+        const std::string target = InDiskDirectory(d, f.name);
+        if (const int e = platform::CopyOneFile(f.path, target)) throw Failure{Describe(e, target)};
+    }
+    out << d.files.size() << " files copied (Cabinet=off)\n";
+}
+
+void Pack(const CabDirectives& d, std::ostream& out) {
+    std::vector<CabEntry> entries;
+    std::uint64_t total = 0;
+    for (const CabSource& f : d.files) {
+        const std::string data = Read(f.path);
+        CabEntry& e = entries.emplace_back();
+        e.name = f.name;
+        e.data.assign(data.begin(), data.end());
+        StampNow(e);
+        total += data.size();
+    }
+    Bytes cab;
+    try {
+        cab = WriteCabinet(entries, d.settings);
+    } catch (const Error& e) {
+        throw Failure{e.what()};
+    }
+    MakeDiskDirectory(d);
+    const std::string path = CabinetPath(d);
+    if (const int e = platform::WriteFileReplacing(path, std::string(cab.begin(), cab.end()))) {
+        throw Failure{Describe(e, path)};
+    }
+    out << path << ": " << entries.size() << " files, " << total << " bytes packed into " << cab.size() << "\n";
+}
+
+}  // namespace
+
+int RunQCab(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 2 || (args[0] != "/F" && args[0] != "/f" && args[0] != "-F" && args[0] != "-f")) {
+        err << kUsage;
+        return kQCabUsage;
+    }
+    try {
+        CabDirectives d;
+        try {
+            d = ParseDirectives(Read(args[1]));
+        } catch (const Error& e) {
+            throw Failure{args[1] + ": " + e.what()};
+        }
+        if (d.files.empty()) throw Failure{args[1] + ": no files to pack"};
+        if (d.cabinet) Pack(d, out);
+        else CopyFiles(d, out);
+        return kQCabOk;
+    } catch (const Failure& f) {
+        err << "QCab: " << f.message << "\n";
+        return kQCabFailed;
+    }
+}
+
+}  // namespace quen::cab

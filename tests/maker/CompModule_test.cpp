@@ -1,0 +1,211 @@
+// The difference encoder's named edge cases: byte format, sample and move sizes, regions.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+
+#include "maker/ApplyDifference.h"
+#include "maker/CompModule.h"
+#include "maker/PeBuilder.h"
+#include "maker/SourceChecksum.h"
+
+namespace quen {
+namespace {
+
+struct Rec {
+    int type;
+    std::uint32_t position;  // copies only
+    std::uint32_t count;
+    bool operator==(const Rec&) const = default;
+};
+
+// The records of difference data, checking the header's total length on the way.
+std::vector<Rec> RecordsOf(const Bytes& d) {
+    EXPECT_GE(d.size(), kDiffHeaderSize);
+    EXPECT_EQ(GetLE32(d.data()), d.size());
+    std::vector<Rec> out;
+    std::size_t at = kDiffHeaderSize;
+    while (at < d.size()) {
+        const int type = d[at];
+        if (type == kRecordLiteral) {
+            const std::uint32_t n = GetLE32(d.data() + at + 1);
+            out.push_back({1, 0, n});
+            at += 5 + n;
+        } else {
+            out.push_back({2, GetLE32(d.data() + at + 1), GetLE32(d.data() + at + 5)});
+            at += 9;
+        }
+    }
+    return out;
+}
+
+Bytes Sequence(std::size_t n, int first = 1) {
+    Bytes b(n);
+    std::iota(b.begin(), b.end(), static_cast<std::uint8_t>(first));
+    return b;
+}
+
+Bytes Concat(Bytes a, const Bytes& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+void ExpectRebuilds(const Bytes& oldFile, const Bytes& newFile, const Bytes& diff) {
+    const ApplyResult r = ApplyDifference(oldFile, diff);
+    ASSERT_TRUE(r.Ok()) << ApplyFaultText(r.fault);
+    EXPECT_EQ(r.newFile, newFile);
+}
+
+const CompTuning kS8{8, 4};
+
+// Records for the named edge cases; each difference rebuilds its new file.
+TEST(CompareBytes, RecordsAtTheEdges) {
+    const Bytes hundred = Sequence(100), a = Sequence(50, 1), b = Sequence(50, 120);
+    const Bytes shifted = Concat(Bytes{0xAA}, Sequence(60, 1));  // a shared run from old position 2
+    const Bytes oldRuns = Concat(Sequence(8), Sequence(40, 100));
+    Bytes eight = Concat(Sequence(8), Sequence(40, 180)), nine = eight, lastDiffers = Sequence(40);
+    nine[8] = 100;
+    lastDiffers.back() = 0xEE;
+    const struct {
+        Bytes oldFile, newFile;
+        CompTuning tuning;
+        std::vector<Rec> records;
+    } cases[] = {
+        {hundred, hundred, kS8, {{2, 1, 100}}},
+        {hundred, Concat(hundred, {7, 7, 7}), kS8, {{2, 1, 100}, {1, 0, 3}}},
+        {hundred, Sequence(7), kS8, {{1, 0, 7}}},  // shorter than the sample
+        {oldRuns, eight, kS8, {{1, 0, 48}}},       // a run of exactly the sample size is not taken
+        {oldRuns, nine, kS8, {{2, 1, 9}, {1, 0, 39}}},
+        {Sequence(40), lastDiffers, kS8, {{2, 1, 39}, {1, 0, 1}}},
+        {Sequence(50), {}, kS8, {}},
+        {{}, Sequence(30), kS8, {{1, 0, 30}}},
+        {Concat(a, b), Concat(b, a), {8, 1}, {{2, 51, 50}, {1, 0, 50}}},  // the search only moves forward
+        {shifted, Sequence(60, 1), {8, 4}, {{1, 0, 60}}},                // a move of 4 steps over the run
+        {shifted, Sequence(60, 1), {8, 1}, {{2, 2, 60}}},
+        {shifted, Concat(Sequence(60, 1), Bytes{5}), {INT64_MAX, INT64_MAX}, {{1, 0, 61}}},
+    };
+    for (const auto& c : cases) {
+        const Bytes d = CompareBytes(c.oldFile, c.newFile, c.tuning);
+        EXPECT_EQ(RecordsOf(d), c.records) << c.oldFile.size() << " -> " << c.newFile.size();
+        EXPECT_EQ(GetLE32(d.data() + 4), SourceChecksum(c.oldFile));
+        EXPECT_EQ(GetLE32(d.data() + 8), c.oldFile.size());
+        EXPECT_EQ(GetLE32(d.data() + 12), c.newFile.size());
+        ExpectRebuilds(c.oldFile, c.newFile, d);
+    }
+    EXPECT_EQ(CompareBytes(hundred, hundred, kS8).size(), 25u);
+    EXPECT_EQ(SourceChecksum({}), 0u);
+}
+
+TEST(FindMatchFunction, ReturnsPositionAndFullLengthOrNothing) {
+    const Bytes oldFile = Concat(Sequence(20, 200), Sequence(30, 1));
+    const Bytes newFile = Sequence(30, 1);
+    const Match m = FindMatch(oldFile, 1, 50, newFile, 1, 30, 8, 1);
+    EXPECT_EQ(m.position, 21);
+    EXPECT_EQ(m.length, 30);
+    // The old region ends before the run is long enough.
+    EXPECT_FALSE(FindMatch(oldFile, 1, 28, newFile, 1, 30, 8, 1).Found());
+    EXPECT_EQ(FindMatch(oldFile, 1, 29, newFile, 1, 30, 8, 1).length, 9);
+    // Search start past the run.
+    EXPECT_FALSE(FindMatch(oldFile, 22, 50, newFile, 1, 30, 8, 1).Found());
+    // Sample and move below one act as one, far beyond the file length as its length.
+    const Bytes shifted = Concat(Bytes{0xAA}, Sequence(60, 1)), moved = Concat(Sequence(60, 1), Bytes{5});
+    EXPECT_EQ(CompareBytes(shifted, moved, {-5, 0}), CompareBytes(shifted, moved, {1, 1}));
+    EXPECT_EQ(FindMatch(shifted, 1, 61, moved, 1, 61, INT64_MAX, INT64_MAX).position, 0);
+    EXPECT_EQ(FindMatch(shifted, 2, 61, moved, 1, 61, 8, INT64_MAX).position, 2);
+}
+
+class Recorder : public CompareProgress {
+public:
+    void Reached(double percent) override { values.push_back(percent); }
+    std::vector<double> values;
+};
+
+TEST(CompareBytes, ProgressRisesToOneHundredAboutEvery8192PositionsInEachMode) {
+    Bytes oldFile(100000), newFile(100000);
+    for (std::size_t i = 0; i < oldFile.size(); ++i) {
+        oldFile[i] = static_cast<std::uint8_t>(i * 7919 >> 3);
+        newFile[i] = static_cast<std::uint8_t>(i * 104729 >> 5);
+    }
+    for (const CompMode mode : {CompMode::Quick, CompMode::Thorough}) {
+        Recorder r;
+        CompareBytes(oldFile, newFile, {64, 4, mode}, &r);
+        ASSERT_GE(r.values.size(), 10u);
+        EXPECT_LE(r.values.size(), 20u);
+        EXPECT_TRUE(std::is_sorted(r.values.begin(), r.values.end()));
+        EXPECT_DOUBLE_EQ(r.values.back(), 100.0);
+    }
+}
+
+// PE files: regions by section name.
+using testpe::Build;
+
+Bytes Filled(std::size_t n, std::uint8_t seed) {
+    Bytes b(n);
+    for (std::size_t i = 0; i < n; ++i) b[i] = static_cast<std::uint8_t>((i * 31 + seed) ^ (i >> 3));
+    return b;
+}
+
+// A section the old file lacks is stored whole although its bytes are in the old file;
+// a section without bytes gives no record.
+TEST(CompareBytesPe, SectionsByName) {
+    const Bytes oldFile = Build({{".empty", {}}, {".text", Filled(300, 1)}, {".rdata", Filled(200, 2)}});
+    const Bytes newFile = Build({{".empty", {}}, {".text", Filled(300, 1)}, {".newsec", Filled(200, 2)}});
+    const Bytes d = CompareBytes(oldFile, newFile, {64, 4});
+    const auto recs = RecordsOf(d);
+    ASSERT_GE(recs.size(), 3u);  // the header's records, then .text copied and .newsec stored
+    EXPECT_EQ(std::vector<Rec>(recs.end() - 2, recs.end()), (std::vector<Rec>{{2, 0x201, 300}, {1, 0, 200}}));
+    ExpectRebuilds(oldFile, newFile, d);
+    EXPECT_EQ(RecordsOf(CompareBytes(oldFile, oldFile, {64, 4})),
+              (std::vector<Rec>{{2, 1, 0x200}, {2, 0x201, 300}, {2, 0x201 + 300, 200}}));
+}
+
+TEST(CompareBytesPe, HeaderUsesSampleEightCodeThirtyTwoOthersTheDefault) {
+    // The header keeps a 9-byte run (taken with S = 8 whatever the default); .text and
+    // .rsrc keep a 12-byte run, taken in .rsrc only when the default is below 12 and
+    // never in .text (S = 32).
+    const auto shared = [](std::size_t n, std::uint8_t seed) {
+        Bytes b = Filled(n, seed);
+        for (std::size_t i = 12; i < n; ++i) b[i] ^= 0x5A;
+        return b;
+    };
+    const Bytes oldFile = Build({{".text", Filled(64, 1)}, {".rsrc", Filled(64, 2)}});
+    Bytes newFile = Build({{".text", shared(64, 1)}, {".rsrc", shared(64, 2)}});
+    for (std::size_t i = 0x109; i < testpe::TableOffset(); ++i) {
+        if (i < 0x111 || i > 0x119) newFile[i] ^= 0x77;  // 0x111..0x119 = positions 274..282
+    }
+    const Rec headerRun{2, 274, 9};
+    const auto twelve = RecordsOf(CompareBytes(oldFile, newFile, {12, 4}));
+    ASSERT_GE(twelve.size(), 3u);
+    EXPECT_NE(std::find(twelve.begin(), twelve.end(), headerRun), twelve.end());
+    EXPECT_EQ(twelve[twelve.size() - 2], (Rec{1, 0, 64}));
+    EXPECT_EQ(twelve.back(), (Rec{1, 0, 64}));
+    const auto eleven = RecordsOf(CompareBytes(oldFile, newFile, {11, 4}));
+    ASSERT_GE(eleven.size(), 4u);
+    EXPECT_NE(std::find(eleven.begin(), eleven.end(), headerRun), eleven.end());
+    EXPECT_EQ(std::vector<Rec>(eleven.end() - 3, eleven.end()),
+              (std::vector<Rec>{{1, 0, 64}, {2, 0x241, 12}, {1, 0, 52}}));
+    ExpectRebuilds(oldFile, newFile, CompareBytes(oldFile, newFile, {11, 4}));
+}
+
+// Files compared whole with the default sample: a PE file against one that is not, and
+// sections whose data lies out of table order (their regions joined in table order would
+// rebuild a different file).
+TEST(CompareBytesPe, ComparedWholeWhenRegionsCannotPair) {
+    const Bytes pe = Build({{".text", Filled(300, 1)}});
+    Bytes notPe = pe, reordered = testpe::Headers({{".a", 0x200 + 100, 100}, {".b", 0x200, 100}}, 0x200);
+    notPe[testpe::kPeOffset] = 'X';
+    reordered = Concat(Concat(reordered, Filled(100, 2)), Filled(100, 1));
+    Bytes changed = reordered;
+    changed[0x200 + 150] ^= 1;
+    for (const auto& [oldFile, newFile] : {std::pair{pe, notPe}, std::pair{reordered, changed}}) {
+        const auto plan = PlanRegions(oldFile, newFile, {20, 4});
+        ASSERT_EQ(plan.size(), 1u);
+        EXPECT_EQ(plan[0].sample, 20);
+        EXPECT_EQ(plan[0].oldRegion, (Region{"", 1, static_cast<std::int64_t>(oldFile.size())}));
+        EXPECT_EQ(plan[0].newRegion, (Region{"", 1, static_cast<std::int64_t>(newFile.size())}));
+        ExpectRebuilds(oldFile, newFile, CompareBytes(oldFile, newFile, {20, 4}));
+    }
+}
+
+}  // namespace
+}  // namespace quen

@@ -1,0 +1,98 @@
+// The 32x32 icon check and the head's icon area, with icon files made in the test.
+#include <gtest/gtest.h>
+
+#include "maker/CompModule.h"
+#include "maker/IconProcModule.h"
+#include "support/TempDir.h"
+
+namespace quen {
+namespace {
+
+struct Entry {
+    std::uint8_t width, height;
+    std::string image;
+};
+
+// An icon file whose images follow the directory in entry order. `storedCount` lets a
+// test claim another number of images than it writes.
+std::string Ico(const std::vector<Entry>& entries, int storedCount = -1) {
+    const std::uint16_t count = static_cast<std::uint16_t>(storedCount < 0 ? entries.size() : storedCount);
+    std::string out{0, 0, 1, 0, static_cast<char>(count & 0xFF), static_cast<char>(count >> 8)};
+    for (const Entry& e : entries) {
+        std::string entry(16, '\0');
+        entry[0] = static_cast<char>(e.width), entry[1] = static_cast<char>(e.height);
+        entry[8] = static_cast<char>(e.image.size());  // images here are below 256 bytes
+        out += entry;
+    }
+    for (const Entry& e : entries) out += e.image;
+    return out;
+}
+
+TEST(IconProcModule, FindsTheFirst32x32ImageByEntryOrder) {
+    struct Case {
+        const char* what;
+        std::string ico;
+        std::string image;  // "" for none
+    } cases[] = {
+        {"third entry", Ico({{16, 16, "aaaa"}, {48, 48, "bbbbbb"}, {32, 32, "THE32"}, {32, 32, "later"}}), "THE32"},
+        {"first entry", Ico({{32, 32, "X"}}), "X"},
+        {"32 wide only", Ico({{32, 16, "a"}, {16, 32, "b"}}), ""},
+        {"count 0", Ico({{32, 32, "X"}}, 0), ""},
+        {"count negative", Ico({{32, 32, "X"}}, 0x8001), ""},
+        {"directory cut off", Ico({{16, 16, "a"}, {32, 32, "X"}}).substr(0, 6 + 16 + 8), ""},
+        {"too short for a header", "\0\0\1", ""},
+    };
+    for (const Case& c : cases) {
+        const ByteView ico = ViewOf(c.ico);
+        EXPECT_EQ(HasIcon32(ico), !c.image.empty()) << c.what;
+        if (auto span = FindIcon32(ico); span && !c.image.empty()) {
+            EXPECT_EQ(c.ico.substr(span->offset, span->length), c.image) << c.what;
+        }
+    }
+}
+
+TEST(IconProcModule, ReplacesTheAreaOrLeavesTheHead) {
+    test::TempDir dir;
+    test::WriteFileBytes(dir.Path("third.ico"), Ico({{16, 16, "aa"}, {48, 48, "bbb"}, {32, 32, "ICON"}}));
+    test::WriteFileBytes(dir.Path("third.bmp"), Ico({{32, 32, "ICON"}}));
+    test::WriteFileBytes(dir.Path("small.ico"), Ico({{16, 16, "aa"}}));
+    test::WriteFileBytes(dir.Path("full.ico"), Ico({{32, 32, "FULLFULL"}}));
+    test::WriteFileBytes(dir.Path("big.ico"), Ico({{32, 32, std::string(9, 'B')}}));
+    test::WriteFileBytes(dir.Path("cut.ico"), Ico({{32, 32, "ICON"}}).substr(0, 24));
+    const Bytes head(30, 0xEE);
+    struct Case {
+        const char* icon;
+        std::int64_t position;
+        IconResult result;
+    } cases[] = {
+        {"third.ico", 5, IconResult::Replaced},
+        {"third.bmp", 5, IconResult::NotAnIcon},
+        {"missing.ico", 5, IconResult::NotAnIcon},
+        {"small.ico", 5, IconResult::No32x32},
+        {"full.ico", 5, IconResult::Replaced},  // the image fills the area exactly
+        {"big.ico", 5, IconResult::TooLarge},
+        {"cut.ico", 5, IconResult::Damaged},
+        {"third.ico", 0, IconResult::NoIconArea},   // the shipped settings before a head exists
+        {"third.ico", 18, IconResult::NoIconArea},  // area ends one byte past the head
+        {"third.ico", 17, IconResult::Replaced},    // area ends at the last byte
+    };
+    for (const Case& c : cases) {
+        Bytes h = head;
+        const IconReplacement r = ReplaceIcon(h, std::string(".\\") + c.icon, dir.path(), c.position, 8);
+        EXPECT_EQ(r.result, c.result) << c.icon;
+        EXPECT_EQ(r.message.empty(), c.result == IconResult::Replaced || c.result == IconResult::NotAnIcon ||
+                                         c.result == IconResult::No32x32)
+            << c.icon;
+        Bytes want = head;
+        if (c.result == IconResult::Replaced) {  // the length, two head bytes kept, the image, zeros
+            const std::string image = std::string(c.icon) == "full.ico" ? "FULLFULL" : "ICON";
+            const std::string area = std::string{static_cast<char>(image.size()), 0, 0, 0, '\xEE', '\xEE'} + image +
+                                     std::string(8 - image.size(), '\0');
+            std::copy(area.begin(), area.end(), want.begin() + (c.position - 1));
+        }
+        EXPECT_EQ(h, want) << c.icon;
+    }
+}
+
+}  // namespace
+}  // namespace quen
