@@ -7,7 +7,7 @@ namespace quen::drive {
 
 namespace {
 
-constexpr UINT kAnswerMs = 5000;
+constexpr UINT kAnswerMs = 30000;
 
 BOOL CALLBACK Collect(HWND hwnd, LPARAM param) {
     reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
@@ -114,7 +114,7 @@ bool Deadline::Tick() const {
 
 LRESULT SendOrFail(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutW(hwnd, msg, wparam, lparam, SMTO_ABORTIFHUNG, kAnswerMs, &result)) {
+    if (!SendMessageTimeoutW(hwnd, msg, wparam, lparam, SMTO_NORMAL, kAnswerMs, &result)) {
         if (!IsWindow(hwnd)) Fail("the window closed while the driver was using it");
         Fail("window of class " + Narrow(ClassOf(hwnd)) + " does not answer (its program is busy or hung)");
     }
