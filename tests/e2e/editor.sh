@@ -61,7 +61,7 @@ Peplace bytes value without define." "$out"
 # no letters in a decimal address; the base switch; then the replacement the patch needs,
 # typed with characters the box drops (# and .) and put in form.
 D="Define Byte"
-drive press Error OK \; gone Error \; press "$main" "De&fine Byte..." \; check "$D" "&Address" \; check "$D" "&Decimal" \; msgbox Error
+drive press Error OK \; gone Error \; press "$main" "De&fine Byte..." \; check "$D" "Add&ress" \; check "$D" "De&cimal" \; msgbox Error
 expect_eq "minimum address" "Min value is 1." "$out"
 drive press Error OK \; gone Error \; text "$D" "Value :" \; type "$D" "Value :" "66ab99" \; text "$D" "Value :" \
   \; check "$D" "&Hexadecimal" \; text "$D" "Value :"

@@ -8,6 +8,8 @@
 
 #include "startup/AppINI.h"
 #include "editor/ProgramInit.h"
+#include "options/Program.h"
+#include "options/ProgramOptions.h"
 #include "support/RecordedUi.h"
 
 namespace {
@@ -58,10 +60,11 @@ protected:
         return quen::ProgramInit(Folder(), "Quenlark", services);
     }
 
-    void ExpectMissing(const std::string& fullPath) {
+    // `key`: the line that names a key the user chose through the program options.
+    void ExpectMissing(const std::string& fullPath, const std::string& key = "") {
         EXPECT_EQ(Start(), nullptr);
         ASSERT_EQ(LastMessages().size(), 1u);
-        EXPECT_EQ(LastMessages()[0].text, "File : " + fullPath + " without find!\r\nProgram Terminate!");
+        EXPECT_EQ(LastMessages()[0].text, "File : " + fullPath + " without find!\r\n" + key + "Program Terminate!");
         EXPECT_EQ(LastMessages()[0].title, "Quenlark ERROR");
         EXPECT_EQ(LastMessages()[0].icon, quen::platform::MsgIcon::Critical);
         EXPECT_EQ(registrations_, 0);
@@ -149,7 +152,9 @@ TEST_F(ProgramFolder, MissingFiles) {
         SCOPED_TRACE(std::string(c.key) + "=" + (c.value ? c.value : "(absent)"));
         Reset();
         SetSetting(c.section, c.key, c.value);
-        ExpectMissing(Path(c.missing));
+        ExpectMissing(Path(c.missing), std::string(c.key) == "Default_TPL"
+                                           ? "(" + Path("Quenlark.ini") + ", section [Setup], key Default_TPL)\r\n"
+                                           : "");
     }
     Reset();
     fs::remove(root_ / "PatchHead.exe");
@@ -169,6 +174,25 @@ TEST_F(ProgramFolder, MissingLanguageAndRefusedTemplateStillStart) {
     ASSERT_EQ(LastMessages().size(), 1u);
     EXPECT_EQ(LastMessages()[0].text, "Wrong Templet File!");
     EXPECT_EQ(program->project.Options, quen::PatchOptions{});
+}
+
+// The program options accept as default template only a plain file of the template folder,
+// so that what they write never stops the next start.
+TEST_F(ProgramFolder, ProgramOptionsRefuseATemplateTheStartWouldRefuse) {
+    fs::create_directories(root_ / "Templet" / "Sub");
+    auto program = Start();
+    ASSERT_NE(program, nullptr);
+    const quen::ProgramOptionsForm form = quen::ReadProgramOptions(*program, {});
+    for (const char* tpl : {"", "*.tpl", "Sub", "Missing.tpl", "Default.tpl"}) {
+        SCOPED_TRACE(tpl);
+        ClearMessages();
+        quen::ProgramOptionValues now = form.atOpen;
+        now.defaultTpl = tpl;
+        const bool good = std::string(tpl) == "Default.tpl";
+        EXPECT_EQ(quen::ApplyProgramOptions(*program, form, now, {}), good);
+        EXPECT_EQ(LastMessages().size(), good ? 0u : 1u);
+        EXPECT_NE(Start(), nullptr);
+    }
 }
 
 }  // namespace

@@ -102,6 +102,16 @@ bool frmMain::PreTranslate(MSG& msg) {
             }
         }
     }
+    // The dialog manager looks for mnemonics among child windows only: the toolbar's
+    // captions are matched here.
+    if (msg.message == WM_SYSCHAR) {
+        UINT id = 0;
+        if (SendMessageA(toolbar_, TB_MAPACCELERATORA, msg.wParam, reinterpret_cast<LPARAM>(&id)) &&
+            SendMessageA(toolbar_, TB_ISBUTTONENABLED, id, 0)) {
+            OnCommand(static_cast<int>(id), BN_CLICKED);
+            return true;
+        }
+    }
     return IsDialogMessageA(hwnd_, &msg) != 0;
 }
 
@@ -147,6 +157,9 @@ INT_PTR frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case WM_CLOSE:
             OnClose();
+            return TRUE;
+        case WM_QUERYENDSESSION:  // logging off or shutting down: unsaved changes are asked about first
+            SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, ConfirmDiscard() ? TRUE : FALSE);
             return TRUE;
         case WM_DROPFILES:
             OnDropFiles(reinterpret_cast<HDROP>(wParam));
@@ -309,8 +322,8 @@ void frmMain::OnCommand(int id, int code) {
                 if (const int s = Selected()) CheckRow(s);
             });
             return;
-        case IDC_MAIN_EXIT:
-        case IDCANCEL: OnClose(); return;
+        case IDC_MAIN_EXIT: OnClose(); return;
+        case IDCANCEL: return;  // Escape in the main window: an editor does not quit on a stray key
         case IDC_MAIN_TYPE:
             if (code == CBN_SELCHANGE && !updating_) OnKindChosen();
             return;

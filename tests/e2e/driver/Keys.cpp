@@ -1,24 +1,78 @@
 // The "keys" step: key presses posted to a control as the keyboard sends them, for windows
-// that watch their message queue for keys rather than an edit box's text.
+// that watch their message queue for keys rather than an edit box's text, and for the keys
+// a dialog manager acts on (Enter, Escape, Alt with a mnemonic letter, Delete).
 #include "driver/Keys.h"
+
+#include <vector>
 
 #include "driver/CommonControls.h"
 
 namespace quen::driver {
+namespace {
+
+struct Message {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+LPARAM KeyData(UINT vk, bool alt, bool up) {
+    LPARAM data = 1 | static_cast<LPARAM>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)) << 16;
+    if (alt) data |= LPARAM{1} << 29;
+    if (up) data |= LPARAM{3} << 30;
+    return data;
+}
+
+// One press: down, the character it types (none for 0), up; with Alt the system forms.
+void Press(std::vector<Message>& out, UINT vk, wchar_t c, bool alt) {
+    out.push_back({alt ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, KeyData(vk, alt, false)});
+    if (c) out.push_back({alt ? WM_SYSCHAR : WM_CHAR, c, KeyData(vk, alt, false)});
+    out.push_back({alt ? WM_SYSKEYUP : WM_KEYUP, vk, KeyData(vk, alt, true)});
+}
+
+UINT VkOf(wchar_t c) {
+    const SHORT vk = VkKeyScanW(c);
+    if (vk == -1) drive::Fail("no key types \"" + drive::Narrow(std::wstring(1, c)) + "\"");
+    return LOBYTE(vk);
+}
+
+// TEXT: characters, and {Enter}, {Esc}, {Del} or {Alt+x} for those keys.
+std::vector<Message> Messages(const std::wstring& text) {
+    std::vector<Message> out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != L'{') {
+            Press(out, VkOf(text[i]), text[i], false);
+            continue;
+        }
+        const size_t end = text.find(L'}', i);
+        const std::wstring name = end == std::wstring::npos ? L"" : text.substr(i + 1, end - i - 1);
+        if (name == L"Enter") Press(out, VK_RETURN, L'\r', false);
+        else if (name == L"Esc") Press(out, VK_ESCAPE, 0x1B, false);
+        else if (name == L"Del") Press(out, VK_DELETE, 0, false);
+        else if (name.size() == 5 && name.compare(0, 4, L"Alt+") == 0) Press(out, VkOf(name[4]), name[4], true);
+        else drive::Fail("unknown key \"{" + drive::Narrow(name) + "}\"");
+        i = end;
+    }
+    return out;
+}
+
+}  // namespace
 
 void KeysStep(const Step& step) {
     HWND target = Resolve(step, drive::ControlKind::Readable, true);
-    for (wchar_t c : step.args[1]) {
-        const SHORT vk = VkKeyScanW(c);
-        if (vk == -1) drive::Fail("no key types \"" + drive::Narrow(std::wstring(1, c)) + "\"");
-        const LPARAM down = 1 | static_cast<LPARAM>(MapVirtualKeyW(LOBYTE(vk), MAPVK_VK_TO_VSC)) << 16;
-        if (!PostMessageW(target, WM_KEYDOWN, LOBYTE(vk), down) || !PostMessageW(target, WM_CHAR, c, down) ||
-            !PostMessageW(target, WM_KEYUP, LOBYTE(vk), down | LPARAM{3} << 30))
+    if (drive::SameNoCase(drive::ClassOf(target), L"ComboBox")) {  // a person types into its edit field
+        if (HWND edit = FindWindowExW(target, nullptr, L"Edit", nullptr)) target = edit;
+    }
+    const std::vector<Message> messages = Messages(step.args[1]);
+    for (const Message& m : messages) {
+        if (!PostMessageW(target, m.message, m.wParam, m.lParam))
             drive::Fail("cannot post keys to the control \"" + drive::Narrow(step.args[0]) + "\"");
     }
     // A sent message is answered at the target's next retrieval, which takes posted ones first:
-    // one more answer than keys posted means every key was taken (and seen by hooks).
-    for (size_t i = 0; i <= 3 * step.args[1].size(); ++i) drive::SendOrFail(target, WM_NULL, 0, 0);
+    // one more answer than keys posted means every key was taken (and seen by hooks). A key
+    // that closed the window leaves nothing to answer.
+    for (size_t i = 0; i <= messages.size() && IsWindow(target); ++i)
+        SendMessageTimeoutW(target, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, nullptr);
 }
 
 }  // namespace quen::driver
