@@ -1,6 +1,7 @@
 // The shipped language files: every key, the chooser's keys, filters, bytes and code page.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -128,6 +129,34 @@ TEST(LangFiles, DirectoryKindsAreDistinctFromEachOtherAndFromPaths) {
             EXPECT_TRUE(seen.insert(text).second) << name << " " << key;
             EXPECT_NE(text.rfind(".\\", 0), 0u) << name << " " << key;
             EXPECT_FALSE(text.size() >= 3 && text.substr(1, 2) == ":\\") << name << " " << key;
+        }
+    }
+}
+
+// The captions one window shows together mark each letter once in every language, so
+// that Alt with a letter does what the caption says (toolbar captions count in the main
+// window; Patch Setting shows in Define Byte's place and has no mark).
+TEST(LangFiles, MnemonicsOncePerWindow) {
+    using Key = std::pair<const char*, const char*>;
+    const std::vector<std::pair<const char*, std::vector<Key>>> windows = {
+        {"main", {{"Button", "Button_Add"}, {"Button", "Button_Delete"}, {"Button", "Button_Option"},
+                  {"Button", "Button_Make"}, {"Button", "Button_About"}, {"Button", "Button_Quenlark_Option"},
+                  {"Button", "Button_Exit"}, {"Button", "Button_Define_Byte"}, {"Button", "Apply_All"},
+                  {"Button", "Apply_All_Pre"}}},
+        {"bytes", {{"DefineByte", "DB_Search"}, {"DefineByte", "DB_Address"}, {"DefineByte", "DB_Search_All"},
+                   {"DefineByte", "DB_10_Scale"}, {"DefineByte", "DB_16_Scale"}, {"Button", "Button_Add"},
+                   {"Button", "Button_Delete"}, {"Button", "Button_OK"}}},
+    };
+    for (const char* name : kShipped) {
+        for (const auto& [window, keys] : windows) {
+            std::set<char> letters;
+            for (const auto& [section, key] : keys) {
+                const std::string text = Read(name, section, key);
+                const auto mark = text.find('&');
+                if (mark == std::string::npos || mark + 1 == text.size()) continue;
+                const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(text[mark + 1])));
+                EXPECT_TRUE(letters.insert(letter).second) << name << " " << window << ": " << key << " " << text;
+            }
         }
     }
 }

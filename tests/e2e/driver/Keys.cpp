@@ -23,11 +23,11 @@ LPARAM KeyData(UINT vk, bool alt, bool up) {
     return data;
 }
 
-// One press: down, the character it types (none for 0), up; with Alt the system forms.
-void Press(std::vector<Message>& out, UINT vk, wchar_t c, bool alt) {
-    out.push_back({alt ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, KeyData(vk, alt, false)});
-    if (c) out.push_back({alt ? WM_SYSCHAR : WM_CHAR, c, KeyData(vk, alt, false)});
-    out.push_back({alt ? WM_SYSKEYUP : WM_KEYUP, vk, KeyData(vk, alt, true)});
+// One press: down, the character it types, up.
+void Press(std::vector<Message>& out, UINT vk, wchar_t c) {
+    out.push_back({WM_KEYDOWN, vk, KeyData(vk, false, false)});
+    out.push_back({WM_CHAR, c, KeyData(vk, false, false)});
+    out.push_back({WM_KEYUP, vk, KeyData(vk, false, true)});
 }
 
 UINT VkOf(wchar_t c) {
@@ -36,20 +36,22 @@ UINT VkOf(wchar_t c) {
     return LOBYTE(vk);
 }
 
-// TEXT: characters, and {Enter}, {Esc}, {Del} or {Alt+x} for those keys.
+// TEXT: characters, and {Enter}, {Esc}, {Del} or {Alt+x} for those keys. A named key is
+// posted as the message a dialog manager or control acts on (the key-down, or for Alt+x
+// the system character), since the target's own key translation would double the rest.
 std::vector<Message> Messages(const std::wstring& text) {
     std::vector<Message> out;
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] != L'{') {
-            Press(out, VkOf(text[i]), text[i], false);
+            Press(out, VkOf(text[i]), text[i]);
             continue;
         }
         const size_t end = text.find(L'}', i);
         const std::wstring name = end == std::wstring::npos ? L"" : text.substr(i + 1, end - i - 1);
-        if (name == L"Enter") Press(out, VK_RETURN, L'\r', false);
-        else if (name == L"Esc") Press(out, VK_ESCAPE, 0x1B, false);
-        else if (name == L"Del") Press(out, VK_DELETE, 0, false);
-        else if (name.size() == 5 && name.compare(0, 4, L"Alt+") == 0) Press(out, VkOf(name[4]), name[4], true);
+        const UINT vk = name == L"Enter" ? VK_RETURN : name == L"Esc" ? VK_ESCAPE : name == L"Del" ? VK_DELETE : 0;
+        if (vk) out.push_back({WM_KEYDOWN, vk, KeyData(vk, false, false)});
+        else if (name.size() == 5 && name.compare(0, 4, L"Alt+") == 0)
+            out.push_back({WM_SYSCHAR, name[4], KeyData(VkOf(name[4]), true, false)});
         else drive::Fail("unknown key \"{" + drive::Narrow(name) + "}\"");
         i = end;
     }
