@@ -146,8 +146,10 @@ expect_contains "failure report" "$out" "StartMakeScript"
 expect_contains "failed file named" "$out" "readme.txt"
 drive press Error OK \; gone "$M"
 [ -e "$made/failed.qnl" ] && fail "a failed make left its output"
-# Every toolbar command marks the project changed: closing asks before it discards.
-drive close "$main" \; press Warning "&No"
+# Every toolbar command marks the project changed: logging off and closing ask before they
+# discard; Cancel keeps the session from ending.
+start logoff "$WINEPREFIX/drive_c/windows/system32/wineboot.exe" --end-session
+drive press Warning "&Cancel" \; close "$main" \; press Warning "&No"
 expect_exit app 0
 # A project named on the command line opens in the editor; the CD's audio plays, the
 # title names its track, and the media control steps through the tracks and stops.
