@@ -132,7 +132,8 @@ TEST_F(ProgramFolder, NumberKeys) {
 }
 
 // Missing supplied files are told in order; the folder itself, a sub folder or a pattern
-// is no file, whatever the folder holds.
+// is no file, whatever the folder holds. The program options refuse such a default
+// template, so that what they write never stops the next start.
 TEST_F(ProgramFolder, MissingFiles) {
     fs::create_directories(root_ / "Sub");
     const struct {
@@ -146,7 +147,7 @@ TEST_F(ProgramFolder, MissingFiles) {
         {"Library", "CABLIB_SCRFILE", "", ""},   {"Library", "CABLIB_SCRFILE", "Sub", "Sub"},
         {"Library", "PATCH_EXE_HEAD", "", ""},   {"Library", "PATCH_EXE_HEAD", nullptr, ""},
         {"Setup", "Default_TPL", "", "Templet\\"}, {"Setup", "Default_TPL", nullptr, "Templet\\"},
-        {"Setup", "Default_TPL", "..", "Templet\\.."},
+        {"Setup", "Default_TPL", "..", "Templet\\.."}, {"Setup", "Default_TPL", "*.tpl", "Templet\\*.tpl"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.key) + "=" + (c.value ? c.value : "(absent)"));
@@ -155,6 +156,14 @@ TEST_F(ProgramFolder, MissingFiles) {
         ExpectMissing(Path(c.missing), std::string(c.key) == "Default_TPL"
                                            ? "(" + Path("Quenlark.ini") + ", section [Setup], key Default_TPL)\r\n"
                                            : "");
+        if (std::string(c.key) != "Default_TPL" || !c.value) continue;
+        Reset();
+        auto program = Start();
+        registrations_ = 0;
+        ASSERT_NE(program, nullptr);
+        quen::ProgramOptionValues now;
+        now.defaultTpl = c.value;
+        EXPECT_FALSE(quen::ApplyProgramOptions(*program, quen::ReadProgramOptions(*program, {}), now, {}));
     }
     Reset();
     fs::remove(root_ / "PatchHead.exe");
@@ -174,25 +183,6 @@ TEST_F(ProgramFolder, MissingLanguageAndRefusedTemplateStillStart) {
     ASSERT_EQ(LastMessages().size(), 1u);
     EXPECT_EQ(LastMessages()[0].text, "Wrong Templet File!");
     EXPECT_EQ(program->project.Options, quen::PatchOptions{});
-}
-
-// The program options accept as default template only a plain file of the template folder,
-// so that what they write never stops the next start.
-TEST_F(ProgramFolder, ProgramOptionsRefuseATemplateTheStartWouldRefuse) {
-    fs::create_directories(root_ / "Templet" / "Sub");
-    auto program = Start();
-    ASSERT_NE(program, nullptr);
-    const quen::ProgramOptionsForm form = quen::ReadProgramOptions(*program, {});
-    for (const char* tpl : {"", "*.tpl", "Sub", "Missing.tpl", "Default.tpl"}) {
-        SCOPED_TRACE(tpl);
-        ClearMessages();
-        quen::ProgramOptionValues now = form.atOpen;
-        now.defaultTpl = tpl;
-        const bool good = std::string(tpl) == "Default.tpl";
-        EXPECT_EQ(quen::ApplyProgramOptions(*program, form, now, {}), good);
-        EXPECT_EQ(LastMessages().size(), good ? 0u : 1u);
-        EXPECT_NE(Start(), nullptr);
-    }
 }
 
 }  // namespace

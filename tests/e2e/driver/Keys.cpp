@@ -48,8 +48,6 @@ std::vector<MSG> Messages(const std::wstring& text) {
 
 void KeysStep(const Step& step) {
     HWND target = Resolve(step, drive::ControlKind::Readable, true);
-    HWND edit = FindWindowExW(target, nullptr, L"Edit", nullptr);  // a combo box's edit field
-    if (edit && drive::SameNoCase(drive::ClassOf(target), L"ComboBox")) target = edit;
     const std::vector<MSG> messages = Messages(step.args[1]);
     for (const MSG& m : messages) {
         if (!PostMessageW(target, m.message, m.wParam, m.lParam))
