@@ -32,7 +32,8 @@ drive_fails 1 tool "$main" Make  # nothing to make yet
 
 # Patch File on two folders: files in both are patched, old-only ones deleted, new-only
 # ones added; the first action starts in "< Me >" (Wine lists a folder sorted by name, so
-# the order is fixed). A dropped file adds as the dialog does. Alt+A is the toolbar's Add.
+# the order is fixed). A dropped file adds as the dialog does. Alt+A is the toolbar's Add,
+# Del the toolbar's Delete.
 drive keys "$main" "$list" "{Alt+a}" \; wait "Add Action" \; press "Add Action" "Patch File" \
   \; check "Add Action" "&Directory" \; check "Add Action" "&Include sub folder" \
   \; type "Add Action" Edit:1 "$(W "$S/old")" \; type "Add Action" Edit:2 "$(W "$S/new")"
@@ -40,7 +41,7 @@ screenshot "$shots/editor-add.png"
 drive press "Add Action" OK \; gone "Add Action" \; drop "$main" "$list" "$(W "$S/new/help.txt")"
 rows 1-2; expect_eq "rows in action order" "app.exe < Me >|notes.txt < Previous >|obsolete.dll < Previous >|readme.txt < Previous >|settings.ini < Previous >|changes.txt < Previous >|help.txt < Previous >|help.txt < Previous >|" "$rows"
 rows 3; expect_eq "folders of the rows" "$(W "$S/old")|$(W "$S/old")|$(W "$S/old")|$(W "$S/old")|$(W "$S/old")|$(W "$S/new")|$(W "$S/new")|$(W "$S/new")|" "$rows"
-drive select "$main" "$list" help.txt \; tool "$main" Delete \; select "$main" "$list" changes.txt \; tool "$main" Delete \
+drive select "$main" "$list" help.txt \; keys "$main" "$list" "{Del}" \; select "$main" "$list" changes.txt \; tool "$main" Delete \
   \; select "$main" "$list" notes.txt \; text "$main" "Action : "
 expect_eq "old-only file" "Delete File" "$out"
 drive pick "$main" "Action : " "Rename File" \; type "$main" "New File :" "changes.txt"

@@ -362,6 +362,12 @@ LRESULT frmMain::OnNotify(NMHDR& hdr) {
         }
         return 0;
     }
+    // Del deletes the selected action as the toolbar's Delete does.
+    if (hdr.idFrom == IDC_MAIN_LIST && hdr.code == LVN_KEYDOWN &&
+        reinterpret_cast<NMLVKEYDOWN&>(hdr).wVKey == VK_DELETE &&
+        SendMessageA(toolbar_, TB_ISBUTTONENABLED, ID_MAIN_DELETE, 0)) {
+        OnCommand(ID_MAIN_DELETE, BN_CLICKED);
+    }
     if (hdr.idFrom == IDC_MAIN_LIST && hdr.code == LVN_ITEMCHANGED) {
         const auto& change = reinterpret_cast<NMLISTVIEW&>(hdr);
         if ((change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED) && !(change.uOldState & LVIS_SELECTED)) ShowSelected();
