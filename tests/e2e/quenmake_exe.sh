@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# QuenMake.exe /exe under Wine: a table project (every action kind in every directory kind,
-# registry entries and an icon) applied silently leaves every folder and the registry as
-# expected and shows the given icon in Explorer; no package folder is left; without a head
-# the make exits 1 and keeps the old output. (editor.sh makes and applies the sample patch.)
+# QuenMake.exe /exe under Wine, in folders with a blank and a code-page letter: a table
+# project (every action kind in every directory kind, registry entries and an icon) applied
+# silently leaves every folder and the registry as expected and shows the given icon in
+# Explorer; no package folder is left; without a head the make exits 1 and keeps the old
+# output. (editor.sh makes and applies the sample patch.)
 . "$(dirname "$0")/lib.sh"
 need_dist
 
