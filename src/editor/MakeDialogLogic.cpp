@@ -57,17 +57,24 @@ MakeProgressModel::MakeProgressModel(std::string writingDataText, std::function<
     : writingDataText_(std::move(writingDataText)), changed_(std::move(changed)), notice_(std::move(notice)) {}
 
 void MakeProgressModel::MakeStarted(int total, const std::string& output) {
-    view_ = {output, std::to_string(total), "0", "", "0.0", 0};
+    view_ = {output, std::to_string(total), "0", "", true, "0.0", 0};
+    script_ = false;
     Changed();
+}
+
+void MakeProgressModel::ScriptStarted(int total, const std::string& output) {
+    MakeStarted(total, output);
+    script_ = true;
 }
 
 void MakeProgressModel::ActionStarted(int, int, const std::string& fileName) {
     view_.fileName = fileName;
+    if (!script_) view_.bar = 0, view_.percent = "0.0";
     Changed();
 }
 
 void MakeProgressModel::ActionWritten(int position, int total, int section) {
-    const ProgressFigures f = ProgressAfter(position, total);
+    const ProgressFigures f = script_ ? ProgressAfter(position, total) : ProgressFigures{100, "100"};
     view_.bar = f.bar;
     view_.percent = f.label;
     view_.completeCount = std::to_string(section);
@@ -83,6 +90,7 @@ void MakeProgressModel::Reached(double percent) {
 
 void MakeProgressModel::WritingPatchData() {
     view_.fileName = writingDataText_;
+    view_.fileLabel = false;
     Changed();
 }
 

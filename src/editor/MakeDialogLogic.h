@@ -38,12 +38,16 @@ struct MakeProgressView {
     std::string fileCount;      // labFileCount: the project's actions
     std::string completeCount;  // labCompleCount: actions done
     std::string fileName;       // labFilename: the file being processed
+    bool fileLabel = true;      // labFile: hidden while the patch data is written
     std::string percent;        // labValue
     int bar = 0;                // Progress_Bar, 0 to 100
 };
 
 // Turns a make's reports into the frame's texts; `changed` runs after each change (the
-// dialog repaints there), `notice` shows a text the user must read.
+// dialog repaints there), `notice` shows a text the user must read. The bar of a patch
+// executable's make is the current file's (from empty at each action to full when its data
+// file is written); the bar of a script's make (ScriptStarted) is the share of the actions
+// written.
 class MakeProgressModel : public MakeProgress {
 public:
     MakeProgressModel(std::string writingDataText, std::function<void()> changed,
@@ -52,6 +56,7 @@ public:
     const MakeProgressView& View() const { return view_; }
 
     void MakeStarted(int total, const std::string& output) override;
+    void ScriptStarted(int total, const std::string& output);
     void ActionStarted(int position, int total, const std::string& fileName) override;
     void ActionWritten(int position, int total, int section) override;
     void Reached(double percent) override;
@@ -68,6 +73,7 @@ private:
     std::function<void()> changed_;
     std::function<void(const std::string&)> notice_;
     MakeProgressView view_;
+    bool script_ = false;
 };
 
 }  // namespace quen

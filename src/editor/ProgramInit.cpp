@@ -8,6 +8,7 @@
 #include "platform/Files.h"
 #include "platform/Ui.h"
 #include "startup/AppINI.h"
+#include "startup/FSUPLIBmain.h"
 
 namespace quen {
 namespace {
@@ -62,16 +63,11 @@ private:
     std::string exeName_;
 };
 
-// A required file is one file at exactly that path, found as the existence test with
-// normal attributes finds it; an empty name (the path is then the folder itself), a
-// folder or a wildcard pattern counts as missing.
-constexpr unsigned kNotOrdinary = platform::kAttrDirectory | platform::kAttrHidden | platform::kAttrSystem;
-
-void RequireFile(const std::string& path) {
-    const platform::AttrResult a = platform::GetAttributes(path);
-    const bool file = a.status == platform::AttrStatus::Ok && (a.attrs & kNotOrdinary) == 0 &&
-                      path.back() != '\\' && path.find_first_of("*?") == std::string::npos;
-    if (!file) throw StartStop{"File : " + path + " without find!" + kCrLf + "Program Terminate!"};
+// A required file is one plain file; the start stops at the first that is missing. A
+// file the user names through the program options also names its key.
+void RequireFile(const std::string& path, const std::string& chosenBy = "") {
+    if (IsPlainFile(path)) return;
+    throw StartStop{"File : " + path + " without find!" + kCrLf + chosenBy + "Program Terminate!"};
 }
 
 void ReadSetupSection(SettingsReader& ini, const std::string& folder, ProgramSettings& s) {
@@ -112,7 +108,7 @@ std::unique_ptr<Program> Start(const std::string& folder, const std::string& exe
     program->lang.ReadLang(folder);
 
     const std::string templet = folder + "\\Templet\\" + program->settings.Default_TPL;
-    RequireFile(templet);
+    RequireFile(templet, "(" + settingsPath + ", section [Setup], key Default_TPL)" + kCrLf);
     // A refused template has shown its message; the editor starts with empty options.
     LoadDefaultTemplet(templet, program->project.Options, program->lang);
 

@@ -73,9 +73,15 @@ public:
         return std::nullopt;
     }
 
-    // The data (file offset and size) of the first language of resource type/id; id 0
-    // takes the first resource of the type.
-    std::optional<std::pair<std::uint64_t, std::uint32_t>> Data(std::uint32_t type, std::uint32_t id) const {
+    struct Located {
+        std::uint64_t first;   // file offset of the data
+        std::uint32_t second;  // its size
+        std::uint64_t sizeAt;  // file offset of the size field in its data entry
+    };
+
+    // The data of the first language of resource type/id; id 0 takes the first resource
+    // of the type.
+    std::optional<Located> Data(std::uint32_t type, std::uint32_t id) const {
         auto names = Subdirectory(Entry(*root_, type, true));
         auto langs = names ? Subdirectory(Entry(*root_ + *names, id, id != 0)) : std::nullopt;
         auto data = langs ? Entry(*root_ + *langs, 0, false) : std::nullopt;
@@ -84,7 +90,7 @@ public:
         if (!rva || !size) return std::nullopt;
         auto at = Offset(*rva);
         if (!at || !r_.Has(*at, *size)) return std::nullopt;
-        return std::make_pair(*at, *size);
+        return Located{*at, *size, *root_ + *data + 4};
     }
 
     const Reader& reader() const { return r_; }
@@ -151,6 +157,7 @@ HeadIconArea FindHeadIconArea(ByteView head) {
         a.status = HeadIconArea::Status::Found;
         a.position = static_cast<std::int64_t>(countAt) + 1;
         a.length = image->second;
+        a.imageSizeAt = static_cast<std::int64_t>(image->sizeAt);
         return a;
     }
     a.detail = "no 32x32 entry in the icon group";

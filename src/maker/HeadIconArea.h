@@ -18,6 +18,7 @@ struct HeadIconArea {
     enum class Status { Found, NotPe, NoIcon, Misplaced } status = Status::NotPe;
     std::int64_t position = 0;
     std::int64_t length = 0;
+    std::int64_t imageSizeAt = 0;  // file offset of the image resource's size field
     std::string detail;  // for NotPe, NoIcon and Misplaced: what was found
 };
 

@@ -1,7 +1,10 @@
 // The patch icon: the ICO directory walk and the head's icon area.
 #include "maker/IconProcModule.h"
 
+#include <algorithm>
+
 #include "maker/CompModule.h"
+#include "maker/HeadIconArea.h"
 #include "maker/PackageLayout.h"
 #include "platform/Files.h"
 #include "runtime/TargetDir.h"
@@ -13,6 +16,8 @@ namespace {
 
 constexpr std::uint64_t kIcoHeaderSize = 6;
 constexpr std::uint64_t kIcoEntrySize = 16;
+constexpr std::size_t kGroupEntryBefore = 8;     // group entry bytes before its byte count
+constexpr std::uint32_t kBitmapHeaderSize = 40;  // BITMAPINFOHEADER; its bit count ends at byte 16
 
 // The number of entries whose 16 bytes lie inside the file, or -1 for a count below 1.
 int ReadableEntries(ByteView ico) {
@@ -26,6 +31,22 @@ int ReadableEntries(ByteView ico) {
 bool Is32x32(ByteView ico, int k) {
     const std::uint8_t* e = ico.data() + kIcoHeaderSize + kIcoEntrySize * static_cast<std::uint64_t>(k);
     return e[0] == 32 && e[1] == 32;
+}
+
+// The group entry's colour count, planes and bit count follow the image, the image
+// resource's size its length. A bit count of 0 in the icon file is read from the image's
+// bitmap header instead.
+void MatchHeadToImage(Bytes& head, std::int64_t areaPosition, const IconImageSpan& span, ByteView image) {
+    std::uint8_t entry[6];
+    std::copy_n(span.entry, sizeof entry, entry);
+    if (GetLE16(entry + 4) == 0 && image.size() >= 16 && GetLE32(image.data()) == kBitmapHeaderSize) {
+        std::copy_n(image.data() + 12, 4, entry + 2);  // biPlanes, biBitCount
+    }
+    const std::size_t at = static_cast<std::size_t>(areaPosition - 1) - kGroupEntryBefore + 2;
+    std::copy_n(entry, sizeof entry, head.begin() + static_cast<std::ptrdiff_t>(at));
+    const HeadIconArea area = FindHeadIconArea(head);
+    if (area.status == HeadIconArea::Status::Found && area.position == areaPosition)
+        SetLE32(head, static_cast<std::size_t>(area.imageSizeAt), static_cast<std::uint32_t>(image.size()));
 }
 
 }  // namespace
@@ -44,7 +65,11 @@ std::optional<IconImageSpan> FindIcon32(ByteView ico) {
     std::uint64_t before = 0;
     for (int k = 0; k < entries; ++k) {
         const std::uint64_t size = GetLE32(ico.data() + kIcoHeaderSize + kIcoEntrySize * k + 8);
-        if (Is32x32(ico, k)) return IconImageSpan{kIcoHeaderSize + kIcoEntrySize * count + before, size};
+        if (Is32x32(ico, k)) {
+            IconImageSpan span{kIcoHeaderSize + kIcoEntrySize * count + before, size, {}};
+            std::copy_n(ico.data() + kIcoHeaderSize + kIcoEntrySize * k + 2, sizeof span.entry, span.entry);
+            return span;
+        }
         before += size;
     }
     return std::nullopt;
@@ -65,8 +90,12 @@ IconReplacement ReplaceIcon(Bytes& head, const std::string& iconPath, const std:
                                      "file. The patch keeps the head's own icon."};
     }
     const ByteView image = ViewOf(ico).subspan(span->offset, span->length);
-    switch (WriteIconArea(head, areaPosition, areaLength, image)) {
+    const IconAreaStatus written = areaPosition <= static_cast<std::int64_t>(kGroupEntryBefore)
+                                       ? IconAreaStatus::OutsideHead
+                                       : WriteIconArea(head, areaPosition, areaLength, image);
+    switch (written) {
         case IconAreaStatus::Written:
+            MatchHeadToImage(head, areaPosition, *span, image);
             return {IconResult::Replaced, ""};
         case IconAreaStatus::TooLarge:
             return {IconResult::TooLarge, "The 32x32 image of the icon " + path + " has " +

@@ -141,7 +141,8 @@ private:
         const std::string cabinetPath = temp_ + kCabinetFile;
         DeleteFileForce(cabinetPath);
         const std::string tool = Library(s_.CABLIB);
-        if (!platform::RunAndWait(tool, " " + s_.CABLIB_PARAMETER + " " + directive, StripTrailingBackslash(temp_))) {
+        if (!platform::RunAndWait(tool, " " + s_.CABLIB_PARAMETER + " \"" + directive + "\"",
+                                  StripTrailingBackslash(temp_))) {
             throw Error(kErrFileNotFound, "The cabinet tool " + tool + " could not be started.");
         }
         std::string cabinet;

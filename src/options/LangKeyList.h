@@ -15,7 +15,7 @@
     /* [Button] */ \
     X(Button, Apply_All, "A&pply all") \
     X(Button, Apply_All_Pre, "App&ly all Prev.") \
-    X(Button, Button_About, "&About") \
+    X(Button, Button_About, "A&bout") \
     X(Button, Button_Add, "&Add") \
     X(Button, Button_Browse, "&Browse") \
     X(Button, Button_Cancel, "&Cancel") \
@@ -124,10 +124,10 @@
     X(DefineByte, DB_Title, "Define Byte") \
     X(DefineByte, DB_Type, "Type") \
     X(DefineByte, DB_Search, "&Search") \
-    X(DefineByte, DB_Address, "&Address") \
+    X(DefineByte, DB_Address, "Add&ress") \
     X(DefineByte, DB_Str_Byte, "Bytes in hexadecimal, for example 4D 5A 90") \
     X(DefineByte, DB_Search_All, "Search a&ll") \
-    X(DefineByte, DB_10_Scale, "&Decimal") \
+    X(DefineByte, DB_10_Scale, "De&cimal") \
     X(DefineByte, DB_16_Scale, "&Hexadecimal") \
     X(DefineByte, DB_Value, "Value :") \
     X(DefineByte, DB_Value_CH, "Value") \

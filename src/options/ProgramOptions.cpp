@@ -108,7 +108,7 @@ DirectiveWrites DecideDirectiveWrites(const ProgramOptionsForm& form, const Prog
 
 bool ApplyProgramOptions(Program& p, const ProgramOptionsForm& form, const ProgramOptionValues& now,
                          const ProgramOptionsServices& services) {
-    if (!FileExists(p.folder + "\\Templet\\" + now.defaultTpl, kFindNormal)) {
+    if (!IsPlainFile(p.folder + "\\Templet\\" + now.defaultTpl)) {
         platform::ShowMessage(TemplateMissingText(p.lang.msg_Cant_Find_Templet_File(), now.defaultTpl),
                               p.lang.msg_Error(), platform::MsgIcon::Critical);
         return false;

@@ -32,6 +32,7 @@ bool RegistryLists::RetainMisplaced(const std::string& value) const {
 
 RegAddResult RegistryLists::Add(const RegEntryInput& in) {
     if (in.subKey.empty()) return RegAddResult::SubKeyEmpty;
+    if ((in.subKey + in.valueName).find(',') != std::string::npos) return RegAddResult::CommaInName;
     const bool pause = shown_ == RegList::Pause;
     // Pausing keeps whatever the value is, so the retain text fits every type there.
     const bool retain = pause && !retain_.empty() && in.value == retain_;

@@ -11,7 +11,9 @@ namespace quen {
 
 enum class RegList { Pause = 0, Add = 1, Delete = 2 };  // OffKey, AddKey, DelKey
 
-enum class RegAddResult { Added, SubKeyEmpty, InvalidValue, Duplicate };
+// CommaInName: a comma in the sub key or value name would shift the stored comma fields,
+// so that the patch would act on another value than the one shown.
+enum class RegAddResult { Added, SubKeyEmpty, CommaInName, InvalidValue, Duplicate };
 
 // What the user typed for one entry.
 struct RegEntryInput {
@@ -32,7 +34,7 @@ public:
     // Shows list `list`; nothing happens when it is shown already unless `refresh`.
     // True when the rows were rebuilt.
     bool Show(RegList list, bool refresh = false);
-    // Adds an entry to the shown list: checks in the order sub key, value, duplicate row.
+    // Adds an entry to the shown list: checks in the order sub key, commas, value, duplicate row.
     RegAddResult Add(const RegEntryInput& input);
     // Removes the entry at row `row` (1-based) and rebuilds the rows; false for no row.
     bool Delete(int row);

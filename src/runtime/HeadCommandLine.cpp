@@ -44,7 +44,7 @@ bool TakeValue(const std::string& arg, const std::string& prefix, std::string& v
     return true;
 }
 
-std::string Quoted(const std::string& s) { return s.find(' ') == std::string::npos ? s : "\"" + s + "\""; }
+std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
 
 }  // namespace
 

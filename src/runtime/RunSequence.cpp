@@ -15,9 +15,7 @@ namespace quen::runtime {
 
 namespace {
 
-std::string Quoted(const std::string& path) {
-    return path.find(' ') == std::string::npos ? path : "\"" + path + "\"";
-}
+std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
 std::string SystemFolder(std::string s) {
     std::string out;

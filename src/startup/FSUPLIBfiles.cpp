@@ -21,6 +21,13 @@ bool FileExists(const std::string& path, unsigned mask) {
     return !path.empty() && platform::FindEntry(path, mask);
 }
 
+bool IsPlainFile(const std::string& path) {
+    constexpr unsigned kNotOrdinary = platform::kAttrDirectory | platform::kAttrHidden | platform::kAttrSystem;
+    const platform::AttrResult a = platform::GetAttributes(path);
+    return a.status == AttrStatus::Ok && (a.attrs & kNotOrdinary) == 0 && !path.empty() && path.back() != '\\' &&
+           path.find_first_of("*?") == std::string::npos;
+}
+
 std::string GetDir(const std::string& path, const PathErrorReport& report) {
     if (path.empty()) return {};
     const platform::AttrResult a = platform::GetAttributes(path);

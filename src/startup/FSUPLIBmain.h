@@ -52,6 +52,10 @@ inline constexpr unsigned kFindDirectories = 16;   // also folders
 // mask allows. Errors count as false.
 bool FileExists(const std::string& path, unsigned mask);
 
+// Whether `path` names one ordinary file (normal or read-only) at exactly that path: an
+// empty name, a path ending in "\", a folder or a wildcard pattern is none.
+bool IsPlainFile(const std::string& path);
+
 // The procedure name GetDir reports its errors under.
 inline constexpr const char* kGetDirErrorName = "GetPathInPathName";
 // Receives GetDir's errors: a classic error number and the procedure name. The editor

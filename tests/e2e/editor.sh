@@ -32,15 +32,16 @@ drive_fails 1 tool "$main" Make  # nothing to make yet
 
 # Patch File on two folders: files in both are patched, old-only ones deleted, new-only
 # ones added; the first action starts in "< Me >" (Wine lists a folder sorted by name, so
-# the order is fixed). A dropped file adds as the dialog does.
-drive tool "$main" Add \; wait "Add Action" \; press "Add Action" "Patch File" \
+# the order is fixed). A dropped file adds as the dialog does. Alt+A is the toolbar's Add,
+# Del the toolbar's Delete.
+drive keys "$main" "$list" "{Alt+a}" \; wait "Add Action" \; press "Add Action" "Patch File" \
   \; check "Add Action" "&Directory" \; check "Add Action" "&Include sub folder" \
   \; type "Add Action" Edit:1 "$(W "$S/old")" \; type "Add Action" Edit:2 "$(W "$S/new")"
 screenshot "$shots/editor-add.png"
 drive press "Add Action" OK \; gone "Add Action" \; drop "$main" "$list" "$(W "$S/new/help.txt")"
 rows 1-2; expect_eq "rows in action order" "app.exe < Me >|notes.txt < Previous >|obsolete.dll < Previous >|readme.txt < Previous >|settings.ini < Previous >|changes.txt < Previous >|help.txt < Previous >|help.txt < Previous >|" "$rows"
 rows 3; expect_eq "folders of the rows" "$(W "$S/old")|$(W "$S/old")|$(W "$S/old")|$(W "$S/old")|$(W "$S/old")|$(W "$S/new")|$(W "$S/new")|$(W "$S/new")|" "$rows"
-drive select "$main" "$list" help.txt \; tool "$main" Delete \; select "$main" "$list" changes.txt \; tool "$main" Delete \
+drive select "$main" "$list" help.txt \; keys "$main" "$list" "{Del}" \; select "$main" "$list" changes.txt \; tool "$main" Delete \
   \; select "$main" "$list" notes.txt \; text "$main" "Action : "
 expect_eq "old-only file" "Delete File" "$out"
 drive pick "$main" "Action : " "Rename File" \; type "$main" "New File :" "changes.txt"
@@ -52,21 +53,23 @@ panels; expect_eq "two problems" "File Total : 6|Not Ready!|Peplace bytes value 
 drive type "$main" "Sub : " "Software\\Quen"
 panels; expect_contains "one problem, Err2 hidden" "$panel_text" "|Peplace bytes value without define.|(hidden)|"
 rows 2,4; expect_contains "ghosted row" "$rows" "< Reg > ghosted"
+drive select "$main" "$list" app.exe; panels; expect_contains "panels follow the row" "$panel_text" "|Ready!|Without Error!|"
+drive select "$main" "$list" readme.txt
 drive tool "$main" Make \; msgbox Error
 expect_eq "make refused" "Error File : $(W "$S/old/readme.txt")
 
 Peplace bytes value without define." "$out"
 
-# The byte dialog: switching an empty address to decimal raises it to the smallest one;
-# no letters in a decimal address; the base switch; then the replacement the patch needs,
-# typed with characters the box drops (# and .) and put in form.
+# The byte dialog: switching an empty address to decimal (by their mnemonics) raises it to
+# the smallest one; no letters in a decimal address; the base switch; then the replacement
+# the patch needs, typed with characters the box drops (# and .), put in form and added by Enter.
 D="Define Byte"
-drive press Error OK \; gone Error \; press "$main" "De&fine Byte..." \; check "$D" "&Address" \; check "$D" "&Decimal" \; msgbox Error
+drive press Error OK \; gone Error \; press "$main" "De&fine Byte..." \; keys "$D" "Value :" "{Alt+r}{Alt+c}" \; msgbox Error
 expect_eq "minimum address" "Min value is 1." "$out"
 drive press Error OK \; gone Error \; text "$D" "Value :" \; type "$D" "Value :" "66ab99" \; text "$D" "Value :" \
   \; check "$D" "&Hexadecimal" \; text "$D" "Value :"
 expect_eq "smallest, decimal, then hexadecimal address" $'1\n6699\n1A2B' "$out"
-drive check "$D" "&Search" \; type "$D" "Value :" "31 2e 3#.0" \; type "$D" "New Value :" "32 2e 30" \; press "$D" "&Add"
+drive check "$D" "&Search" \; type "$D" "Value :" "31 2e 3#.0" \; type "$D" "New Value :" "32 2e 30" \; keys "$D" "New Value :" "{Enter}"
 rows 1-3 "$D"; expect_eq "byte entries" "SEARCH 31 2E 30 32 2E 30|" "$rows"
 screenshot "$shots/editor-define.png"
 drive press "$D" "&OK" \; gone "$D" \; type "$main" "Directory :" "< Previous >"
@@ -75,7 +78,7 @@ panels; expect_contains "ready again" "$panel_text" "|Ready!|Without Error!|(hid
 # INI keys: a comma would cut the definition, so the boxes drop it; a key needs a section.
 I="INI Patch Setting"
 drive select "$main" "$list" settings.ini \; pick "$main" "Action : " "INI Patch" \; press "$main" "Patch Setting..." \
-  \; type "$I" "Section :" "Ma,in" \; type "$I" "Key :" "Version" \; type "$I" "Value :" "2.0" \; press "$I" "&Add" \
+  \; type "$I" "Section :" "Ma,in" \; type "$I" "Key :" "Version" \; type "$I" "Value :" "2.0" \; keys "$I" "Value :" "{Enter}" \
   \; type "$I" "Section :" "" \; press "$I" "&Add" \; msgbox Error
 expect_eq "empty section" "Section or Key can't Empty!" "$out"
 drive press Error OK \; gone Error
@@ -92,12 +95,12 @@ drive press "$main" "Save the project" \; wait "Save As" \; type "Save As" "File
 main="Quenlark - $(W "$prj")"
 rows 1-4; saved=$rows
 expect_eq "project header" "\"Dravin Project File V1.0\"" "$(head -1 "$prj" | tr -d '\r')"
-drive press "$main" "New project" \; wait "Quenlark - Untitled" \; rows "Quenlark - Untitled" "$list"
-expect_eq "new project rows" "" "$out"
+drive press "$main" "New project" \; wait "Quenlark - Untitled" \; rows "Quenlark - Untitled" "$list" \; panels "Quenlark - Untitled"
+expect_eq "new project: no rows, no old panels" "File Total : 0|||(hidden)||" "$(tr '\n' '|' <<<"$out")"
 drive press "Quenlark - Untitled" "Open a project" \; wait "Open" \; type "Open" "File name:" "$(W "$prj")" \; press "Open" "Open" \; wait "$main"
 rows 1-4; expect_eq "reopened rows" "$saved" "$rows"
-drive select "$main" "$list" readme.txt \; text "$main" "Action : "
-expect_eq "reopened kind" "Replace Byte" "$out"
+drive keys "$main" "$list" "{Esc}" \; select "$main" "$list" readme.txt \; text "$main" "Action : "
+expect_eq "reopened kind after Escape" "Replace Byte" "$out"
 
 # The make dialog refuses an empty path and a missing folder; the save dialog offers
 # scripts and appends their extension; the script leaves out what it cannot carry.
@@ -144,8 +147,10 @@ expect_contains "failure report" "$out" "StartMakeScript"
 expect_contains "failed file named" "$out" "readme.txt"
 drive press Error OK \; gone "$M"
 [ -e "$made/failed.qnl" ] && fail "a failed make left its output"
-# Every toolbar command marks the project changed: closing asks before it discards.
-drive close "$main" \; press Warning "&No"
+# Every toolbar command marks the project changed: logging off and closing ask before they
+# discard; Cancel keeps the session from ending.
+start logoff "$WINEPREFIX/drive_c/windows/system32/wineboot.exe" --end-session
+drive press Warning "&Cancel" \; close "$main" \; press Warning "&No"
 expect_exit app 0
 # A project named on the command line opens in the editor; the CD's audio plays, the
 # title names its track, and the media control steps through the tracks and stops.

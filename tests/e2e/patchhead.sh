@@ -136,10 +136,11 @@ expect_exit later $((3010 % 256)) 60   # Linux sees the low byte of 3010
 # Should the value still be there after a while, the resumed run is started here with it.
 run_value() { reg_data "$run_key" Quenlark; }
 resume=$(run_value)  # unless the resumed run has deleted it already
-[ -z "$resume" ] || expect_contains "resume command keeps the switches" "$resume" "later.exe /S /D=$(winpath "$w/t") /A "
+[ -z "$resume" ] || expect_contains "resume command keeps the switches" "$resume" "later.exe\" /S \"/D=$(winpath "$w/t")\" /A \""
 for _ in $(seq 40); do [ -z "$(run_value)" ] && break; sleep 0.5; done
 if [ -n "$(run_value)" ]; then
-  start resumed "$w/later.exe" ${resume#* }
+  eval "set -- ${resume#* }"
+  start resumed "$w/later.exe" "$@"
   expect_exit resumed 0 60
 fi
 for _ in $(seq 60); do diff -r "$w/new" "$w/t" >/dev/null && [ -z "$(temp_glob)" ] && break; sleep 0.5; done

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# QuenMake.exe /exe under Wine: a table project (every action kind in every directory kind,
-# registry entries and an icon) applied silently leaves every folder and the registry as
-# expected and shows the given icon in Explorer; no package folder is left; without a head
-# the make exits 1 and keeps the old output. (editor.sh makes and applies the sample patch.)
+# QuenMake.exe /exe under Wine, in folders with a blank and a code-page letter: a table
+# project (every action kind in every directory kind, registry entries and an icon) applied
+# silently leaves every folder and the registry as expected and shows the given icon in
+# Explorer; no package folder is left; without a head the make exits 1 and keeps the old
+# output. (editor.sh makes and applies the sample patch.)
 . "$(dirname "$0")/lib.sh"
 need_dist
 
@@ -15,12 +16,17 @@ mkdir -p "$prog/Language"
 cp "$QUEN_DIST"/{QuenMake.exe,Quenlark.ini,QCab.exe,Patch.ddf,PatchHead.exe} "$prog/"
 cp "$QUEN_DIST"/Language/English.lng "$prog/Language/"
 e2e_setup  # the Windows folders and the registry below are the test prefix's
-temp_left() { ls -d "$WINEPREFIX"/drive_c/users/*/Temp/QuenlarkTemp* 2>/dev/null; }  # and its lock
+# The temp folder, the patch's folders and the files it runs have a blank and a letter of
+# the code page in their names, as "C:\Users\Jane Doé\AppData\Local\Temp" has.
+temp="$WINEPREFIX/drive_c/Temp Dé"
+mkdir -p "$temp"
+for v in TEMP TMP; do "$E2E_WINE_RUN" reg add 'HKCU\Environment' /v $v /d 'C:\Temp Dé' /f >/dev/null; done
+temp_left() { ls -d "$temp"/QuenlarkTemp* 2>/dev/null; }  # and its lock
 
 # --- the table: group G of each directory kind acts on files named G-*, one action per kind.
 # Me is the patch's folder, Reg a file path read from the registry, Ask the /D answer; .\sub
 # and Pre follow the literal group, so they resolve to lit\sub and lit.
-t=$root/table
+t="$root/ta blé"
 declare -A dirs=([me]=$t/me [reg]=$t/reg [ask]=$t/ask [win]=$WINEPREFIX/drive_c/windows
   [sys]=$WINEPREFIX/drive_c/windows/system32 [lit]=$t/lit [sub]=$t/lit/sub [pre]=$t/lit)
 groups="me reg ask win sys lit sub pre"
@@ -40,7 +46,8 @@ for g in $groups; do
   # The target folder holds what the patch changes (not what it adds or runs).
   for f in app.exe bytes.txt gone.txt conf.ini ren.txt; do cp "$t/old/$g-$f" "${dirs[$g]}/"; done
 done
-convert -size 32x32 gradient:navy-gold -fill red -draw 'circle 16,16 16,6' "PNG32:$t/icon.png"
+# A 256-colour icon in the head's 32-bit icon area: the group entry must follow the image.
+convert -size 32x32 gradient:navy-gold -fill red -draw 'circle 16,16 16,6' -colors 200 "PNG8:$t/icon.png"
 icotool -c -o "$t/icon.ico" "$t/icon.png"
 python3 - "$t" "$groups" <<'PY'
 import sys
@@ -88,7 +95,7 @@ expect_contains "progress" "$(cat "$E2E_RUN/table.out")" "[100.0%] Proc56: actio
 expect_eq "package folder removed" "" "$(temp_left)"
 start table_apply "$t/me/Table.exe" /S "/D=$(winpath "$t/ask")" "/LOG=$(winpath "$t/log.txt")"
 expect_exit table_apply 0 120
-log=$(tr -d '\r' <"$t/log.txt")
+log=$(iconv -f CP1252 -t UTF-8 <"$t/log.txt" | tr -d '\r')
 expect_eq "log lines" 56 "$(grep -c ' OK!$' <<<"$log")"
 expect_contains "log names the target" "$log" "PATCH $(winpath "$t/lit/sub")\\sub-app.exe OK!"
 for g in $groups; do
@@ -102,8 +109,9 @@ expect_eq "registry string" "Table 2" "$(reg_data 'HKCU\Software\QuenTable' Name
 expect_eq "registry number" "0x10" "$(reg_data 'HKCU\Software\QuenTable' Count)"
 expect_eq "registry value deleted" "" "$(reg_data 'HKCU\Software\QuenTable' Old)"
 # Explorer shows the executable's first icon group: it must be the given 32x32 image.
-wrestool -x -t 14 -o "$t/shown.ico" "$t/me/Table.exe" 2>/dev/null && icotool -x -o "$t/shown.png" "$t/shown.ico" ||
+wrestool -x -t 14 -o "$t/shown.ico" "$t/me/Table.exe" 2>"$t/wrestool.err" && icotool -x -o "$t/shown.png" "$t/shown.ico" ||
   fail "no icon group in the made executable"
+expect_eq "icon group and image agree" "" "$(cat "$t/wrestool.err")"
 expect_eq "Explorer icon" "0" "$(compare -metric AE "$t/icon.png" "$t/shown.png" null: 2>&1)"
 
 # Without the head nothing is made.

@@ -22,8 +22,11 @@ expect_missing() {
   e2e_log "missing $what"
   start app "$app_dir/Quenlark.exe"
   drive wait "Quenlark ERROR" 30 \; msgbox "Quenlark ERROR"
+  local key=""  # the template is named by a key the program options set
+  [ "$rel" = Templet/Default.tpl ] && key="($(app_win Quenlark.ini), section [Setup], key Default_TPL)
+"
   expect_eq "message for a missing $what" "File : $want without find!
-Program Terminate!" "$out"
+${key}Program Terminate!" "$out"
   drive_fails 3 wait --prefix "Quenlark - " 0.5
   drive press "Quenlark ERROR" OK
   expect_exit app 1

@@ -59,6 +59,8 @@ TEST(MakeDialogLogic, ScriptCheckAsksOnceAndNeedsOneSupportedAction) {
     }
 }
 
+// A patch executable's bar is the current file's: empty at each action, driven by the
+// encoder, full when the data file is written; a script's is the share of actions written.
 TEST(MakeDialogLogic, ProgressFrame) {
     int changes = 0;
     std::string noticed;
@@ -72,12 +74,15 @@ TEST(MakeDialogLogic, ProgressFrame) {
     m.Reached(62.5);
     EXPECT_EQ(m.View().bar, 62);  // halves to the even one
     m.ActionWritten(1, 3, 1);
-    EXPECT_EQ(m.View().percent, "33.3");
-    EXPECT_EQ(m.View().bar, 33);
-    m.ActionWritten(3, 3, 2);
-    EXPECT_EQ(m.View().completeCount, "2");
+    EXPECT_EQ(std::make_pair(m.View().bar, m.View().percent), std::make_pair(100, std::string("100")));
+    m.ActionStarted(2, 3, "C:\\b.txt");
+    EXPECT_EQ(std::make_pair(m.View().bar, m.View().percent), std::make_pair(0, std::string("0.0")));
+    m.ActionWritten(3, 3, 3);
+    EXPECT_EQ(m.View().completeCount, "3");
+    EXPECT_TRUE(m.View().fileLabel);
     m.WritingPatchData();
     EXPECT_EQ(m.View().fileName, "Writing patch data...");
+    EXPECT_FALSE(m.View().fileLabel);
     m.Notice("careful");
     EXPECT_EQ(noticed, "careful");
     m.Finished();
@@ -85,7 +90,14 @@ TEST(MakeDialogLogic, ProgressFrame) {
     EXPECT_EQ(m.View().percent, "100");
     EXPECT_EQ(m.View().patchFileName, "C:\\out\\fix.exe");
     EXPECT_EQ(m.View().fileCount, "3");
-    EXPECT_EQ(changes, 8);
+    EXPECT_EQ(changes, 9);
+
+    m.ScriptStarted(3, "C:\\out\\fix.qnl");
+    EXPECT_TRUE(m.View().fileLabel);
+    m.ActionStarted(1, 3, "C:\\a.exe");
+    m.ActionWritten(1, 3, 1);
+    m.ActionStarted(2, 3, "C:\\b.txt");
+    EXPECT_EQ(std::make_pair(m.View().bar, m.View().percent), std::make_pair(33, std::string("33.3")));
     const std::pair<double, const char*> labels[] = {{0, "0.0"}, {-3, "0.0"}, {99.96, "100.0"}, {250, "100.0"}};
     for (const auto& [p, text] : labels) EXPECT_EQ(PercentLabel(p), text) << p;
 }

@@ -8,6 +8,8 @@
 
 #include "startup/AppINI.h"
 #include "editor/ProgramInit.h"
+#include "options/Program.h"
+#include "options/ProgramOptions.h"
 #include "support/RecordedUi.h"
 
 namespace {
@@ -58,10 +60,11 @@ protected:
         return quen::ProgramInit(Folder(), "Quenlark", services);
     }
 
-    void ExpectMissing(const std::string& fullPath) {
+    // `key`: the line that names a key the user chose through the program options.
+    void ExpectMissing(const std::string& fullPath, const std::string& key = "") {
         EXPECT_EQ(Start(), nullptr);
         ASSERT_EQ(LastMessages().size(), 1u);
-        EXPECT_EQ(LastMessages()[0].text, "File : " + fullPath + " without find!\r\nProgram Terminate!");
+        EXPECT_EQ(LastMessages()[0].text, "File : " + fullPath + " without find!\r\n" + key + "Program Terminate!");
         EXPECT_EQ(LastMessages()[0].title, "Quenlark ERROR");
         EXPECT_EQ(LastMessages()[0].icon, quen::platform::MsgIcon::Critical);
         EXPECT_EQ(registrations_, 0);
@@ -129,7 +132,8 @@ TEST_F(ProgramFolder, NumberKeys) {
 }
 
 // Missing supplied files are told in order; the folder itself, a sub folder or a pattern
-// is no file, whatever the folder holds.
+// is no file, whatever the folder holds. The program options refuse such a default
+// template, so that what they write never stops the next start.
 TEST_F(ProgramFolder, MissingFiles) {
     fs::create_directories(root_ / "Sub");
     const struct {
@@ -143,13 +147,23 @@ TEST_F(ProgramFolder, MissingFiles) {
         {"Library", "CABLIB_SCRFILE", "", ""},   {"Library", "CABLIB_SCRFILE", "Sub", "Sub"},
         {"Library", "PATCH_EXE_HEAD", "", ""},   {"Library", "PATCH_EXE_HEAD", nullptr, ""},
         {"Setup", "Default_TPL", "", "Templet\\"}, {"Setup", "Default_TPL", nullptr, "Templet\\"},
-        {"Setup", "Default_TPL", "..", "Templet\\.."},
+        {"Setup", "Default_TPL", "..", "Templet\\.."}, {"Setup", "Default_TPL", "*.tpl", "Templet\\*.tpl"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.key) + "=" + (c.value ? c.value : "(absent)"));
         Reset();
         SetSetting(c.section, c.key, c.value);
-        ExpectMissing(Path(c.missing));
+        ExpectMissing(Path(c.missing), std::string(c.key) == "Default_TPL"
+                                           ? "(" + Path("Quenlark.ini") + ", section [Setup], key Default_TPL)\r\n"
+                                           : "");
+        if (std::string(c.key) != "Default_TPL" || !c.value) continue;
+        Reset();
+        auto program = Start();
+        registrations_ = 0;
+        ASSERT_NE(program, nullptr);
+        quen::ProgramOptionValues now;
+        now.defaultTpl = c.value;
+        EXPECT_FALSE(quen::ApplyProgramOptions(*program, quen::ReadProgramOptions(*program, {}), now, {}));
     }
     Reset();
     fs::remove(root_ / "PatchHead.exe");

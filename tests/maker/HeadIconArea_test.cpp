@@ -75,6 +75,7 @@ TEST(HeadIconArea, FindsTheAreaOrSaysWhyNot) {
         if (a.status != S::Found) continue;
         EXPECT_EQ(a.position, kRsrcRaw + kGroupAt + 6 + 8 + 1) << c.what;
         EXPECT_EQ(a.length, kImageSize) << c.what;
+        EXPECT_EQ(a.imageSizeAt, kRsrcRaw + 0x84) << c.what;
     }
 }
 

@@ -11,6 +11,7 @@ namespace {
 struct Entry {
     std::uint8_t width, height;
     std::string image;
+    std::uint8_t colours = 0, bits = 8;
 };
 
 // An icon file whose images follow the directory in entry order. `storedCount` lets a
@@ -21,6 +22,7 @@ std::string Ico(const std::vector<Entry>& entries, int storedCount = -1) {
     for (const Entry& e : entries) {
         std::string entry(16, '\0');
         entry[0] = static_cast<char>(e.width), entry[1] = static_cast<char>(e.height);
+        entry[2] = static_cast<char>(e.colours), entry[4] = 1, entry[6] = static_cast<char>(e.bits);
         entry[8] = static_cast<char>(e.image.size());  // images here are below 256 bytes
         out += entry;
     }
@@ -51,44 +53,51 @@ TEST(IconProcModule, FindsTheFirst32x32ImageByEntryOrder) {
     }
 }
 
+// The area (8 bytes here) takes the image; the group entry before it the image's colour
+// count, planes and bit count, also a bit count read from a bitmap header.
 TEST(IconProcModule, ReplacesTheAreaOrLeavesTheHead) {
     test::TempDir dir;
-    test::WriteFileBytes(dir.Path("third.ico"), Ico({{16, 16, "aa"}, {48, 48, "bbb"}, {32, 32, "ICON"}}));
+    const std::string bmp32 = std::string("\x28\0\0\0", 4) + std::string(8, 'w') + std::string("\1\0\x20\0", 4);
+    test::WriteFileBytes(dir.Path("third.ico"), Ico({{16, 16, "aa"}, {48, 48, "bbb"}, {32, 32, "ICON", 16, 4}}));
     test::WriteFileBytes(dir.Path("third.bmp"), Ico({{32, 32, "ICON"}}));
     test::WriteFileBytes(dir.Path("small.ico"), Ico({{16, 16, "aa"}}));
     test::WriteFileBytes(dir.Path("full.ico"), Ico({{32, 32, "FULLFULL"}}));
     test::WriteFileBytes(dir.Path("big.ico"), Ico({{32, 32, std::string(9, 'B')}}));
     test::WriteFileBytes(dir.Path("cut.ico"), Ico({{32, 32, "ICON"}}).substr(0, 24));
-    const Bytes head(30, 0xEE);
+    test::WriteFileBytes(dir.Path("bmp.ico"), Ico({{32, 32, bmp32, 0, 0}}));
+    const Bytes head(48, 0xEE);
     struct Case {
         const char* icon;
         std::int64_t position;
         IconResult result;
+        std::string entry = "", image = "";  // what a replacement writes
     } cases[] = {
-        {"third.ico", 5, IconResult::Replaced},
-        {"third.bmp", 5, IconResult::NotAnIcon},
-        {"missing.ico", 5, IconResult::NotAnIcon},
-        {"small.ico", 5, IconResult::No32x32},
-        {"full.ico", 5, IconResult::Replaced},  // the image fills the area exactly
-        {"big.ico", 5, IconResult::TooLarge},
-        {"cut.ico", 5, IconResult::Damaged},
+        {"third.ico", 13, IconResult::Replaced, {"\x10\0\1\0\4\0", 6}, "ICON"},
+        {"bmp.ico", 13, IconResult::Replaced, {"\0\0\1\0\x20\0", 6}, bmp32},  // a longer area below
+        {"third.bmp", 13, IconResult::NotAnIcon},
+        {"missing.ico", 13, IconResult::NotAnIcon},
+        {"small.ico", 13, IconResult::No32x32},
+        {"full.ico", 13, IconResult::Replaced, {"\0\0\1\0\x08\0", 6}, "FULLFULL"},  // fills the area exactly
+        {"big.ico", 13, IconResult::TooLarge},
+        {"cut.ico", 13, IconResult::Damaged},
         {"third.ico", 0, IconResult::NoIconArea},   // the shipped settings before a head exists
-        {"third.ico", 18, IconResult::NoIconArea},  // area ends one byte past the head
-        {"third.ico", 17, IconResult::Replaced},    // area ends at the last byte
+        {"third.ico", 8, IconResult::NoIconArea},   // the group entry would start before the head
+        {"third.ico", 36, IconResult::NoIconArea},  // area ends one byte past the head
+        {"third.ico", 35, IconResult::Replaced, {"\x10\0\1\0\4\0", 6}, "ICON"},  // area ends at the last byte
     };
     for (const Case& c : cases) {
         Bytes h = head;
-        const IconReplacement r = ReplaceIcon(h, std::string(".\\") + c.icon, dir.path(), c.position, 8);
+        const std::int64_t length = c.image.size() > 8 ? 24 : 8;
+        const IconReplacement r = ReplaceIcon(h, std::string(".\\") + c.icon, dir.path(), c.position, length);
         EXPECT_EQ(r.result, c.result) << c.icon;
         EXPECT_EQ(r.message.empty(), c.result == IconResult::Replaced || c.result == IconResult::NotAnIcon ||
                                          c.result == IconResult::No32x32)
             << c.icon;
         Bytes want = head;
-        if (c.result == IconResult::Replaced) {  // the length, two head bytes kept, the image, zeros
-            const std::string image = std::string(c.icon) == "full.ico" ? "FULLFULL" : "ICON";
-            const std::string area = std::string{static_cast<char>(image.size()), 0, 0, 0, '\xEE', '\xEE'} + image +
-                                     std::string(8 - image.size(), '\0');
-            std::copy(area.begin(), area.end(), want.begin() + (c.position - 1));
+        if (c.result == IconResult::Replaced) {  // the entry, the length, two head bytes kept, the image, zeros
+            const std::string area = c.entry + std::string{static_cast<char>(c.image.size()), 0, 0, 0, '\xEE', '\xEE'} +
+                                     c.image + std::string(static_cast<std::size_t>(length) - c.image.size(), '\0');
+            std::copy(area.begin(), area.end(), want.begin() + (c.position - 1 - 6));
         }
         EXPECT_EQ(h, want) << c.icon;
     }

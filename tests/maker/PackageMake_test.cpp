@@ -36,10 +36,10 @@ public:
 };
 
 // A program folder with the stand-in tool, a template, a head and an icon, and TMPDIR
-// pointing into the test's folder.
+// pointing into the test's folder, under a name with a blank and a code-page letter.
 struct MakeFixture {
     test::TempDir dir;
-    std::string prog = dir.Path("prog"), temp = dir.Path("tmp"), seen = dir.Path("seen");
+    std::string prog = dir.Path("prog"), temp = dir.Path("Temp D\xE9"), seen = dir.Path("seen");
     MakeFileDataSettings settings;
     Project project;
 
@@ -54,7 +54,7 @@ struct MakeFixture {
         // One 32x32 image of 3 bytes right after a one-entry directory.
         WriteFileBytes(prog + "\\icon.ico", std::string("\0\0\1\0\1\0\x20\x20\0\0\0\0\0\0\3\0\0\0\x16\0\0\0ICO", 25));
         WriteFileBytes(prog + "\\logo.bmp", "BM picture");
-        settings = {prog, "QCab.exe", "/F", "Patch.ddf", "PatchHead.exe", 3, 10, {}};
+        settings = {prog, "QCab.exe", "/F", "Patch.ddf", "PatchHead.exe", 11, 10, {}};
         ::setenv("TMPDIR", test::NativePath(temp).c_str(), 1);
         ::setenv("QUEN_FAKE_SEEN", test::NativePath(seen).c_str(), 1);
         ::unsetenv("QUEN_FAKE_CAB");
@@ -103,8 +103,10 @@ TEST(PackageMake, MakesThePackageAndThePatchExecutable) {
     EXPECT_EQ(ReadFileBytes(f.seen + "\\Patch.ddf"), directive);
     EXPECT_EQ(ReadFileBytes(f.seen + "\\Setup.img"), "BM picture");
     // What the data files and the script hold: e2e/quenmake_exe.sh applies a made patch.
-    // Head with the icon at 1-based position 3, the cabinet length, the cabinet.
-    const std::string head = "HH" + std::string("\3\0\0\0HH", 6) + "ICO" + std::string(7, '\0') + std::string(22, 'H');
+    // Head with the icon group entry's tail, the icon at 1-based position 11, the cabinet
+    // length, the cabinet.
+    const std::string head = "HHHH" + std::string(6, '\0') + std::string("\3\0\0\0HH", 6) + "ICO" +
+                             std::string(7, '\0') + std::string(14, 'H');
     const std::string cabinet = "CAB|/F|" + directive;
     const Bytes want = BuildPatchExecutable(ViewOf(head), ViewOf(cabinet));
     EXPECT_EQ(ReadFileBytes(f.dir.Path("out.exe")), std::string(want.begin(), want.end()));

@@ -45,6 +45,11 @@ TEST(RegistryLists, AddDeleteDuplicatesAndRetainValue) {
     noSub.subKey = "";
     // Refused values, a duplicate and a misplaced retain token: e2e/options_windows.sh.
     EXPECT_EQ(lists.Add(noSub), RegAddResult::SubKeyEmpty);
+    // A comma in either name would shift the stored fields: another value would change.
+    RegEntryInput commaSub = in, commaName = in;
+    commaSub.subKey += ",x";
+    commaName.valueName = "a,b";
+    for (const RegEntryInput& c : {commaSub, commaName}) EXPECT_EQ(lists.Add(c), RegAddResult::CommaInName);
     EXPECT_EQ(lists.Add(in), RegAddResult::Added);
     RegEntryInput retain = in;
     retain.value = "< Retain Value >";

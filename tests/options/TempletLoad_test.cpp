@@ -54,12 +54,7 @@ TEST_F(TempletLoadTest, DefaultTemplateThatFailsLeavesEmptyOptions) {
     EXPECT_FALSE(LoadDefaultTemplet(dir.Path("broken.tpl"), atStart, lang));
     ASSERT_EQ(LastMessages().size(), 1u);
     EXPECT_EQ(LastMessages()[0].text, "Unknow Error!\r\n\r\nError Number :  13\r\nErrModal : Unknow");
-    EXPECT_EQ(atStart, PatchOptions{});
-
-    platform::ClearMessages();
-    EXPECT_TRUE(LoadDefaultTemplet(dir.Path("good.tpl"), atStart, lang));
-    EXPECT_TRUE(LastMessages().empty());
-    EXPECT_EQ(atStart.AddKey, good.AddKey);
+    EXPECT_EQ(atStart, PatchOptions{});  // a good one: editor/ProgramInit_test
 }
 
 }  // namespace

@@ -33,5 +33,5 @@ TEST(HeadCommandLine, SwitchesAndQuotes) {
         EXPECT_NE(ParseHeadCommandLine(bad).error, "") << bad;
     // The resumed run keeps silence, answer and log.
     EXPECT_EQ(ResumeSwitches(ParseHeadCommandLine("")), "");
-    EXPECT_EQ(ResumeSwitches(ParseHeadCommandLine("/S /D=\"C:\\A B\" /LOG=C:\\l")), "/S \"/D=C:\\A B\" /LOG=C:\\l");
+    EXPECT_EQ(ResumeSwitches(ParseHeadCommandLine("/S /D=\"C:\\A B\" /LOG=C:\\l")), "/S \"/D=C:\\A B\" \"/LOG=C:\\l\"");
 }

@@ -61,19 +61,18 @@ TEST_F(RunSequence, RestartBeforeTheActionsWritesTheRunValueAndExits) {
         m.sys.exits.clear();
         // No action has run, whether or not Windows exits: never the code of a finished run.
         EXPECT_EQ(RunPatch(), RunOutcome::RestartNeeded);
-        EXPECT_EQ(RunValue(), "\"C:\\Program Files\\Quenlark\\Quenlark.exe\" /A C:\\PATCH\\fix.qnl");
+        EXPECT_EQ(RunValue(), "\"C:\\Program Files\\Quenlark\\Quenlark.exe\" /A \"C:\\PATCH\\fix.qnl\"");
         EXPECT_EQ(m.sys.exits, std::vector<int>({2}));
         EXPECT_TRUE(m.fs.Has("C:\\PATCH\\a.txt"));  // the actions wait for the next start
     }
 }
 
-TEST_F(RunSequence, ResumeCommandQuotesOnlyPathsWithBlanks) {
-    EXPECT_EQ(ResumeCommand({"C:\\P\\fix.qnl", false, "C:\\Q\\", "Quenlark"}), "C:\\Q\\Quenlark.exe /A C:\\P\\fix.qnl");
-    EXPECT_EQ(ResumeCommand({"C:\\My P\\fix.qnl", false, "C:\\Q", "Quenlark"}),
-              "C:\\Q\\Quenlark.exe /A \"C:\\My P\\fix.qnl\"");
+TEST_F(RunSequence, ResumeCommandQuotesEveryPath) {
+    EXPECT_EQ(ResumeCommand({"C:\\P\\fix.qnl", false, "C:\\Q\\", "Quenlark"}),
+              "\"C:\\Q\\Quenlark.exe\" /A \"C:\\P\\fix.qnl\"");
     RunRequest head{"C:\\T\\Setup.ini", false, "C:\\D", "fix"};
     head.resumeOptions = "/S";
-    EXPECT_EQ(ResumeCommand(head), "C:\\D\\fix.exe /S /A C:\\T\\Setup.ini");
+    EXPECT_EQ(ResumeCommand(head), "\"C:\\D\\fix.exe\" /S /A \"C:\\T\\Setup.ini\"");
 }
 
 // A run that must stop before the actions (or loses its script on the way) changes no

@@ -64,7 +64,7 @@ void DefineDialog::OnInit() {
         {IDC_DEFINE_LABVALUE, l.DB_Value()}, {IDC_DEFINE_LABNEW, l.DB_NewValue()},
         {IDC_DEFINE_LABBYTE, l.DB_Str_Byte()}, {IDC_DEFINE_ADD, l.Button_Add()},
         {IDC_DEFINE_DEL, l.Button_Delete()}, {IDC_DEFINE_NOCHECK, l.DB_Dont_Check()},
-        {IDC_DEFINE_OK, l.Button_OK()},
+        {IDOK, l.Button_OK()},
     };
     for (const auto& [id, text] : captions) SetItemText(hwnd_, id, text);
     SetItemText(hwnd_, IDC_DEFINE_FAM16, "");
@@ -151,7 +151,6 @@ void DefineDialog::OnCommand(int id, int code, HWND) {
             EndDialog(hwnd_, IDOK);
             break;
         }
-        case IDC_DEFINE_OK:
         case IDCANCEL: EndDialog(hwnd_, IDOK); break;
         default: break;
     }

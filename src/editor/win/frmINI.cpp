@@ -54,7 +54,7 @@ void IniDialog::OnInit() {
     SetWindowTextA(hwnd_, l.IP_Title().c_str());
     const std::pair<int, const std::string&> captions[] = {
         {IDC_INI_LABSECTION, l.IP_Section()}, {IDC_INI_LABKEY, l.RegKey_Key()}, {IDC_INI_LABVALUE, l.RegKey_Value()},
-        {IDC_INI_ADD, l.Button_Add()},        {IDC_INI_DEL, l.Button_Delete()}, {IDC_INI_OK, l.Button_OK()},
+        {IDC_INI_ADD, l.Button_Add()},        {IDC_INI_DEL, l.Button_Delete()}, {IDOK, l.Button_OK()},
     };
     for (const auto& [id, text] : captions) SetItemText(hwnd_, id, text);
     SendDlgItemMessageA(hwnd_, IDC_INI_VALUE, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(l.Cmb_Delete().c_str()));
@@ -113,7 +113,6 @@ void IniDialog::OnCommand(int id, int, HWND) {
             EndDialog(hwnd_, IDOK);
             break;
         }
-        case IDC_INI_OK:
         case IDCANCEL: EndDialog(hwnd_, IDOK); break;
         default: break;
     }

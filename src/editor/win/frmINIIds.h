@@ -11,4 +11,3 @@
 #define IDC_INI_LIST 3007
 #define IDC_INI_ADD 3008
 #define IDC_INI_DEL 3009
-#define IDC_INI_OK 3010

@@ -102,6 +102,16 @@ bool frmMain::PreTranslate(MSG& msg) {
             }
         }
     }
+    // The dialog manager looks for mnemonics among child windows only: the toolbar's
+    // captions are matched here.
+    if (msg.message == WM_SYSCHAR) {
+        UINT id = 0;
+        if (SendMessageA(toolbar_, TB_MAPACCELERATORA, msg.wParam, reinterpret_cast<LPARAM>(&id)) &&
+            SendMessageA(toolbar_, TB_ISBUTTONENABLED, id, 0)) {
+            OnCommand(static_cast<int>(id), BN_CLICKED);
+            return true;
+        }
+    }
     return IsDialogMessageA(hwnd_, &msg) != 0;
 }
 
@@ -147,6 +157,9 @@ INT_PTR frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case WM_CLOSE:
             OnClose();
+            return TRUE;
+        case WM_QUERYENDSESSION:  // logging off or shutting down: unsaved changes are asked about first
+            SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, ConfirmDiscard() ? TRUE : FALSE);
             return TRUE;
         case WM_DROPFILES:
             OnDropFiles(reinterpret_cast<HDROP>(wParam));
@@ -309,8 +322,8 @@ void frmMain::OnCommand(int id, int code) {
                 if (const int s = Selected()) CheckRow(s);
             });
             return;
-        case IDC_MAIN_EXIT:
-        case IDCANCEL: OnClose(); return;
+        case IDC_MAIN_EXIT: OnClose(); return;
+        case IDCANCEL: return;  // Escape in the main window: an editor does not quit on a stray key
         case IDC_MAIN_TYPE:
             if (code == CBN_SELCHANGE && !updating_) OnKindChosen();
             return;
@@ -348,6 +361,12 @@ LRESULT frmMain::OnNotify(NMHDR& hdr) {
             if (static_cast<int>(hdr.idFrom) == b.id) info.lpszText = const_cast<char*>(program_.lang.Text(b.tip).c_str());
         }
         return 0;
+    }
+    // Del deletes the selected action as the toolbar's Delete does.
+    if (hdr.idFrom == IDC_MAIN_LIST && hdr.code == LVN_KEYDOWN &&
+        reinterpret_cast<NMLVKEYDOWN&>(hdr).wVKey == VK_DELETE &&
+        SendMessageA(toolbar_, TB_ISBUTTONENABLED, ID_MAIN_DELETE, 0)) {
+        OnCommand(ID_MAIN_DELETE, BN_CLICKED);
     }
     if (hdr.idFrom == IDC_MAIN_LIST && hdr.code == LVN_ITEMCHANGED) {
         const auto& change = reinterpret_cast<NMLISTVIEW&>(hdr);

@@ -40,6 +40,7 @@ public:
     // panels. (Make's interactive check, which shows the first problem, is CheckBeforeMake,
     // shared with QuenMake.)
     void CheckAction(int index, const std::string& key);
+    void ClearCheckPanels();  // no action selected: no check result to show
     // Asks whether to save a changed project; true when the caller may go on.
     bool ConfirmDiscard();
     // Opens the project file `path` as the Open command does (also from the command line).

@@ -107,6 +107,17 @@ void frmMain::CheckAction(int index, const std::string& key) {
     }
 }
 
+void frmMain::ClearCheckPanels() {
+    for (int panel : {kStatus, kErr1, kErr2}) {
+        SetPanel(panel, "");
+        SendMessageA(status_, SB_SETTIPTEXTA, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(""));
+    }
+    if (err2Visible_) {
+        err2Visible_ = false;
+        LayoutStatus();
+    }
+}
+
 void frmMain::RefreshStatus() {
     const bool any = program_.project.ActionCount() > 0;
     SendMessageA(toolbar_, TB_ENABLEBUTTON, ID_MAIN_DELETE, MAKELPARAM(any, 0));

@@ -44,7 +44,13 @@ void frmMain::ShowSelected() {
         // The empty "Setting" frame stands in front while there is nothing to set.
         SetDlgItemTextA(hwnd_, IDC_MAIN_FAMSET, program_.lang.Setting().c_str());
         for (int id : {IDC_MAIN_LABNEWNAME, IDC_MAIN_NEWNAME, IDC_MAIN_DEFINE, IDC_MAIN_INISET}) ShowItem(hwnd_, id, false);
+        ShowDirFrame(kFrameOther);
+        updating_ = true;
+        SendDlgItemMessageA(hwnd_, IDC_MAIN_TYPE, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+        SetDlgItemTextA(hwnd_, IDC_MAIN_DIR, "");
+        updating_ = false;
         SetPanel(4, "");
+        ClearCheckPanels();
         return;
     }
     const ActClass& a = program_.project.Action(s);
@@ -59,6 +65,7 @@ void frmMain::ShowSelected() {
     const int frame = DirFrameOf(a.DirType, texts_);
     FillDirFields(frame);
     ShowDirFrame(frame);
+    CheckRow(s);  // the panels describe the row the user looks at
 }
 
 void frmMain::ShowKind(int kind) {

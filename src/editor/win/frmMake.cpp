@@ -150,6 +150,7 @@ void MakeDialog::ShowProgress() {
     SetItemText(hwnd_, IDC_MAKE_FILECOUNT, v.fileCount);
     SetItemText(hwnd_, IDC_MAKE_COMPLECOUNT, v.completeCount);
     SetItemText(hwnd_, IDC_MAKE_FILE, v.fileName);
+    ShowWindow(GetDlgItem(hwnd_, IDC_MAKE_LABFILE), v.fileLabel ? SW_SHOW : SW_HIDE);
     SetItemText(hwnd_, IDC_MAKE_VALUE, v.percent);
     SendDlgItemMessageA(hwnd_, IDC_MAKE_BAR, PBM_SETPOS, static_cast<WPARAM>(v.bar), 0);
     const DWORD now = GetTickCount();
@@ -173,7 +174,7 @@ void MakeDialog::ReportFailure(const char* procedure, std::exception_ptr error) 
 
 void MakeDialog::StartMakeScript(const std::string& output) {
     try {
-        progress_.MakeStarted(program_.project.ActionCount(), output);
+        progress_.ScriptStarted(program_.project.ActionCount(), output);
         MakeScriptINI(output, program_.project, DirTypeTextsOf(lang()), &progress_);
     } catch (...) {
         ReportFailure("StartMakeScript", std::current_exception());

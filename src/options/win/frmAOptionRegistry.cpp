@@ -70,6 +70,11 @@ void FrmAOption::AddEntry() {
             case RegAddResult::SubKeyEmpty:
                 platform::ShowMessage(l.msg_SubKey_Empty(), l.msg_Error(), platform::MsgIcon::Exclamation);
                 return;
+            case RegAddResult::CommaInName:
+                platform::ShowMessage("A registry sub key or value name cannot hold a comma: the patch keeps each "
+                                      "entry as comma-separated fields.",
+                                      l.msg_Error(), platform::MsgIcon::Exclamation);
+                return;
             case RegAddResult::InvalidValue:
                 platform::ShowMessage(l.msg_InvalidKeyValue(), l.msg_Error(), platform::MsgIcon::Exclamation);
                 return;

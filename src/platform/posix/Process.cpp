@@ -25,14 +25,24 @@ std::string TempFolder() {
     return folder;
 }
 
-// The arguments are split at blanks; nothing the make passes holds quoted blanks.
+// The arguments are split at blanks outside double quotes, as a Windows program's runtime
+// splits its command line; the quotes themselves are dropped.
 bool RunAndWait(const std::string& program, const std::string& arguments, const std::string& workingFolder) {
     std::vector<std::string> words{NativePath(program)};
-    std::size_t at = 0;
-    while ((at = arguments.find_first_not_of(' ', at)) != std::string::npos) {
-        const std::size_t end = arguments.find(' ', at);
-        words.push_back(NativePath(arguments.substr(at, end - at)));
-        at = end;
+    std::string word;
+    bool quoted = false, any = false;
+    for (char c : arguments + ' ') {
+        if (c == '"') {
+            quoted = !quoted;
+            any = true;
+        } else if (c == ' ' && !quoted) {
+            if (any) words.push_back(NativePath(word));
+            word.clear();
+            any = false;
+        } else {
+            word += c;
+            any = true;
+        }
     }
     const pid_t pid = ::fork();
     if (pid < 0) return false;
