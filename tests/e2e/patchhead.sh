@@ -109,16 +109,19 @@ screenshot "$E2E_SHOTS/patchhead-alone.png"
 drive press "Patch" OK
 expect_exit alone_shown 3
 
-# --- signed after the make ------------------------------------------------------------
+# --- signed after the make, run beside a planted Cabinet.dll (Wine told to prefer it) ---
 openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Quenlark test" \
   -keyout "$w/key.pem" -out "$w/cert.pem" 2>/dev/null
 osslsigncode sign -certs "$w/cert.pem" -key "$w/key.pem" -in "$w/fix.exe" -out "$w/signed.exe" >/dev/null ||
   fail "osslsigncode cannot sign the patch"
 [ "$(stat -c %s "$w/signed.exe")" -gt "$size" ] || fail "the signature added nothing"
 fresh
-start signed "$w/signed.exe" /S "/D=$(winpath "$w/t")"
+cp "$QUEN_PLANTED" "$w/Cabinet.dll"
+WINEDLLOVERRIDES="cabinet=n,b;mscoree=;mshtml=" start signed "$w/signed.exe" /S "/D=$(winpath "$w/t")"
 expect_exit signed 0 60
 same_as_new "signed patch"
+[ ! -e "$w/planted-dll-loaded.txt" ] || fail "the Cabinet.dll beside the patch was loaded"
+rm "$w/Cabinet.dll"
 
 # --- Windows left before the actions: the resumed run finds its package again ----------
 # This package uses LZX's smallest window (32 KB): Windows' cabinet reader gets both the

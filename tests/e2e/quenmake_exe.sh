@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # QuenMake.exe /exe under Wine: a table project (every action kind in every directory kind,
 # registry entries and an icon) applied silently leaves every folder and the registry as
-# expected and shows the given icon in Explorer; no package folder is left; without a head
+# expected and shows the given icon in Explorer; no package folder is left, and a link left
+# in it is removed without following it; without a head
 # the make exits 1 and keeps the old output. (editor.sh makes and applies the sample patch.)
 . "$(dirname "$0")/lib.sh"
 need_dist
@@ -82,10 +83,16 @@ PY
 "$E2E_WINE_RUN" reg add 'HKCU\Software\QuenTable' /v Old /t REG_DWORD /d 1 /f >/dev/null
 # The thorough difference mode: its output must apply through the same head.
 sed -i 's/^Comp_Mode=1/Comp_Mode=2/' "$prog/Quenlark.ini"
+# A link left in the package folder by someone else: the clean-up removes it, not its target.
+temp_dir=$(ls -d "$WINEPREFIX"/drive_c/users/*/Temp)
+mkdir -p "$t/linked" "$temp_dir/QuenlarkTemp"
+printf keep >"$t/linked/keep.txt"
+ln -s "$t/linked" "$temp_dir/QuenlarkTemp/link"
 start table "$prog/QuenMake.exe" "$(winpath "$t/table.prj")" /exe "$(winpath "$t/me/Table.exe")"
 expect_exit table 0 180
 expect_contains "progress" "$(cat "$E2E_RUN/table.out")" "[100.0%] Proc56: action 56 of 56"
 expect_eq "package folder removed" "" "$(temp_left)"
+expect_eq "the link's target kept" keep "$(cat "$t/linked/keep.txt" 2>/dev/null)"
 start table_apply "$t/me/Table.exe" /S "/D=$(winpath "$t/ask")" "/LOG=$(winpath "$t/log.txt")"
 expect_exit table_apply 0 120
 log=$(tr -d '\r' <"$t/log.txt")

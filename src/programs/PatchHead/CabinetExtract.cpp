@@ -114,10 +114,11 @@ std::string ExtractCabinet(ByteView cabinet, const std::string& folder, bool kee
     g_cabinet = cabinet;
     Job job{folder, keepScript, ""};
     ERF erf{};
-    win::UniqueFdi fdi(FDICreate(Alloc, Free, Open, Read, Write, Close, Seek, cpuUNKNOWN, &erf));
+    if (!win::Fdi().Loaded()) return "the system's cabinet support cannot be loaded";
+    win::UniqueFdi fdi(win::Fdi().create(Alloc, Free, Open, Read, Write, Close, Seek, cpuUNKNOWN, &erf));
     if (!fdi) return "the system's cabinet support cannot be started";
     char name[] = "package.cab", path[] = "";
-    const BOOL ok = FDICopy(fdi.get(), name, path, 0, Notify, nullptr, &job);
+    const BOOL ok = win::Fdi().copy(fdi.get(), name, path, 0, Notify, nullptr, &job);
     g_cabinet = {};
     if (ok) return "";
     return job.fault.empty() ? "the cabinet cannot be unpacked (error " + std::to_string(erf.erfOper) + ")" : job.fault;

@@ -8,6 +8,7 @@
 #include "programs/PatchHead/HeadUi.h"
 #include "runtime/RuntimeState.h"
 #include "win/ComInit.h"
+#include "win/SystemLibrary.h"
 
 // The library's default handler prints a demangled type name and pulls in the demangler
 // (about 50 KB of the head); a head that must terminate has no console to print to.
@@ -16,8 +17,11 @@ void __verbose_terminate_handler() { std::abort(); }
 }  // namespace __gnu_cxx
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
+    // A patch is often run from Downloads, where anyone may have left a DLL of a system name.
+    quen::win::RestrictDllSearch();
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
+    using InitControlsFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    if (auto init = quen::win::SystemFunction<InitControlsFn>("comctl32.dll", "InitCommonControlsEx")) init(&controls);
     quen::win::ScopedComInit com;  // the folder browser and the picture
     const quen::runtime::HeadOptions options = quen::runtime::ParseHeadCommandLine(commandLine ? commandLine : "");
     quen::head::FileLog log;

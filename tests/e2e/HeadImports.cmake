@@ -1,0 +1,16 @@
+# Fails when the head imports a DLL that Windows does not always take from System32: an
+# imported DLL of any other name, left beside a downloaded patch, is loaded before it starts.
+cmake_minimum_required(VERSION 3.20)
+execute_process(COMMAND ${OBJDUMP} -p ${HEAD} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "${OBJDUMP} cannot read ${HEAD}")
+endif()
+string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
+set(known advapi32 gdi32 kernel32 msvcrt ole32 oleaut32 shell32 user32)
+foreach(line IN LISTS imports)
+  string(REGEX REPLACE "DLL Name: ([^.]+)\\.dll" "\\1" dll "${line}")
+  string(TOLOWER "${dll}" dll)
+  if(NOT dll IN_LIST known)
+    message(FATAL_ERROR "The head imports ${line}; load it with win::LoadSystemLibrary instead.")
+  endif()
+endforeach()
