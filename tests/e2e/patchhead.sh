@@ -133,11 +133,13 @@ grep -q '^.Set CompressionMemory=15' "$w/pkg/p.ddf" || fail "the directives did 
 patch_exe "$w/later.exe" "$w/pkg/TempFile.CAB"
 fresh
 run_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
-start later "$w/later.exe" /S "/D=$(winpath "$w/t")"
+cd "$w"  # a relative folder goes into the resume command as a full path
+start later "$w/later.exe" /S /D=t
+cd - >/dev/null
 expect_exit later $((3010 % 256)) 60   # Linux sees the low byte of 3010
 # Wine carries the restart out and starts the Run value's command itself, the resumed run.
 # Should the value still be there after a while, the resumed run is started here with it.
-run_value() { reg_data "$run_key" Quenlark; }
+run_value() { "$E2E_WINE_RUN" reg query "$run_key" 2>/dev/null | tr -d '\r' | sed -n 's/.*Quenlark-[0-9A-F]* *REG_SZ *//p'; }
 resume=$(run_value)  # unless the resumed run has deleted it already
 [ -z "$resume" ] || expect_contains "resume command keeps the switches" "$resume" "later.exe /S /D=$(winpath "$w/t") /A "
 for _ in $(seq 40); do [ -z "$(run_value)" ] && break; sleep 0.5; done

@@ -3,6 +3,7 @@
 
 #include "runtime/RegistryPhase.h"
 #include "runtime/RuntimeFakes.h"
+#include "runtime/StartEntry.h"
 #include "support/RecordedUi.h"
 
 using namespace quen::runtime;
@@ -29,6 +30,22 @@ TEST_F(RegistryRun, UnknownHiveAndTypeCodes) {
     EXPECT_FALSE(m.reg.Has(kHiveCurrentUser, "Software\\A", "Three"));
     ASSERT_EQ(quen::platform::LastMessages().size(), 1u);
     EXPECT_NE(quen::platform::LastMessages()[0].text.find("HKCU,Software\\A,Three,DWORD,1"), std::string::npos);
+}
+
+// A registry value that cannot be added or deleted is a failed action; deleting a value
+// that is not there is not.
+TEST_F(RegistryRun, RefusedWritesReachTheExitCode) {
+    m.reg.SetValue(kHiveLocalMachine, "Software\\Locked", "Old", 1, "x");
+    for (const char* entry : {"HKLM,Software\\Locked,New,1,y", "HKLM,Software\\Locked,Old", "HKLM,Software\\Free,Gone"}) {
+        SCOPED_TRACE(entry);
+        m.reg.refusedKeys = {MemoryRegistry::Id(kHiveLocalMachine, "Software\\Locked", "")};
+        parts.rest.clear();
+        const bool add = std::string(entry).find("New") != std::string::npos;
+        parts.SetupKey("AddReg", add ? "1" : "0").SetupKey("DelReg", add ? "0" : "1")
+            .Section(add ? "AddReg" : "DelReg", {std::string("1=") + entry});
+        EXPECT_EQ(RunPatch(), std::string(entry).find("Free") != std::string::npos ? RunOutcome::AllDone
+                                                                                  : RunOutcome::FailuresSkipped);
+    }
 }
 
 // Values too long for the read buffer, with line breaks, expandable, multi-string or of
@@ -67,7 +84,7 @@ TEST_F(RegistryRun, ValuesThatCannotBeSetBackExactlyStayWithOneMessage) {
     EXPECT_FALSE(m.fs.Has(RememberFile()));
 }
 
-// What is set back comes from the file this run wrote in the temporary folder, never from
+// What is set back comes from the file this run wrote in its state folder, never from
 // a "Value" line that a read-only script carries from a run on another machine.
 TEST_F(RegistryRun, RestoreTakesWhatThisRunReadNotTheScriptsValueLine) {
     for (const bool present : {true, false}) {
@@ -108,6 +125,41 @@ TEST_F(RegistryRun, FirstPhaseStartedAgainKeepsWhatTheEarlierRunRead) {
     EXPECT_EQ(RunPatch(true), RunOutcome::AllDone);
     EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Str"), "original");
     EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Num"), "8");
+}
+
+// Two patches waiting for the restart at once: each has its own start entry and kept
+// values, named after its package, and each resumed run sets back only its own.
+TEST_F(RegistryRun, TwoPendingPatchesKeepTheirOwnEntriesAndValues) {
+    m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Str", 1, "original");
+    m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Num", 4, "7");
+    m.sys.exitAllowed = false;
+    const auto pause = [&](const char* name) {
+        parts.rest.clear();
+        parts.SetupKey("PRI", "2").SetupKey("OffReg", "1")
+            .Section("OffReg", {std::string("1=HKCU,Software\\P,") + name + ",1,%RetainValue%"});
+    };
+    pause("Str");
+    EXPECT_EQ(RunPatch(false, "PKG-A"), RunOutcome::RestartNeeded);
+    pause("Num");
+    EXPECT_EQ(RunPatch(false, "PKG-B"), RunOutcome::RestartNeeded);
+    EXPECT_NE(m.reg.Text(kHiveLocalMachine, kRunKey, StartEntryName("PKG-A")), "<none>");
+    EXPECT_FALSE(m.reg.Has(kHiveCurrentUser, "Software\\P", "Str"));
+    EXPECT_EQ(RunPatch(true, "PKG-A"), RunOutcome::AllDone);
+    EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Str"), "original");
+    EXPECT_FALSE(m.reg.Has(kHiveCurrentUser, "Software\\P", "Num"));
+    EXPECT_EQ(m.reg.Text(kHiveLocalMachine, kRunKey, StartEntryName("PKG-A")), "<none>");
+    EXPECT_NE(m.reg.Text(kHiveLocalMachine, kRunKey, StartEntryName("PKG-B")), "<none>");
+    EXPECT_EQ(RunPatch(true, "PKG-B"), RunOutcome::AllDone);
+    EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Num"), "7");
+}
+
+// A file of kept values that this run did not write (planted, or left by another run) is
+// not written back by a run that paused nothing.
+TEST_F(RegistryRun, RunThatPausedNothingWritesNothingBack) {
+    m.fs.Put(RememberFile(), "[OffReg]\r\nCount=1\r\nHive1=" + std::to_string(kHiveLocalMachine) +
+                                 "\r\nValue1=planted\r\nEntry1=HKLM,Software\\X,V,1,%RetainValue%\r\n");
+    EXPECT_EQ(RunPatch(), RunOutcome::AllDone);
+    EXPECT_FALSE(m.reg.Has(kHiveLocalMachine, "Software\\X", "V"));
 }
 
 TEST(RegistryEntries, BinaryAndStringDataRunFromTheFifthFieldToTheEndOthersAreFieldFive) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "runtime/RuntimeFakes.h"
+#include "runtime/StartEntry.h"
 #include "support/RecordedUi.h"
 
 using namespace quen::runtime;
@@ -23,7 +24,7 @@ protected:
     }
     bool Changed() { return !m.fs.Has("C:\\PATCH\\a.txt") || m.reg.Has(kHiveCurrentUser, "Software\\T", "Added"); }
     std::string RunValue() {
-        return m.reg.Text(kHiveLocalMachine, kRunKey, "Quenlark");
+        return m.reg.Text(kHiveLocalMachine, kRunKey, StartEntryName(kScript));
     }
 };
 
@@ -73,7 +74,8 @@ TEST_F(RunSequence, ResumeCommandQuotesOnlyPathsWithBlanks) {
               "C:\\Q\\Quenlark.exe /A \"C:\\My P\\fix.qnl\"");
     RunRequest head{"C:\\T\\Setup.ini", false, "C:\\D", "fix"};
     head.resumeOptions = "/S";
-    EXPECT_EQ(ResumeCommand(head), "C:\\D\\fix.exe /S /A C:\\T\\Setup.ini");
+    head.patchId = "PKG-1234ABCD-2000";
+    EXPECT_EQ(ResumeCommand(head), "C:\\D\\fix.exe /S /A PKG-1234ABCD-2000");
 }
 
 // A run that must stop before the actions (or loses its script on the way) changes no
@@ -95,7 +97,7 @@ TEST_F(RunSequence, StopsThatLoseNothing) {
         m.reg.refusedKeys.clear();
         m.win.shown.clear();
         m.reg.SetValue(kHiveCurrentUser, "Software\\P", "V", 1, "paused");
-        if (c.resumed) m.reg.SetValue(kHiveLocalMachine, kRunKey, "Quenlark", 1, "x /A y");
+        if (c.resumed) m.reg.SetValue(kHiveLocalMachine, kRunKey, StartEntryName(kScript), 1, "x /A y");
         if (c.refuseRunKey) m.reg.refusedKeys.insert(MemoryRegistry::Id(kHiveLocalMachine, kRunKey, ""));
         parts.rest.clear();
         parts.SetupKey("PRI", c.refuseRunKey && !c.resumed ? "1" : "0").SetupKey("AddReg", "0").SetupKey("OffReg", "1")
@@ -114,7 +116,7 @@ TEST_F(RunSequence, StopsThatLoseNothing) {
 
 TEST_F(RunSequence, SecondPhaseRunsOnlyTheActionsAndDeletesTheRunValue) {
     parts.SetupKey("ShowW", "1").SetupKey("ShowI", "1").SetupKey("PRI", "2").SetupKey("ERI", "1");
-    m.reg.SetValue(kHiveLocalMachine, kRunKey, "Quenlark", 1, "x /A y");
+    m.reg.SetValue(kHiveLocalMachine, kRunKey, StartEntryName(kScript), 1, "x /A y");
     EXPECT_EQ(RunPatch(true), RunOutcome::AllDone);
     EXPECT_EQ(RunValue(), "<none>");
     EXPECT_FALSE(m.fs.Has("C:\\PATCH\\a.txt"));

@@ -223,7 +223,7 @@ public:
 
     std::string WindowsDir() override { return windowsDir; }
     std::string SystemDir() override { return systemDir; }
-    std::string TempDir() override { return tempDir; }
+    std::string StateDir() override { return tempDir; }
     bool ExitSession(int code) override { return exits.push_back(code), exitAllowed; }
     bool RunAndWait(const std::string&, const std::string&) override { return runAllowed; }
 };
@@ -339,9 +339,11 @@ struct ScriptRunFixture {
     FakeMachine m;
     ScriptParts parts;
 
-    RunOutcome RunPatch(bool secondPhase = false) {
+    // patchId: a package's identity, as a patch executable gives it; empty: the script's path.
+    RunOutcome RunPatch(bool secondPhase = false, const std::string& patchId = "") {
         m.fs.Put(kScript, parts.Text());
         RunRequest r{kScript, secondPhase, "C:\\Program Files\\Quenlark", "Quenlark"};
+        r.patchId = patchId;
         return RunScript(r, m.ports);
     }
 };
