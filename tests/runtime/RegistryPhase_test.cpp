@@ -131,7 +131,7 @@ TEST_F(RegistryRun, FirstPhaseStartedAgainKeepsWhatTheEarlierRunRead) {
 // values, named after its package, and each resumed run sets back only its own.
 TEST_F(RegistryRun, TwoPendingPatchesKeepTheirOwnEntriesAndValues) {
     m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Str", 1, "original");
-    m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Num", 4, "7");
+    m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Two", 1, "second");
     m.sys.exitAllowed = false;
     const auto pause = [&](const char* name) {
         parts.rest.clear();
@@ -140,17 +140,17 @@ TEST_F(RegistryRun, TwoPendingPatchesKeepTheirOwnEntriesAndValues) {
     };
     pause("Str");
     EXPECT_EQ(RunPatch(false, "PKG-A"), RunOutcome::RestartNeeded);
-    pause("Num");
+    pause("Two");
     EXPECT_EQ(RunPatch(false, "PKG-B"), RunOutcome::RestartNeeded);
     EXPECT_NE(m.reg.Text(kHiveLocalMachine, kRunKey, StartEntryName("PKG-A")), "<none>");
     EXPECT_FALSE(m.reg.Has(kHiveCurrentUser, "Software\\P", "Str"));
     EXPECT_EQ(RunPatch(true, "PKG-A"), RunOutcome::AllDone);
     EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Str"), "original");
-    EXPECT_FALSE(m.reg.Has(kHiveCurrentUser, "Software\\P", "Num"));
+    EXPECT_FALSE(m.reg.Has(kHiveCurrentUser, "Software\\P", "Two"));
     EXPECT_EQ(m.reg.Text(kHiveLocalMachine, kRunKey, StartEntryName("PKG-A")), "<none>");
     EXPECT_NE(m.reg.Text(kHiveLocalMachine, kRunKey, StartEntryName("PKG-B")), "<none>");
     EXPECT_EQ(RunPatch(true, "PKG-B"), RunOutcome::AllDone);
-    EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Num"), "7");
+    EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Two"), "second");
 }
 
 // A file of kept values that this run did not write (planted, or left by another run) is

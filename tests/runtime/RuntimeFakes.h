@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <deque>
 #include <map>
+#include <new>
 #include <set>
 #include <string>
 #include <vector>
@@ -242,7 +243,11 @@ public:
         shown.push_back(m);
         return cancelIn.count(m.mode) != 0;
     }
-    void OpenProgress(const ShowModel& m) override { shown.push_back(m); }
+    bool outOfMemory = false;  // the progress window fails as a large file might
+    void OpenProgress(const ShowModel& m) override {
+        if (outOfMemory) throw std::bad_alloc();
+        shown.push_back(m);
+    }
     void AppendLog(const std::string& text) override { log += text; }
     void FinishProgress(const ShowModel&) override { progressFinished = true; }
     void PumpEvents() override {}
