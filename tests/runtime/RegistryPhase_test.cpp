@@ -112,45 +112,32 @@ TEST_F(RegistryRun, ValueThatCannotBeRememberedIsLeftInPlace) {
 
 // Windows refused to exit (or the user cancelled it) and the patch is started again while
 // its resumed run still waits: the values already paused keep what the first run read.
-TEST_F(RegistryRun, FirstPhaseStartedAgainKeepsWhatTheEarlierRunRead) {
+// Another patch pending at once has its own start entry and kept values, named after its
+// package, and each resumed run sets back only its own.
+TEST_F(RegistryRun, PendingPatchesKeepWhatTheirOwnEarlierRunsRead) {
     m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Str", 1, "original");
     m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Num", 4, "7");
+    m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Two", 1, "second");
     parts.SetupKey("PRI", "2").SetupKey("OffReg", "2")
         .Section("OffReg", {"1=HKCU,Software\\P,Str,1,%RetainValue%", "2=HKCU,Software\\P,Num,4,%RetainValue%"});
     m.sys.exitAllowed = false;
     EXPECT_EQ(RunPatch(), RunOutcome::RestartNeeded);
     m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Num", 4, "8");  // set again meanwhile: the newer data wins
     EXPECT_EQ(RunPatch(), RunOutcome::RestartNeeded);
+    const ScriptParts first = parts;
+    parts.rest.clear();
+    parts.SetupKey("OffReg", "1").Section("OffReg", {"1=HKCU,Software\\P,Two,1,%RetainValue%"});
+    EXPECT_EQ(RunPatch(false, "PKG-B"), RunOutcome::RestartNeeded);
     EXPECT_FALSE(m.reg.Has(kHiveCurrentUser, "Software\\P", "Str"));
+    parts = first;
     EXPECT_EQ(RunPatch(true), RunOutcome::AllDone);
     EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Str"), "original");
     EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Num"), "8");
-}
-
-// Two patches waiting for the restart at once: each has its own start entry and kept
-// values, named after its package, and each resumed run sets back only its own.
-TEST_F(RegistryRun, TwoPendingPatchesKeepTheirOwnEntriesAndValues) {
-    m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Str", 1, "original");
-    m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Two", 1, "second");
-    m.sys.exitAllowed = false;
-    const auto pause = [&](const char* name) {
-        parts.rest.clear();
-        parts.SetupKey("PRI", "2").SetupKey("OffReg", "1")
-            .Section("OffReg", {std::string("1=HKCU,Software\\P,") + name + ",1,%RetainValue%"});
-    };
-    pause("Str");
-    EXPECT_EQ(RunPatch(false, "PKG-A"), RunOutcome::RestartNeeded);
-    pause("Two");
-    EXPECT_EQ(RunPatch(false, "PKG-B"), RunOutcome::RestartNeeded);
-    EXPECT_NE(m.reg.Text(kHiveLocalMachine, kRunKey, StartEntryName("PKG-A")), "<none>");
-    EXPECT_FALSE(m.reg.Has(kHiveCurrentUser, "Software\\P", "Str"));
-    EXPECT_EQ(RunPatch(true, "PKG-A"), RunOutcome::AllDone);
-    EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Str"), "original");
     EXPECT_FALSE(m.reg.Has(kHiveCurrentUser, "Software\\P", "Two"));
-    EXPECT_EQ(m.reg.Text(kHiveLocalMachine, kRunKey, StartEntryName("PKG-A")), "<none>");
     EXPECT_NE(m.reg.Text(kHiveLocalMachine, kRunKey, StartEntryName("PKG-B")), "<none>");
     EXPECT_EQ(RunPatch(true, "PKG-B"), RunOutcome::AllDone);
     EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Two"), "second");
+    EXPECT_EQ(m.reg.Text(kHiveLocalMachine, kRunKey, StartEntryName("PKG-B")), "<none>");
 }
 
 // A file of kept values that this run did not write (planted, or left by another run) is
