@@ -84,14 +84,11 @@ size=$(stat -c %s "$w/fix.exe")
 cp "$w/fix.exe" "$w/damaged.exe"
 printf '\xff' | dd of="$w/damaged.exe" bs=1 seek=$((size - 300)) conv=notrunc 2>/dev/null
 cp "$head_exe" "$w/alone.exe"
-for bad in damaged alone; do
-  fresh
-  start "$bad" "$w/$bad.exe" /S "/D=$(winpath "$w/t")" "/LOG=$(winpath "$w/$bad.txt")"
-  expect_exit "$bad" 3 60
-  unchanged "$bad patch"
-done
+fresh
+start damaged "$w/damaged.exe" /S "/D=$(winpath "$w/t")" "/LOG=$(winpath "$w/damaged.txt")"
+expect_exit damaged 3 60
+unchanged "damaged patch"
 expect_contains "damaged: reason" "$(cat "$w/damaged.txt")" "checksum is wrong"
-expect_contains "head alone says what it is" "$(cat "$w/alone.txt")" "executable head"
 expect_eq "no package folder left" "" "$(temp_glob)"
 start alone_shown "$w/alone.exe"
 drive msgbox "Patch"

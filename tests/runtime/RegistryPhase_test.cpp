@@ -35,16 +35,14 @@ TEST_F(RegistryRun, UnknownHiveAndTypeCodes) {
 // A registry value that cannot be added or deleted is a failed action; deleting a value
 // that is not there is not.
 TEST_F(RegistryRun, RefusedWritesReachTheExitCode) {
-    m.reg.SetValue(kHiveLocalMachine, "Software\\Locked", "Old", 1, "x");
-    for (const char* entry : {"HKLM,Software\\Locked,New,1,y", "HKLM,Software\\Locked,Old", "HKLM,Software\\Free,Gone"}) {
-        SCOPED_TRACE(entry);
-        m.reg.refusedKeys = {MemoryRegistry::Id(kHiveLocalMachine, "Software\\Locked", "")};
+    m.reg.SetValue(kHiveLocalMachine, "Software\\L", "Old", 1, "x");
+    m.reg.refusedKeys = {MemoryRegistry::Id(kHiveLocalMachine, "Software\\L", "")};
+    for (const auto& [list, entry, outcome] : {std::tuple{"AddReg", "HKLM,Software\\L,New,1,y", RunOutcome::FailuresSkipped},
+                                               {"DelReg", "HKLM,Software\\L,Old", RunOutcome::FailuresSkipped},
+                                               {"DelReg", "HKLM,Software\\Free,Gone", RunOutcome::AllDone}}) {
         parts.rest.clear();
-        const bool add = std::string(entry).find("New") != std::string::npos;
-        parts.SetupKey("AddReg", add ? "1" : "0").SetupKey("DelReg", add ? "0" : "1")
-            .Section(add ? "AddReg" : "DelReg", {std::string("1=") + entry});
-        EXPECT_EQ(RunPatch(), std::string(entry).find("Free") != std::string::npos ? RunOutcome::AllDone
-                                                                                  : RunOutcome::FailuresSkipped);
+        parts.SetupKey("AddReg", "0").SetupKey("DelReg", "0").SetupKey(list, "1").Section(list, {std::string("1=") + entry});
+        EXPECT_EQ(RunPatch(), outcome) << entry;
     }
 }
 

@@ -244,10 +244,7 @@ public:
         return cancelIn.count(m.mode) != 0;
     }
     bool outOfMemory = false;  // the progress window fails as a large file might
-    void OpenProgress(const ShowModel& m) override {
-        if (outOfMemory) throw std::bad_alloc();
-        shown.push_back(m);
-    }
+    void OpenProgress(const ShowModel& m) override { outOfMemory ? throw std::bad_alloc() : shown.push_back(m); }
     void AppendLog(const std::string& text) override { log += text; }
     void FinishProgress(const ShowModel&) override { progressFinished = true; }
     void PumpEvents() override {}
