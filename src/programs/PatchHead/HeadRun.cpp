@@ -132,6 +132,8 @@ int RunPatchExecutable(const runtime::HeadOptions& o, runtime::LogPort* log) {
         RemoveFolder(folder);
         return Refuse(o, "This patch cannot be applied: " + fault + ".", log);
     }
+    // The run may need the memory (a large file patched by a 32-bit head): the image goes.
+    std::string().swap(self);
     // The resumed run extracts the package again, from the file it was started from.
     const int outcome = WithPorts(o, folder.path, id, log, runtime::RunScript);
     RemoveFolder(folder);
