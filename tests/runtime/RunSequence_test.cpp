@@ -69,14 +69,11 @@ TEST_F(RunSequence, RestartBeforeTheActionsWritesTheRunValueAndExits) {
     }
 }
 
+// A patch executable's command: e2e/patchhead.sh, whose resumed run finds its package by it.
 TEST_F(RunSequence, ResumeCommandQuotesOnlyPathsWithBlanks) {
     EXPECT_EQ(ResumeCommand({"C:\\P\\fix.qnl", false, "C:\\Q\\", "Quenlark"}), "C:\\Q\\Quenlark.exe /A C:\\P\\fix.qnl");
     EXPECT_EQ(ResumeCommand({"C:\\My P\\fix.qnl", false, "C:\\Q", "Quenlark"}),
               "C:\\Q\\Quenlark.exe /A \"C:\\My P\\fix.qnl\"");
-    RunRequest head{"C:\\T\\Setup.ini", false, "C:\\D", "fix"};
-    head.resumeOptions = "/S";
-    head.patchId = "PKG-1234ABCD-2000";
-    EXPECT_EQ(ResumeCommand(head), "C:\\D\\fix.exe /S /A PKG-1234ABCD-2000");
 }
 
 // A run that must stop before the actions (or loses its script on the way) changes no

@@ -6,8 +6,7 @@ extern "C" __declspec(dllexport) void* FDICreate() { return nullptr; }
 extern "C" __declspec(dllexport) int FDICopy() { return 0; }
 extern "C" __declspec(dllexport) int FDIDestroy() { return 0; }
 
-BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, LPVOID) {
-    if (reason != DLL_PROCESS_ATTACH) return TRUE;
+BOOL WINAPI DllMain(HINSTANCE self, DWORD, LPVOID) {
     char path[MAX_PATH + 32] = {};
     DWORD n = GetModuleFileNameA(self, path, MAX_PATH);
     while (n > 0 && path[n - 1] != '\\') --n;
