@@ -8,6 +8,7 @@
 #include "platform/FileLock.h"
 #include "platform/Files.h"
 #include "platform/Process.h"
+#include "runtime/PackageImage.h"
 #include "runtime/TargetDir.h"
 #include "base/Errors.h"
 #include "startup/FSUPLIBmain.h"
@@ -113,6 +114,10 @@ private:
     Bytes HeadWithIcon() {
         const std::string text = ReadOrThrow(Library(s_.PATCH_EXE_HEAD), "the patch head");
         Bytes head(text.begin(), text.end());
+        if (runtime::IsSigned(head))
+            throw Error(kErrPathFileAccess, "The patch head " + Library(s_.PATCH_EXE_HEAD) +
+                                                " is signed: a patch made from it could not find its package. Use "
+                                                "the unsigned head, and sign the patch executable after the make.");
         if (project_.Options.PatchIconFile.empty()) return head;
         const IconReplacement r = ReplaceIcon(head, project_.Options.PatchIconFile, s_.programFolder,
                                               s_.ICON_INIT_POSTION, s_.ICON_INIT_LENG);

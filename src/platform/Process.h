@@ -13,7 +13,8 @@ std::string TempFolder();
 // 90 s), then without limit. True when it was started; its exit code is not examined.
 bool RunAndWait(const std::string& program, const std::string& arguments, const std::string& workingFolder);
 
-// Removes a folder and everything in it, ignoring errors.
+// Removes a folder and everything in it, ignoring errors. A link (junction or symbolic
+// link), inside or the folder itself, is removed without following it.
 void DeleteTree(const std::string& path);
 
 }  // namespace quen::platform

@@ -65,7 +65,9 @@ const char* ReadFolders(const Reader& r, std::vector<Folder>& folders) {
     if (!r.Has(kHeaderSize, std::size_t{count} * kFolderSize)) return "the folder table runs past the end";
     for (std::size_t k = 0; k < count; ++k) {
         const std::size_t at = kHeaderSize + k * kFolderSize;
-        if ((r.U16(at + 6) & kMethodMask) > kLzx) return "a folder's compression is unknown";
+        // Quantum: the maker never writes it, and its decoder is one more to trust.
+        const std::uint16_t method = r.U16(at + 6) & kMethodMask;
+        if (method > kLzx || method == kQuantum) return "a folder's compression is unknown";
         Folder f{r.U32(at), r.U16(at + 4)};
         if (const char* fault = CheckFolderData(r, f)) return fault;
         folders.push_back(f);
@@ -76,6 +78,9 @@ const char* ReadFolders(const Reader& r, std::vector<Folder>& folders) {
 const char* ReadFiles(const Reader& r, const std::vector<Folder>& folders, std::vector<CabinetFile>& files) {
     std::size_t at = r.U32(kHeaderFilesOffset);
     std::set<std::string> seen;
+    // Files may not share data: together they hold at most what the folders unpack to.
+    std::uint64_t room = 0, claimed = 0;
+    for (const Folder& f : folders) room += f.uncompressed;
     for (std::uint16_t k = r.U16(kHeaderFileCount); k > 0; --k) {
         if (!r.Has(at, kFileFixedSize + 1)) return "the file list runs past the end";
         const std::uint32_t size = r.U32(at), offset = r.U32(at + 4);
@@ -88,6 +93,7 @@ const char* ReadFiles(const Reader& r, const std::vector<Folder>& folders, std::
         if (!seen.insert(name).second) return "it holds a file twice";
         if (folder >= folders.size()) return "a file lies in a folder that does not exist";
         if (std::uint64_t{offset} + size > folders[folder].uncompressed) return "a file runs past its folder's data";
+        if ((claimed += size) > room) return "its files claim more data than it holds";
         files.push_back({name, size});
         at = p + 1;
     }

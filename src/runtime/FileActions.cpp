@@ -109,7 +109,9 @@ bool ApplyIniEntries(RunContext& ctx, const std::string& target, int index) {
 
 bool RenameTarget(RunContext& ctx, int index, const std::string& folder, const std::string& target) {
     const std::string newName = TrimBlanks(ctx.script.Read(ActionSection(index), "NewName"));
-    if (newName.empty()) return false;
+    // A new name only: no folder, drive or stream, so the file stays in its folder.
+    if (newName.empty() || newName == "." || newName == ".." || newName.find_first_of("\\/:") != std::string::npos)
+        return false;
     const std::string newPath = folder + "\\" + newName;
     if (newPath == target) return true;  // deleting the "other" file would delete the target
     return ctx.io.files.MoveReplace(target, newPath);

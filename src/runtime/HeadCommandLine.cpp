@@ -57,7 +57,7 @@ HeadOptions ParseHeadCommandLine(const std::string& line) {
             o.silent = true;
         } else if (a.size() == 2 && StartsWithNoCase(a, "/A") && i + 1 < args.size()) {
             o.resume = true;
-            o.resumeScript = args[++i];
+            o.resumeId = args[++i];
         } else if (!TakeValue(a, "/D=", o.answerDir, o.error) && !TakeValue(a, "/LOG=", o.logFile, o.error)) {
             o.error = "Unknown argument: " + a;
         }

@@ -1,5 +1,5 @@
 // The command line of a patch executable: /S silent, /D=folder, /LOG=file, and "/A" with
-// the package script when a run resumes after a Windows exit.
+// the package's identity when a run resumes after a Windows exit.
 #pragma once
 
 #include <string>
@@ -11,7 +11,7 @@ struct HeadOptions {
     std::string answerDir;    // /D=folder: the answer to every directory question
     std::string logFile;      // /LOG=file: the progress log lines go to this file
     bool resume = false;      // /A: the run resumes after a Windows exit
-    std::string resumeScript; // the package script named after /A
+    std::string resumeId;     // the package identity named after /A
     std::string error;        // a sentence for the user when the line is not understood
 };
 

@@ -61,6 +61,11 @@ std::size_t PeImageEnd(ByteView f) {
     return end <= f.size() ? end : 0;
 }
 
+bool IsSigned(ByteView f) {
+    PeView pe;
+    return ReadPe(f, pe) && Certificate(f, pe).second > 0;
+}
+
 PackageLocation LocatePackage(ByteView f) {
     PackageLocation r;
     r.imageEnd = PeImageEnd(f);

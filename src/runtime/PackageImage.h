@@ -27,6 +27,10 @@ struct PackageLocation {
 // (a package, a certificate table) are not part of the image. 0 when the headers are unreadable.
 std::size_t PeImageEnd(ByteView file);
 
+// True when the file is a PE file with a certificate table (it was signed): a package
+// appended after that table could not be found.
+bool IsSigned(ByteView file);
+
 // Finds the package by the stored length, never by the end of the file: data appended
 // later (an Authenticode signature) does not move it.
 PackageLocation LocatePackage(ByteView file);

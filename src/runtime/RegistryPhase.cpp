@@ -1,6 +1,7 @@
 // The registry side of a patch: add, delete and pause values, restore them, leave Windows.
 #include "runtime/RegistryPhase.h"
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 
@@ -42,6 +43,9 @@ void TellSkipped(const Entry& e) {
                           kProgramName, platform::MsgIcon::Exclamation);
 }
 
+// A refused registry write is a failed action the run went on from: exit code 1 at least.
+void CountFailure(RunContext& ctx) { ctx.st.ErrorState = std::max(ctx.st.ErrorState, 1); }
+
 int ListCount(RunContext& ctx, const char* key) { return ParseCount(ctx.script.Read("Setup", key)); }
 
 void AddValues(RunContext& ctx) {
@@ -51,14 +55,19 @@ void AddValues(RunContext& ctx) {
             TellSkipped(e);
             continue;
         }
-        ctx.io.registry.SetValue(ctx.st.Hive, e.subKey, e.name, e.type, e.data);
+        if (!ctx.io.registry.SetValue(ctx.st.Hive, e.subKey, e.name, e.type, e.data)) CountFailure(ctx);
     }
 }
 
 void DeleteValues(RunContext& ctx) {
     for (int n = 1, count = ListCount(ctx, "DelReg"); n <= count; ++n) {
         Entry e = ReadEntry(ctx, "DelReg", n);
-        ctx.io.registry.DelValue(ctx.st.Hive, e.subKey, e.name);
+        uint32_t type = 0;
+        std::string bytes;
+        // A value that was not there is deleted all the same.
+        if (!ctx.io.registry.DelValue(ctx.st.Hive, e.subKey, e.name) &&
+            ctx.io.registry.ReadStored(ctx.st.Hive, e.subKey, e.name, type, bytes) != platform::StoredRead::Absent)
+            CountFailure(ctx);
     }
 }
 
@@ -168,7 +177,8 @@ SetBackResult RestorePausedValues(RunContext& ctx) {
 
 void RestoreAndExit(RunContext& ctx) {
     const int code = ExitCode(ctx.script.Read("Setup", "ERI"));
-    RestorePausedValues(ctx);
+    // A run that paused nothing writes nothing back, whatever a file of kept values holds.
+    if (ctx.st.RestoreDue) RestorePausedValues(ctx);
     if (code > 0) ExitWindows(ctx, code);
 }
 

@@ -19,7 +19,7 @@ void SelectHive(RuntimeState& st, const std::string& code);
 std::string EntryData(const std::string& entry, int type);
 
 // AddReg, DelReg, OffReg. A value is paused only when it can be set back exactly; what is
-// set back is kept in a file in the temporary folder (RememberedValues); the others stay
+// set back is kept in a file in the account's state folder (RememberedValues); the others stay
 // in place and the user is told once.
 void RegistryPhase(RunContext& ctx);
 
@@ -35,7 +35,7 @@ void ExitWindows(RunContext& ctx, int code);
 // An exit code of a script (PRI, ERI): 1 to 3, anything else means no exit.
 int ExitCode(const std::string& text);
 
-// The file in the temporary folder that keeps remembered values for this script.
-std::string RememberFilePath(const std::string& tempDir, const std::string& scriptFile);
+// The file in the account's state folder that keeps remembered values for this patch.
+std::string RememberFilePath(const std::string& stateDir, const std::string& patchId);
 
 }  // namespace quen::runtime

@@ -2,9 +2,9 @@
 #include "runtime/RememberedValues.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "runtime/ScriptValues.h"
+#include "runtime/StartEntry.h"
 #include "runtime/TargetDir.h"
 #include "base/Errors.h"
 #include "base/Text.h"
@@ -20,24 +20,16 @@ std::string Key(const char* what, int n) { return what + std::to_string(n); }
 
 }  // namespace
 
-std::string RememberFilePath(const std::string& tempDir, const std::string& scriptFile) {
-    // Named after the script path: its file name for people, a hash of the whole path so
-    // two scripts of the same name do not share a file.
-    uint32_t hash = 2166136261u;
-    for (unsigned char c : scriptFile) {
-        hash ^= static_cast<unsigned char>(std::toupper(c));
-        hash *= 16777619u;
-    }
-    size_t slash = scriptFile.rfind('\\');
-    std::string name = slash == std::string::npos ? scriptFile : scriptFile.substr(slash + 1);
-    return StripTrailingBackslash(tempDir) + "\\Quenlark-" + name + "-" + HexText(hash, 8) + ".ini";
+std::string RememberFilePath(const std::string& stateDir, const std::string& patchId) {
+    if (stateDir.empty()) return "";  // nowhere safe: nothing can be remembered
+    return StripTrailingBackslash(stateDir) + "\\Paused-" + PatchIdHash(patchId) + ".ini";
 }
 
 RememberedValues::RememberedValues(RunContext& ctx)
-    : ctx_(ctx), file_(RememberFilePath(ctx.io.system.TempDir(), ctx.st.ScriptFile)) {}
+    : ctx_(ctx), file_(RememberFilePath(ctx.io.system.StateDir(), ctx.st.PatchId)) {}
 
 bool RememberedValues::Find(const std::string& key, std::string& value) {
-    if (!ctx_.io.files.Exists(file_)) return false;
+    if (file_.empty() || !ctx_.io.files.Exists(file_)) return false;
     try {
         return ctx_.io.ini.ReadKey(file_, kSection, key, value);
     } catch (const Error&) {
@@ -48,7 +40,7 @@ bool RememberedValues::Find(const std::string& key, std::string& value) {
 void RememberedValues::Begin(int count) {
     std::string earlier;
     const int kept = Find("Count", earlier) ? ParseCount(earlier) : 0;
-    ctx_.io.ini.WriteKey(file_, kSection, "Count", std::to_string(std::max(kept, count)));
+    if (!file_.empty()) ctx_.io.ini.WriteKey(file_, kSection, "Count", std::to_string(std::max(kept, count)));
 }
 
 bool RememberedValues::HoldsData(int n, const std::string& entry) {
@@ -58,6 +50,7 @@ bool RememberedValues::HoldsData(int n, const std::string& entry) {
 
 bool RememberedValues::Keep(int n, const std::string& entry, std::uint32_t hive,
                             const std::optional<std::string>& setBack) {
+    if (file_.empty()) return false;
     auto& ini = ctx_.io.ini;
     bool ok = ini.WriteKey(file_, kSection, Key("Hive", n), std::to_string(hive));
     if (setBack)

@@ -1,6 +1,6 @@
-// The registry values a pause took away and has not set back yet, kept in a file in the
-// temporary folder: enough to set them back without the script, and never data from
-// anywhere but this machine.
+// The registry values a pause took away and has not set back yet, kept in a file named
+// after the patch in a folder only this account can write (not the temporary folder, where
+// others may plant files): enough to set them back without the script, after a restart too.
 #pragma once
 
 #include <cstdint>
@@ -20,7 +20,7 @@ class RememberedValues {
 public:
     explicit RememberedValues(RunContext& ctx);
 
-    // Starts a pause of `count` entries. What an earlier run of this script kept and has
+    // Starts a pause of `count` entries. What an earlier run of this patch kept and has
     // not set back yet stays: it may be waiting for its resumed run.
     void Begin(int count);
     // True when an earlier pause kept data for this very entry n (the value it took away).

@@ -8,6 +8,7 @@
 #include "runtime/RegistryPhase.h"
 #include "runtime/RunContext.h"
 #include "runtime/ScriptValues.h"
+#include "runtime/StartEntry.h"
 #include "runtime/TargetDir.h"
 #include "startup/ProgramInfo.h"
 
@@ -57,7 +58,7 @@ RunOutcome ActionsAndClose(RunContext& ctx) {
 
 // Leaves Windows before the actions, which run again from the Run value.
 RunOutcome LeaveBeforeActions(RunContext& ctx, const RunRequest& request, int code) {
-    if (!ctx.io.registry.SetValue(kHiveLocalMachine, kRunKey, kRunValueName, 1, ResumeCommand(request))) {
+    if (!ArrangeStartEntry(ctx, ResumeCommand(request))) {
         // Without the Run value the actions would never run: undo the pause and stop.
         RestorePausedValues(ctx);
         platform::ShowMessage(
@@ -71,15 +72,6 @@ RunOutcome LeaveBeforeActions(RunContext& ctx, const RunRequest& request, int co
     return RunOutcome::RestartNeeded;
 }
 
-// Removes the Run value that started this resumed run; false when it is still there.
-bool RemoveRunValue(RunContext& ctx) {
-    if (ctx.io.registry.DelValue(kHiveLocalMachine, kRunKey, kRunValueName)) return true;
-    uint32_t type = 0;
-    std::string bytes;
-    return ctx.io.registry.ReadStored(kHiveLocalMachine, kRunKey, kRunValueName, type, bytes) ==
-           platform::StoredRead::Absent;
-}
-
 constexpr const char* kRunValueStays =
     "This patch could not remove its entry that starts it at every logon, so it stopped before changing any "
     "file. Run the patch as an administrator to complete it.";
@@ -88,7 +80,7 @@ constexpr const char* kRunValueStays =
 // and what its first phase paused is set back.
 RunOutcome EndResumedRunWithoutScript(RunContext& ctx) {
     std::string text = "BAD Script File";
-    if (!RemoveRunValue(ctx)) text += std::string("\r\n\r\n") + kRunValueStays;
+    if (!RemoveStartEntry(ctx)) text += std::string("\r\n\r\n") + kRunValueStays;
     const SetBackResult restored = RestorePausedValues(ctx);
     if (restored.setBack > 0)
         text += "\r\n\r\nThe registry values this patch had paused were set back.";
@@ -121,8 +113,9 @@ RunOutcome Run(RunContext& ctx, const RunRequest& request) {
         ctx.io.files.Exists(picture))
         ctx.st.Texts.picture = picture;
     if (ctx.st.SecondPhase) {
-        if (!RemoveRunValue(ctx)) {
-            // Otherwise the actions would run again at every logon.
+        if (!RemoveStartEntry(ctx)) {
+            // Otherwise the actions would run again at every logon; the values come back now.
+            RestorePausedValues(ctx);
             platform::ShowMessage(kRunValueStays, kProgramName, platform::MsgIcon::Critical);
             return RunOutcome::Stopped;
         }
@@ -174,17 +167,33 @@ ScriptTexts ReadScriptTexts(IniPort& ini, const std::string& scriptFile) {
 std::string ResumeCommand(const RunRequest& request) {
     const std::string options = request.resumeOptions.empty() ? "" : request.resumeOptions + " ";
     return Quoted(StripTrailingBackslash(request.programFolder) + "\\" + request.exeName + ".exe") + " " + options +
-           kResumeMarker + " " + Quoted(request.scriptFile);
+           kResumeMarker + " " + Quoted(request.patchId.empty() ? request.scriptFile : request.patchId);
 }
 
-RunOutcome RunScript(const RunRequest& request, RuntimePorts& ports) {
+namespace {
+
+RuntimeState StateOf(const RunRequest& request) {
     RuntimeState st;
     st.ScriptFile = request.scriptFile;
+    st.PatchId = request.patchId.empty() ? request.scriptFile : request.patchId;
     st.SecondPhase = request.secondPhase;
     st.ProgramFolder = request.programFolder;
     st.ExeName = request.exeName;
     st.PackageFolder = StripTrailingBackslash(request.packageFolder);
     st.MeFolder = StripTrailingBackslash(request.meFolder);
+    return st;
+}
+
+}  // namespace
+
+RunOutcome EndResumedRun(const RunRequest& request, RuntimePorts& ports) {
+    RuntimeState st = StateOf(request);
+    RunContext ctx(st, ports);
+    return EndResumedRunWithoutScript(ctx);
+}
+
+RunOutcome RunScript(const RunRequest& request, RuntimePorts& ports) {
+    RuntimeState st = StateOf(request);
     RunContext ctx(st, ports);
     try {
         return Run(ctx, request);
@@ -195,6 +204,13 @@ RunOutcome RunScript(const RunRequest& request, RuntimePorts& ports) {
         if (st.RestoreDue && RestorePausedValues(ctx).setBack > 0)
             text += "\r\nThe registry values this patch had paused were set back.";
         platform::ShowMessage(text, "Script ERROR", platform::MsgIcon::Critical);
+        return RunOutcome::Stopped;
+    } catch (...) {
+        // Out of memory on a large file, say: changes may have been made, so this is a stop.
+        std::string text = "The patch stopped on an unexpected fault.";
+        if (st.RestoreDue && RestorePausedValues(ctx).setBack > 0)
+            text += "\r\nThe registry values this patch had paused were set back.";
+        platform::ShowMessage(text, kProgramName, platform::MsgIcon::Critical);
         return RunOutcome::Stopped;
     }
 }

@@ -18,6 +18,8 @@ struct RunRequest {
     std::string packageFolder{};
     std::string meFolder{};
     std::string resumeOptions{};  // put before "/A" in the resume command (e.g. "/S")
+    // A package's identity: it follows "/A" in the resume command; empty: the script path.
+    std::string patchId{};
 };
 
 // Applies the script and tells how the run ended (the process exit code).
@@ -26,8 +28,12 @@ RunOutcome RunScript(const RunRequest& request, RuntimePorts& ports);
 // The [Text] values the runtime uses, with the defaults for missing switches.
 ScriptTexts ReadScriptTexts(IniPort& ini, const std::string& scriptFile);
 
-// The command that resumes the patch: program path, "/A" and the script path (a path
+// The command that resumes the patch: program path, "/A" and the patch identity (a path
 // with blanks is quoted so the command line finds it whole).
 std::string ResumeCommand(const RunRequest& request);
+
+// A resumed run that cannot run its script (its package is gone or damaged): removes its
+// start entry and sets back what its first phase paused.
+RunOutcome EndResumedRun(const RunRequest& request, RuntimePorts& ports);
 
 }  // namespace quen::runtime

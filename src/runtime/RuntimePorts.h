@@ -52,7 +52,9 @@ public:
     virtual ~SystemPort() = default;
     virtual std::string WindowsDir() = 0;
     virtual std::string SystemDir() = 0;
-    virtual std::string TempDir() = 0;
+    // A folder that survives a restart and only this account (and the system's
+    // administrators) may write: where paused values are kept.
+    virtual std::string StateDir() = 0;
     // code 1 log off, 2 restart, 3 shut down; false when Windows refused.
     virtual bool ExitSession(int code) = 0;
     // Starts a program in `folder` and waits until it ends; false when it could not start.

@@ -36,6 +36,7 @@ enum class RunOutcome : int {
 
 struct RuntimeState {
     std::string ScriptFile;
+    std::string PatchId;  // what names the patch's start entry and kept values: its package, or the script path
     std::string PackageFolder;  // the package's data files ("P" & i); empty for a stand-alone script
     std::string MeFolder;       // what "Me" resolves to; empty: the script's folder
     bool SecondPhase = false;

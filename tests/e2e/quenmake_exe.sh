@@ -2,8 +2,8 @@
 # QuenMake.exe /exe under Wine, in folders with a blank and a code-page letter: a table
 # project (every action kind in every directory kind, registry entries and an icon) applied
 # silently leaves every folder and the registry as expected and shows the given icon in
-# Explorer; no package folder is left; without a head the make exits 1 and keeps the old
-# output. (editor.sh makes and applies the sample patch.)
+# Explorer; no package folder is left; a link left in it is not followed. (A make without a
+# head: PackageMake_test; editor.sh makes and applies the sample patch.)
 . "$(dirname "$0")/lib.sh"
 need_dist
 
@@ -114,12 +114,14 @@ wrestool -x -t 14 -o "$t/shown.ico" "$t/me/Table.exe" 2>"$t/wrestool.err" && ico
 expect_eq "icon group and image agree" "" "$(cat "$t/wrestool.err")"
 expect_eq "Explorer icon" "0" "$(compare -metric AE "$t/icon.png" "$t/shown.png" null: 2>&1)"
 
-# Without the head nothing is made.
-rm "$prog/PatchHead.exe"
-patch=$root/Old.exe
-printf 'previous patch' >"$patch"
-start nohead "$prog/QuenMake.exe" "$(winpath "$t/table.prj")" /exe "$(winpath "$patch")"
-expect_exit nohead 1 60
-expect_contains "missing head" "$(cat "$E2E_RUN/nohead.err")" "PatchHead.exe without find!"
-expect_eq "old output kept" "previous patch" "$(cat "$patch")"
+# A link left in the package folder by someone else: the clean-up never empties its target
+# (Wine cannot remove a link to a folder, so here the make stops; Windows removes the link).
+temp_dir=$(ls -d "$WINEPREFIX"/drive_c/users/*/Temp)
+mkdir -p "$t/linked" "$temp_dir/QuenlarkTemp"
+printf keep >"$t/linked/keep.txt"
+ln -s "$t/linked" "$temp_dir/QuenlarkTemp/link"
+start linked "$prog/QuenMake.exe" "$(winpath "$t/table.prj")" /exe "$(winpath "$root/linked.exe")"
+expect_exit linked 1 60
+expect_eq "the link's target kept" keep "$(cat "$t/linked/keep.txt" 2>/dev/null)"
+
 finish

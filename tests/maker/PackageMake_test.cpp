@@ -11,6 +11,7 @@
 #include "maker/CompModule.h"
 #include "maker/PackageLayout.h"
 #include "maker/PackageMake.h"
+#include "maker/PeBuilder.h"
 #include "base/Errors.h"
 #include "platform/FileLock.h"
 #include "support/Raised.h"
@@ -145,6 +146,18 @@ TEST(PackageMake, AFailedMakeKeepsTheOldOutputAndLeavesNothing) {
          kErrPathFileAccess},
         {"tool missing", [](MakeFixture& f) { f.settings.CABLIB = "NoTool.exe"; }, kErrFileNotFound},
         {"head missing", [](MakeFixture& f) { f.settings.PATCH_EXE_HEAD = "NoHead.exe"; }, kErrFileNotFound},
+        {"head signed",
+         [](MakeFixture& f) {
+             Bytes head = testpe::Build({{".text", Bytes(0x100, 0x90)}});
+             const std::size_t optional = testpe::kPeOffset + 24;
+             testpe::Put16(head, optional, 0x20B);
+             testpe::Put32(head, optional + 108, 16);                    // data directories
+             testpe::Put32(head, optional + 112 + 32, static_cast<std::uint32_t>(head.size()));  // certificate table
+             testpe::Put32(head, optional + 112 + 36, 8);
+             head.resize(head.size() + 8, 0x5A);
+             WriteFileBytes(f.prog + "\\PatchHead.exe", std::string(head.begin(), head.end()));
+         },
+         kErrPathFileAccess},
     };
     for (const Case& c : cases) {
         MakeFixture f;

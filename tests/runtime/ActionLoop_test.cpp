@@ -80,13 +80,20 @@ TEST_F(ActionLoop, FailingEntriesAndNumbersWithTheContinueRule) {
 }
 
 // Byte and INI edits in a read-only folder or on a full disk: e2e/runtime_actions.sh.
+// A rename in a read-only folder, or to a name that would leave the target folder.
 TEST_F(ActionLoop, RefusedRenameLosesNothing) {
     m.fs.Put("C:\\PATCH\\new.txt", "old content");
-    m.fs.readOnly.insert("C:\\PATCH");
-    parts.Action(1, {"File=app.bin", "Act=6", "NewName=new.txt", "Dir=Me"});
-    EXPECT_EQ(RunPatch(), RunOutcome::Stopped);
-    EXPECT_EQ(m.fs.Get("C:\\PATCH\\app.bin") + "|" + m.fs.Get("C:\\PATCH\\new.txt"), kApp + "|old content");
-    EXPECT_EQ(m.win.log, "Rename C:\\PATCH\\app.bin FAILED\r\n");
+    for (const std::string name : {"new.txt", "..\\new.txt", "C:\\new.txt", "sub/new.txt", "new.txt:s", ".."}) {
+        SCOPED_TRACE(name);
+        m.fs.readOnly.clear();
+        if (name == "new.txt") m.fs.readOnly.insert("C:\\PATCH");
+        m.win.log.clear();
+        parts.Action(1, {"File=app.bin", "Act=6", "NewName=" + name, "Dir=Me"});
+        EXPECT_EQ(RunPatch(), RunOutcome::Stopped);
+        EXPECT_EQ(m.fs.Get("C:\\PATCH\\app.bin") + "|" + m.fs.Get("C:\\PATCH\\new.txt"), kApp + "|old content");
+        EXPECT_FALSE(m.fs.Has("C:\\new.txt"));
+        EXPECT_EQ(m.win.log, "Rename C:\\PATCH\\app.bin FAILED\r\n");
+    }
 }
 
 TEST_F(ActionLoop, FailuresWithoutTheLogForceTheEndWindow) {

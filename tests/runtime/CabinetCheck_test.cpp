@@ -62,6 +62,8 @@ TEST(CabinetCheck, DamagedOrForeignCabinetsAreRefused) {
         {"file past folder data", {}, [](Bytes& b, auto& c) { SetLE32(b, c.filesAt, 40008); }, "past its folder"},  // 7 bytes of Setup.ini follow
         {"missing folder", {}, [](Bytes& b, auto& c) { b[c.filesAt + 8] = 1; }, "folder that does not exist"},
         {"unknown compression", {}, [](Bytes& b, auto&) { b[42] = 7; }, "compression"},
+        {"Quantum", {}, [](Bytes& b, auto&) { b[42] = 2; }, "compression"},
+        {"files sharing data", {}, [](Bytes& b, auto& c) { SetLE32(b, c.filesAt + 19, 40000); SetLE32(b, c.filesAt + 23, 0); }, "claim more"},  // Setup.ini over P1
         {"foreign name", {{"evil.exe", "x"}, {"Setup.ini", ""}}, nullptr, "no patch holds"},
         {"path in a name", {{"..\\P1", "x"}, {"Setup.ini", ""}}, nullptr, "no patch holds"},
         {"name twice", {{"P1", "x"}, {"P1", "y"}, {"Setup.ini", ""}}, nullptr, "twice"},

@@ -27,7 +27,7 @@ TEST(HeadCommandLine, SwitchesAndQuotes) {
         EXPECT_EQ(o.resume, c.resume) << c.line;
         EXPECT_EQ(o.answerDir, c.dir) << c.line;
         EXPECT_EQ(o.logFile, c.log) << c.line;
-        EXPECT_EQ(o.resumeScript, c.script) << c.line;
+        EXPECT_EQ(o.resumeId, c.script) << c.line;
     }
     for (const char* bad : {"/X", "C:\\p.exe", "/D=", "/LOG=", "/A", "/SS"})
         EXPECT_NE(ParseHeadCommandLine(bad).error, "") << bad;

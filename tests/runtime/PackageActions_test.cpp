@@ -64,7 +64,8 @@ TEST_F(PackageRun, CarriedFilesKeepBackupsAndLogThroughTheLogPort) {
 }
 
 TEST_F(PackageRun, FailuresLeaveTheFilesAsTheyWere) {
-    m.fs.Put("C:\\APP\\other.exe", oldApp + "x");
+    const std::string other = "x" + oldApp.substr(1);  // the old file's length, one byte changed
+    m.fs.Put("C:\\APP\\other.exe", other);
     m.fs.files[Upper("C:\\PKG\\P1")] = diff;  // made from app.exe
     Bytes cut = diff;  // damaged: its last record ends early
     cut.pop_back();
@@ -87,7 +88,7 @@ TEST_F(PackageRun, FailuresLeaveTheFilesAsTheyWere) {
               "Patch C:\\APP\\other.exe CHECKSUM\r\nPatch C:\\APP\\gone.exe NOTFOUND\r\n"
               "Add C:\\NOWHERE\\x.txt NOTFOUND\r\nPatch C:\\APP\\app.exe FAILED\r\nAdd C:\\APP\\y.txt FAILED\r\n"
               "INI C:\\APP\\app.ini FAILED\r\nRun C:\\APP\\run.exe FAILED\r\n");
-    EXPECT_EQ(m.fs.Get("C:\\APP\\other.exe"), oldApp + "x");
+    EXPECT_EQ(m.fs.Get("C:\\APP\\other.exe"), other);
     EXPECT_EQ(m.fs.Get("C:\\APP\\app.exe"), oldApp);
     EXPECT_EQ(m.fs.Get("C:\\APP\\app.ini"), "[Main]");
     EXPECT_FALSE(m.fs.Has("C:\\APP\\y.txt"));

@@ -3,6 +3,7 @@
 
 #include "runtime/RegistryPhase.h"
 #include "runtime/RuntimeFakes.h"
+#include "runtime/StartEntry.h"
 #include "support/RecordedUi.h"
 
 using namespace quen::runtime;
@@ -29,6 +30,20 @@ TEST_F(RegistryRun, UnknownHiveAndTypeCodes) {
     EXPECT_FALSE(m.reg.Has(kHiveCurrentUser, "Software\\A", "Three"));
     ASSERT_EQ(quen::platform::LastMessages().size(), 1u);
     EXPECT_NE(quen::platform::LastMessages()[0].text.find("HKCU,Software\\A,Three,DWORD,1"), std::string::npos);
+}
+
+// A registry value that cannot be added or deleted is a failed action; deleting a value
+// that is not there is not.
+TEST_F(RegistryRun, RefusedWritesReachTheExitCode) {
+    m.reg.SetValue(kHiveLocalMachine, "Software\\L", "Old", 1, "x");
+    m.reg.refusedKeys = {MemoryRegistry::Id(kHiveLocalMachine, "Software\\L", "")};
+    for (const auto& [list, entry, outcome] : {std::tuple{"AddReg", "HKLM,Software\\L,New,1,y", RunOutcome::FailuresSkipped},
+                                               {"DelReg", "HKLM,Software\\L,Old", RunOutcome::FailuresSkipped},
+                                               {"DelReg", "HKLM,Software\\Free,Gone", RunOutcome::AllDone}}) {
+        parts.rest.clear();
+        parts.SetupKey("AddReg", "0").SetupKey("DelReg", "0").SetupKey(list, "1").Section(list, {std::string("1=") + entry});
+        EXPECT_EQ(RunPatch(), outcome) << entry;
+    }
 }
 
 // Values too long for the read buffer, with line breaks, expandable, multi-string or of
@@ -67,7 +82,7 @@ TEST_F(RegistryRun, ValuesThatCannotBeSetBackExactlyStayWithOneMessage) {
     EXPECT_FALSE(m.fs.Has(RememberFile()));
 }
 
-// What is set back comes from the file this run wrote in the temporary folder, never from
+// What is set back comes from the file this run wrote in its state folder, never from
 // a "Value" line that a read-only script carries from a run on another machine.
 TEST_F(RegistryRun, RestoreTakesWhatThisRunReadNotTheScriptsValueLine) {
     for (const bool present : {true, false}) {
@@ -95,19 +110,40 @@ TEST_F(RegistryRun, ValueThatCannotBeRememberedIsLeftInPlace) {
 
 // Windows refused to exit (or the user cancelled it) and the patch is started again while
 // its resumed run still waits: the values already paused keep what the first run read.
-TEST_F(RegistryRun, FirstPhaseStartedAgainKeepsWhatTheEarlierRunRead) {
+// Another patch pending at once has its own start entry and kept values, named after its
+// package, and each resumed run sets back only its own.
+TEST_F(RegistryRun, PendingPatchesKeepWhatTheirOwnEarlierRunsRead) {
     m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Str", 1, "original");
     m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Num", 4, "7");
+    m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Two", 1, "second");
     parts.SetupKey("PRI", "2").SetupKey("OffReg", "2")
         .Section("OffReg", {"1=HKCU,Software\\P,Str,1,%RetainValue%", "2=HKCU,Software\\P,Num,4,%RetainValue%"});
     m.sys.exitAllowed = false;
     EXPECT_EQ(RunPatch(), RunOutcome::RestartNeeded);
     m.reg.SetValue(kHiveCurrentUser, "Software\\P", "Num", 4, "8");  // set again meanwhile: the newer data wins
     EXPECT_EQ(RunPatch(), RunOutcome::RestartNeeded);
+    const ScriptParts first = parts;
+    parts.rest.clear();
+    parts.SetupKey("OffReg", "1").Section("OffReg", {"1=HKCU,Software\\P,Two,1,%RetainValue%"});
+    EXPECT_EQ(RunPatch(false, "PKG-B"), RunOutcome::RestartNeeded);
     EXPECT_FALSE(m.reg.Has(kHiveCurrentUser, "Software\\P", "Str"));
+    parts = first;
     EXPECT_EQ(RunPatch(true), RunOutcome::AllDone);
     EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Str"), "original");
     EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Num"), "8");
+    EXPECT_FALSE(m.reg.Has(kHiveCurrentUser, "Software\\P", "Two"));
+    EXPECT_NE(m.reg.Text(kHiveLocalMachine, kRunKey, StartEntryName("PKG-B")), "<none>");
+    EXPECT_EQ(RunPatch(true, "PKG-B"), RunOutcome::AllDone);
+    EXPECT_EQ(m.reg.Text(kHiveCurrentUser, "Software\\P", "Two"), "second");
+}
+
+// A file of kept values that this run did not write (planted, or left by another run) is
+// not written back by a run that paused nothing.
+TEST_F(RegistryRun, RunThatPausedNothingWritesNothingBack) {
+    m.fs.Put(RememberFile(), "[OffReg]\r\nCount=1\r\nHive1=" + std::to_string(kHiveLocalMachine) +
+                                 "\r\nValue1=planted\r\nEntry1=HKLM,Software\\X,V,1,%RetainValue%\r\n");
+    EXPECT_EQ(RunPatch(), RunOutcome::AllDone);
+    EXPECT_FALSE(m.reg.Has(kHiveLocalMachine, "Software\\X", "V"));
 }
 
 TEST(RegistryEntries, BinaryAndStringDataRunFromTheFifthFieldToTheEndOthersAreFieldFive) {

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
+#include "runtime/RegistryPhase.h"
 #include "runtime/RuntimeFakes.h"
+#include "runtime/StartEntry.h"
 #include "support/RecordedUi.h"
 
 using namespace quen::runtime;
@@ -23,7 +25,7 @@ protected:
     }
     bool Changed() { return !m.fs.Has("C:\\PATCH\\a.txt") || m.reg.Has(kHiveCurrentUser, "Software\\T", "Added"); }
     std::string RunValue() {
-        return m.reg.Text(kHiveLocalMachine, kRunKey, "Quenlark");
+        return m.reg.Text(kHiveLocalMachine, kRunKey, StartEntryName(kScript));
     }
 };
 
@@ -76,16 +78,17 @@ TEST_F(RunSequence, ResumeCommandQuotesEveryPath) {
 }
 
 // A run that must stop before the actions (or loses its script on the way) changes no
-// file, sets back what it paused and tells why: once.
+// file, sets back what it (or its first phase) paused and tells why: once.
 TEST_F(RunSequence, StopsThatLoseNothing) {
     const struct {
         const char* what;
-        bool resumed, refuseRunKey;
+        bool resumed, refuseRunKey, outOfMemory;
         const char* told;
     } cases[] = {
-        {"script lost during the run", false, false, "set back"},
-        {"Run value refused before the restart", false, true, "administrator"},
-        {"resumed run cannot remove its Run value", true, true, "administrator"},
+        {"script lost during the run", false, false, false, "set back"},
+        {"Run value refused before the restart", false, true, false, "administrator"},
+        {"resumed run cannot remove its Run value", true, true, false, "administrator"},
+        {"out of memory in the actions", false, true, true, "unexpected"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -93,11 +96,18 @@ TEST_F(RunSequence, StopsThatLoseNothing) {
         m.reg.values.clear();
         m.reg.refusedKeys.clear();
         m.win.shown.clear();
-        m.reg.SetValue(kHiveCurrentUser, "Software\\P", "V", 1, "paused");
-        if (c.resumed) m.reg.SetValue(kHiveLocalMachine, kRunKey, "Quenlark", 1, "x /A y");
+        m.win.outOfMemory = c.outOfMemory;
+        if (c.resumed) {  // V was paused by the first phase
+            m.fs.Put(RememberFilePath(m.sys.tempDir, kScript),
+                     "[OffReg]\r\nCount=1\r\nHive1=" + std::to_string(kHiveCurrentUser) +
+                         "\r\nValue1=paused\r\nEntry1=HKCU,Software\\P,V,1,%RetainValue%\r\n");
+            m.reg.SetValue(kHiveLocalMachine, kRunKey, StartEntryName(kScript), 1, "x /A y");
+        } else {
+            m.reg.SetValue(kHiveCurrentUser, "Software\\P", "V", 1, "paused");
+        }
         if (c.refuseRunKey) m.reg.refusedKeys.insert(MemoryRegistry::Id(kHiveLocalMachine, kRunKey, ""));
         parts.rest.clear();
-        parts.SetupKey("PRI", c.refuseRunKey && !c.resumed ? "1" : "0").SetupKey("AddReg", "0").SetupKey("OffReg", "1")
+        parts.SetupKey("PRI", c.refuseRunKey && !c.resumed && !c.outOfMemory ? "1" : "0").SetupKey("AddReg", "0").SetupKey("OffReg", "1")
             .Section("OffReg", {"1=HKCU,Software\\P,V,1,%RetainValue%"});
         parts.Action(1, {"File=" + std::string(c.refuseRunKey ? "a.txt" : "fix.qnl"), "Act=4", "Dir=Me"})
             .Action(2, {"File=a.txt", "Act=4", "Dir=Me"});
@@ -113,7 +123,7 @@ TEST_F(RunSequence, StopsThatLoseNothing) {
 
 TEST_F(RunSequence, SecondPhaseRunsOnlyTheActionsAndDeletesTheRunValue) {
     parts.SetupKey("ShowW", "1").SetupKey("ShowI", "1").SetupKey("PRI", "2").SetupKey("ERI", "1");
-    m.reg.SetValue(kHiveLocalMachine, kRunKey, "Quenlark", 1, "x /A y");
+    m.reg.SetValue(kHiveLocalMachine, kRunKey, StartEntryName(kScript), 1, "x /A y");
     EXPECT_EQ(RunPatch(true), RunOutcome::AllDone);
     EXPECT_EQ(RunValue(), "<none>");
     EXPECT_FALSE(m.fs.Has("C:\\PATCH\\a.txt"));

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <deque>
 #include <map>
+#include <new>
 #include <set>
 #include <string>
 #include <vector>
@@ -223,7 +224,7 @@ public:
 
     std::string WindowsDir() override { return windowsDir; }
     std::string SystemDir() override { return systemDir; }
-    std::string TempDir() override { return tempDir; }
+    std::string StateDir() override { return tempDir; }
     bool ExitSession(int code) override { return exits.push_back(code), exitAllowed; }
     bool RunAndWait(const std::string&, const std::string&) override { return runAllowed; }
 };
@@ -242,7 +243,8 @@ public:
         shown.push_back(m);
         return cancelIn.count(m.mode) != 0;
     }
-    void OpenProgress(const ShowModel& m) override { shown.push_back(m); }
+    bool outOfMemory = false;  // the progress window fails as a large file might
+    void OpenProgress(const ShowModel& m) override { outOfMemory ? throw std::bad_alloc() : shown.push_back(m); }
     void AppendLog(const std::string& text) override { log += text; }
     void FinishProgress(const ShowModel&) override { progressFinished = true; }
     void PumpEvents() override {}
@@ -339,9 +341,11 @@ struct ScriptRunFixture {
     FakeMachine m;
     ScriptParts parts;
 
-    RunOutcome RunPatch(bool secondPhase = false) {
+    // patchId: a package's identity, as a patch executable gives it; empty: the script's path.
+    RunOutcome RunPatch(bool secondPhase = false, const std::string& patchId = "") {
         m.fs.Put(kScript, parts.Text());
         RunRequest r{kScript, secondPhase, "C:\\Program Files\\Quenlark", "Quenlark"};
+        r.patchId = patchId;
         return RunScript(r, m.ports);
     }
 };

@@ -49,6 +49,12 @@ bool RunAndWait(const std::string& program, const std::string& arguments, const 
 
 void DeleteTree(const std::string& path) {
     const std::string folder = WithoutTrailingBackslash(path);
+    // A junction or symbolic link goes by itself: what it points to is not ours to empty.
+    const DWORD attributes = GetFileAttributesA(folder.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        if (!RemoveDirectoryA(folder.c_str())) DeleteFileA(folder.c_str());
+        return;
+    }
     {
         WIN32_FIND_DATAA found;
         win::UniqueFindHandle find(FindFirstFileA((folder + "\\*").c_str(), &found));
@@ -56,7 +62,7 @@ void DeleteTree(const std::string& path) {
             const std::string name = found.cFileName;
             const std::string full = folder + "\\" + name;
             if (name == "." || name == "..") {
-            } else if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            } else if (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) {
                 DeleteTree(full);
             } else {
                 SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);

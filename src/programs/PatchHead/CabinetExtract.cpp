@@ -30,7 +30,6 @@ Stream* AsStream(INT_PTR h) { return reinterpret_cast<Stream*>(h); }
 
 struct Job {
     std::string folder;
-    bool keepScript = false;
     std::string fault;
 };
 
@@ -86,9 +85,7 @@ INT_PTR CreateOutput(Job& job, const char* name) {
         return -1;
     }
     const std::string path = job.folder + "\\" + name;
-    if (job.keepScript && std::strcmp(name, kPackageScriptFile) == 0 && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
-        return 0;  // skip: the resumed run keeps its script
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         job.fault = "the file " + path + " cannot be written";
         return -1;
@@ -110,14 +107,15 @@ FNFDINOTIFY(Notify) {
 
 }  // namespace
 
-std::string ExtractCabinet(ByteView cabinet, const std::string& folder, bool keepScript) {
+std::string ExtractCabinet(ByteView cabinet, const std::string& folder) {
     g_cabinet = cabinet;
-    Job job{folder, keepScript, ""};
+    Job job{folder, ""};
     ERF erf{};
-    win::UniqueFdi fdi(FDICreate(Alloc, Free, Open, Read, Write, Close, Seek, cpuUNKNOWN, &erf));
+    if (!win::Fdi().Loaded()) return "the system's cabinet support cannot be loaded";
+    win::UniqueFdi fdi(win::Fdi().create(Alloc, Free, Open, Read, Write, Close, Seek, cpuUNKNOWN, &erf));
     if (!fdi) return "the system's cabinet support cannot be started";
     char name[] = "package.cab", path[] = "";
-    const BOOL ok = FDICopy(fdi.get(), name, path, 0, Notify, nullptr, &job);
+    const BOOL ok = win::Fdi().copy(fdi.get(), name, path, 0, Notify, nullptr, &job);
     g_cabinet = {};
     if (ok) return "";
     return job.fault.empty() ? "the cabinet cannot be unpacked (error " + std::to_string(erf.erfOper) + ")" : job.fault;

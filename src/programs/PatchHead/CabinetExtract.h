@@ -7,9 +7,9 @@
 
 namespace quen::head {
 
-// Writes every file of `cabinet` into `folder` (which exists). Only package names are
-// written, each inside `folder`; with `keepScript`, an existing "Setup.ini" there is kept
-// (a resumed run's script holds what it remembered). Empty on success, else a sentence.
-std::string ExtractCabinet(ByteView cabinet, const std::string& folder, bool keepScript);
+// Writes every file of `cabinet` into `folder` (new and private). Only package names are
+// written, each inside `folder`, and only as new files: a file already there is never
+// reused. Empty on success, else a sentence.
+std::string ExtractCabinet(ByteView cabinet, const std::string& folder);
 
 }  // namespace quen::head

@@ -3,8 +3,13 @@
 
 #include <windows.h>
 
+#include <cstddef>
+#include <cstring>
+
+#include "base/Text.h"
+#include "maker/Crc32.h"
 #include "maker/PackageLayout.h"
-#include "platform/Files.h"
+#include "platform/Process.h"
 #include "programs/PatchHead/CabinetExtract.h"
 #include "programs/PatchHead/HeadUi.h"
 #include "runtime/CabinetCheck.h"
@@ -14,60 +19,59 @@
 #include "runtime/RunSequence.h"
 #include "runtime/win/WinRuntimePorts.h"
 #include "startup/win/WinRegistry.h"
+#include "win/Handles.h"
 #include "win/ModulePath.h"
+#include "win/PrivateFolder.h"
 
 namespace quen::head {
 
 namespace {
 
 constexpr int kBadPackage = static_cast<int>(runtime::RunOutcome::CancelledOrBad);
-constexpr const char* kScriptName = kPackageScriptFile;
+constexpr const char* kFolderPrefix = "QuenlarkPatch-";
 
-std::string OwnPath() {
-    char buf[MAX_PATH * 2] = {};
-    const DWORD n = GetModuleFileNameA(nullptr, buf, sizeof buf);
-    return n > 0 && n < sizeof buf ? std::string(buf, n) : std::string();
+// The file this process was started from, read with writing and deleting denied, and only
+// when its headers are those of the loaded image (the path may name another file by now).
+bool ReadOwnFile(std::string& self) {
+    char path[MAX_PATH * 2] = {};
+    const DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+    if (n == 0 || n >= sizeof path) return false;
+    win::UniqueHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    LARGE_INTEGER size{};
+    if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart > 0x7FFFFFFF) return false;
+    self.resize(static_cast<std::size_t>(size.QuadPart));
+    DWORD read = 0;
+    if (!ReadFile(file.get(), self.data(), static_cast<DWORD>(self.size()), &read, nullptr) || read != self.size())
+        return false;
+    // The file header and the section table, as the loader mapped them.
+    const auto* image = reinterpret_cast<const unsigned char*>(GetModuleHandleA(nullptr));
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image);
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(image + dos->e_lfanew);
+    const std::size_t from = static_cast<std::size_t>(dos->e_lfanew) + 4;
+    const std::size_t length = sizeof(IMAGE_FILE_HEADER) + nt->FileHeader.SizeOfOptionalHeader +
+                               nt->FileHeader.NumberOfSections * sizeof(IMAGE_SECTION_HEADER);
+    const std::size_t skip = sizeof(IMAGE_FILE_HEADER) + offsetof(IMAGE_OPTIONAL_HEADER, ImageBase);
+    const std::size_t tail = sizeof(IMAGE_FILE_HEADER) + nt->FileHeader.SizeOfOptionalHeader;
+    // The image base may be moved at load; everything else must match.
+    return self.size() >= from + length && std::memcmp(self.data() + from, image + from, skip) == 0 &&
+           std::memcmp(self.data() + from + tail, image + from + tail, length - tail) == 0;
 }
 
-// A new folder of our own under the temporary folder; it survives a restart.
-std::string MakePrivateFolder() {
+std::string TempFolder() {
     char temp[MAX_PATH + 1] = {};
     const DWORD n = GetTempPathA(MAX_PATH, temp);
-    if (n == 0 || n > MAX_PATH) return "";
-    const DWORD seed = GetTickCount() ^ (GetCurrentProcessId() << 16);
-    for (DWORD k = 0; k < 1000; ++k) {
-        char name[32];
-        wsprintfA(name, "QuenlarkPatch%08lX", static_cast<unsigned long>(seed + k));
-        const std::string folder = std::string(temp, n) + name;
-        if (CreateDirectoryA(folder.c_str(), nullptr)) return folder;
-        if (GetLastError() != ERROR_ALREADY_EXISTS) return "";
-    }
-    return "";
+    return n > 0 && n <= MAX_PATH ? std::string(temp, n) : std::string();
 }
 
-void RemovePackageFolder(const std::string& folder, const std::vector<runtime::CabinetFile>& files) {
-    for (const auto& f : files) platform::RemoveFile(folder + "\\" + f.name);
-    RemoveDirectoryA(folder.c_str());
+// Names the patch's start entry and kept values, the same in the resumed run.
+std::string PackageId(ByteView cabinet) {
+    return "PKG-" + HexText(Crc32(cabinet), 8) + "-" + HexText(static_cast<std::uint32_t>(cabinet.size()), 1);
 }
 
-// The package folder of this run: a fresh one, or after a restart the one named by /A.
-std::string PackageFolder(const runtime::HeadOptions& o, std::string& fault) {
-    if (!o.resume) {
-        const std::string folder = MakePrivateFolder();
-        if (folder.empty()) fault = "No folder for the patch's files can be made in the temporary folder.";
-        return folder;
-    }
-    const size_t slash = o.resumeScript.rfind('\\');
-    if (slash == std::string::npos || o.resumeScript.substr(slash + 1) != kScriptName) {
-        fault = "The patch cannot resume: " + o.resumeScript + " is no patch script.";
-        return "";
-    }
-    const std::string folder = o.resumeScript.substr(0, slash);
-    CreateDirectoryA(folder.c_str(), nullptr);
-    return folder;
-}
-
-runtime::RunOutcome Apply(const runtime::HeadOptions& o, const std::string& folder, runtime::LogPort* log) {
+// Builds the ports for one run and hands them with the request to `run`.
+template <typename Run>
+int WithPorts(const runtime::HeadOptions& o, const std::string& folder, const std::string& id,
+              runtime::LogPort* log, Run run) {
     runtime::PlatformFiles files;
     runtime::AppIniFiles ini;
     win::WinRegistry registry;
@@ -76,53 +80,64 @@ runtime::RunOutcome Apply(const runtime::HeadOptions& o, const std::string& fold
     runtime::HeadWindows windows(o.silent ? nullptr : &shown, o.answerDir);
     runtime::RuntimePorts ports{files, ini, registry, system, windows, log};
     const win::ModulePath me = win::CurrentModulePath();
-    runtime::RunRequest request{folder + "\\" + kScriptName, o.resume, me.folder, me.exeName};
+    runtime::RunRequest request{folder + "\\" + kPackageScriptFile, o.resume, me.folder, me.exeName};
     request.packageFolder = folder;
     request.meFolder = me.folder;
     request.resumeOptions = runtime::ResumeSwitches(o);
-    return runtime::RunScript(request, ports);
+    request.patchId = id;
+    return static_cast<int>(run(request, ports));
+}
+
+// Nothing can be applied. A resumed run still removes its start entry and sets back what
+// its first phase paused, so it does not stop again at every logon.
+int Refuse(const runtime::HeadOptions& o, const std::string& why, runtime::LogPort* log) {
+    Tell(why);
+    if (!o.resume) return kBadPackage;
+    return WithPorts(o, "", o.resumeId, log, runtime::EndResumedRun);
+}
+
+// Why the package cannot be applied, or "".
+std::string PackageProblem(const runtime::PackageLocation& where) {
+    if (where.fault == runtime::PackageFault::NoPackage)
+        return "This is the Quenlark patch executable head. Quenlark appends a patch to it to make a patch "
+               "executable; on its own it has nothing to apply.";
+    if (where.fault != runtime::PackageFault::None)
+        return "This patch cannot be applied. " + runtime::PackageFaultText(where.fault);
+    const runtime::CabinetCheck check = runtime::CheckCabinet(where.cabinet);
+    return check.Ok() ? "" : "This patch cannot be applied. " + check.fault;
+}
+
+void RemoveFolder(win::PrivateFolder& folder) {
+    folder.lock.reset();
+    platform::DeleteTree(folder.path);
 }
 
 }  // namespace
 
 int RunPatchExecutable(const runtime::HeadOptions& o, runtime::LogPort* log) {
     std::string self;
-    if (platform::ReadWholeFile(OwnPath(), self) != 0) {
-        Tell("The patch cannot read its own file.");
-        return kBadPackage;
-    }
+    if (!ReadOwnFile(self)) return Refuse(o, "The patch cannot read its own file.", log);
     const ByteView bytes(reinterpret_cast<const std::uint8_t*>(self.data()), self.size());
     const runtime::PackageLocation where = runtime::LocatePackage(bytes);
-    if (where.fault == runtime::PackageFault::NoPackage) {
-        Tell("This is the Quenlark patch executable head. Quenlark appends a patch to it to make a patch "
-             "executable; on its own it has nothing to apply.");
-        return kBadPackage;
-    }
-    if (where.fault != runtime::PackageFault::None) {
-        Tell("This patch cannot be applied. " + runtime::PackageFaultText(where.fault));
-        return kBadPackage;
-    }
-    const runtime::CabinetCheck check = runtime::CheckCabinet(where.cabinet);
-    if (!check.Ok()) {
-        Tell("This patch cannot be applied. " + check.fault);
-        return kBadPackage;
-    }
-    std::string fault;
-    const std::string folder = PackageFolder(o, fault);
-    if (folder.empty()) {
-        Tell(fault);
-        return kBadPackage;
-    }
-    fault = ExtractCabinet(where.cabinet, folder, o.resume);
+    if (const std::string problem = PackageProblem(where); !problem.empty()) return Refuse(o, problem, log);
+    const std::string id = PackageId(where.cabinet);
+    if (o.resume && id != o.resumeId)
+        return Refuse(o, "This patch cannot resume: the file is no longer the patch that was started.", log);
+    const std::string temp = TempFolder();
+    win::SweepPrivateFolders(temp, kFolderPrefix);  // what killed runs left behind
+    win::PrivateFolder folder = win::MakePrivateFolder(temp, kFolderPrefix);
+    if (folder.path.empty()) return Refuse(o, "No folder for the patch's files can be made in the temporary folder.", log);
+    const std::string fault = ExtractCabinet(where.cabinet, folder.path);
     if (!fault.empty()) {
-        RemovePackageFolder(folder, check.files);
-        Tell("This patch cannot be applied: " + fault + ".");
-        return kBadPackage;
+        RemoveFolder(folder);
+        return Refuse(o, "This patch cannot be applied: " + fault + ".", log);
     }
-    const runtime::RunOutcome outcome = Apply(o, folder, log);
-    // After a Windows exit the resumed run needs the package again.
-    if (outcome != runtime::RunOutcome::RestartNeeded) RemovePackageFolder(folder, check.files);
-    return static_cast<int>(outcome);
+    // The run may need the memory (a large file patched by a 32-bit head): the image goes.
+    std::string().swap(self);
+    // The resumed run extracts the package again, from the file it was started from.
+    const int outcome = WithPorts(o, folder.path, id, log, runtime::RunScript);
+    RemoveFolder(folder);
+    return outcome;
 }
 
 }  // namespace quen::head

@@ -8,6 +8,7 @@
 #include "editor/ProgramInit.h"
 #include "editor/ProjectOpen.h"
 #include "win/ModulePath.h"
+#include "win/SystemLibrary.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ int RunEditor(const std::string& commandLine, int showCommand) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int showCommand) {
+    quen::win::RestrictDllSearch();  // later loads by name (theming, dialogs) from System32 only
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     int exitCode = 0;

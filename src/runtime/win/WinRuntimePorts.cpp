@@ -2,6 +2,7 @@
 #include "runtime/win/WinRuntimePorts.h"
 
 #include <windows.h>
+#include <shlobj.h>
 
 #include "runtime/win/frmDir.h"
 #include "startup/win/Win32_API.h"
@@ -40,10 +41,16 @@ std::string WinSystem::SystemDir() {
     return Folder([](char* b, UINT n) { return GetSystemDirectoryA(b, n); });
 }
 
-std::string WinSystem::TempDir() {
+std::string WinSystem::StateDir() {
+    // The profile's local application data: the account's own, also for SYSTEM, whose
+    // temporary folder ordinary users may write to.
     char buf[MAX_PATH + 1] = {};
-    const DWORD n = GetTempPathA(MAX_PATH, buf);
-    return n > 0 && n <= MAX_PATH ? std::string(buf, n) : std::string();
+    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0, buf))) return "";
+    const std::string folder = std::string(buf) + "\\Quenlark";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const DWORD a = GetFileAttributesA(folder.c_str());
+    const bool real = a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY) && !(a & FILE_ATTRIBUTE_REPARSE_POINT);
+    return real ? folder : "";
 }
 
 bool WinSystem::ExitSession(int code) {

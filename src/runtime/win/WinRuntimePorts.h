@@ -13,7 +13,7 @@ class WinSystem : public SystemPort {
 public:
     std::string WindowsDir() override;
     std::string SystemDir() override;
-    std::string TempDir() override;
+    std::string StateDir() override;
     // Enables the shutdown privilege, then ExitWindowsEx: 1 log off, 2 restart, 3 shut down.
     bool ExitSession(int code) override;
     bool RunAndWait(const std::string& program, const std::string& folder) override;
