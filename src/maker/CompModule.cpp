@@ -58,7 +58,7 @@ Bytes CompareBytes(ByteView oldFile, ByteView newFile, const CompTuning& tuning,
     const CompTuning t = tuning.Sanitized();
     const ProgressSpan span{progress, static_cast<std::int64_t>(newFile.size())};
     if (t.mode == CompMode::Compact) {
-        Bytes out = WriteCompact(oldFile, newFile, EncodeCompact(oldFile, newFile, span));
+        Bytes out = WriteCompactBest(oldFile, newFile, EncodeCompact(oldFile, newFile, span));
         if (progress) progress->Reached(100.0);
         return out;
     }

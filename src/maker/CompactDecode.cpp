@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "maker/CompactFormat.h"
+#include "maker/CompactPredict.h"
 #include "maker/Crc32.h"
 #include "maker/SourceChecksum.h"
 
@@ -17,8 +18,9 @@ constexpr std::uint64_t kNoDifference = std::numeric_limits<std::uint64_t>::max(
 
 class CompactReader {
 public:
-    CompactReader(ByteView oldFile, ByteView streams[kCompactStreams], std::uint64_t newLength, Bytes& out)
-        : old_(oldFile), commands_(streams[0]), gaps_(streams[1]), values_(streams[2]), literals_(streams[3]),
+    CompactReader(ByteView oldFile, ByteView streams[kCompactStreams], std::uint64_t newLength, const CopyMap* map,
+                  Bytes& out)
+        : map_(map), old_(oldFile), commands_(streams[0]), gaps_(streams[1]), values_(streams[2]), literals_(streams[3]),
           newLength_(newLength), out_(out) {}
 
     ApplyFault Run() {
@@ -56,6 +58,7 @@ private:
         const std::size_t at = out_.size();
         out_.insert(out_.end(), old_.begin() + start, old_.begin() + start + static_cast<std::int64_t>(count));
         oldEnd_ = start + static_cast<std::int64_t>(count);
+        if (map_) PredictReferences(old_, *map_, start, static_cast<std::int64_t>(at), out_.data() + at, static_cast<std::int64_t>(count));
         // Differences falling inside this copy, counted over all copied bytes.
         const std::uint64_t end = copied_ + count;
         while (nextDifference_ < end) {
@@ -80,6 +83,7 @@ private:
         return true;
     }
 
+    const CopyMap* map_;
     ByteView old_;
     VarintReader commands_, gaps_;
     ByteView values_, literals_;
@@ -96,7 +100,7 @@ private:
 ApplyResult ApplyCompact(ByteView oldFile, ByteView data) {
     const std::optional<CompactHeader> h = ReadCompactHeader(data);
     if (!h) return {ApplyFault::ShortHeader, {}};
-    if (h->version != kCompactVersion || h->flags != 0) return {ApplyFault::UnknownVersion, {}};
+    if (h->version != kCompactVersion || (h->flags & ~kCompactKnownFlags)) return {ApplyFault::UnknownVersion, {}};
     std::uint64_t total = kCompactHeaderSize;
     for (std::uint32_t s : h->streams) total += s;
     if (total != data.size()) return {ApplyFault::TotalLength, {}};
@@ -108,11 +112,14 @@ ApplyResult ApplyCompact(ByteView oldFile, ByteView data) {
         streams[i] = data.subspan(at, h->streams[i]);
         at += h->streams[i];
     }
+    CopyMap map;
+    const bool predict = h->flags & kCompactPredictRel32;
+    if (predict && !CopyMapOfStream(streams[0], map)) return {ApplyFault::TruncatedStream, {}};
     ApplyResult result;
     // Reserve no more than the streams could produce, whatever the header claims.
     const std::uint64_t most = h->streams[3] + std::uint64_t{h->streams[0] / 3 + 1} * oldFile.size();
     result.newFile.reserve(static_cast<std::size_t>(std::min({std::uint64_t{h->newLength}, most, kReserveCap})));
-    result.fault = CompactReader(oldFile, streams, h->newLength, result.newFile).Run();
+    result.fault = CompactReader(oldFile, streams, h->newLength, predict ? &map : nullptr, result.newFile).Run();
     if (result.Ok() && Crc32(result.newFile) != h->newCrc) result.fault = ApplyFault::NewChecksum;
     if (!result.Ok()) result.newFile = {};
     return result;

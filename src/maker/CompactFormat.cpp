@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "maker/CompactPredict.h"
 #include "maker/Crc32.h"
 #include "maker/SourceChecksum.h"
 
@@ -54,7 +55,9 @@ bool VarintReader::Next(std::uint64_t& v) {
     return false;
 }
 
-Bytes WriteCompact(ByteView oldFile, ByteView newFile, const CompactCommands& commands) {
+Bytes WriteCompact(ByteView oldFile, ByteView newFile, const CompactCommands& commands, std::uint8_t flags) {
+    const CopyMap map = (flags & kCompactPredictRel32) ? CopyMapOf(commands) : CopyMap{};
+    Bytes predicted;
     Bytes streams[kCompactStreams];
     Bytes& cmd = streams[0];
     Bytes& gaps = streams[1];
@@ -69,8 +72,10 @@ Bytes WriteCompact(ByteView oldFile, ByteView newFile, const CompactCommands& co
         PutVarint(cmd, ZigZag(std::int64_t{c.oldStart} - oldEnd));
         literals.insert(literals.end(), newFile.begin() + n, newFile.begin() + n + c.literal);
         n += c.literal;
+        predicted.assign(oldFile.begin() + c.oldStart, oldFile.begin() + c.oldStart + c.copy);
+        if (flags & kCompactPredictRel32) PredictReferences(oldFile, map, c.oldStart, std::int64_t(n), predicted.data(), c.copy);
         for (std::uint32_t i = 0; i < c.copy; ++i) {
-            const auto d = static_cast<std::uint8_t>(newFile[n + i] - oldFile[c.oldStart + i]);
+            const auto d = static_cast<std::uint8_t>(newFile[n + i] - predicted[i]);
             if (d == 0) {
                 ++zeros;
                 continue;
@@ -83,6 +88,7 @@ Bytes WriteCompact(ByteView oldFile, ByteView newFile, const CompactCommands& co
         oldEnd = std::int64_t{c.oldStart} + c.copy;
     }
     CompactHeader h;
+    h.flags = flags;
     h.oldLength = static_cast<std::uint32_t>(oldFile.size());
     h.oldChecksum = SourceChecksum(oldFile);
     h.newLength = static_cast<std::uint32_t>(newFile.size());
@@ -97,6 +103,20 @@ Bytes WriteCompact(ByteView oldFile, ByteView newFile, const CompactCommands& co
     WriteCompactHeader(out, h);
     for (const Bytes& s : streams) out.insert(out.end(), s.begin(), s.end());
     return out;
+}
+
+}  // namespace quen
+
+namespace quen {
+
+Bytes WriteCompactBest(ByteView oldFile, ByteView newFile, const CompactCommands& commands) {
+    Bytes plain = WriteCompact(oldFile, newFile, commands, 0);
+    Bytes predicted = WriteCompact(oldFile, newFile, commands, kCompactPredictRel32);
+    const auto differences = [](const Bytes& d) {
+        const CompactHeader h = *ReadCompactHeader(d);
+        return std::uint64_t{h.streams[1]} + h.streams[2];
+    };
+    return differences(predicted) < differences(plain) ? predicted : plain;
 }
 
 }  // namespace quen

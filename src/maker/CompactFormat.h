@@ -13,7 +13,7 @@ namespace quen {
 // Layout (every number little-endian), documented in docs/decisions.md:
 //   0  magic "QLD" 0xF1          22 command stream length
 //   4  version (1)               26 gap stream length
-//   5  flags (none defined yet)  30 value stream length
+//   5  flags                     30 value stream length
 //   6  old length                34 literal stream length
 //  10  old source checksum       38 the four streams, in this order
 //  14  new length
@@ -24,10 +24,14 @@ namespace quen {
 // its difference (mod 256). Differences are sparse over the copied bytes taken in order:
 // the gap stream holds, per non-zero difference, a varint count of zero differences
 // before it; the value stream holds the non-zero differences themselves.
+// Flag 1 (kCompactPredictRel32): before its differences are added, each copy has its x86
+// branch fields rewritten through the copy map (maker/CompactPredict.h).
 inline constexpr std::uint8_t kCompactMagic[4] = {'Q', 'L', 'D', 0xF1};
 inline constexpr std::uint8_t kCompactVersion = 1;
 inline constexpr std::size_t kCompactHeaderSize = 38;
 inline constexpr int kCompactStreams = 4;
+inline constexpr std::uint8_t kCompactPredictRel32 = 1;
+inline constexpr std::uint8_t kCompactKnownFlags = kCompactPredictRel32;
 
 struct CompactHeader {
     std::uint8_t version = kCompactVersion;
@@ -52,8 +56,11 @@ struct CompactCommand {
 };
 using CompactCommands = std::vector<CompactCommand>;
 
-// The whole compact data that rebuilds `newFile` by the commands, which must cover it exactly.
-Bytes WriteCompact(ByteView oldFile, ByteView newFile, const CompactCommands& commands);
+// The whole compact data that rebuilds `newFile` by the commands, which must cover it
+// exactly, with the given flags.
+Bytes WriteCompact(ByteView oldFile, ByteView newFile, const CompactCommands& commands, std::uint8_t flags);
+// The same with or without reference prediction, whichever leaves fewer difference bytes.
+Bytes WriteCompactBest(ByteView oldFile, ByteView newFile, const CompactCommands& commands);
 
 void PutVarint(Bytes& out, std::uint64_t v);
 inline std::uint64_t ZigZag(std::int64_t v) {

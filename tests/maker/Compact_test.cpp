@@ -28,7 +28,7 @@ Bytes Golden() {
 }
 
 TEST(CompactFormat, WritesAndReadsTheGoldenFile) {
-    EXPECT_EQ(WriteCompact(kOld, kNew, kCommands), Golden());
+    EXPECT_EQ(WriteCompact(kOld, kNew, kCommands, 0), Golden());
     const ApplyResult r = ApplyDifference(kOld, Golden());
     ASSERT_TRUE(r.Ok()) << ApplyFaultText(r.fault);
     EXPECT_EQ(r.newFile, kNew);
