@@ -20,7 +20,7 @@ class CompactReader {
 public:
     CompactReader(ByteView oldFile, ByteView streams[kCompactStreams], std::uint64_t newLength, const CopyMap* map,
                   Bytes& out)
-        : map_(map), old_(oldFile), commands_(streams[0]), gaps_(streams[1]), values_(streams[2]), literals_(streams[3]),
+        : map_(map), code_(map ? FindOldCode(oldFile) : OldCode{}), old_(oldFile), commands_(streams[0]), gaps_(streams[1]), values_(streams[2]), literals_(streams[3]),
           newLength_(newLength), out_(out) {}
 
     ApplyFault Run() {
@@ -58,7 +58,7 @@ private:
         const std::size_t at = out_.size();
         out_.insert(out_.end(), old_.begin() + start, old_.begin() + start + static_cast<std::int64_t>(count));
         oldEnd_ = start + static_cast<std::int64_t>(count);
-        if (map_) PredictReferences(old_, *map_, start, static_cast<std::int64_t>(at), out_.data() + at, static_cast<std::int64_t>(count));
+        if (map_) PredictReferences(old_, code_, *map_, start, static_cast<std::int64_t>(at), out_.data() + at, static_cast<std::int64_t>(count));
         // Differences falling inside this copy, counted over all copied bytes.
         const std::uint64_t end = copied_ + count;
         while (nextDifference_ < end) {
@@ -84,6 +84,7 @@ private:
     }
 
     const CopyMap* map_;
+    const OldCode code_;
     ByteView old_;
     VarintReader commands_, gaps_;
     ByteView values_, literals_;

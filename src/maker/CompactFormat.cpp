@@ -57,6 +57,7 @@ bool VarintReader::Next(std::uint64_t& v) {
 
 Bytes WriteCompact(ByteView oldFile, ByteView newFile, const CompactCommands& commands, std::uint8_t flags) {
     const CopyMap map = (flags & kCompactPredictRel32) ? CopyMapOf(commands) : CopyMap{};
+    const OldCode code = (flags & kCompactPredictRel32) ? FindOldCode(oldFile) : OldCode{};
     Bytes predicted;
     Bytes streams[kCompactStreams];
     Bytes& cmd = streams[0];
@@ -73,7 +74,7 @@ Bytes WriteCompact(ByteView oldFile, ByteView newFile, const CompactCommands& co
         literals.insert(literals.end(), newFile.begin() + n, newFile.begin() + n + c.literal);
         n += c.literal;
         predicted.assign(oldFile.begin() + c.oldStart, oldFile.begin() + c.oldStart + c.copy);
-        if (flags & kCompactPredictRel32) PredictReferences(oldFile, map, c.oldStart, std::int64_t(n), predicted.data(), c.copy);
+        if (flags & kCompactPredictRel32) PredictReferences(oldFile, code, map, c.oldStart, std::int64_t(n), predicted.data(), c.copy);
         for (std::uint32_t i = 0; i < c.copy; ++i) {
             const auto d = static_cast<std::uint8_t>(newFile[n + i] - predicted[i]);
             if (d == 0) {

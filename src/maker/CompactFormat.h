@@ -25,7 +25,7 @@ namespace quen {
 // the gap stream holds, per non-zero difference, a varint count of zero differences
 // before it; the value stream holds the non-zero differences themselves.
 // Flag 1 (kCompactPredictRel32): before its differences are added, each copy has its x86
-// branch fields rewritten through the copy map (maker/CompactPredict.h).
+// reference fields rewritten through the copy map (maker/CompactPredict.h).
 inline constexpr std::uint8_t kCompactMagic[4] = {'Q', 'L', 'D', 0xF1};
 inline constexpr std::uint8_t kCompactVersion = 1;
 inline constexpr std::size_t kCompactHeaderSize = 38;
