@@ -126,7 +126,7 @@ TEST(CompareBytes, ProgressRisesToOneHundredAboutEvery8192PositionsInEachMode) {
         oldFile[i] = static_cast<std::uint8_t>(i * 7919 >> 3);
         newFile[i] = static_cast<std::uint8_t>(i * 104729 >> 5);
     }
-    for (const CompMode mode : {CompMode::Quick, CompMode::Thorough}) {
+    for (const CompMode mode : {CompMode::Quick, CompMode::Thorough, CompMode::Compact}) {
         Recorder r;
         CompareBytes(oldFile, newFile, {64, 4, mode}, &r);
         ASSERT_GE(r.values.size(), 10u);

@@ -6,6 +6,7 @@
 
 #include "maker/ApplyDifference.h"
 #include "maker/CompModule.h"
+#include "maker/CompactEncoder.h"
 #include "maker/CompactFormat.h"
 #include "maker/Crc32.h"
 #include "maker/SourceChecksum.h"
@@ -126,13 +127,40 @@ TEST(CompactFormat, RoundTripsGeneratedPairs) {
     std::size_t compact = 0, thorough = 0;
     for (const auto& [oldFile, newFile] : pairs) {
         const Bytes data = CompareBytes(oldFile, newFile, {64, 4, CompMode::Compact});
-        const ApplyResult r = ApplyDifference(oldFile, data);
-        ASSERT_TRUE(r.Ok()) << ApplyFaultText(r.fault) << " " << oldFile.size() << " " << newFile.size();
-        ASSERT_EQ(r.newFile, newFile);
+        const Bytes predicted = WriteCompact(oldFile, newFile, EncodeCompact(oldFile, newFile), kCompactPredictRel32);
+        for (const Bytes& d : {data, predicted}) {
+            const ApplyResult r = ApplyDifference(oldFile, d);
+            ASSERT_TRUE(r.Ok()) << ApplyFaultText(r.fault) << " " << oldFile.size() << " " << newFile.size();
+            ASSERT_EQ(r.newFile, newFile);
+        }
         compact += data.size();
         thorough += CompareBytes(oldFile, newFile, {64, 4, CompMode::Thorough}).size();
     }
     EXPECT_LT(compact * 2, thorough);
+}
+
+// Calls whose callee moved: predicted through the copy map, they cost no difference.
+TEST(CompactFormat, PredictsCallsToMovedCode) {
+    std::mt19937 rng(21);
+    Bytes oldFile = testbytes::Random(rng, 2000, 0x60);
+    for (auto& b : oldFile) b += 0x10;  // no byte that starts a reference
+    const auto calls = [](Bytes& file, std::uint32_t moved) {
+        for (std::uint32_t i = 0; i < 20; ++i) {
+            const std::uint32_t at = i * 45, rel = 1500 + 7 * i + moved - at - 5;
+            file[at] = i % 2 ? 0xE8 : 0xE9;
+            for (int k = 0; k < 4; ++k) file[at + 1 + k] = static_cast<std::uint8_t>(rel >> (8 * k));
+        }
+    };
+    calls(oldFile, 0);
+    Bytes newFile = oldFile;
+    const Bytes inserted = testbytes::Random(rng, 64, 0x10);
+    newFile.insert(newFile.begin() + 1000, inserted.begin(), inserted.end());
+    calls(newFile, 64);
+    const Bytes data = CompareBytes(oldFile, newFile, {64, 4, CompMode::Compact});
+    const CompactHeader h = *ReadCompactHeader(data);
+    EXPECT_EQ(h.flags, kCompactPredictRel32);
+    EXPECT_EQ(h.streams[2], 0u);  // no difference left
+    EXPECT_EQ(ApplyDifference(oldFile, data).newFile, newFile);
 }
 
 }  // namespace
