@@ -1,7 +1,8 @@
 // Benchmark of the difference encoder on one file pair: the quick mode against the
-// straightforward oracle, the thorough mode against xdelta3, bsdiff and zstd (sizes after
-// the cabinet's LZX, as a patch carries them), all in the same run. Prints one row for each of three tables, prefixed "quick|", "sizes|" and
-// "thorough|" (bench/run.sh gathers them).
+// straightforward oracle, the thorough and compact modes against xdelta3, bsdiff and zstd
+// (sizes after the cabinet's LZX, as a patch carries them), all in the same run. Prints one
+// row for each of four tables, prefixed "quick|", "sizes|", "thorough|" and "compact|"
+// (bench/run.sh gathers them).
 #include <sys/stat.h>
 
 #include <cstring>
@@ -99,14 +100,45 @@ ToolFigures MeasureTool(const std::vector<std::string>& argv, const std::string&
 
 double Ratio(double a, double b) { return b > 0 ? a / b : 0.0; }
 
+// One mode's encoding (each run in a child, for its own raw peak) and decoding.
+struct ModeFigures {
+    quen::Bytes data;
+    Spread seconds, decodeSeconds;
+    long long peakBytes = 0;
+};
+
+ModeFigures MeasureMode(quen::ByteView oldFile, quen::ByteView newFile, const quen::CompTuning& t, int runs) {
+    ModeFigures f;
+    std::vector<double> times, decodeTimes;
+    for (int r = 0; r < runs; ++r) {
+        const ChildRun run = bench::InChild([&] { return !quen::CompareBytes(oldFile, newFile, t).empty(); });
+        if (!run.ok) throw std::runtime_error("an encoder run failed");
+        times.push_back(run.seconds);
+        f.peakBytes = std::max(f.peakBytes, run.peakBytes);
+    }
+    f.data = quen::CompareBytes(oldFile, newFile, t);
+    for (int r = 0; r < runs; ++r) {
+        const double start = bench::CpuSeconds();
+        const quen::ApplyResult rebuilt = quen::ApplyDifference(oldFile, f.data);
+        decodeTimes.push_back(bench::CpuSeconds() - start);
+        if (!rebuilt.Ok() || !std::equal(rebuilt.newFile.begin(), rebuilt.newFile.end(), newFile.begin(), newFile.end())) {
+            throw std::runtime_error("the difference data does not rebuild the new file");
+        }
+    }
+    f.seconds = SpreadOf(times);
+    f.decodeSeconds = SpreadOf(decodeTimes);
+    return f;
+}
+
 int Run(const Options& o) {
     const std::string oldText = quen::ReadFileForCompare(o.oldPath);
     const std::string newText = quen::ReadFileForCompare(o.newPath);
     const quen::ByteView oldFile = quen::ViewOf(oldText), newFile = quen::ViewOf(newText);
     const double both = static_cast<double>(oldFile.size() + newFile.size());
-    quen::CompTuning quick = o.tuning, thorough = o.tuning;
+    quen::CompTuning quick = o.tuning, thorough = o.tuning, compact = o.tuning;
     quick.mode = quen::CompMode::Quick;
     thorough.mode = quen::CompMode::Thorough;
+    compact.mode = quen::CompMode::Compact;
 
     // Quick mode and oracle: processor time of each run, outputs compared byte for byte.
     const quen::Bytes quickDiff = quen::CompareBytes(oldFile, newFile, quick);
@@ -125,26 +157,11 @@ int Run(const Options& o) {
     }
     const Spread quickS = SpreadOf(quickTimes), oracleS = SpreadOf(oracleTimes);
 
-    // Thorough mode: each run in a child, for its own raw peak.
-    std::vector<double> thoroughTimes;
-    long long thoroughPeak = 0;
-    for (int r = 0; r < o.runs; ++r) {
-        const ChildRun run = bench::InChild([&] { return !quen::CompareBytes(oldFile, newFile, thorough).empty(); });
-        if (!run.ok) throw std::runtime_error("thorough mode failed");
-        thoroughTimes.push_back(run.seconds);
-        thoroughPeak = std::max(thoroughPeak, run.peakBytes);
-    }
-    const quen::Bytes thoroughDiff = quen::CompareBytes(oldFile, newFile, thorough);
-    std::vector<double> applyTimes;
-    for (int r = 0; r < o.runs; ++r) {
-        const double start = bench::CpuSeconds();
-        const quen::ApplyResult rebuilt = quen::ApplyDifference(oldFile, thoroughDiff);
-        applyTimes.push_back(bench::CpuSeconds() - start);
-        if (!rebuilt.Ok() || !std::equal(rebuilt.newFile.begin(), rebuilt.newFile.end(), newFile.begin(), newFile.end())) {
-            throw std::runtime_error("the thorough difference data does not rebuild the new file");
-        }
-    }
-    const Spread thoroughS = SpreadOf(thoroughTimes), applyS = SpreadOf(applyTimes);
+    const ModeFigures th = MeasureMode(oldFile, newFile, thorough, o.runs);
+    const ModeFigures co = MeasureMode(oldFile, newFile, compact, o.runs);
+    const quen::Bytes& thoroughDiff = th.data;
+    const Spread& thoroughS = th.seconds;
+    const long long thoroughPeak = th.peakBytes;
 
     ToolFigures xdelta, bsdiff, zstd;
     if (o.tools) {
@@ -174,7 +191,14 @@ int Run(const Options& o) {
                 Ratio(thoroughS.median, bsdiff.seconds.median), Seconds(xdelta.seconds).c_str(),
                 Seconds(zstd.seconds).c_str(), thoroughPeak / 1048576.0, thoroughPeak / both,
                 bsdiff.peakBytes / 1048576.0, bsdiff.peakBytes / both, zstd.peakBytes / 1048576.0, zstd.peakBytes / both,
-                Ratio(static_cast<double>(newFile.size()), applyS.median) / 1048576.0);
+                Ratio(static_cast<double>(newFile.size()), th.decodeSeconds.median) / 1048576.0);
+    const double compactLzx = static_cast<double>(bench::LzxCabinetSize(co.data));
+    std::printf("compact| %s | %zu | %.0f | %.0f | %lld | %lld | %lld | %.2f | %.2f | %.2f | %.2f | %s | %.2f | %.1f MB (%.2fx) | %.0f MB/s |\n",
+                o.name.c_str(), co.data.size(), compactLzx, thoroughLzx, xdelta.size, bsdiff.size, zstd.size,
+                Ratio(compactLzx, thoroughLzx), Ratio(compactLzx, xdelta.size), Ratio(compactLzx, zstd.size),
+                Ratio(compactLzx, bsdiff.size), Seconds(co.seconds).c_str(), Ratio(co.seconds.median, bsdiff.seconds.median),
+                co.peakBytes / 1048576.0, co.peakBytes / both,
+                Ratio(static_cast<double>(newFile.size()), co.decodeSeconds.median) / 1048576.0);
     return 0;
 }
 

@@ -32,6 +32,8 @@ pair 7za-x64 7zip-bin 5.1.1 5.2.0 win/x64/7za.exe
 pair esbuild-x64 @esbuild/win32-x64 0.28.1 0.28.2 esbuild.exe
 pair sharp-dll @img/sharp-win32-x64 0.34.4 0.34.5 lib/sharp-win32-x64.node
 pair dprint-x64 @dprint/win32-x64 0.50.1 0.50.2 dprint.exe
+pair esbuild-ia32 @esbuild/win32-ia32 0.28.1 0.28.2 esbuild.exe
+pair rollup-dll @rollup/rollup-win32-x64-msvc 4.67.4 4.68.0 rollup.win32-x64-msvc.node
 
 # synthetic <name> <period>: the quick mode's worst case. Old: 256 KiB of one short
 # pattern repeated (period 1: zero bytes); new: the same with every 50th byte changed, so

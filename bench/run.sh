@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs the encoder benchmark over every pair (bench/fetch-pairs.sh) and prints three
+# Runs the encoder benchmark over every pair (bench/fetch-pairs.sh) and prints four
 # markdown tables from the same run: the quick mode against the oracle, the sizes of
-# both modes and of the delta tools, and the thorough mode's time and memory. Times are
+# the modes and of the delta tools, the thorough mode's time and memory, and the compact
+# mode's sizes, times, memory and decoding speed beside the tools. Times are
 # processor seconds, median (min-max) of --runs runs (default 5), so QUEN_BENCH_JOBS
 # pairs (default 1) may run side by side on a machine with that many free cores.
 # Usage: bench/run.sh [--runs N] [--oracle-limit SECONDS] [--no-oracle] [--no-tools]
@@ -36,3 +37,6 @@ table sizes pair "quick bytes" "quick LZX cab" "quick zlib -9" "thorough bytes" 
     "thorough LZX / bsdiff" "positions free LZX" "positions free / xdelta3"
 table thorough pair "thorough s" "bsdiff s" "thorough / bsdiff time" "xdelta3 s" "zstd s" \
     "thorough peak (x both files)" "bsdiff peak (x both files)" "zstd peak (x both files)" "decoder (thorough data)"
+table compact pair "compact bytes" "compact LZX cab" "thorough LZX cab" "xdelta3 -9" bsdiff "zstd -19 --patch-from" \
+    "compact / thorough" "compact / xdelta3" "compact / zstd" "compact / bsdiff" "compact s" "compact / bsdiff time" \
+    "compact peak (x both files)" "decoder (compact data)"

@@ -75,7 +75,7 @@ void ReadSetupSection(SettingsReader& ini, const std::string& folder, ProgramSet
     // Zero or negative tuning values would stall the difference encoder.
     s.DefSample_Size = static_cast<int32_t>(std::max<int64_t>(1, ini.Number("DefSample_Size", INT32_MIN, INT32_MAX)));
     s.Comp_Move_Size = static_cast<int32_t>(std::max<int64_t>(1, ini.Number("Comp_Move_Size", INT32_MIN, INT32_MAX)));
-    s.Comp_Mode = static_cast<int32_t>(ini.Choice("Comp_Mode", 1, 1, 2, "1 (quick) or 2 (thorough)"));
+    s.Comp_Mode = static_cast<int32_t>(ini.Choice("Comp_Mode", 1, 1, 3, "1 (quick), 2 (thorough) or 3 (compact)"));
     s.WAVE_Open = folder + "\\" + ini.Text("WAVE_Open");
     s.WAVE_End = folder + "\\" + ini.Text("WAVE_End");
     s.CDExtraPatch = static_cast<int16_t>(ini.Number("CDExtraPatch", INT16_MIN, INT16_MAX));

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "maker/CompactDecode.h"
+#include "maker/CompactFormat.h"
 #include "maker/Crc32.h"
 #include "maker/SourceChecksum.h"
 
@@ -63,6 +65,11 @@ private:
 }  // namespace
 
 bool ReadDifferenceHeader(ByteView difference, DifferenceHeader& header) {
+    if (IsCompactData(difference)) {
+        const std::optional<CompactHeader> h = ReadCompactHeader(difference);
+        if (h) header = {static_cast<std::uint32_t>(difference.size()), h->oldChecksum, h->oldLength, h->newLength};
+        return h.has_value();
+    }
     if (difference.size() < kDiffHeaderSize) return false;
     const std::uint8_t* p = difference.data();
     header = {GetLE32(p), GetLE32(p + 4), GetLE32(p + 8), GetLE32(p + 12)};
@@ -70,6 +77,7 @@ bool ReadDifferenceHeader(ByteView difference, DifferenceHeader& header) {
 }
 
 ApplyResult ApplyDifference(ByteView oldFile, ByteView difference) {
+    if (IsCompactData(difference)) return ApplyCompact(oldFile, difference);
     DifferenceHeader h;
     if (!ReadDifferenceHeader(difference, h)) return {ApplyFault::ShortHeader, {}};
     if (h.totalLength != difference.size()) return {ApplyFault::TotalLength, {}};
@@ -91,6 +99,7 @@ Bytes DifferenceFile(Bytes difference, ByteView newFile) {
 }
 
 ApplyResult ApplyDifferenceFile(ByteView oldFile, ByteView file) {
+    if (IsCompactData(file)) return ApplyCompact(oldFile, file);
     // Without its 4 checksum bytes the data is not as long as its header says.
     if (file.size() < kDiffHeaderSize + 4) return {ApplyFault::TotalLength, {}};
     ApplyResult result = ApplyDifference(oldFile, file.first(file.size() - 4));
@@ -103,7 +112,7 @@ ApplyResult ApplyDifferenceFile(ByteView oldFile, ByteView file) {
 std::string ApplyFaultText(ApplyFault fault) {
     switch (fault) {
         case ApplyFault::None: return "The file was rebuilt.";
-        case ApplyFault::ShortHeader: return "The difference data is shorter than its 16-byte header.";
+        case ApplyFault::ShortHeader: return "The difference data is shorter than its header.";
         case ApplyFault::TotalLength: return "The difference data is not as long as its header says.";
         case ApplyFault::OldLength: return "The old file does not have the length the difference data was made for.";
         case ApplyFault::OldChecksum: return "The old file's checksum differs from the one the difference data was made for.";
@@ -113,6 +122,9 @@ std::string ApplyFaultText(ApplyFault fault) {
         case ApplyFault::TooLong: return "The records produce more bytes than the new file's length.";
         case ApplyFault::TooShort: return "The records produce fewer bytes than the new file's length.";
         case ApplyFault::NewChecksum: return "The rebuilt file's CRC-32 differs from the one stored: the difference data is damaged.";
+        case ApplyFault::UnknownVersion: return "The difference data is of a newer version or uses features this program does not know.";
+        case ApplyFault::TruncatedStream: return "A stream of the difference data ends too early: the data is truncated or damaged.";
+        case ApplyFault::TrailingStream: return "A stream of the difference data holds more than the new file needs: the data is damaged.";
     }
     return "The difference data is damaged.";
 }

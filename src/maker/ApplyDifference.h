@@ -11,7 +11,7 @@ namespace quen {
 
 enum class ApplyFault {
     None,
-    ShortHeader,         // fewer than 16 bytes
+    ShortHeader,         // shorter than its header
     TotalLength,         // header's total length is not the data's length
     OldLength,           // the old file is not the length the data was made for
     OldChecksum,         // the old file's checksum differs
@@ -20,7 +20,10 @@ enum class ApplyFault {
     CopyOutsideOld,      // a copy reaches outside the old file
     TooLong,             // the records produce more than the new length
     TooShort,            // the records produce less than the new length
-    NewChecksum,         // a difference file's CRC-32 of the new file differs
+    NewChecksum,         // the CRC-32 of the rebuilt file differs from the one stored
+    UnknownVersion,      // compact data of a version or with flags this decoder does not know
+    TruncatedStream,     // a compact stream ends inside a field or before its last command
+    TrailingStream,      // a compact stream holds more than the new file takes
 };
 
 struct DifferenceHeader {
@@ -36,17 +39,20 @@ struct ApplyResult {
     bool Ok() const { return fault == ApplyFault::None; }
 };
 
-// The header of difference data, when it has 16 bytes.
+// The header of difference data of either format (for compact data, totalLength is its
+// length), when it is complete.
 bool ReadDifferenceHeader(ByteView difference, DifferenceHeader& header);
 
 // The new file, or the first fault found; never reads or writes outside the buffers.
+// Compact data (maker/CompactFormat.h) is told by its magic and decoded by ApplyCompact.
 ApplyResult ApplyDifference(ByteView oldFile, ByteView difference);
 
 // QuenDiff's own difference files: the difference data exactly as above, then 4 bytes
 // (little-endian) of the CRC-32 of the new file (maker/Crc32.h). The data alone cannot
 // tell a changed copy position or literal byte; the checksum can.
 Bytes DifferenceFile(Bytes difference, ByteView newFile);
-// Rebuilds from such a file: a file without its 4 checksum bytes gives TotalLength, a
+// Rebuilds from such a file, or from compact data, which carries its own CRC-32 and is
+// written to a QuenDiff file unchanged. A classic file without its 4 checksum bytes gives TotalLength, a
 // rebuilt file whose CRC-32 differs gives NewChecksum (and no new file).
 ApplyResult ApplyDifferenceFile(ByteView oldFile, ByteView file);
 

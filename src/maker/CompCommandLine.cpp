@@ -14,12 +14,13 @@ namespace {
 
 constexpr const char* kUsage =
     "usage:\n"
-    "  QuenDiff encode OLD NEW DIFF [--sample S] [--move M] [--mode quick|thorough]\n"
-    "                                (defaults 64, 4 and quick; thorough ignores S and M)\n"
+    "  QuenDiff encode OLD NEW DIFF [--sample S] [--move M] [--mode quick|thorough|compact]\n"
+    "                                (defaults 64, 4 and quick; thorough and compact ignore S and M)\n"
     "  QuenDiff apply OLD DIFF NEW\n"
     "  QuenDiff rle-pack IN OUT\n"
     "  QuenDiff rle-unpack IN OUT\n"
-    "DIFF holds the difference data followed by the CRC-32 of the new file (4 bytes).\n";
+    "DIFF holds the difference data followed by the CRC-32 of the new file (4 bytes);\n"
+    "compact data carries that CRC-32 in its header and is written as it is.\n";
 
 // A failure with its message; the command stops and nothing is written.
 struct Failure {
@@ -51,6 +52,13 @@ std::int64_t Number(const std::string& option, const std::string& text) {
     return v;
 }
 
+CompMode ModeNamed(const std::string& name) {
+    if (name == "quick") return CompMode::Quick;
+    if (name == "thorough") return CompMode::Thorough;
+    if (name == "compact") return CompMode::Compact;
+    throw Failure{kQuenDiffUsage, "--mode is quick, thorough or compact, not \"" + name + "\""};
+}
+
 CompTuning Tuning(const std::vector<std::string>& a) {
     CompTuning t;
     for (std::size_t i = 4; i < a.size(); i += 2) {
@@ -59,10 +67,8 @@ CompTuning Tuning(const std::vector<std::string>& a) {
             t.defaultSample = Number(a[i], a[i + 1]);
         } else if (a[i] == "--move") {
             t.moveSize = Number(a[i], a[i + 1]);
-        } else if (a[i] == "--mode" && (a[i + 1] == "quick" || a[i + 1] == "thorough")) {
-            t.mode = a[i + 1] == "quick" ? CompMode::Quick : CompMode::Thorough;
         } else if (a[i] == "--mode") {
-            throw Failure{kQuenDiffUsage, "--mode is quick or thorough, not \"" + a[i + 1] + "\""};
+            t.mode = ModeNamed(a[i + 1]);
         } else {
             throw Failure{kQuenDiffUsage, "unknown option " + a[i]};
         }
@@ -81,11 +87,17 @@ void Encode(const std::vector<std::string>& a, std::ostream& out) {
     const std::string oldFile = ReadText(a[1]), newFile = ReadText(a[2]);
     Bytes diff;
     try {
-        diff = DifferenceFile(CompareBytes(ViewOf(oldFile), ViewOf(newFile), t), ViewOf(newFile));
+        diff = CompareBytes(ViewOf(oldFile), ViewOf(newFile), t);
+        if (t.mode != CompMode::Compact) diff = DifferenceFile(std::move(diff), ViewOf(newFile));
     } catch (const Error& e) {
         throw Failure{kQuenDiffFailed, e.what()};
     }
     Write(a[3], diff);
+    if (t.mode == CompMode::Compact) {
+        out << a[3] << ": " << diff.size() << " bytes of compact difference data for " << newFile.size()
+            << " new bytes\n";
+        return;
+    }
     out << a[3] << ": " << diff.size() - 4 << " bytes of difference data and its checksum for " << newFile.size()
         << " new bytes (";
     if (t.mode == CompMode::Thorough) {

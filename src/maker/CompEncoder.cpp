@@ -52,15 +52,6 @@ void Report(const ProgressSpan& progress, std::int64_t n, std::int64_t& nextRepo
 
 }  // namespace
 
-Match FindMatch(ByteView oldFile, std::int64_t q, std::int64_t oe, ByteView newFile, std::int64_t n,
-                std::int64_t ne, std::int64_t sample, std::int64_t move) {
-    sample = CompTuning::Clamped(sample);
-    move = CompTuning::Clamped(move);
-    if (q < 1 || n < 1 || n + sample > ne || q > oe - sample) return {};
-    const WalkInput input{oldFile, oe, newFile, n, ne, sample, move};
-    return Walk(input, q, oe - sample).match;
-}
-
 void EncodeRegion(ByteView oldFile, std::int64_t os, std::int64_t oe, ByteView newFile, std::int64_t ns,
                   std::int64_t ne, std::int64_t sample, std::int64_t move, CompRecords& records,
                   ProgressSpan progress) {

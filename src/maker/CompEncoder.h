@@ -10,11 +10,6 @@
 
 namespace quen {
 
-// The first run longer than S that the forward search from old position q meets, for
-// the new bytes at n (old region ends at oe, new region at ne). Scans without an index.
-Match FindMatch(ByteView oldFile, std::int64_t q, std::int64_t oe, ByteView newFile, std::int64_t n,
-                std::int64_t ne, std::int64_t sample, std::int64_t move);
-
 // Where the new region's progress is reported: the whole new file's length and the sink.
 struct ProgressSpan {
     CompareProgress* sink = nullptr;

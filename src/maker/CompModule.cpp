@@ -3,6 +3,7 @@
 
 #include "base/Errors.h"
 #include "maker/CompThorough.h"
+#include "maker/CompactEncoder.h"
 #include "maker/SourceChecksum.h"
 #include "platform/Files.h"
 
@@ -56,6 +57,11 @@ Bytes CompareBytes(ByteView oldFile, ByteView newFile, const CompTuning& tuning,
     CheckSize(newFile, "new");
     const CompTuning t = tuning.Sanitized();
     const ProgressSpan span{progress, static_cast<std::int64_t>(newFile.size())};
+    if (t.mode == CompMode::Compact) {
+        Bytes out = WriteCompactBest(oldFile, newFile, EncodeCompact(oldFile, newFile, span));
+        if (progress) progress->Reached(100.0);
+        return out;
+    }
     CompRecords records;
     if (t.mode == CompMode::Thorough) {
         records = EncodeThorough(oldFile, newFile, span);
@@ -63,6 +69,8 @@ Bytes CompareBytes(ByteView oldFile, ByteView newFile, const CompTuning& tuning,
         records = EncodeQuick(oldFile, newFile, t, span);
     }
     Bytes out = WriteDifference(oldFile, newFile, records);
+    // Classic data this long would start with the compact magic (maker/CompactFormat.h).
+    if (IsCompactData(out)) throw Error(kErrOverflow, "The difference data is too large (3.7 GB or more).");
     if (progress) progress->Reached(100.0);
     return out;
 }

@@ -13,12 +13,12 @@ namespace quen {
 // How hard the encoder searches (settings key Comp_Mode). Quick: the greedy forward
 // scan region by region. Thorough: matches anywhere in the old file, records chosen for
 // the smallest data after compression; slower, same record types, so every decoder reads it.
-enum class CompMode { Quick = 1, Thorough = 2 };
+// Compact: the compact format (maker/CompactFormat.h), approximate copies, the smallest data.
+enum class CompMode { Quick = 1, Thorough = 2, Compact = 3 };
 
-// 1 and 2 as the settings file writes them; anything else is no mode.
+// 1, 2 and 3 as the settings file writes them; anything else is no mode.
 inline std::optional<CompMode> CompModeFromNumber(std::int64_t v) {
-    if (v == 1) return CompMode::Quick;
-    if (v == 2) return CompMode::Thorough;
+    if (v >= 1 && v <= 3) return static_cast<CompMode>(v);
     return std::nullopt;
 }
 

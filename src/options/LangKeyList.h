@@ -166,6 +166,10 @@
     X(QuenlarkOption, ADV_SampleSize, "Sample Size:") \
     X(QuenlarkOption, ADV_MoveSize, "Move Size:") \
     X(QuenlarkOption, ADV_DefaultTPL, "Default TPL:") \
+    X(QuenlarkOption, ADV_DiffMode, "Difference :") \
+    X(QuenlarkOption, ADV_ModeQuick, "Quick") \
+    X(QuenlarkOption, ADV_ModeThorough, "Thorough") \
+    X(QuenlarkOption, ADV_ModeCompact, "Compact") \
     X(QuenlarkOption, COMPR_CompressTitle, "Compress") \
     X(QuenlarkOption, COMPR_Type, "Compress Type:") \
     X(QuenlarkOption, COMPR_Option, "Compress") \

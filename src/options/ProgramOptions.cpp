@@ -82,7 +82,7 @@ ProgramOptionsForm ReadProgramOptions(const Program& p, const std::vector<std::s
     const std::string settings = SettingsFilePath(p.folder, p.exeName);
     v.sampleSize = std::clamp(p.settings.DefSample_Size, kSampleMin, kSampleMax);
     v.moveSize = std::clamp(p.settings.Comp_Move_Size, kMoveMin, kMoveMax);
-    v.compMode = p.settings.Comp_Mode == 2 ? 2 : 1;
+    v.compMode = std::clamp(p.settings.Comp_Mode, 1, 3);
     v.defaultTpl = p.settings.Default_TPL;
     v.cdPatch = p.settings.CDExtraPatch != 0;
     v.cdAudio = CdNumber(Read(settings, "CDExtra", "CDAudioEnable")) >= 1;

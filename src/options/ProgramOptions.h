@@ -34,7 +34,7 @@ struct ProgramOptionValues {
     int languageIndex = -1;  // into the offered list
     int sampleSize = 64;     // 32..512
     int moveSize = 4;        // 4..32
-    int compMode = 1;        // 1 quick, 2 thorough
+    int compMode = 1;        // 1 quick, 2 thorough, 3 compact
     std::string defaultTpl;
     bool cdPatch = false;
     bool cdAudio = false;

@@ -11,7 +11,7 @@ namespace quen {
 struct ProgramSettings {
     int32_t DefSample_Size = 64;
     int32_t Comp_Move_Size = 4;
-    int32_t Comp_Mode = 1;  // 1 quick, 2 thorough; absent means 1
+    int32_t Comp_Mode = 1;  // 1 quick, 2 thorough, 3 compact; absent means 1
     std::string WAVE_Open;  // program folder & "\" & value
     std::string WAVE_End;   // program folder & "\" & value
     int16_t CDExtraPatch = 0;

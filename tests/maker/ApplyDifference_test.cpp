@@ -35,21 +35,7 @@ Bytes Literal(const Bytes& bytes) {
     return r;
 }
 
-Bytes Join(std::initializer_list<Bytes> parts) {
-    Bytes out;
-    for (const Bytes& p : parts) out.insert(out.end(), p.begin(), p.end());
-    return out;
-}
-
 ApplyFault FaultOf(const Bytes& data, const Bytes& old = kOld) { return ApplyDifference(old, data).fault; }
-
-TEST(ApplyDifference, CopiesAndLiteralsInRecordOrder) {
-    const ApplyResult r = ApplyDifference(kOld, Data(Join({Copy(9, 2), Literal({1, 2}), Copy(1, 3)}), 7));
-    ASSERT_TRUE(r.Ok());
-    EXPECT_EQ(r.newFile, (Bytes{18, 19, 1, 2, 10, 11, 12}));
-    const ApplyResult empty = ApplyDifference(kOld, Data({}, 0));  // the header alone
-    EXPECT_TRUE(empty.Ok() && empty.newFile.empty());
-}
 
 // The header must describe the data and the old file, every record lie inside both, and
 // the result have exactly the new length.

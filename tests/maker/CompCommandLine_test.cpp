@@ -47,7 +47,8 @@ TEST_F(QuenDiffCommands, EncodeThenApplyRebuildsTheNewFileInEachMode) {
     const struct {
         std::vector<std::string> mode;
         const char* said;
-    } modes[] = {{{}, "sample 64, move 4"}, {{"--mode", "quick"}, "sample 64"}, {{"--mode", "thorough"}, "thorough"}};
+    } modes[] = {{{}, "sample 64, move 4"}, {{"--mode", "quick"}, "sample 64"}, {{"--mode", "thorough"}, "thorough"},
+                 {{"--mode", "compact"}, "compact"}};
     for (const auto& m : modes) {
         std::vector<std::string> args{"encode", dir.Path("old.bin"), dir.Path("new.bin"), dir.Path("d.dif")};
         args.insert(args.end(), m.mode.begin(), m.mode.end());

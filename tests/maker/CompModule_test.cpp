@@ -1,8 +1,7 @@
-// The difference encoder's named edge cases: byte format, sample and move sizes, regions.
+// The difference encoder's regions and progress (its records: CompOracle_test).
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <numeric>
 
 #include "maker/ApplyDifference.h"
 #include "maker/CompModule.h"
@@ -39,12 +38,6 @@ std::vector<Rec> RecordsOf(const Bytes& d) {
     return out;
 }
 
-Bytes Sequence(std::size_t n, int first = 1) {
-    Bytes b(n);
-    std::iota(b.begin(), b.end(), static_cast<std::uint8_t>(first));
-    return b;
-}
-
 Bytes Concat(Bytes a, const Bytes& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
@@ -54,64 +47,6 @@ void ExpectRebuilds(const Bytes& oldFile, const Bytes& newFile, const Bytes& dif
     const ApplyResult r = ApplyDifference(oldFile, diff);
     ASSERT_TRUE(r.Ok()) << ApplyFaultText(r.fault);
     EXPECT_EQ(r.newFile, newFile);
-}
-
-const CompTuning kS8{8, 4};
-
-// Records for the named edge cases; each difference rebuilds its new file.
-TEST(CompareBytes, RecordsAtTheEdges) {
-    const Bytes hundred = Sequence(100), a = Sequence(50, 1), b = Sequence(50, 120);
-    const Bytes shifted = Concat(Bytes{0xAA}, Sequence(60, 1));  // a shared run from old position 2
-    const Bytes oldRuns = Concat(Sequence(8), Sequence(40, 100));
-    Bytes eight = Concat(Sequence(8), Sequence(40, 180)), nine = eight, lastDiffers = Sequence(40);
-    nine[8] = 100;
-    lastDiffers.back() = 0xEE;
-    const struct {
-        Bytes oldFile, newFile;
-        CompTuning tuning;
-        std::vector<Rec> records;
-    } cases[] = {
-        {hundred, hundred, kS8, {{2, 1, 100}}},
-        {hundred, Concat(hundred, {7, 7, 7}), kS8, {{2, 1, 100}, {1, 0, 3}}},
-        {hundred, Sequence(7), kS8, {{1, 0, 7}}},  // shorter than the sample
-        {oldRuns, eight, kS8, {{1, 0, 48}}},       // a run of exactly the sample size is not taken
-        {oldRuns, nine, kS8, {{2, 1, 9}, {1, 0, 39}}},
-        {Sequence(40), lastDiffers, kS8, {{2, 1, 39}, {1, 0, 1}}},
-        {Sequence(50), {}, kS8, {}},
-        {{}, Sequence(30), kS8, {{1, 0, 30}}},
-        {Concat(a, b), Concat(b, a), {8, 1}, {{2, 51, 50}, {1, 0, 50}}},  // the search only moves forward
-        {shifted, Sequence(60, 1), {8, 4}, {{1, 0, 60}}},                // a move of 4 steps over the run
-        {shifted, Sequence(60, 1), {8, 1}, {{2, 2, 60}}},
-        {shifted, Concat(Sequence(60, 1), Bytes{5}), {INT64_MAX, INT64_MAX}, {{1, 0, 61}}},
-    };
-    for (const auto& c : cases) {
-        const Bytes d = CompareBytes(c.oldFile, c.newFile, c.tuning);
-        EXPECT_EQ(RecordsOf(d), c.records) << c.oldFile.size() << " -> " << c.newFile.size();
-        EXPECT_EQ(GetLE32(d.data() + 4), SourceChecksum(c.oldFile));
-        EXPECT_EQ(GetLE32(d.data() + 8), c.oldFile.size());
-        EXPECT_EQ(GetLE32(d.data() + 12), c.newFile.size());
-        ExpectRebuilds(c.oldFile, c.newFile, d);
-    }
-    EXPECT_EQ(CompareBytes(hundred, hundred, kS8).size(), 25u);
-    EXPECT_EQ(SourceChecksum({}), 0u);
-}
-
-TEST(FindMatchFunction, ReturnsPositionAndFullLengthOrNothing) {
-    const Bytes oldFile = Concat(Sequence(20, 200), Sequence(30, 1));
-    const Bytes newFile = Sequence(30, 1);
-    const Match m = FindMatch(oldFile, 1, 50, newFile, 1, 30, 8, 1);
-    EXPECT_EQ(m.position, 21);
-    EXPECT_EQ(m.length, 30);
-    // The old region ends before the run is long enough.
-    EXPECT_FALSE(FindMatch(oldFile, 1, 28, newFile, 1, 30, 8, 1).Found());
-    EXPECT_EQ(FindMatch(oldFile, 1, 29, newFile, 1, 30, 8, 1).length, 9);
-    // Search start past the run.
-    EXPECT_FALSE(FindMatch(oldFile, 22, 50, newFile, 1, 30, 8, 1).Found());
-    // Sample and move below one act as one, far beyond the file length as its length.
-    const Bytes shifted = Concat(Bytes{0xAA}, Sequence(60, 1)), moved = Concat(Sequence(60, 1), Bytes{5});
-    EXPECT_EQ(CompareBytes(shifted, moved, {-5, 0}), CompareBytes(shifted, moved, {1, 1}));
-    EXPECT_EQ(FindMatch(shifted, 1, 61, moved, 1, 61, INT64_MAX, INT64_MAX).position, 0);
-    EXPECT_EQ(FindMatch(shifted, 2, 61, moved, 1, 61, 8, INT64_MAX).position, 2);
 }
 
 class Recorder : public CompareProgress {
@@ -126,7 +61,7 @@ TEST(CompareBytes, ProgressRisesToOneHundredAboutEvery8192PositionsInEachMode) {
         oldFile[i] = static_cast<std::uint8_t>(i * 7919 >> 3);
         newFile[i] = static_cast<std::uint8_t>(i * 104729 >> 5);
     }
-    for (const CompMode mode : {CompMode::Quick, CompMode::Thorough}) {
+    for (const CompMode mode : {CompMode::Quick, CompMode::Thorough, CompMode::Compact}) {
         Recorder r;
         CompareBytes(oldFile, newFile, {64, 4, mode}, &r);
         ASSERT_GE(r.values.size(), 10u);

@@ -173,14 +173,6 @@ TEST(ScriptLines, RegistryEntriesAndByteValues) {
     EXPECT_EQ(ScriptByteNew(""), "");
 }
 
-TEST(ScriptCheckSum, WordsAreLittleEndianAndThePaddedLastOne) {
-    const std::pair<std::string, std::int32_t> cases[] = {
-        {"", 0}, {std::string("\x01\x02\x03\x04\x05", 5), 0x04030204}, {"\x01\x02\x03\x04", 0x04030201},
-        {"\xFF\xFF\xFF\xFF", -1}, {"\x01\x02\x03\x04\x01\x02\x03\x04", 0},
-        {std::string("\x00\x00\x00\x80", 4), INT32_MIN}};
-    for (const auto& [data, sum] : cases) EXPECT_EQ(SourceCheckSum(data), sum) << data.size();
-}
-
 // The bar rounds halves to even; the label has one decimal.
 TEST(ScriptProgressFigures, BarAndLabel) {
     const std::tuple<int, int, int, const char*> cases[] = {

@@ -79,6 +79,9 @@ private:
 
 FrmOption* FrmOption::active_ = nullptr;
 
+// The difference mode's buttons, in the order of Comp_Mode's values 1 to 3.
+constexpr int kModeButtons[3] = {IDC_OPT_MODE_QUICK, IDC_OPT_MODE_THOROUGH, IDC_OPT_MODE_COMPACT};
+
 void FrmOption::OnInit() {
     quen::win::UseOwnerIcon(hwnd_);
     form_ = ReadProgramOptions(program_, LanguageFolderFiles(program_.folder));
@@ -107,7 +110,7 @@ void FrmOption::OnInit() {
         SetSlider(s, values[i]);
     }
     SetItemText(pages_[2], IDC_OPT_TPL, v.defaultTpl);
-    SetChecked(pages_[2], v.compMode == 2 ? IDC_OPT_MODE_THOROUGH : IDC_OPT_MODE_QUICK, true);
+    SetChecked(pages_[2], kModeButtons[v.compMode - 1], true);
     if (v.compressionType >= 0) SetChecked(pages_[3], v.compressionType == 1 ? IDC_OPT_LZX : IDC_OPT_MSZIP, true);
     SetChecked(pages_[4], IDC_OPT_REGSCRIPT, v.registerScriptType);
     SendDlgItemMessageA(pages_[4], IDC_OPT_REG_ICON, STM_SETICON,
@@ -135,7 +138,9 @@ void FrmOption::SetCaptions() {
         {1, IDC_OPT_CD_PATCH, l.CDE_Patch()},            {1, IDC_OPT_CD_AUDIO, l.CDE_PlayCDA()},
         {1, IDC_OPT_CD_NOTE, l.CDE_Note()},              {2, IDC_OPT_ADV_FRAME, l.ADV_Setting()},
         {2, IDC_OPT_SAMPLE_LABEL, l.ADV_SampleSize()},   {2, IDC_OPT_MOVE_LABEL, l.ADV_MoveSize()},
-        {2, IDC_OPT_TPL_LABEL, l.ADV_DefaultTPL()},      {3, IDC_OPT_COMP_FRAME, l.COMPR_Option()},
+        {2, IDC_OPT_TPL_LABEL, l.ADV_DefaultTPL()},      {2, IDC_OPT_MODE_LABEL, l.ADV_DiffMode()},
+        {2, IDC_OPT_MODE_QUICK, l.ADV_ModeQuick()},      {2, IDC_OPT_MODE_THOROUGH, l.ADV_ModeThorough()},
+        {2, IDC_OPT_MODE_COMPACT, l.ADV_ModeCompact()},  {3, IDC_OPT_COMP_FRAME, l.COMPR_Option()},
         {3, IDC_OPT_TYPE_LABEL, l.COMPR_Type()},         {3, IDC_OPT_MSZIP, l.COMPR_MSZIP()},
         {3, IDC_OPT_LZX, l.COMPR_LZX()},                 {3, IDC_OPT_LEVEL_LABEL, l.COMPR_Level()},
         {4, IDC_OPT_REG_FRAME, l.FILE_Reg_Setting()},    {4, IDC_OPT_REGSCRIPT, l.FILE_Reg_Script_Type()},
@@ -188,7 +193,8 @@ void FrmOption::Ok() {
     now.moveSize = SliderValue(kSliders[1]);
     now.compressionLevel = SliderValue(kSliders[2]);
     now.defaultTpl = ItemText(pages_[2], IDC_OPT_TPL);
-    now.compMode = IsChecked(pages_[2], IDC_OPT_MODE_THOROUGH) ? 2 : 1;
+    for (int m = 1; m <= 3; ++m)
+        if (IsChecked(pages_[2], kModeButtons[m - 1])) now.compMode = m;
     now.compressionType = IsChecked(pages_[3], IDC_OPT_LZX) ? 1 : IsChecked(pages_[3], IDC_OPT_MSZIP) ? 0 : -1;
     now.registerScriptType = IsChecked(pages_[4], IDC_OPT_REGSCRIPT);
     ProgramOptionsServices services;

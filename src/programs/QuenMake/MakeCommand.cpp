@@ -132,8 +132,8 @@ MakeFileDataSettings Command::ReadMakeSettings() {
         ini.Section = "Setup";
         std::string value;
         if (!ini.ReadKey("Comp_Mode", value)) return CompMode::Quick;
-        const auto m = CompModeFromNumber(ParseSettingsNumber(value, 1, 2).value_or(0));
-        if (!m) Fail("File : " + ini.FileName + "\nSection [Setup], key Comp_Mode: \"" + value + "\" is not 1 (quick) or 2 (thorough).");
+        const auto m = CompModeFromNumber(ParseSettingsNumber(value, 1, 3).value_or(0));
+        if (!m) Fail("File : " + ini.FileName + "\nSection [Setup], key Comp_Mode: \"" + value + "\" is not 1 (quick), 2 (thorough) or 3 (compact).");
         return *m;
     };
     MakeFileDataSettings s;

@@ -1,0 +1,167 @@
+// The compact format: its golden file, the encoder's round trip over generated pairs, and
+// the decoder's refusal of every damaged field.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "maker/ApplyDifference.h"
+#include "maker/CompModule.h"
+#include "maker/CompactEncoder.h"
+#include "maker/CompactFormat.h"
+#include "maker/Crc32.h"
+#include "maker/SourceChecksum.h"
+#include "maker/PeBuilder.h"
+#include "maker/TestBytes.h"
+#include "support/TempDir.h"
+
+namespace quen {
+namespace {
+
+const Bytes kOld{10, 11, 12, 13, 14, 15, 16, 17, 18, 19};
+const Bytes kNew{1, 2, 10, 11, 99, 13, 14, 18, 19, 7};
+// Two literal bytes, five old bytes with one difference (+87), a copy after a skip of 3
+// old bytes, a last literal byte.
+const CompactCommands kCommands{{2, 5, 0}, {0, 2, 8}, {1, 0, 10}};
+
+Bytes Golden() {
+    const std::string s = test::ReadFileBytes(std::string(QUEN_TEST_DATA) + "\\build\\golden\\compact.bin");
+    return Bytes(s.begin(), s.end());
+}
+
+TEST(CompactFormat, WritesAndReadsTheGoldenFile) {
+    EXPECT_EQ(WriteCompact(kOld, kNew, kCommands, 0), Golden());
+    const ApplyResult r = ApplyDifference(kOld, Golden());
+    ASSERT_TRUE(r.Ok()) << ApplyFaultText(r.fault);
+    EXPECT_EQ(r.newFile, kNew);
+    DifferenceHeader h;
+    ASSERT_TRUE(ReadDifferenceHeader(Golden(), h));
+    EXPECT_EQ(h.oldLength, 10u);
+    EXPECT_EQ(h.newLength, 10u);
+}
+
+// Compact data from raw streams, with a header describing them and the old file.
+Bytes Data(const Bytes& commands, const Bytes& gaps, const Bytes& values, const Bytes& literals,
+           std::uint32_t newLength = 10) {
+    Bytes out;
+    CompactHeader h;
+    h.oldLength = 10;
+    h.oldChecksum = SourceChecksum(kOld);
+    h.newLength = newLength;
+    h.newCrc = Crc32(kNew);
+    const Bytes* streams[] = {&commands, &gaps, &values, &literals};
+    for (int i = 0; i < kCompactStreams; ++i) h.streams[i] = static_cast<std::uint32_t>(streams[i]->size());
+    WriteCompactHeader(out, h);
+    for (const Bytes* s : streams) out.insert(out.end(), s->begin(), s->end());
+    return out;
+}
+
+TEST(CompactFormat, RefusesEveryDamagedField) {
+    const Bytes cmd{2, 5, 0, 0, 2, 6, 1, 0, 0}, lit{1, 2, 7};
+    ASSERT_TRUE(ApplyDifference(kOld, Data(cmd, {2}, {87}, lit)).Ok());
+    const Bytes good = Golden();
+    auto changed = [&](std::size_t at, std::uint8_t v) {
+        Bytes b = good;
+        b[at] = v;
+        return b;
+    };
+    Bytes otherOld = kOld;
+    otherOld[9] ^= 1;
+    const struct {
+        const char* what;
+        Bytes data;
+        ApplyFault fault;
+        const Bytes& old = kOld;
+    } cases[] = {
+        {"header cut", Bytes(good.begin(), good.begin() + 37), ApplyFault::ShortHeader},
+        {"version", changed(4, 2), ApplyFault::UnknownVersion},
+        {"flag", changed(5, 0x80), ApplyFault::UnknownVersion},
+        {"stream past the end", changed(34, 4), ApplyFault::TotalLength},
+        {"data cut", Bytes(good.begin(), good.end() - 1), ApplyFault::TotalLength},
+        {"old file", good, ApplyFault::OldChecksum, otherOld},
+        {"old length", good, ApplyFault::OldLength, Bytes(11, 0)},
+        {"CRC-32", changed(18, good[18] ^ 1), ApplyFault::NewChecksum},
+        {"a difference changed", changed(good.size() - 4, 86), ApplyFault::NewChecksum},
+        {"copy before the old file", Data({2, 5, 1, 0, 2, 6, 1, 0, 0}, {2}, {87}, lit), ApplyFault::CopyOutsideOld},
+        {"copy past the old file", Data({2, 5, 0, 0, 2, 8, 1, 0, 0}, {2}, {87}, lit), ApplyFault::CopyOutsideOld},
+        {"copy too long", Data({2, 11, 0}, {}, {}, lit), ApplyFault::CopyOutsideOld},
+        {"huge skip", Data({0, 1, 0xFE, 0xFF, 0xFF, 0xFF, 0x1F}, {}, {}, {}), ApplyFault::CopyOutsideOld},
+        {"literal past the new size", Data(cmd, {2}, {87}, lit, 9), ApplyFault::TooLong},
+        {"copy past the new size", Data(cmd, {2}, {87}, lit, 6), ApplyFault::TooLong},
+        {"fewer bytes than the new size", Data(cmd, {2}, {87}, lit, 11), ApplyFault::TooShort},
+        {"command cut", Data({2, 5, 0, 0, 2, 6, 1, 0}, {2}, {87}, lit), ApplyFault::TruncatedStream},
+        {"varint cut", Data({2, 5, 0, 0, 2, 6, 1, 0x80}, {2}, {87}, lit), ApplyFault::TruncatedStream},
+        {"literals missing", Data(cmd, {2}, {87}, {1, 2}), ApplyFault::TruncatedStream},
+        {"value missing", Data(cmd, {2}, {}, lit), ApplyFault::TruncatedStream},
+        {"gap varint cut", Data(cmd, {2, 0x80}, {87, 1}, lit), ApplyFault::TruncatedStream},
+        {"literal left over", Data(cmd, {2}, {87}, {1, 2, 7, 7}), ApplyFault::TrailingStream},
+        {"value left over", Data(cmd, {2}, {87, 1}, lit), ApplyFault::TrailingStream},
+        {"difference past the copies", Data(cmd, {2, 9}, {87, 1}, lit), ApplyFault::TrailingStream},
+    };
+    for (const auto& c : cases) {
+        const ApplyResult r = ApplyDifference(c.old, c.data);
+        EXPECT_EQ(r.fault, c.fault) << c.what;
+        EXPECT_TRUE(r.newFile.empty()) << c.what;
+        EXPECT_EQ(ApplyDifferenceFile(c.old, c.data).fault, c.fault) << c.what;
+    }
+}
+
+// Every pair rebuilds exactly; on code with scattered changes approximate copies make
+// the data smaller than the classic format's thorough mode.
+TEST(CompactFormat, RoundTripsGeneratedPairs) {
+    std::mt19937 rng(20);
+    std::vector<std::pair<Bytes, Bytes>> pairs;
+    for (std::size_t oldSize : {0u, 1u, 7u, 300u}) {
+        for (std::size_t newSize : {0u, 1u, 9u, 300u}) pairs.emplace_back(testbytes::Random(rng, oldSize, 3),
+                                                                             testbytes::Random(rng, newSize, 3));
+    }
+    for (int round = 0; round < 30; ++round) {
+        const Bytes oldFile = round % 3 ? testbytes::CodeLike(rng, 2000 + rng() % 20000)
+                                        : testbytes::Random(rng, 3000, 2 + round % 5);
+        Bytes newFile = testbytes::Mutate(rng, oldFile, 1 + round % 9);
+        // Recompiled code: a byte changed every so often inside long equal stretches.
+        for (std::size_t i = rng() % 50; round % 2 && i < newFile.size(); i += 20 + rng() % 40) newFile[i] += 3;
+        pairs.emplace_back(oldFile, newFile);
+    }
+    const Bytes pe = testpe::Build({{".text", testbytes::CodeLike(rng, 9000)}, {".data", testbytes::Random(rng, 900)}});
+    pairs.emplace_back(pe, testbytes::Mutate(rng, pe, 5));
+    std::size_t compact = 0, thorough = 0;
+    for (const auto& [oldFile, newFile] : pairs) {
+        const Bytes data = CompareBytes(oldFile, newFile, {64, 4, CompMode::Compact});
+        const Bytes predicted = WriteCompact(oldFile, newFile, EncodeCompact(oldFile, newFile), kCompactPredictRel32);
+        for (const Bytes& d : {data, predicted}) {
+            const ApplyResult r = ApplyDifference(oldFile, d);
+            ASSERT_TRUE(r.Ok()) << ApplyFaultText(r.fault) << " " << oldFile.size() << " " << newFile.size();
+            ASSERT_EQ(r.newFile, newFile);
+        }
+        compact += data.size();
+        thorough += CompareBytes(oldFile, newFile, {64, 4, CompMode::Thorough}).size();
+    }
+    EXPECT_LT(compact * 2, thorough);
+}
+
+// Calls whose callee moved: predicted through the copy map, they cost no difference.
+TEST(CompactFormat, PredictsCallsToMovedCode) {
+    std::mt19937 rng(21);
+    Bytes oldFile = testbytes::Random(rng, 2000, 0x60);
+    for (auto& b : oldFile) b += 0x10;  // no byte that starts a reference
+    const auto calls = [](Bytes& file, std::uint32_t moved) {
+        for (std::uint32_t i = 0; i < 20; ++i) {
+            const std::uint32_t at = i * 45, rel = 1500 + 7 * i + moved - at - 5;
+            file[at] = i % 2 ? 0xE8 : 0xE9;
+            for (int k = 0; k < 4; ++k) file[at + 1 + k] = static_cast<std::uint8_t>(rel >> (8 * k));
+        }
+    };
+    calls(oldFile, 0);
+    Bytes newFile = oldFile;
+    const Bytes inserted = testbytes::Random(rng, 64, 0x10);
+    newFile.insert(newFile.begin() + 1000, inserted.begin(), inserted.end());
+    calls(newFile, 64);
+    const Bytes data = CompareBytes(oldFile, newFile, {64, 4, CompMode::Compact});
+    const CompactHeader h = *ReadCompactHeader(data);
+    EXPECT_EQ(h.flags, kCompactPredictRel32);
+    EXPECT_EQ(h.streams[2], 0u);  // no difference left
+    EXPECT_EQ(ApplyDifference(oldFile, data).newFile, newFile);
+}
+
+}  // namespace
+}  // namespace quen
