@@ -51,14 +51,15 @@ void AddValues(RunContext& ctx) {
             TellSkipped(e);
             continue;
         }
-        ctx.io.registry.SetValue(ctx.st.Hive, e.subKey, e.name, e.type, e.data);
+        if (ctx.undo.NoteValue(ctx.st.Hive, e.subKey, e.name))
+            ctx.io.registry.SetValue(ctx.st.Hive, e.subKey, e.name, e.type, e.data);
     }
 }
 
 void DeleteValues(RunContext& ctx) {
     for (int n = 1, count = ListCount(ctx, "DelReg"); n <= count; ++n) {
         Entry e = ReadEntry(ctx, "DelReg", n);
-        ctx.io.registry.DelValue(ctx.st.Hive, e.subKey, e.name);
+        if (ctx.undo.NoteValue(ctx.st.Hive, e.subKey, e.name)) ctx.io.registry.DelValue(ctx.st.Hive, e.subKey, e.name);
     }
 }
 
@@ -113,7 +114,7 @@ void PauseValues(RunContext& ctx) {
             else
                 ctx.script.Delete("OffReg", "Value" + std::to_string(n));
         }
-        ctx.io.registry.DelValue(ctx.st.Hive, e.subKey, e.name);
+        if (ctx.undo.NoteValue(ctx.st.Hive, e.subKey, e.name)) ctx.io.registry.DelValue(ctx.st.Hive, e.subKey, e.name);
     }
     if (!leftInPlace.empty())
         platform::ShowMessage("These registry values could not be paused, so they were left in place:" + leftInPlace,

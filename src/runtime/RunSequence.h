@@ -18,6 +18,7 @@ struct RunRequest {
     std::string packageFolder{};
     std::string meFolder{};
     std::string resumeOptions{};  // put before "/A" in the resume command (e.g. "/S")
+    bool undoRecord = true;       // off only to measure what the undo record costs
 };
 
 // Applies the script and tells how the run ended (the process exit code).

@@ -3,8 +3,8 @@
 # kind; registry add, delete and pause (values that cannot be paused named and left alone,
 # the others set back exactly, remembered data in the script); a refused exit and a
 # resumed run whose script is gone; a progress log of 500 actions; the directory question
-# refusing a missing folder; byte and INI writes refused by a read-only folder or a full
-# disk that leave the originals whole.
+# refusing a missing folder; a read-only folder or a full disk met in the middle of a run,
+# which is then undone.
 . "$(dirname "$0")/lib.sh"
 
 need_dist
@@ -162,7 +162,7 @@ expect_contains "last action logged" "$out" "a_file_with_a_rather_long_name_500.
 drive press "Log" OK
 expect_exit run 0
 
-# --- refused writes (read-only folder, full disk) leave the originals whole --------------
+# --- a read-only folder or a full disk met in the middle of a run: everything undone ------
 mkdir -p "$files/rosrc" "$files/ro" "$files/tiny"
 head -c 4096 /dev/zero | tr '\0' A >"$files/rosrc/t.bin"
 printf '[S]\r\nK=old\r\nL=1\r\n' >"$files/rosrc/t.ini"
@@ -171,24 +171,26 @@ mount -t tmpfs -o size=64k tmpfs "$files/tiny" || fail "cannot mount a tiny tmpf
 head -c 61440 /dev/zero | tr '\0' A >"$files/tiny/t.bin"  # with t.ini all 16 pages are taken
 cp "$files/rosrc/t.ini" "$files/tiny/"
 for d in ro tiny; do
-  before=$(cd "$files/$d" && md5sum t.bin t.ini)
+  printf 'first' >"$files/first.txt"
+  before=$(cd "$files" && md5sum first.txt "$d/t.bin" "$d/t.ini")
   {
-    qnl 'ProcCount=2\r\nPRI=0\r\n'"$quiet"
-    printf '[Proc1]\r\nFile=t.bin\r\nAct=3\r\nDONTChk=1\r\nCount=1\r\nBType1=3\r\nBRead1=1\r\nBNew1=FF\r\nDir=%s\r\n' "$(winpath "$files/$d")"
-    printf '[Proc2]\r\nFile=t.ini\r\nAct=5\r\nCount=2\r\nINIKey1=S,K,new\r\nINIKey2=S,L,%%Kill%%\r\nDir=Pre\r\n'
+    qnl 'ProcCount=3\r\nPRI=0\r\n'"$quiet" 'CWhenError=False\r\n'
+    printf '[Proc1]\r\nFile=first.txt\r\nAct=4\r\nDir=Me\r\n'
+    printf '[Proc2]\r\nFile=t.ini\r\nAct=5\r\nCount=2\r\nINIKey1=S,K,new\r\nINIKey2=S,L,%%Kill%%\r\nDir=%s\r\n' "$(winpath "$files/$d")"
+    printf '[Proc3]\r\nFile=t.bin\r\nAct=3\r\nDONTChk=1\r\nCount=1\r\nBType1=3\r\nBRead1=1\r\nBNew1=FF\r\nDir=Pre\r\n'
   } >"$script"
   start run "$app" "$(winpath "$script")"
   drive wait "Log" 30
   log_when_done "Log"
-  expect_contains "$d: byte edit refused" "$out" "t.bin FAILED"
-  expect_contains "$d: INI edit refused" "$out" "t.ini FAILED"
-  drive press "Log" OK \; wait "End" 10 \; text "End" Edit:1
-  expect_eq "end window after skipped failures" "Done
+  expect_contains "$d: refused" "$out" "FAILED"
+  expect_contains "$d: undo logged" "$out" "nothing was changed"
+  drive press "Log" OK \; wait "Error" 10 \; text "Error" Edit:1
+  expect_contains "$d: end window tells the undo" "$out" "FAILED
 
-Broken" "$out"
-  drive press "End" OK
-  expect_exit run 1
-  expect_eq "$d: originals whole" "$before" "$(cd "$files/$d" && md5sum t.bin t.ini)"
+Every change this patch had made was undone"
+  drive press "Error" OK
+  expect_exit run 2
+  expect_eq "$d: everything as before" "$before" "$(cd "$files" && md5sum first.txt "$d/t.bin" "$d/t.ini")"
   expect_eq "$d: no leftovers" "t.bin t.ini" "$(ls -A "$files/$d" | xargs)"
   umount "$files/$d"
 done

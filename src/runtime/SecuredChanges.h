@@ -1,0 +1,29 @@
+// Changes to the user's files made only once the undo record can put them back.
+#pragma once
+
+#include <string>
+
+#include "runtime/RunContext.h"
+
+namespace quen::runtime {
+
+// New content for `target`, which may not exist yet: an existing file is moved aside
+// (it becomes target.bak when the run is kept and backups are on), then the new content
+// is written and flushed. On failure the target is as it was.
+bool WriteSecured(RunContext& ctx, const std::string& target, const Bytes& data);
+
+// Deletes a file by moving it aside (its backup when backups are on); a missing file
+// counts as deleted, a folder is refused.
+bool DeleteSecured(RunContext& ctx, const std::string& target);
+
+// Renames `from` to `to`; a file already named `to` is moved aside first.
+bool RenameSecured(RunContext& ctx, const std::string& from, const std::string& to);
+
+// Before `target` (which exists) is edited in place: its original is moved aside and a
+// copy put in its place.
+bool SecureInPlaceEdit(RunContext& ctx, const std::string& target);
+
+// Notes a program the patch runs: its own effects cannot be undone, only told.
+bool NoteProgramRun(RunContext& ctx, const std::string& program);
+
+}  // namespace quen::runtime
