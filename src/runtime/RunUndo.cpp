@@ -22,7 +22,9 @@ void Log(RunContext& ctx, const std::string& text) {
 }  // namespace
 
 bool SettleEarlierRun(RunContext& ctx) {
-    if (ctx.st.SecondPhase && ctx.undo.Resume()) return true;
+    // The same script's own record: its resumed run, or its first phase started again
+    // while the resumed run waits. Either way the undo takes back both runs' changes.
+    if (ctx.undo.Resume()) return true;
     const RecoveryResult r = RecoverUndoRecord(ctx.io.files, ctx.io.registry, UndoRecordPath(ctx.io.system.TempDir()));
     if (r.problems.empty()) return true;
     const std::string text = r.damaged ? "The record of an interrupted patch cannot be read: " + r.problems[0].what

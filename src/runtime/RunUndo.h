@@ -8,8 +8,9 @@
 
 namespace quen::runtime {
 
-// Before the run changes anything: a resumed run takes over its own record; any other
-// record left on this machine is undone (or, when its run had ended well, finished).
+// Before the run changes anything: a record this script left is taken over (its resumed
+// run, or the script started again); any other one is undone (or, when its run had
+// ended well, finished).
 // False when something of it could not be put back: the user was told, and this run
 // must not start on top of it.
 bool SettleEarlierRun(RunContext& ctx);

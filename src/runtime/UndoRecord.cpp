@@ -26,14 +26,20 @@ UndoRecord::UndoRecord(FilePort& files, RegistryPort& registry, std::string path
     data_.owner = std::move(owner);
 }
 
-bool UndoRecord::Resume() {
+bool UndoRecord::Load() {
     Bytes text;
     if (!files_.Exists(path_) || !files_.ReadAll(path_, text)) return false;
     auto data = ReadUndoRecord(std::string(text.begin(), text.end()));
-    if (!data || data->owner != data_.owner) return false;
+    if (!data) return false;
     data_ = std::move(*data);
     saved_ = true;
     return true;
+}
+
+bool UndoRecord::Resume() {
+    UndoRecord found(files_, registry_, path_, "");
+    if (!found.Load() || found.data_.owner != data_.owner || found.data_.kept) return false;
+    return Load();
 }
 
 bool UndoRecord::Save() {
@@ -178,20 +184,13 @@ std::vector<std::string> UndoRecord::ProgramsRun() const {
     return programs;
 }
 
-std::string UndoRecordOwner(FilePort& files, const std::string& path) {
-    Bytes text;
-    if (!files.Exists(path) || !files.ReadAll(path, text)) return "";
-    auto data = ReadUndoRecord(std::string(text.begin(), text.end()));
-    return data ? data->owner : "";
-}
-
 RecoveryResult RecoverUndoRecord(FilePort& files, RegistryPort& registry, const std::string& path) {
     RecoveryResult result;
     files.DeleteForce(path + ".new");  // a record never moved in: its change never began
     if (!files.Exists(path)) return result;
     result.found = true;
-    UndoRecord record(files, registry, path, UndoRecordOwner(files, path));
-    if (!record.Resume()) {
+    UndoRecord record(files, registry, path, "");
+    if (!record.Load()) {
         result.damaged = true;
         result.problems.push_back({path, path});
         return result;

@@ -27,8 +27,10 @@ public:
     // Off: nothing is noted and every note succeeds (the run changes things at once).
     void SetEnabled(bool on) { enabled_ = on; }
     bool Enabled() const { return enabled_; }
-    // Takes over the record this owner left on the disk (a resumed run); false when there is none.
+    // Takes over the record this owner left on the disk unfinished; false when there is none.
     bool Resume();
+    // Takes whatever whole record lies at the path; false when none does.
+    bool Load();
 
     // Each note is on the disk when it returns true; false means the change must not be made.
     bool NoteAdded(const std::string& path);
@@ -74,8 +76,5 @@ struct RecoveryResult {
     bool damaged = false;  // unreadable: left where it is
 };
 RecoveryResult RecoverUndoRecord(FilePort& files, RegistryPort& registry, const std::string& path);
-
-// The owner named in the record at `path`; "" when there is none or it is unreadable.
-std::string UndoRecordOwner(FilePort& files, const std::string& path);
 
 }  // namespace quen::runtime

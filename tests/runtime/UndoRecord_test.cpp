@@ -14,11 +14,17 @@ using namespace quen::runtime::fakes;
 
 TEST(UndoRecordFormat, EveryKindRoundTripsAndDamageIsRefused) {
     UndoRecordData r{"C:\\P\\a b.qnl", true, {}};
-    r.steps.push_back({UndoKind::Added, "C:\\A\\n%w.txt", "", ""});
-    r.steps.push_back({UndoKind::SetAside, "C:\\A\\x", "C:\\A\\x.~qk1", "C:\\A\\x.bak"});
-    r.steps.push_back({UndoKind::Renamed, "C:\\A\\o", "C:\\A\\n", ""});
-    r.steps.push_back({UndoKind::Ran, "C:\\A\\s.exe", "", ""});
-    UndoStep value{UndoKind::Value, "", "", "", 0x80000001u, "Soft\\K", "tab\there", false, 3, std::string("\0\xFF", 2)};
+    auto file = [&r](UndoKind kind, const char* path, const char* other, const char* backup) {
+        UndoStep& s = r.steps.emplace_back();
+        s.kind = kind, s.path = path, s.other = other, s.backup = backup;
+    };
+    file(UndoKind::Added, "C:\\A\\n%w.txt", "", "");
+    file(UndoKind::SetAside, "C:\\A\\x", "C:\\A\\x.~qk1", "C:\\A\\x.bak");
+    file(UndoKind::Renamed, "C:\\A\\o", "C:\\A\\n", "");
+    file(UndoKind::Ran, "C:\\A\\s.exe", "", "");
+    UndoStep value;
+    value.kind = UndoKind::Value, value.hive = 0x80000001u, value.subKey = "Soft\\K", value.name = "tab\there";
+    value.type = 3, value.bytes = std::string("\0\xFF", 2);
     r.steps.push_back(value);
     value.absent = true, value.type = 0, value.bytes.clear();
     r.steps.push_back(value);
@@ -28,7 +34,7 @@ TEST(UndoRecordFormat, EveryKindRoundTripsAndDamageIsRefused) {
                     "Ran\tC:\\A\\s.exe\r\nValue\t80000001\tSoft\\K\ttab%09here\t3\t00FF\r\n"
                     "Value\t80000001\tSoft\\K\ttab%09here\t-\r\n");
     EXPECT_EQ(ReadUndoRecord(text), r);
-    for (const std::string cut : {text.substr(0, text.size() - 1), std::string("QuenlarkUndo 2\r\nx\r\n"),
+    for (const std::string& cut : std::vector<std::string>{text.substr(0, text.size() - 1), std::string("QuenlarkUndo 2\r\nx\r\n"),
                                   "QuenlarkUndo 1\r\nx\r\nAdded\ta\tb\r\n", "QuenlarkUndo 1\r\nx\r\nAdded\ta%2\r\n",
                                   "QuenlarkUndo 1\r\nx\r\nValue\t1\tk\tn\t3\t0\r\n"})
         EXPECT_FALSE(ReadUndoRecord(cut)) << cut;
@@ -43,6 +49,7 @@ protected:
     void SetUp() override {
         platform::ClearMessages();
         parts.setup.erase(parts.setup.begin());
+        parts.TextKey("strAddFile", "Add").TextKey("strPatchFile", "Patch");
         parts.setup.push_back("AddReg=1");
         parts.setup.push_back("DelReg=1");
         parts.Section("AddReg", {"1=HKCU,Software\\App,Ver,1,2.0"}).Section("DelReg", {"1=HKCU,Software\\App,Old"});
@@ -98,7 +105,7 @@ TEST_F(UndoRun, StoppedRunIsUndoneAndKeptRunLeavesOnlyBackups) {
     EXPECT_EQ(RunPackage(), RunOutcome::FailuresSkipped);
     EXPECT_EQ(m.fs.Get("C:\\APP\\app.exe") + m.fs.Get("C:\\APP\\app.exe.bak"), newApp + oldApp);
     EXPECT_EQ(m.fs.Get("C:\\APP\\old.dll.bak") + m.fs.Get("C:\\APP\\data.bin.bak"), "old dll0123");
-    EXPECT_EQ(m.fs.Get("C:\\APP\\b.txt") + m.fs.Get("C:\\APP\\app.ini"), "a[Main]\r\nA=2\r\nB=3\r\n");
+    EXPECT_EQ(m.fs.Get("C:\\APP\\b.txt") + m.fs.Get("C:\\APP\\app.ini"), "a[Main]\r\nA=2\r\nB=3");
     EXPECT_EQ(m.fs.files.size(), 12u);  // the package's 4 files and 8 in the program folder: nothing set aside
     EXPECT_FALSE(m.fs.Has(UndoRecordPath(m.sys.tempDir)));
 }
