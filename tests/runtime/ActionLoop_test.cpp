@@ -79,16 +79,6 @@ TEST_F(ActionLoop, FailingEntriesAndNumbersWithTheContinueRule) {
                          "Bytes C:\\PATCH\\empty.bin FAILED\r\nBytes C:\\PATCH\\app.bin FAILED\r\n");
 }
 
-// Byte and INI edits in a read-only folder or on a full disk: e2e/runtime_actions.sh.
-TEST_F(ActionLoop, RefusedRenameLosesNothing) {
-    m.fs.Put("C:\\PATCH\\new.txt", "old content");
-    m.fs.readOnly.insert("C:\\PATCH");
-    parts.Action(1, {"File=app.bin", "Act=6", "NewName=new.txt", "Dir=Me"});
-    EXPECT_EQ(RunPatch(), RunOutcome::Stopped);
-    EXPECT_EQ(m.fs.Get("C:\\PATCH\\app.bin") + "|" + m.fs.Get("C:\\PATCH\\new.txt"), kApp + "|old content");
-    EXPECT_EQ(m.win.log, "Rename C:\\PATCH\\app.bin FAILED\r\n" + ScriptTexts().undone + "\r\n");
-}
-
 TEST_F(ActionLoop, FailuresWithoutTheLogForceTheEndWindow) {
     parts.TextKey("ShowRun", "False").TextKey("CWhenError", "True")
         .Action(1, ByteAction("", {"Count=1", "BType1=1", "BRead1=77", "BNew1=00"}));
