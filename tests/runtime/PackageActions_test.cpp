@@ -48,7 +48,7 @@ protected:
 }  // namespace
 
 TEST_F(PackageRun, FailuresLeaveTheFilesAsTheyWere) {
-    m.fs.Put("C:\\APP\\other.exe", oldApp + "x");
+    m.fs.Put("C:\\APP\\other.exe", std::string(300, 'o') + "tale");
     m.fs.files[Upper("C:\\PKG\\P1")] = diff;  // made from app.exe
     Bytes cut = diff;  // damaged: its last record ends early
     cut.pop_back();
@@ -71,7 +71,7 @@ TEST_F(PackageRun, FailuresLeaveTheFilesAsTheyWere) {
               "Patch C:\\APP\\other.exe CHECKSUM\r\nPatch C:\\APP\\gone.exe NOTFOUND\r\n"
               "Add C:\\NOWHERE\\x.txt NOTFOUND\r\nPatch C:\\APP\\app.exe FAILED\r\nAdd C:\\APP\\y.txt FAILED\r\n"
               "INI C:\\APP\\app.ini FAILED\r\nRun C:\\APP\\run.exe FAILED\r\n");
-    EXPECT_EQ(m.fs.Get("C:\\APP\\other.exe"), oldApp + "x");
+    EXPECT_EQ(m.fs.Get("C:\\APP\\other.exe"), std::string(300, 'o') + "tale");
     EXPECT_EQ(m.fs.Get("C:\\APP\\app.exe"), oldApp);
     EXPECT_EQ(m.fs.Get("C:\\APP\\app.ini"), "[Main]");
     EXPECT_FALSE(m.fs.Has("C:\\APP\\y.txt"));
