@@ -7,6 +7,7 @@
 #include "runtime/PackageActions.h"
 #include "runtime/ScriptValues.h"
 #include "runtime/SecuredChanges.h"
+#include "startup/IniLines.h"
 
 namespace quen::runtime {
 
@@ -49,7 +50,7 @@ ActionResult PatchBytes(RunContext& ctx, int index, const std::string& target) {
     WindowPort& windows = ctx.io.windows;
     const bool applied = ApplyByteEdits(data, *edits, [&windows] { windows.PumpEvents(); });
     // Entries that worked stay applied even when another one failed.
-    if (!WriteSecured(ctx, target, data)) return ActionResult::Failed;
+    if (!WriteSecured(ctx, target, data, ctx.st.Texts.makeBackup)) return ActionResult::Failed;
     return applied ? ActionResult::Success : ActionResult::Failed;
 }
 
@@ -77,20 +78,22 @@ std::optional<std::vector<std::string>> IniDefinitions(RunContext& ctx, int inde
 
 bool ApplyIniEntries(RunContext& ctx, const std::string& target, int index) {
     const auto defs = IniDefinitions(ctx, index);
-    if (!defs || !SecureInPlaceEdit(ctx, target)) return false;
+    Bytes text;
+    if (!defs || !ctx.io.files.ReadAll(target, text)) return false;
+    // Every entry is made in memory by the system's own line rules, then the file is
+    // replaced once: a stop or a kill never leaves it half edited.
+    ini::Lines lines = ini::SplitLines(std::string(text.begin(), text.end()));
     bool result = true;
     for (const std::string& def : *defs) {
         const std::string iniSection = Field(def, 1), key = Field(def, 2), value = Field(def, 3);
         // A nameless key would only add a stray "=" line to the user's file.
-        if (key.empty()) {
+        const bool kill = value == "%Kill%";
+        if (key.empty() || iniSection.empty() ||
+            !ini::EditKey(lines, iniSection, key, value, kill ? ini::KeyEdit::Remove : ini::KeyEdit::Write))
             result = false;
-            continue;
-        }
-        const bool ok = value == "%Kill%" ? ctx.io.ini.DelKey(target, iniSection, key)
-                                          : ctx.io.ini.WriteKey(target, iniSection, key, value);
-        if (!ok) result = false;
     }
-    return result;
+    const std::string edited = ini::JoinLines(lines);
+    return WriteSecured(ctx, target, Bytes(edited.begin(), edited.end()), false) && result;
 }
 
 bool RenameTarget(RunContext& ctx, int index, const std::string& folder, const std::string& target) {

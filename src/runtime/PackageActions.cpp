@@ -18,7 +18,7 @@ ActionResult CarryFile(RunContext& ctx, int index, const std::string& folder, co
     if (files.IsDirectory(target)) return ActionResult::Failed;
     Bytes data;
     if (!files.ReadAll(PackageDataPath(ctx.st, index), data)) return ActionResult::Failed;
-    if (!WriteSecured(ctx, target, data)) return ActionResult::Failed;
+    if (!WriteSecured(ctx, target, data, ctx.st.Texts.makeBackup)) return ActionResult::Failed;
     if (run && !(NoteProgramRun(ctx, target) && ctx.io.system.RunAndWait(target, folder))) return ActionResult::Failed;
     return ActionResult::Success;
 }
@@ -35,7 +35,7 @@ ActionResult PatchFile(RunContext& ctx, int index, const std::string& target) {
     const ApplyResult rebuilt = ApplyDifference(oldFile, difference);
     if (!rebuilt.Ok()) return ActionResult::Failed;
     ctx.io.windows.PumpEvents();
-    return WriteSecured(ctx, target, rebuilt.newFile) ? ActionResult::Success : ActionResult::Failed;
+    return WriteSecured(ctx, target, rebuilt.newFile, ctx.st.Texts.makeBackup) ? ActionResult::Success : ActionResult::Failed;
 }
 
 }  // namespace quen::runtime

@@ -33,12 +33,12 @@ bool WriteInPlaceOf(RunContext& ctx, const std::string& target, const Bytes& dat
 
 }  // namespace
 
-bool WriteSecured(RunContext& ctx, const std::string& target, const Bytes& data) {
+bool WriteSecured(RunContext& ctx, const std::string& target, const Bytes& data, bool backup) {
     FilePort& files = ctx.io.files;
     if (!ctx.undo.Enabled()) return files.WriteReplacing(target, data);
     if (files.IsDirectory(target)) return false;
     if (!files.Exists(target)) return ctx.undo.NoteAdded(target) && WriteInPlaceOf(ctx, target, data, std::nullopt);
-    auto aside = MoveAside(ctx, target, ctx.st.Texts.makeBackup);
+    auto aside = MoveAside(ctx, target, backup);
     return aside && WriteInPlaceOf(ctx, target, data, aside);
 }
 
@@ -65,14 +65,6 @@ bool RenameSecured(RunContext& ctx, const std::string& from, const std::string& 
     }
     if (aside) PutBack(ctx, *aside, to);
     return false;
-}
-
-bool SecureInPlaceEdit(RunContext& ctx, const std::string& target) {
-    if (!ctx.undo.Enabled()) return true;
-    Bytes original;
-    if (!ctx.io.files.ReadAll(target, original)) return false;
-    auto aside = MoveAside(ctx, target, false);
-    return aside && WriteInPlaceOf(ctx, target, original, aside);
 }
 
 bool NoteProgramRun(RunContext& ctx, const std::string& program) {

@@ -156,6 +156,8 @@ sed -i '/^\[Proc7\]/,$ s/^Act=0\r$/Act=2\r/' "$w/pkg/Setup.ini"
 printf '[AddReg]\r\n1=HKCU,Software\\QuenUndo,Ver,1,2.0\r\n[DelReg]\r\n1=HKCU,Software\\QuenUndo,Old\r\n' >>"$w/pkg/Setup.ini"
 build_exe "$w/undo.exe"
 sed -i 's/^ProcCount=7\r$/ProcCount=6\r/' "$w/pkg/Setup.ini"
+# The added file is large here, so kills land in the middle of writing it too.
+head -c 24000000 /dev/zero | tr '\0' Q >"$w/pkg/P2"
 build_exe "$w/kill.exe"
 fresh
 reg_reset
@@ -167,7 +169,7 @@ expect_eq "registry after the undo" "$reg_old" "$(reg_state)"
 expect_contains "undo logged" "$(cat "$w/undo.txt")" "none.exe NOTFOUND"$'\r\n'"Every change this patch had made was undone"
 expect_eq "no undo record left" "" "$(record_left)"
 
-cp -r "$w/new" "$w/new6" && rm "$w/new6/run.bat" "$w/new6/ran.txt"
+cp -r "$w/new" "$w/new6" && rm "$w/new6/run.bat" "$w/new6/ran.txt" && cp "$w/pkg/P2" "$w/new6/added.txt"
 start whole "$w/kill.exe" /S "/D=$(winpath "$w/t")"
 expect_exit whole 0 60
 reg_new=$(reg_state)
@@ -188,6 +190,7 @@ for k in 0 1 2 3 4 5 6; do
   done
   kill_tree "$pid"
   wait "$pid" 2>/dev/null
+  e2e_log "killed with $(grep -c $'\r' "$w/kill.txt" 2>/dev/null) actions logged: $(ls "$w/t" | xargs)"
   unset "e2e_pids[killed]"
   start settle "$QUEN_DIST/Quenlark.exe" "$(winpath "$w/settle.qnl")"
   expect_exit settle 0 60
