@@ -61,4 +61,9 @@ int ReadWholeFile(const std::string& path, std::string& data);
 // classic error number.
 int WriteFileReplacing(const std::string& target, const std::string& data);
 
+// Writes `data` as the whole content of `path` (created, or emptied first) and flushes it
+// to the disk before closing, so a power loss after the return cannot leave it zero-filled.
+// On failure the partly written file is removed. Returns 0 or a classic error number.
+int WriteFileFlushed(const std::string& path, const std::string& data);
+
 }  // namespace quen::platform

@@ -42,6 +42,10 @@ public:
     // outside HKCR..HKU gives the "Unknow MainKey" message and Failed.
     virtual StoredRead ReadStored(std::uint32_t hive, const std::string& subKey, const std::string& name,
                                   std::uint32_t& type, std::string& bytes) = 0;
+    // Writes a value's registry type and bytes exactly as given (what ReadStored read),
+    // creating the key when it is missing; no message.
+    virtual bool WriteStored(std::uint32_t hive, const std::string& subKey, const std::string& name,
+                             std::uint32_t type, const std::string& bytes) = 0;
     virtual bool DelValue(std::uint32_t hive, const std::string& subKey, const std::string& name) = 0;
     // Deletes hive\path itself; it must have no sub keys.
     virtual bool DelSubKey(std::uint32_t hive, const std::string& path) = 0;

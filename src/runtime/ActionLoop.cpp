@@ -6,6 +6,7 @@
 #include "runtime/FileActions.h"
 #include "runtime/PackageActions.h"
 #include "runtime/ScriptValues.h"
+#include "runtime/SecuredChanges.h"
 #include "runtime/TargetDir.h"
 
 namespace quen::runtime {
@@ -55,7 +56,7 @@ ActionResult Perform(RunContext& ctx, int i, const std::string& act, const std::
     FilePort& files = ctx.io.files;
     // No folder: never fall back to the root of the current drive.
     if (folder.empty()) return ActionResult::NotFound;
-    if (act == "4") return files.DeleteForce(target) ? ActionResult::Success : ActionResult::Failed;
+    if (act == "4") return DeleteSecured(ctx, target) ? ActionResult::Success : ActionResult::Failed;
     if (act == "0" || act == "1") return CarryFile(ctx, i, folder, target, act == "0");
     if (!files.Exists(target) || files.IsDirectory(target)) return ActionResult::NotFound;
     if (act == "2") return PatchFile(ctx, i, target);

@@ -6,6 +6,8 @@
 #include "runtime/ByteEdits.h"
 #include "runtime/PackageActions.h"
 #include "runtime/ScriptValues.h"
+#include "runtime/SecuredChanges.h"
+#include "startup/IniLines.h"
 
 namespace quen::runtime {
 
@@ -15,21 +17,6 @@ bool FileCheckSum(FilePort& files, const std::string& path, uint32_t& sum) {
     Bytes data;
     if (!files.ReadAll(path, data)) return false;
     sum = BufferCheckSum(data);
-    return true;
-}
-
-bool ReplaceFileContents(FilePort& files, const std::string& target, const Bytes& data, bool keepBackup) {
-    const std::string backup = target + ".bak";
-    // An existing backup is kept; the target is then replaced without a new one.
-    const bool makeBackup = keepBackup && !files.Exists(backup);
-    if (makeBackup && !files.Copy(target, backup)) {
-        files.DeleteForce(backup);
-        return false;
-    }
-    if (!files.WriteReplacing(target, data)) {
-        if (makeBackup) files.DeleteForce(backup);
-        return false;
-    }
     return true;
 }
 
@@ -63,7 +50,7 @@ ActionResult PatchBytes(RunContext& ctx, int index, const std::string& target) {
     WindowPort& windows = ctx.io.windows;
     const bool applied = ApplyByteEdits(data, *edits, [&windows] { windows.PumpEvents(); });
     // Entries that worked stay applied even when another one failed.
-    if (!ReplaceFileContents(ctx.io.files, target, data, ctx.st.Texts.makeBackup)) return ActionResult::Failed;
+    if (!WriteSecured(ctx, target, data, ctx.st.Texts.makeBackup)) return ActionResult::Failed;
     return applied ? ActionResult::Success : ActionResult::Failed;
 }
 
@@ -91,20 +78,22 @@ std::optional<std::vector<std::string>> IniDefinitions(RunContext& ctx, int inde
 
 bool ApplyIniEntries(RunContext& ctx, const std::string& target, int index) {
     const auto defs = IniDefinitions(ctx, index);
-    if (!defs) return false;
+    Bytes text;
+    if (!defs || !ctx.io.files.ReadAll(target, text)) return false;
+    // Every entry is made in memory by the system's own line rules, then the file is
+    // replaced once: a stop or a kill never leaves it half edited.
+    ini::Lines lines = ini::SplitLines(std::string(text.begin(), text.end()));
     bool result = true;
     for (const std::string& def : *defs) {
         const std::string iniSection = Field(def, 1), key = Field(def, 2), value = Field(def, 3);
         // A nameless key would only add a stray "=" line to the user's file.
-        if (key.empty()) {
+        const bool kill = value == "%Kill%";
+        if (key.empty() || iniSection.empty() ||
+            !ini::EditKey(lines, iniSection, key, value, kill ? ini::KeyEdit::Remove : ini::KeyEdit::Write))
             result = false;
-            continue;
-        }
-        const bool ok = value == "%Kill%" ? ctx.io.ini.DelKey(target, iniSection, key)
-                                          : ctx.io.ini.WriteKey(target, iniSection, key, value);
-        if (!ok) result = false;
     }
-    return result;
+    const std::string edited = ini::JoinLines(lines);
+    return WriteSecured(ctx, target, Bytes(edited.begin(), edited.end()), false) && result;
 }
 
 bool RenameTarget(RunContext& ctx, int index, const std::string& folder, const std::string& target) {
@@ -114,7 +103,7 @@ bool RenameTarget(RunContext& ctx, int index, const std::string& folder, const s
         return false;
     const std::string newPath = folder + "\\" + newName;
     if (newPath == target) return true;  // deleting the "other" file would delete the target
-    return ctx.io.files.MoveReplace(target, newPath);
+    return RenameSecured(ctx, target, newPath);
 }
 
 }  // namespace quen::runtime

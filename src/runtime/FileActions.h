@@ -16,11 +16,6 @@ uint32_t BufferCheckSum(const Bytes& data);
 // The check sum of a file; false when it cannot be read.
 bool FileCheckSum(FilePort& files, const std::string& path, uint32_t& sum);
 
-// Writes new content for a file without ever losing it: target.bak is made first (when
-// keepBackup and no backup exists yet), then the new content is written beside the target
-// and replaces it. On any failure the original is where it was and no new backup is left.
-bool ReplaceFileContents(FilePort& files, const std::string& target, const Bytes& data, bool keepBackup);
-
 // Replace Byte action `index` on `target` (which exists): the check sum (unless switched
 // off or blank), then every byte entry.
 ActionResult PatchBytes(RunContext& ctx, int index, const std::string& target);

@@ -4,18 +4,9 @@
 #include "maker/ApplyDifference.h"
 #include "maker/PackageLayout.h"
 #include "maker/SourceChecksum.h"
+#include "runtime/SecuredChanges.h"
 
 namespace quen::runtime {
-
-namespace {
-
-// Writes new content for a file that may not exist yet.
-bool PutFile(FilePort& files, const std::string& target, const Bytes& data, bool keepBackup) {
-    if (files.Exists(target)) return ReplaceFileContents(files, target, data, keepBackup);
-    return files.WriteReplacing(target, data);
-}
-
-}  // namespace
 
 std::string PackageDataPath(const RuntimeState& st, int index) {
     return st.PackageFolder + "\\" + DataFileName(index);
@@ -27,8 +18,8 @@ ActionResult CarryFile(RunContext& ctx, int index, const std::string& folder, co
     if (files.IsDirectory(target)) return ActionResult::Failed;
     Bytes data;
     if (!files.ReadAll(PackageDataPath(ctx.st, index), data)) return ActionResult::Failed;
-    if (!PutFile(files, target, data, ctx.st.Texts.makeBackup)) return ActionResult::Failed;
-    if (run && !ctx.io.system.RunAndWait(target, folder)) return ActionResult::Failed;
+    if (!WriteSecured(ctx, target, data, ctx.st.Texts.makeBackup)) return ActionResult::Failed;
+    if (run && !(NoteProgramRun(ctx, target) && ctx.io.system.RunAndWait(target, folder))) return ActionResult::Failed;
     return ActionResult::Success;
 }
 
@@ -44,8 +35,7 @@ ActionResult PatchFile(RunContext& ctx, int index, const std::string& target) {
     const ApplyResult rebuilt = ApplyDifference(oldFile, difference);
     if (!rebuilt.Ok()) return ActionResult::Failed;
     ctx.io.windows.PumpEvents();
-    return ReplaceFileContents(files, target, rebuilt.newFile, ctx.st.Texts.makeBackup) ? ActionResult::Success
-                                                                                        : ActionResult::Failed;
+    return WriteSecured(ctx, target, rebuilt.newFile, ctx.st.Texts.makeBackup) ? ActionResult::Success : ActionResult::Failed;
 }
 
 }  // namespace quen::runtime

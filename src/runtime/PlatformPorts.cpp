@@ -37,6 +37,10 @@ bool PlatformFiles::WriteReplacing(const std::string& path, const Bytes& data) {
     return platform::WriteFileReplacing(path, std::string(data.begin(), data.end())) == 0;
 }
 
+bool PlatformFiles::WriteFlushed(const std::string& path, const Bytes& data) {
+    return platform::WriteFileFlushed(path, std::string(data.begin(), data.end())) == 0;
+}
+
 bool PlatformFiles::Copy(const std::string& from, const std::string& to) {
     return platform::CopyOneFile(from, to) == 0;
 }

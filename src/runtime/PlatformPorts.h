@@ -11,6 +11,7 @@ public:
     bool IsDirectory(const std::string& path) override;
     bool ReadAll(const std::string& path, Bytes& data) override;
     bool WriteReplacing(const std::string& path, const Bytes& data) override;
+    bool WriteFlushed(const std::string& path, const Bytes& data) override;
     bool Copy(const std::string& from, const std::string& to) override;
     bool DeleteForce(const std::string& path) override;
     bool MoveReplace(const std::string& from, const std::string& to) override;

@@ -55,13 +55,19 @@ void AddValues(RunContext& ctx) {
             TellSkipped(e);
             continue;
         }
-        if (!ctx.io.registry.SetValue(ctx.st.Hive, e.subKey, e.name, e.type, e.data)) CountFailure(ctx);
+        if (!ctx.undo.NoteValue(ctx.st.Hive, e.subKey, e.name) ||
+            !ctx.io.registry.SetValue(ctx.st.Hive, e.subKey, e.name, e.type, e.data))
+            CountFailure(ctx);
     }
 }
 
 void DeleteValues(RunContext& ctx) {
     for (int n = 1, count = ListCount(ctx, "DelReg"); n <= count; ++n) {
         Entry e = ReadEntry(ctx, "DelReg", n);
+        if (!ctx.undo.NoteValue(ctx.st.Hive, e.subKey, e.name)) {
+            CountFailure(ctx);
+            continue;
+        }
         uint32_t type = 0;
         std::string bytes;
         // A value that was not there is deleted all the same.
@@ -122,7 +128,7 @@ void PauseValues(RunContext& ctx) {
             else
                 ctx.script.Delete("OffReg", "Value" + std::to_string(n));
         }
-        ctx.io.registry.DelValue(ctx.st.Hive, e.subKey, e.name);
+        if (ctx.undo.NoteValue(ctx.st.Hive, e.subKey, e.name)) ctx.io.registry.DelValue(ctx.st.Hive, e.subKey, e.name);
     }
     if (!leftInPlace.empty())
         platform::ShowMessage("These registry values could not be paused, so they were left in place:" + leftInPlace,

@@ -5,6 +5,7 @@
 
 #include "runtime/RuntimePorts.h"
 #include "runtime/RuntimeState.h"
+#include "runtime/UndoRecord.h"
 
 namespace quen::runtime {
 
@@ -33,9 +34,11 @@ struct RunContext {
     RuntimeState& st;
     RuntimePorts& io;
     ScriptAccess script;
+    UndoRecord undo;
 
     RunContext(RuntimeState& state, RuntimePorts& ports)
-        : st(state), io(ports), script(ports.ini, state.ScriptFile) {}
+        : st(state), io(ports), script(ports.ini, state.ScriptFile),
+          undo(ports.files, ports.registry, UndoRecordPath(ports.system.TempDir()), state.ScriptFile) {}
 };
 
 // "Proc" & i

@@ -7,6 +7,7 @@
 #include "runtime/CommandLine.h"
 #include "runtime/RegistryPhase.h"
 #include "runtime/RunContext.h"
+#include "runtime/RunUndo.h"
 #include "runtime/ScriptValues.h"
 #include "runtime/StartEntry.h"
 #include "runtime/TargetDir.h"
@@ -38,7 +39,9 @@ bool IdentifierMatches(RunContext& ctx) {
 // Shows the runtime window in `mode`; true when the user cancelled.
 bool ShowWindow(RunContext& ctx, WindowMode mode) {
     ctx.st.Mode = mode;
-    const bool cancelled = ctx.io.windows.ShowAndWait(BuildShowModel(mode, ctx.st.Texts, ctx.st.ErrorState));
+    ShowModel model = BuildShowModel(mode, ctx.st.Texts, ctx.st.ErrorState);
+    if (mode == WindowMode::End && !ctx.st.EndNote.empty()) model.text += "\r\n\r\n" + ctx.st.EndNote;
+    const bool cancelled = ctx.io.windows.ShowAndWait(model);
     if (cancelled) ctx.st.Cancelled = true;
     return cancelled;
 }
@@ -50,6 +53,7 @@ RunOutcome OutcomeOf(int errorState) {
 
 RunOutcome ActionsAndClose(RunContext& ctx) {
     RunActions(ctx);
+    EndRecord(ctx);
     if (ctx.st.Texts.showLog) ctx.io.windows.FinishProgress(FinishedProgressModel(ctx.st.Texts));
     if (ctx.script.Read("Setup", "ShowE") == "1" || ctx.st.ErrorState != 0) ShowWindow(ctx, WindowMode::End);
     RestoreAndExit(ctx);
@@ -59,8 +63,9 @@ RunOutcome ActionsAndClose(RunContext& ctx) {
 // Leaves Windows before the actions, which run again from the Run value.
 RunOutcome LeaveBeforeActions(RunContext& ctx, const RunRequest& request, int code) {
     if (!ArrangeStartEntry(ctx, ResumeCommand(request))) {
-        // Without the Run value the actions would never run: undo the pause and stop.
+        // Without the Run value the actions would never run: undo the registry phase and stop.
         RestorePausedValues(ctx);
+        UndoRun(ctx);
         platform::ShowMessage(
             "This patch must restart Windows before it changes any file, but it could not arrange to run again "
             "after the restart. Run the patch as an administrator.",
@@ -81,6 +86,7 @@ constexpr const char* kRunValueStays =
 RunOutcome EndResumedRunWithoutScript(RunContext& ctx) {
     std::string text = "BAD Script File";
     if (!RemoveStartEntry(ctx)) text += std::string("\r\n\r\n") + kRunValueStays;
+    if (!ctx.undo.Empty()) text += "\r\n\r\n" + UndoRun(ctx);
     const SetBackResult restored = RestorePausedValues(ctx);
     if (restored.setBack > 0)
         text += "\r\n\r\nThe registry values this patch had paused were set back.";
@@ -100,6 +106,7 @@ RunOutcome FirstPhase(RunContext& ctx, const RunRequest& request) {
 }
 
 RunOutcome Run(RunContext& ctx, const RunRequest& request) {
+    if (!SettleEarlierRun(ctx)) return RunOutcome::Stopped;
     if (!IdentifierMatches(ctx)) {
         if (ctx.st.SecondPhase) return EndResumedRunWithoutScript(ctx);
         platform::ShowMessage("BAD Script File", "Script ERROR", platform::MsgIcon::Critical);
@@ -160,6 +167,7 @@ ScriptTexts ReadScriptTexts(IniPort& ini, const std::string& scriptFile) {
     t.labelPatchFile = r("strPatchFile");
     t.makeBackup = ParseTruth(r("MakeBKFile"), true);
     t.continueOnError = ParseTruth(r("CWhenError"), false);
+    if (const std::string undone = r("Undone"); !undone.empty()) t.undone = undone;
     t.showLog = ParseTruth(r("ShowRun"), false);
     return t;
 }
@@ -195,6 +203,7 @@ RunOutcome EndResumedRun(const RunRequest& request, RuntimePorts& ports) {
 RunOutcome RunScript(const RunRequest& request, RuntimePorts& ports) {
     RuntimeState st = StateOf(request);
     RunContext ctx(st, ports);
+    ctx.undo.SetEnabled(request.undoRecord);
     try {
         return Run(ctx, request);
     } catch (const Error& e) {
@@ -203,6 +212,7 @@ RunOutcome RunScript(const RunRequest& request, RuntimePorts& ports) {
         std::string text = "The patch script could not be read: " + std::string(e.what());
         if (st.RestoreDue && RestorePausedValues(ctx).setBack > 0)
             text += "\r\nThe registry values this patch had paused were set back.";
+        if (!ctx.undo.Empty()) text += "\r\n" + UndoRun(ctx);
         platform::ShowMessage(text, "Script ERROR", platform::MsgIcon::Critical);
         return RunOutcome::Stopped;
     } catch (...) {
@@ -210,6 +220,7 @@ RunOutcome RunScript(const RunRequest& request, RuntimePorts& ports) {
         std::string text = "The patch stopped on an unexpected fault.";
         if (st.RestoreDue && RestorePausedValues(ctx).setBack > 0)
             text += "\r\nThe registry values this patch had paused were set back.";
+        if (!ctx.undo.Empty()) text += "\r\n" + UndoRun(ctx);
         platform::ShowMessage(text, kProgramName, platform::MsgIcon::Critical);
         return RunOutcome::Stopped;
     }

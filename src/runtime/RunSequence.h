@@ -20,6 +20,7 @@ struct RunRequest {
     std::string resumeOptions{};  // put before "/A" in the resume command (e.g. "/S")
     // A package's identity: it follows "/A" in the resume command; empty: the script path.
     std::string patchId{};
+    bool undoRecord = true;       // off only to measure what the undo record costs
 };
 
 // Applies the script and tells how the run ended (the process exit code).

@@ -23,6 +23,9 @@ public:
     // Writes the data beside the file first and then replaces it (a read-only, hidden or
     // system file too); on failure the old file is left as it was.
     virtual bool WriteReplacing(const std::string& path, const Bytes& data) = 0;
+    // Writes the whole content of a file (created or emptied) and flushes it to the disk;
+    // on failure the partly written file is gone.
+    virtual bool WriteFlushed(const std::string& path, const Bytes& data) = 0;
     // Copies a file, replacing the target.
     virtual bool Copy(const std::string& from, const std::string& to) = 0;
     // Clears read-only, hidden and system attributes and deletes; a missing file counts as deleted.

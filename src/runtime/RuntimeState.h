@@ -50,6 +50,7 @@ struct RuntimeState {
     int ErrorState = 0;
     bool RestoreDue = false;  // values may be paused: a run that stops early sets them back
     uint32_t Hive = kHiveNone;  // the registry accessor's current hive
+    std::string EndNote;        // added to the end window: what the undo of a stopped run did
     ScriptTexts Texts;
 };
 

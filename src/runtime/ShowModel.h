@@ -16,6 +16,7 @@ struct ScriptTexts {
     std::string fileNotFound, checkSumDiffers, errorTitle, onPatch, patchFail, brokenWarn, patchFileTitle;
     std::string labelDelete, labelIni, labelRename, labelBytes, success;
     std::string labelExecute, labelAdd, labelPatchFile;
+    std::string undone = "Every change this patch had made was undone: nothing was changed.";
     std::string picture;  // the patch's picture file; empty: none
     bool makeBackup = true;
     bool continueOnError = false;

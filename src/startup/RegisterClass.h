@@ -37,6 +37,10 @@ public:
     // "Unknow MainKey" for a hive outside HKCR..HKU and gives Failed then.
     platform::StoredRead ReadStored(const std::string& name, std::uint32_t& type, std::string& bytes);
 
+    // Writes value `name` with exactly this registry type and these bytes, creating the key
+    // when it is missing; no message (an undo reports what it could not put back).
+    bool WriteStored(const std::string& name, std::uint32_t type, const std::string& bytes);
+
     bool DelValue(const std::string& name);
 
     // Deletes MainKey\path itself (not below SubKey); it must have no sub keys.

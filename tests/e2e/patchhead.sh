@@ -5,7 +5,8 @@
 # byte-identical to the expected one (a wrong old file: PackageActions_test); damaged and
 # empty patch executables refused with exit code 3 and nothing changed (every fault:
 # PackageImage_test, CabinetCheck_test); a patch signed after the make still applies, and
-# a Cabinet.dll beside it is not loaded.
+# a Cabinet.dll beside it is not loaded; all or nothing: a failing action undone, a run
+# killed at each action settled.
 . "$(dirname "$0")/lib.sh"
 
 head_exe=$QUEN_BUILD/src/programs/PatchHead/PatchHead.exe
@@ -139,5 +140,68 @@ fi
 for _ in $(seq 60); do diff -r "$w/new" "$w/t" >/dev/null && [ -z "$(temp_glob)" ] && break; sleep 0.5; done
 same_as_new "resumed run"
 expect_eq "package folder removed after the resumed run" "" "$(temp_glob)"
+
+# --- all or nothing ----------------------------------------------------------------------
+# With registry values and a seventh action that fails, the run is undone: the folder and
+# the registry as before, byte for byte, nothing of the undo record left. Then the six
+# changing actions killed (kill -9 from outside) after each logged action and settled by
+# the next start of a patch: every time the old or the new version, never a mix.
+ureg() { "$E2E_WINE_RUN" reg "$@" >/dev/null 2>&1; }
+reg_reset() {
+  ureg delete 'HKCU\Software\QuenUndo' /f
+  ureg add 'HKCU\Software\QuenUndo' /v Ver /d 1.0 /f && ureg add 'HKCU\Software\QuenUndo' /v Old /t REG_BINARY /d 0aff10 /f
+}
+reg_state() { "$E2E_WINE_RUN" reg query 'HKCU\Software\QuenUndo' 2>/dev/null | tr -d '\r' | sort; }
+record_left() { ls "$WINEPREFIX"/drive_c/users/*/Temp/Quenlark-undo* 2>/dev/null; }
+build_exe() { (cd "$w/pkg" && rm -f TempFile.CAB && "$E2E_WINE_RUN" "$qcab" /F p.ddf >/dev/null) && patch_exe "$1" "$w/pkg/TempFile.CAB"; }
+sed -i 's/^PRI=2\r$/PRI=0\r/; s/^AddReg=0\r$/AddReg=1\r/; s/^DelReg=0\r$/DelReg=1\r/; s/^File=run.bat\r$/File=none.exe\r/' "$w/pkg/Setup.ini"
+sed -i '/^\[Proc7\]/,$ s/^Act=0\r$/Act=2\r/' "$w/pkg/Setup.ini"
+printf '[AddReg]\r\n1=HKCU,Software\\QuenUndo,Ver,1,2.0\r\n[DelReg]\r\n1=HKCU,Software\\QuenUndo,Old\r\n' >>"$w/pkg/Setup.ini"
+build_exe "$w/undo.exe"
+sed -i 's/^ProcCount=7\r$/ProcCount=6\r/' "$w/pkg/Setup.ini"
+# The added file is large here, so kills land in the middle of writing it too.
+head -c 24000000 /dev/zero | tr '\0' Q >"$w/pkg/P2"
+build_exe "$w/kill.exe"
+fresh
+reg_reset
+reg_old=$(reg_state)
+start undo "$w/undo.exe" /S "/D=$(winpath "$w/t")" "/LOG=$(winpath "$w/undo.txt")"
+expect_exit undo 2 60
+unchanged "failing seventh action"
+expect_eq "registry after the undo" "$reg_old" "$(reg_state)"
+expect_contains "undo logged" "$(cat "$w/undo.txt")" "none.exe NOTFOUND"$'\r\n'"Every change this patch had made was undone"
+expect_eq "no undo record left" "" "$(record_left)"
+
+cp -r "$w/new" "$w/new6" && rm "$w/new6/run.bat" "$w/new6/ran.txt" && cp "$w/pkg/P2" "$w/new6/added.txt"
+start whole "$w/kill.exe" /S "/D=$(winpath "$w/t")"
+expect_exit whole 0 60
+reg_new=$(reg_state)
+diff -r "$w/new6" "$w/t" >/dev/null || fail "six actions: not the new folder"
+qnl 'ProcCount=0\r\nShowW=0\r\nShowE=0\r\nShowI=0\r\nPRI=0\r\nERI=0\r\n' 'ShowRun=False\r\n' >"$w/settle.qnl"
+kill_tree() { local c; for c in $(pgrep -P "$1"); do kill_tree "$c"; done; kill -9 "$1" 2>/dev/null; }
+olds=0 news=0
+for k in 0 1 2 3 4 5 6; do
+  fresh
+  reg_reset
+  rm -rf "$w/kill.txt" $(temp_glob)
+  start killed "$w/kill.exe" /S "/D=$(winpath "$w/t")" "/LOG=$(winpath "$w/kill.txt")"
+  pid=${e2e_pids[killed]}
+  for _ in $(seq 600); do
+    [ -s "$w/kill.txt" ] && [ "$(grep -c $'\r' "$w/kill.txt")" -ge $k ] && break
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.02
+  done
+  kill_tree "$pid"
+  wait "$pid" 2>/dev/null
+  e2e_log "killed with $(grep -c $'\r' "$w/kill.txt" 2>/dev/null) actions logged: $(ls "$w/t" | xargs)"
+  unset "e2e_pids[killed]"
+  start settle "$QUEN_DIST/Quenlark.exe" "$(winpath "$w/settle.qnl")"
+  expect_exit settle 0 60
+  if diff -r "$w/old" "$w/t" >/dev/null && [ "$(reg_state)" = "$reg_old" ]; then olds=$((olds + 1))
+  elif diff -r "$w/new6" "$w/t" >/dev/null && [ "$(reg_state)" = "$reg_new" ]; then news=$((news + 1))
+  else fail "killed after $k actions: neither version: $(diff -rq "$w/old" "$w/t" | head -3 | xargs) $(reg_state | xargs)"; fi
+  expect_eq "killed after $k actions: no undo record left" "" "$(record_left)"
+done
+e2e_log "killed runs settled as the old version $olds times, as the new $news times"
 
 finish

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # The runtime windows as a patch user meets them: welcome and information texts and
 # buttons, Cancel in the information window changes nothing, the information window alone
-# comes first, and the end window after a stopping failure (after skipped ones:
-# runtime_actions.sh).
+# comes first (the end window after a stop, and after skipped failures: runtime_actions.sh).
 . "$(dirname "$0")/lib.sh"
 need_dist
 e2e_setup
@@ -55,16 +54,5 @@ drive press "Demo Patch - Log" OK \; gone "Demo Patch - Log" 10
 expect_exit run 0
 expect_eq "registry phase ran" yes "$(touched)"
 [ -e "$work/a.txt" ] && fail "a.txt was not deleted"
-
-# A stopping failure without the log and without ShowE: the error end window.
-echo c >"$work/c.txt"
-write_script 'ShowE=0\r\n' 'CWhenError=False\r\nShowRun=False\r\n' '[Proc1]\r\nFile=missing.txt\r\nAct=6\r\nNewName=x.txt\r\nDir=Me\r\n[Proc2]\r\nFile=c.txt\r\nAct=4\r\nDir=Me\r\n' 2
-start run "$app" "$(winpath "$script")"
-drive wait "Demo Patch - Error" 30 \; text "Demo Patch - Error" Edit:1
-expect_eq "end text after a stop" "FAILED" "$out"
-screenshot "$E2E_SHOTS/runtime-end-stopped.png"
-drive press "Demo Patch - Error" OK
-expect_exit run 2
-expect_file "c.txt untouched after the stop" "$work/c.txt"
 
 finish

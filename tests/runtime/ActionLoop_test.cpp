@@ -28,13 +28,13 @@ protected:
 
 }  // namespace
 
-TEST_F(ActionLoop, ByteActionChecksKeepsTheOldBackupAndLogs) {
+TEST_F(ActionLoop, ByteActionChecksBacksUpTheVersionItReplacesAndLogs) {
     m.fs.Put("C:\\PATCH\\app.bin.bak", "old backup");
     parts.Action(1, ByteAction("67305988", {"Count=2", "BType1=2", "BRead1=03,04", "BNew1=AA,BB", "BType2=3",
                                             "BRead2=5", "BNew2=55"}));
     EXPECT_EQ(RunPatch(), RunOutcome::AllDone);
     EXPECT_EQ(m.fs.Get("C:\\PATCH\\app.bin"), std::string("\x01\x02\xAA\xBB\x55", 5));
-    EXPECT_EQ(m.fs.Get("C:\\PATCH\\app.bin.bak"), "old backup");
+    EXPECT_EQ(m.fs.Get("C:\\PATCH\\app.bin.bak"), kApp);
     EXPECT_EQ(m.win.log, "Bytes C:\\PATCH\\app.bin OK!\r\n");
     EXPECT_TRUE(m.win.progressFinished);
 }
@@ -45,9 +45,9 @@ TEST_F(ActionLoop, CheckSumMismatchLeavesTheFileAndStops) {
     EXPECT_EQ(RunPatch(), RunOutcome::Stopped);
     EXPECT_EQ(m.fs.Get("C:\\PATCH\\app.bin"), kApp);
     EXPECT_FALSE(m.fs.Has("C:\\PATCH\\app.bin.bak"));
-    EXPECT_EQ(m.win.log, "Bytes C:\\PATCH\\app.bin CHECKSUM\r\n");
+    EXPECT_EQ(m.win.log, "Bytes C:\\PATCH\\app.bin CHECKSUM\r\n" + ScriptTexts().undone + "\r\n");
     EXPECT_EQ(m.win.shown.back().caption, "MyPatch - Error");
-    EXPECT_EQ(m.win.shown.back().text, "FAILED");
+    EXPECT_EQ(m.win.shown.back().text, "FAILED\r\n\r\n" + ScriptTexts().undone);
 }
 
 TEST_F(ActionLoop, BlankOrSwitchedOffCheckSumIsNotChecked) {

@@ -1,6 +1,6 @@
-// A patch executable's package on the in-memory machine: backups and failures of the
-// carried kinds, "Me" as the executable's folder, the picture, the log port, the silent run
-// and its unanswered directory question.
+// A patch executable's package on the in-memory machine: failures of the carried kinds,
+// "Me" as the executable's folder, the picture, the log port, the silent run and its
+// unanswered directory question (backups: UndoRecord_test.cpp).
 #include <gtest/gtest.h>
 
 #include "maker/CompModule.h"
@@ -46,22 +46,6 @@ protected:
 };
 
 }  // namespace
-
-// Patch executables on real files (e2e/patchhead.sh) apply every kind without backups.
-TEST_F(PackageRun, CarriedFilesKeepBackupsAndLogThroughTheLogPort) {
-    m.fs.files[Upper("C:\\PKG\\P1")] = diff;
-    m.fs.Put("C:\\PKG\\P2", "new readme");
-    m.fs.Put("C:\\APP\\sub\\readme.txt", "old readme");
-    parts.TextKey("ShowRun", "False")
-        .Action(1, {"File=app.exe", "Act=2", "Dir=Me"})
-        .Action(2, {"File=readme.txt", "Act=1", "Dir=.\\sub"});
-    EXPECT_EQ(RunPackage(), RunOutcome::AllDone);
-    EXPECT_EQ(m.fs.Get("C:\\APP\\sub\\readme.txt") + "|" + m.fs.Get("C:\\APP\\sub\\readme.txt.bak"),
-              "new readme|old readme");
-    EXPECT_EQ(m.fs.Get("C:\\APP\\app.exe.bak"), oldApp);
-    EXPECT_EQ(m.win.log, "");  // no progress window, but the log port has every line
-    EXPECT_EQ(fileLog.text, "Patch C:\\APP\\app.exe OK!\r\nAdd C:\\APP\\sub\\readme.txt OK!\r\n");
-}
 
 TEST_F(PackageRun, FailuresLeaveTheFilesAsTheyWere) {
     const std::string other = "x" + oldApp.substr(1);  // the old file's length, one byte changed

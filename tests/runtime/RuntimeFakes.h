@@ -30,6 +30,15 @@ inline std::string ParentOf(const std::string& path) {
 }
 inline Bytes ToBytes(const std::string& s) { return Bytes(s.begin(), s.end()); }
 
+// Changes of files and registry values left before the process is killed from outside
+// (Killed thrown instead of the next change); -1: never.
+inline long changesLeft = -1;
+struct Killed {};
+inline void CountChange() {
+    if (changesLeft == 0) throw Killed{};
+    if (changesLeft > 0) --changesLeft;
+}
+
 // A case-insensitive Windows-like file system. Folders named in readOnly refuse every
 // change inside them; capacity limits the bytes all files may hold (a full disk).
 class MemoryFiles : public FilePort {
@@ -68,15 +77,18 @@ public:
     }
     bool WriteReplacing(const std::string& path, const Bytes& data) override {
         // The new copy sits beside the old until it is complete.
+        CountChange();
         if (!Writable(path) || IsDirectory(path) || Used() + data.size() > capacity) return false;
         files[Upper(path)] = data;
         ++version;
         return true;
     }
+    bool WriteFlushed(const std::string& path, const Bytes& data) override { return WriteReplacing(path, data); }
     bool Copy(const std::string& from, const std::string& to) override {
         return Has(from) && WriteReplacing(to, files[Upper(from)]);
     }
     bool DeleteForce(const std::string& path) override {
+        CountChange();
         if (!Has(path)) return !IsDirectory(path);
         if (!Writable(path)) return false;
         files.erase(Upper(path));
@@ -84,6 +96,7 @@ public:
         return true;
     }
     bool MoveReplace(const std::string& from, const std::string& to) override {
+        CountChange();
         if (!Has(from) || !Writable(from) || !Writable(to) || IsDirectory(to)) return false;
         Bytes data = files[Upper(from)];
         files.erase(Upper(from));
@@ -186,6 +199,7 @@ public:
 
     bool SetValue(uint32_t hive, const std::string& sub, const std::string& name, int type,
                   const std::string& data) override {
+        CountChange();
         auto bytes = EncodeValueData(type, data);
         if (!platform::IsValueHive(hive) || !bytes || refusedKeys.count(Id(hive, sub, ""))) return false;
         values[Id(hive, sub, name)] = {type, *bytes};
@@ -208,7 +222,15 @@ public:
         bytes = it->second.bytes;
         return platform::StoredRead::Found;
     }
+    bool WriteStored(uint32_t hive, const std::string& sub, const std::string& name, uint32_t type,
+                     const std::string& bytes) override {
+        CountChange();
+        if (!platform::IsValueHive(hive) || refusedKeys.count(Id(hive, sub, ""))) return false;
+        values[Id(hive, sub, name)] = {static_cast<int>(type), bytes};
+        return true;
+    }
     bool DelValue(uint32_t hive, const std::string& sub, const std::string& name) override {
+        CountChange();
         return !refusedKeys.count(Id(hive, sub, "")) && values.erase(Id(hive, sub, name)) != 0;
     }
     bool DelSubKey(uint32_t, const std::string&) override { return false; }

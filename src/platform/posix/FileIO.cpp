@@ -97,4 +97,19 @@ int WriteFileReplacing(const std::string& target, const std::string& data) {
     return 0;
 }
 
+int WriteFileFlushed(const std::string& path, const std::string& data) {
+    if (path.empty() || HasInvalidNameChar(path)) return kErrPathFileAccess;
+    const std::string native = NativePath(path);
+    Fd fd(::open(native.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    if (fd.get() < 0) return ClassicError(errno, native);
+    int err = WriteAll(fd.get(), data);
+    if (err == 0 && ::fsync(fd.get()) != 0) err = errno;
+    if (fd.close() != 0 && err == 0) err = errno;
+    if (err != 0) {
+        ::unlink(native.c_str());
+        return ClassicError(err, native);
+    }
+    return 0;
+}
+
 }  // namespace quen::platform

@@ -16,9 +16,7 @@ using FileHandle = quen::win::UniqueHandle;
 
 int LastError() { return ClassicError(GetLastError()); }
 
-// Writes and closes; 0 or a classic error number. No flush: callers rewrite the file
-// once per key, and refused writes and a full disk already show here.
-int WriteAndClose(FileHandle& f, const std::string& data) {
+int WriteAll(FileHandle& f, const std::string& data) {
     std::size_t done = 0;
     while (done < data.size()) {
         const std::size_t left = data.size() - done;
@@ -28,6 +26,14 @@ int WriteAndClose(FileHandle& f, const std::string& data) {
         if (written == 0) return kErrDiskFull;
         done += written;
     }
+    return 0;
+}
+
+// Writes and closes; 0 or a classic error number. No flush: callers rewrite the file
+// once per key, and refused writes and a full disk already show here.
+int WriteAndClose(FileHandle& f, const std::string& data) {
+    const int err = WriteAll(f, data);
+    if (err != 0) return err;
     return CloseHandle(f.release()) ? 0 : LastError();
 }
 
@@ -70,6 +76,20 @@ int WriteFileReplacing(const std::string& target, const std::string& data) {
         f.reset();
         DeleteFileA(temp);
         if (oldAttrs != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(target.c_str(), oldAttrs);
+    }
+    return err;
+}
+
+int WriteFileFlushed(const std::string& path, const std::string& data) {
+    if (path.empty()) return kErrPathFileAccess;
+    FileHandle f(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!f) return LastError();
+    int err = WriteAll(f, data);
+    if (err == 0 && !FlushFileBuffers(f.get())) err = LastError();
+    if (err == 0 && !CloseHandle(f.release())) err = LastError();
+    if (err != 0) {
+        f.reset();
+        DeleteFileA(path.c_str());
     }
     return err;
 }

@@ -127,6 +127,17 @@ platform::StoredRead RegisterClass::ReadStored(const std::string& name, std::uin
     return StoredRead::Failed;
 }
 
+bool RegisterClass::WriteStored(const std::string& name, std::uint32_t type, const std::string& bytes) {
+    if (!platform::IsValueHive(MainKey)) return false;
+    win::UniqueHKey key;
+    DWORD disposition = 0;
+    if (RegCreateKeyExA(ToHkey(MainKey), SubKey.c_str(), 0, nullptr, 0, kAccess, nullptr, key.put(), &disposition) !=
+        ERROR_SUCCESS)
+        return false;
+    return RegSetValueExA(key.get(), name.c_str(), 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+                          static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
+}
+
 bool RegisterClass::DelValue(const std::string& name) {
     win::UniqueHKey key;
     if (!Open(MainKey, SubKey, key)) return false;

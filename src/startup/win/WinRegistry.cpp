@@ -30,6 +30,11 @@ platform::StoredRead WinRegistry::ReadStored(std::uint32_t hive, const std::stri
     return At(hive, subKey).ReadStored(name, type, bytes);
 }
 
+bool WinRegistry::WriteStored(std::uint32_t hive, const std::string& subKey, const std::string& name,
+                              std::uint32_t type, const std::string& bytes) {
+    return At(hive, subKey).WriteStored(name, type, bytes);
+}
+
 bool WinRegistry::DelValue(std::uint32_t hive, const std::string& subKey, const std::string& name) {
     return At(hive, subKey).DelValue(name);
 }

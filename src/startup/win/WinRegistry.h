@@ -13,6 +13,8 @@ public:
                    std::string& data) override;
     platform::StoredRead ReadStored(std::uint32_t hive, const std::string& subKey, const std::string& name,
                                     std::uint32_t& type, std::string& bytes) override;
+    bool WriteStored(std::uint32_t hive, const std::string& subKey, const std::string& name, std::uint32_t type,
+                     const std::string& bytes) override;
     bool DelValue(std::uint32_t hive, const std::string& subKey, const std::string& name) override;
     bool DelSubKey(std::uint32_t hive, const std::string& path) override;
     bool AddSubKey(std::uint32_t hive, const std::string& path) override;
