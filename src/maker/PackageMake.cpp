@@ -3,6 +3,7 @@
 
 #include "maker/CompModule.h"
 #include "maker/IconProcModule.h"
+#include "maker/OldVersionFiles.h"
 #include "maker/PackageLayout.h"
 #include "maker/ScriptWriter.h"
 #include "platform/FileLock.h"
@@ -83,6 +84,7 @@ public:
             }
             progress_.ActionWritten(i, n, i);
         }
+        MakeOldVersionFiles(dataFiles);
         const std::string directive = temp_ + s_.CABLIB_SCRFILE;
         DeleteFileForce(directive);
         const bool picture = project_.Options.ShowPicture;
@@ -134,6 +136,19 @@ private:
             default:
                 WriteOrThrow(target, AsText(BuildIniBlock(action.INIKeys())));
                 return;
+        }
+    }
+
+    // One difference per further old version, each to the same new version.
+    void MakeOldVersionFiles(std::vector<std::string>& dataFiles) {
+        const std::vector<std::vector<int>> numbers = OldVersionDataNumbers(project_.Actions);
+        for (size_t i = 0; i < numbers.size(); ++i) {
+            const ActClass& action = project_.Actions[i];
+            for (size_t k = 0; k < numbers[i].size(); ++k) {
+                const std::string name = DataFileName(numbers[i][k]);
+                WriteOrThrow(temp_ + name, AsText(CompareFiles(action.OldVersions[k], action.NewName, s_.tuning, &progress_)));
+                dataFiles.push_back(name);
+            }
         }
     }
 
