@@ -1,8 +1,12 @@
 // StartMakeFileData: package folder, data files, directive file, cabinet tool, patch executable.
 #include "maker/PackageMake.h"
 
+#include <algorithm>
+
 #include "maker/CompModule.h"
 #include "maker/IconProcModule.h"
+#include "maker/OldVersionFiles.h"
+#include "maker/OrderedJobs.h"
 #include "maker/PackageLayout.h"
 #include "maker/ScriptWriter.h"
 #include "platform/FileLock.h"
@@ -74,16 +78,7 @@ public:
         const std::string directiveTemplate = ReadOrThrow(Library(s_.CABLIB_SCRFILE), "the directive template");
         Bytes head = HeadWithIcon();
 
-        std::vector<std::string> dataFiles;
-        for (int i = 1; i <= n; ++i) {
-            const ActClass& action = project_.Action(i);
-            progress_.ActionStarted(i, n, action.FileName);
-            if (HasDataFile(action.ActType)) {
-                MakeDataFile(action, DataFileName(i));
-                dataFiles.push_back(DataFileName(i));
-            }
-            progress_.ActionWritten(i, n, i);
-        }
+        const std::vector<std::string> dataFiles = MakeDataFiles();
         const std::string directive = temp_ + s_.CABLIB_SCRFILE;
         DeleteFileForce(directive);
         const bool picture = project_.Options.ShowPicture;
@@ -125,7 +120,7 @@ private:
         return head;
     }
 
-    void MakeDataFile(const ActClass& action, const std::string& name) {
+    void MakeDataFile(const ActClass& action, const std::string& name, MakeProgress* progress) {
         const std::string target = temp_ + name;
         switch (action.ActType) {
             case 0:
@@ -134,12 +129,42 @@ private:
                 CopyOrThrow(action.FileName, target);
                 return;
             case 2:
-                WriteOrThrow(target, AsText(CompareFiles(action.FileName, action.NewName, s_.tuning, &progress_)));
+                WriteOrThrow(target, AsText(CompareFiles(action.FileName, action.NewName, s_.tuning, progress)));
                 return;
             default:
                 WriteOrThrow(target, AsText(BuildIniBlock(action.INIKeys())));
                 return;
         }
+    }
+
+    // The data files of all actions, encoded side by side: each action's files are independent,
+    // progress is told in action order on this thread. Alone, the encoder tells its own progress.
+    std::vector<std::string> MakeDataFiles() {
+        const int n = project_.ActionCount();
+        const std::vector<std::vector<int>> versions = OldVersionDataNumbers(project_.Actions);
+        size_t encodes = 0;  // only differences take long enough to share out
+        for (int i = 1; i <= n; ++i) encodes += project_.Action(i).ActType == kActPatch ? 1 + versions[i - 1].size() : 0;
+        const unsigned threads = static_cast<unsigned>(std::min<size_t>(MakeThreads(), std::max<size_t>(encodes, 1)));
+        MakeProgress* encoderProgress = threads == 1 ? &progress_ : nullptr;
+        std::vector<std::string> dataFiles;
+        auto work = [&](std::size_t k) {
+            const ActClass& action = project_.Actions[k];
+            if (!HasDataFile(action.ActType)) return;
+            MakeDataFile(action, DataFileName(static_cast<int>(k) + 1), encoderProgress);
+            for (size_t v = 0; v < versions[k].size(); ++v) {
+                const Bytes diff = CompareFiles(action.OldVersions[v], action.NewName, s_.tuning, encoderProgress);
+                WriteOrThrow(temp_ + DataFileName(versions[k][v]), AsText(diff));
+            }
+        };
+        auto done = [&](std::size_t k) {
+            const int i = static_cast<int>(k) + 1;
+            progress_.ActionStarted(i, n, project_.Action(i).FileName);
+            if (HasDataFile(project_.Action(i).ActType)) dataFiles.push_back(DataFileName(i));
+            for (int number : versions[k]) dataFiles.push_back(DataFileName(number));
+            progress_.ActionWritten(i, n, i);
+        };
+        RunOrderedJobs(static_cast<std::size_t>(n), threads, work, done);
+        return dataFiles;
     }
 
     std::string RunCabinetTool(const std::string& directive) {

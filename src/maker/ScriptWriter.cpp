@@ -2,6 +2,7 @@
 #include "maker/ScriptWriter.h"
 
 #include "base/Errors.h"
+#include "maker/OldVersionFiles.h"
 #include "maker/ScriptLines.h"
 #include "maker/SourceChecksum.h"
 #include "platform/Files.h"
@@ -137,6 +138,12 @@ void WriteAction(ScriptLines& s, const ActClass& a, int position, int section, S
     WriteDirLines(s, a, position, texts);
 }
 
+std::string JoinNumbers(const std::vector<int>& numbers) {
+    std::string text;
+    for (int n : numbers) text += (text.empty() ? "" : ",") + std::to_string(n);
+    return text;
+}
+
 }  // namespace
 
 std::string ReadSourceFile(const std::string& path) {
@@ -160,6 +167,7 @@ ScriptText BuildScriptText(const Project& project, ScriptForm form, const DirTyp
     WriteRegistryList(s, "AddReg", project.Options.AddKey);
     WriteRegistryList(s, "DelReg", project.Options.DelKey);
     const int total = project.ActionCount();
+    const std::vector<std::vector<int>> versions = OldVersionDataNumbers(project.Actions);
     int section = 0;
     for (int i = 1; i <= total; ++i) {
         const ActClass& a = project.Action(i);
@@ -167,6 +175,7 @@ ScriptText BuildScriptText(const Project& project, ScriptForm form, const DirTyp
         if (progress) progress->ActionStarted(i, total, a.FileName);
         section = form == ScriptForm::Package ? i : section + 1;
         WriteAction(s, a, i, section, form, texts);
+        if (form == ScriptForm::Package && !versions[i - 1].empty()) s.Key("Versions", JoinNumbers(versions[i - 1]));
         if (progress) progress->ActionWritten(i, total, section);
     }
     if (progress) progress->Finished();

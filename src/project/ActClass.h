@@ -58,6 +58,9 @@ public:
     std::string AskDNF;
     std::string NewName;
     std::string NewPath;
+    // Patch File: further old versions besides FileName, each patched to NewName by a
+    // difference of its own; the run takes the one the file on disk matches.
+    std::vector<std::string> OldVersions;
 
     // The counts are always the sizes of their lists, so a count can never promise
     // entries that are not there.

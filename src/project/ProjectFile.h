@@ -8,6 +8,9 @@
 namespace quen {
 
 inline constexpr const char* kProjectHeader = "Dravin Project File V1.0";
+// Marks the optional block after the last action that lists Patch File actions' further
+// old versions; a project without any ends before it, as it always did.
+inline constexpr const char* kOldVersionsMarker = "Quenlark Old Versions V1";
 
 // The whole project as the file holds it. Throws quen::Error, naming the action, when a
 // one-line text holds a line break (RequireOneLine).

@@ -153,6 +153,20 @@ ActClass ReadAction(LineReader& r, const std::string& previousDirText) {
     return a;
 }
 
+// The optional block of further old versions; anything else after the actions is left
+// unread, as before the block existed.
+void ReadOldVersions(LineReader& r, std::vector<ActClass>& actions) {
+    if (r.AtEnd() || r.Next() != std::string("\"") + kOldVersionsMarker + "\"") return;
+    const int32_t with = r.Int32(0, static_cast<int32_t>(actions.size()));
+    for (int32_t k = 0; k < with; ++k) {
+        ActClass& a = actions[r.Int32(1, static_cast<int32_t>(actions.size())) - 1];
+        const int16_t count = r.Int16(0, kMaxListEntries);
+        if (a.ActType != kActPatch) throw Error(kErrTypeMismatch, "Line " + std::to_string(r.LineNumber()) + ": only a Patch File action has old versions.");
+        a.OldVersions.clear();
+        for (int16_t j = 0; j < count; ++j) a.OldVersions.push_back(r.Text());
+    }
+}
+
 bool HeaderMatches(const std::string& text) {
     LineReader r(text);
     if (r.AtEnd()) return false;
@@ -181,6 +195,7 @@ ProjectLoadResult LoadProjectText(const std::string& text, Project& project,
         }
         std::vector<ActClass> actions;
         for (int32_t i = 0; i < count; ++i) actions.push_back(ReadAction(r, previousDirText));
+        ReadOldVersions(r, actions);
         project.Actions = std::move(actions);
     } catch (const Error& e) {
         project.Actions.clear();

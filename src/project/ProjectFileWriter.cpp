@@ -1,6 +1,8 @@
 // Writing the project file.
 #include "project/ProjectFile.h"
 
+#include <algorithm>
+
 #include "base/Errors.h"
 #include "platform/Files.h"
 #include "project/TextFields.h"
@@ -102,6 +104,20 @@ void WriteAction(LineWriter& w, const ActClass& a) {
     w.Text(a.RegSub);
 }
 
+// Only actions with further old versions appear: position, count, then the paths.
+void WriteOldVersions(LineWriter& w, const std::vector<ActClass>& actions) {
+    const long long with = std::count_if(actions.begin(), actions.end(), [](auto& a) { return !a.OldVersions.empty(); });
+    if (with == 0) return;
+    w.About("An old version's path");
+    w.Text(kOldVersionsMarker);
+    w.Number(with);
+    for (size_t i = 0; i < actions.size(); ++i) {
+        if (actions[i].OldVersions.empty()) continue;
+        w.Number(static_cast<long long>(i + 1));
+        w.List(actions[i].OldVersions);
+    }
+}
+
 }  // namespace
 
 std::string ProjectFileText(const Project& project) {
@@ -113,6 +129,7 @@ std::string ProjectFileText(const Project& project) {
         w.About("A text of action " + std::to_string(++position) + " (" + a.FileName + ")");
         WriteAction(w, a);
     }
+    WriteOldVersions(w, project.Actions);
     return std::move(w.str());
 }
 

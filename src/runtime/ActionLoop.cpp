@@ -65,6 +65,19 @@ ActionResult Perform(RunContext& ctx, int i, const std::string& act, const std::
     return RenameTarget(ctx, i, folder, target) ? ActionResult::Success : ActionResult::Failed;
 }
 
+// A file added to a sub folder that the old version lacks: the folders below the action's
+// base folder are made one by one, never the base folder itself.
+void MakeSubFolders(FilePort& files, const std::string& base, const std::string& dir) {
+    if (base.empty() || !files.IsDirectory(base)) return;
+    std::string path = base;
+    for (size_t at = 2; at < dir.size();) {
+        const size_t end = std::min(dir.find('\\', at), dir.size());
+        path += "\\" + dir.substr(at, end - at);
+        if (!files.MakeFolder(path)) return;
+        at = end + 1;
+    }
+}
+
 }  // namespace
 
 void RunActions(RunContext& ctx) {
@@ -81,11 +94,13 @@ void RunActions(RunContext& ctx) {
         if (ctx.script.Read(section, "Enable") == "False") continue;
         const std::string file = ctx.script.Read(section, "File");
         const std::string act = ctx.script.Read(section, "Act");
-        const std::string folder = ResolveDir(ctx, ctx.script.Read(section, "Dir"), section);
+        const std::string dir = ctx.script.Read(section, "Dir");
+        const std::string folder = ResolveDir(ctx, dir, section);
         const std::string* label = LabelOf(texts, act, !ctx.st.PackageFolder.empty());
         if (label) {
             const std::string target = folder + "\\" + file;
             log.Begin(*label, target);
+            if (act == "1" && dir.starts_with(".\\")) MakeSubFolders(ctx.io.files, ctx.st.PreviousDir, dir);
             const ActionResult r = Perform(ctx, i, act, folder, target);
             log.End(OutcomeText(texts, r));
             if (r != ActionResult::Success) {

@@ -4,6 +4,8 @@
 #include "maker/ApplyDifference.h"
 #include "maker/PackageLayout.h"
 #include "maker/SourceChecksum.h"
+#include "project/TextFields.h"
+#include "startup/ProgramSettings.h"
 #include "runtime/SecuredChanges.h"
 
 namespace quen::runtime {
@@ -26,12 +28,25 @@ ActionResult CarryFile(RunContext& ctx, int index, const std::string& folder, co
 ActionResult PatchFile(RunContext& ctx, int index, const std::string& target) {
     FilePort& files = ctx.io.files;
     Bytes difference, oldFile;
-    DifferenceHeader header;
-    if (!files.ReadAll(PackageDataPath(ctx.st, index), difference) || !ReadDifferenceHeader(difference, header))
-        return ActionResult::Failed;
     if (!files.ReadAll(target, oldFile)) return ActionResult::Failed;
-    if (oldFile.size() != header.oldLength || SourceChecksum(oldFile) != header.oldChecksum)
-        return ActionResult::CheckSumDiffers;
+    const std::uint32_t checksum = SourceChecksum(oldFile);
+    // The action's own difference first, then those of further old versions.
+    std::vector<int> candidates{index};
+    const std::string versions = ctx.script.Read(ActionSection(index), "Versions");
+    for (const std::string& n : versions.empty() ? std::vector<std::string>{} : SplitFields(versions)) {
+        const std::optional<int64_t> number = ParseSettingsNumber(n, 1, INT32_MAX);
+        if (!number) return ActionResult::Failed;
+        candidates.push_back(static_cast<int>(*number));
+    }
+    bool matched = false;
+    for (int candidate : candidates) {
+        DifferenceHeader header;
+        if (!files.ReadAll(PackageDataPath(ctx.st, candidate), difference) || !ReadDifferenceHeader(difference, header))
+            return ActionResult::Failed;
+        matched = oldFile.size() == header.oldLength && checksum == header.oldChecksum;
+        if (matched) break;
+    }
+    if (!matched) return ActionResult::CheckSumDiffers;
     const ApplyResult rebuilt = ApplyDifference(oldFile, difference);
     if (!rebuilt.Ok()) return ActionResult::Failed;
     ctx.io.windows.PumpEvents();

@@ -15,6 +15,7 @@ public:
     bool Copy(const std::string& from, const std::string& to) override;
     bool DeleteForce(const std::string& path) override;
     bool MoveReplace(const std::string& from, const std::string& to) override;
+    bool MakeFolder(const std::string& path) override;
 };
 
 class AppIniFiles : public IniPort {

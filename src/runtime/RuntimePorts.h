@@ -32,6 +32,8 @@ public:
     virtual bool DeleteForce(const std::string& path) = 0;
     // Moves a file in one step, replacing an existing destination (its attributes cleared).
     virtual bool MoveReplace(const std::string& from, const std::string& to) = 0;
+    // Creates a folder whose parent exists; an existing folder counts as made.
+    virtual bool MakeFolder(const std::string& path) = 0;
 };
 
 // INI-style files read and written by the system's own line rules. ReadKey throws

@@ -2,8 +2,9 @@
 # QuenMake.exe /exe under Wine, in folders with a blank and a code-page letter: a table
 # project (every action kind in every directory kind, registry entries and an icon) applied
 # silently leaves every folder and the registry as expected and shows the given icon in
-# Explorer; no package folder is left; a link left in it is not followed. (A make without a
-# head: PackageMake_test; editor.sh makes and applies the sample patch.)
+# Explorer; no package folder is left; a link left in it is not followed; a release patch from
+# two old folders updates either. (A make without a head: PackageMake_test; editor.sh makes
+# and applies the sample patch.)
 . "$(dirname "$0")/lib.sh"
 need_dist
 
@@ -114,6 +115,44 @@ wrestool -x -t 14 -o "$t/shown.ico" "$t/me/Table.exe" 2>"$t/wrestool.err" && ico
   fail "no icon group in the made executable"
 expect_eq "icon group and image agree" "" "$(cat "$t/wrestool.err")"
 expect_eq "Explorer icon" "0" "$(compare -metric AE "$t/icon.png" "$t/shown.png" null: 2>&1)"
+
+# --- a release patch from folders: two old versions (app.exe differs between them, lib.dll is
+# equal in both) and a new one with an added file, a deleted one and a new sub folder. Applied
+# to a copy of either old folder it gives the new folder; to a folder that is neither it fails
+# and changes nothing; the project it wrote makes a patch that does the same.
+r=$root/rel
+mkdir -p "$r"/{A,B}/sub "$r/C/sub/fresh"
+for v in A B; do
+  printf 'lib 1' >"$r/$v/lib.dll"; printf same >"$r/$v/same.txt"; printf bye >"$r/$v/gone.txt"
+  printf 'deep 1' >"$r/$v/sub/d.dat"
+done
+cp "$root/sample/old/app.exe" "$r/A/"
+{ cat "$root/sample/old/app.exe"; printf 'build B'; } >"$r/B/APP.EXE"
+cp "$root/sample/new/app.exe" "$r/C/"
+printf 'lib 2' >"$r/C/lib.dll"; printf same >"$r/C/same.txt"; printf new >"$r/C/new.txt"
+printf 'deep 2' >"$r/C/sub/d.dat"; printf fresh >"$r/C/sub/fresh/f.dat"
+start release "$prog/QuenMake.exe" /from "$(winpath "$r/A")" /FROM "$(winpath "$r/B")" /to "$(winpath "$r/C")" \
+  /exe "$(winpath "$r/Release.exe")" /project "$(winpath "$r/release.prj")"
+expect_exit release 0 180
+expect_contains "release pairing" "$(cat "$E2E_RUN/release.out")" "Paired 2 old folders"
+start release_again "$prog/QuenMake.exe" "$(winpath "$r/release.prj")" /exe "$(winpath "$r/Again.exe")"
+expect_exit release_again 0 180
+for patch in Release Again; do
+  for v in A B neither; do
+    rm -rf "$r/t-$v"; cp -r "$r/${v/neither/A}" "$r/t-$v"
+    # lib.dll follows app.exe: the patched app.exe must be undone.
+    [ $v = neither ] && printf 'another build' >>"$r/t-$v/lib.dll" && cp -r "$r/t-$v" "$r/t-before"
+    start "apply_${patch}_$v" "$r/$patch.exe" /S "/D=$(winpath "$r/t-$v")"
+    if [ $v = neither ]; then
+      expect_exit "apply_${patch}_$v" 2 120
+      diff -r "$r/t-before" "$r/t-$v" >/dev/null || fail "$patch: a folder of neither version was changed"
+      rm -rf "$r/t-before"
+    else
+      expect_exit "apply_${patch}_$v" 0 120
+      diff -r --ignore-file-name-case "$r/C" "$r/t-$v" >/dev/null || fail "$patch on $v: the folder is not the new version"
+    fi
+  done
+done
 
 # A link left in the package folder by someone else: the clean-up never empties its target
 # (Wine cannot remove a link to a folder, so here the make stops; Windows removes the link).

@@ -93,5 +93,37 @@ expect_code "first action < Previous >" 1 "$code"
 expect_in "first action < Previous >" "$err" "First file directory setting can't with < Previous >."
 [ "$(cat kept.qnl)" = old ] || fail "a refused make changed the output"
 
+# The release form: two old folders and a new one; only the Delete File action can travel
+# in a script, the project keeps the second old version of app.exe.
+mkdir -p rel/A/sub rel/B/sub rel/C/sub out
+for v in A B; do printf "app $v" >rel/$v/app.exe; printf same >rel/$v/sub/same.txt; printf x >rel/$v/gone.txt; done
+printf 'app new' >rel/C/app.exe; printf same >rel/C/sub/same.txt; printf n >rel/C/new.txt
+run /from rel/A /FROM rel/B /to rel/C /script out/rel.qnl /project out/rel.prj /me
+expect_code "release" 0 "$code"
+expect_in "release" "$out" "Paired 2 old folders with"
+expect_in "release project" "$(cat out/rel.prj)" "Quenlark Old Versions V1"
+expect_in "release script" "$(cat out/rel.qnl)" "File=gone.txt"
+run out/rel.prj /script out/again.qnl
+expect_code "the written project makes again" 0 "$code"
+cmp -s out/rel.qnl out/again.qnl || fail "the written project makes another script"
+files=$(find . | sort)
+while IFS='|' read -r args message; do
+  eval "run $args"
+  expect_code "refused: $args" 1 "$code"
+  expect_in "refused: $args" "$err" "$message"
+done <<'CASES'
+/from rel/A /to rel/A /script out/x.qnl|is named twice
+/from rel/A /from rel/A/ /to rel/C /script out/x.qnl|named twice
+/from rel/A /to rel/C /script rel/C/x.qnl|inside the source folder
+/from rel/A /to rel/C /project rel/A/sub/x.prj|inside the source folder
+/from rel/nope /to rel/C /script out/x.qnl|does not exist
+/from rel/A /to rel/C /script out/x.qnl /fast|unknown switch /fast
+/from rel/A /to rel/C|name the file to write
+/from rel/A /script out/x.qnl|needs /from OLD_FOLDER and /to NEW_FOLDER
+demo.prj /from rel/A /to rel/C /script out/x.qnl|not both
+/from rel/A /to rel/C /script out/x.qnl /template nope.tpl|nope.tpl
+CASES
+[ "$(find . | sort)" = "$files" ] || fail "a refused release wrote a file"
+
 [ $failures -eq 0 ] || { echo "$failures failure(s)" >&2; exit 1; }
 echo "QuenMake native: all checks passed"

@@ -104,6 +104,11 @@ public:
         ++version;
         return true;
     }
+    bool MakeFolder(const std::string& path) override {
+        if (!IsDirectory(ParentOf(path)) || !Writable(path) || Has(path)) return false;
+        dirs.insert(Upper(path));
+        return true;
+    }
     size_t Used() const {
         size_t used = 0;
         for (auto& [k, v] : files) used += v.size();

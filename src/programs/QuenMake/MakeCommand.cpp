@@ -6,12 +6,14 @@
 #include "base/Errors.h"
 #include "base/Text.h"
 #include "maker/PackageMake.h"
+#include "maker/ReleaseFolders.h"
 #include "maker/ScriptCheck.h"
 #include "maker/ScriptWriter.h"
 #include "options/ErrorModule.h"
 #include "options/Lang.h"
 #include "platform/Files.h"
 #include "options/LangProject.h"
+#include "options/Templet.h"
 #include "project/ProjectFile.h"
 #include "project/TextFields.h"
 #include "startup/AppINI.h"
@@ -28,6 +30,13 @@ struct Arguments {
     std::string output;
     bool exe = false;  // /exe: a patch executable; /script: a stand-alone script
     bool help = false;
+    // The release form: /from (one or more), /to, and what to write.
+    std::vector<std::string> olds;
+    std::string newFolder;
+    std::string projectOut;  // /project: the project the folders gave
+    std::string templet;     // /template: the patch options
+    bool me = false;         // /me: the first action takes the patch's own folder
+    bool Release() const { return !olds.empty() || !newFolder.empty(); }
 };
 
 // A failure already told to the user; the command ends with exit code 1.
@@ -51,6 +60,8 @@ private:
     void CheckOutputIsNoInput(const std::string& output, const std::string& projectPath, const Project& project);
     void MakeScript(const Project& project, const std::string& output);
     void MakeExecutable(const Project& project, const std::string& output);
+    int RunRelease(const Arguments& a);
+    Project ReleaseProject(const Arguments& a, const ReleaseFolders& folders);
 
     [[noreturn]] void Fail(const std::string& message) {
         *env_.err << message << "\n";
@@ -69,16 +80,27 @@ private:
 Arguments Command::Parse(const std::vector<std::string>& args) {
     Arguments a;
     bool haveOutput = false;
+    auto value = [&](size_t& i, const std::string& sw, const char* what) {
+        if (i + 1 >= args.size()) UsageError(sw + " needs " + what + ".");
+        return args[++i];
+    };
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string sw = LowerCase(args[i]);
         if (sw == "/?" || sw == "/help") {
             a.help = true;
         } else if (sw == "/script" || sw == "/exe") {
             if (haveOutput) UsageError("name one output, with /script or with /exe.");
-            if (i + 1 >= args.size()) UsageError(sw + " needs the path of the file to write.");
             a.exe = sw == "/exe";
-            a.output = args[++i];
+            a.output = value(i, sw, "the path of the file to write");
             haveOutput = true;
+        } else if (sw == "/from") {
+            a.olds.push_back(value(i, sw, "an old version's folder"));
+        } else if (sw == "/to" || sw == "/project" || sw == "/template") {
+            std::string& field = sw == "/to" ? a.newFolder : sw == "/project" ? a.projectOut : a.templet;
+            if (!field.empty()) UsageError(sw + " may be given once.");
+            field = value(i, sw, sw == "/to" ? "the new version's folder" : "the path of a file");
+        } else if (sw == "/me") {
+            a.me = true;
         } else if (sw.size() > 1 && sw[0] == '/' && sw.find_first_of("/\\", 1) == std::string::npos) {
             UsageError("unknown switch " + args[i] + ".");
         } else if (a.project.empty()) {
@@ -88,6 +110,13 @@ Arguments Command::Parse(const std::vector<std::string>& args) {
         }
     }
     if (a.help) return a;
+    if (a.Release()) {
+        if (!a.project.empty()) UsageError("give a project file or /from and /to folders, not both.");
+        if (a.olds.empty() || a.newFolder.empty()) UsageError("the release form needs /from OLD_FOLDER and /to NEW_FOLDER.");
+        if (!haveOutput && a.projectOut.empty()) UsageError("name the file to write with /exe, /script or /project.");
+        return a;
+    }
+    if (!a.projectOut.empty() || !a.templet.empty() || a.me) UsageError("/project, /template and /me belong to the /from ... /to form.");
     if (a.project.empty()) UsageError("name the project file to make.");
     if (!haveOutput) UsageError("name the file to write with /script or /exe.");
     return a;
@@ -263,6 +292,63 @@ void Command::MakeExecutable(const Project& project, const std::string& output) 
     *env_.out << "Made " << output << ". " << Lines(lang_.MF_MakeOK()) << "\n";
 }
 
+// The patch options of a release: the template given, else the editor's default template.
+Project Command::ReleaseProject(const Arguments& a, const ReleaseFolders& folders) {
+    Project project;
+    std::string templet = a.templet.empty() ? "" : env_.absolutePath(a.templet);
+    if (templet.empty()) {
+        AppINI ini;
+        ini.FileName = env_.programFolder + "\\" + kProgramName + ".ini";
+        ini.Section = "Setup";
+        std::string name;
+        if (ini.ReadKey("Default_TPL", name) && !name.empty()) templet = env_.programFolder + "\\Templet\\" + name;
+    }
+    if (!templet.empty() && (!a.templet.empty() || FileExists(templet, kFindNormal))) {
+        try {
+            if (ReadTemplet(templet, project.Options) != TempletStatus::Loaded) Fail(ErrorLine(lang_.msg_Wrong_Templet_File()) + " (" + templet + ")");
+        } catch (const Error& e) {
+            Fail(ErrorLine(e.what()) + " (" + templet + ")");
+        }
+    }
+    ReleaseDirectory dir;
+    dir.me = a.me;
+    AddReleaseActions(project, folders, dir, DirTypeTextsOf(lang_));
+    if (project.ActionCount() == 0) Fail("QuenMake: the folders hold the same files; there is nothing to patch.");
+    return project;
+}
+
+int Command::RunRelease(const Arguments& a) {
+    ReadLanguage();
+    ReleaseFolders folders;
+    for (const std::string& f : a.olds) folders.olds.push_back(env_.absolutePath(f));
+    folders.newFolder = env_.absolutePath(a.newFolder);
+    std::vector<std::string> outputs;
+    for (const std::string& o : {a.output, a.projectOut}) {
+        if (!o.empty()) outputs.push_back(CheckOutput(o));
+    }
+    if (outputs.size() == 2 && PathKey(outputs[0]) == PathKey(outputs[1])) Fail("QuenMake: /project and the patch name the same file.");
+    if (const std::string problem = ReleaseFoldersProblem(folders, outputs); !problem.empty()) Fail("QuenMake: " + problem);
+    Project project = ReleaseProject(a, folders);
+    *env_.out << "Paired " << folders.olds.size() << " old folder" << (folders.olds.size() == 1 ? "" : "s")
+              << " with " << folders.newFolder << ": " << project.ActionCount() << " action"
+              << (project.ActionCount() == 1 ? "" : "s") << "\n";
+    CheckProject(project);
+    if (!a.output.empty()) {
+        const std::string output = outputs.front();
+        if (a.exe) {
+            MakeExecutable(project, output);
+        } else {
+            CheckScriptSupportOf(project);
+            MakeScript(project, output);
+        }
+    }
+    if (!a.projectOut.empty()) {
+        SaveProject(outputs.back(), project);
+        *env_.out << "Wrote the project " << outputs.back() << ".\n";
+    }
+    return 0;
+}
+
 int Command::Run(const std::vector<std::string>& args) {
     try {
         Arguments a = Parse(args);
@@ -270,6 +356,7 @@ int Command::Run(const std::vector<std::string>& args) {
             *env_.out << MakeCommandUsage();
             return 0;
         }
+        if (a.Release()) return RunRelease(a);
         ReadLanguage();
         const std::string projectPath = env_.absolutePath(a.project);
         Project project = LoadTheProject(projectPath);
@@ -302,6 +389,9 @@ std::string MakeCommandUsage() {
            "\n"
            "  QuenMake PROJECT.prj /script OUTPUT.qnl\n"
            "  QuenMake PROJECT.prj /exe OUTPUT.exe\n"
+           "  QuenMake /from OLD_FOLDER [/from OLDER_FOLDER ...] /to NEW_FOLDER\n"
+           "           [/exe OUTPUT.exe | /script OUTPUT.qnl] [/project OUTPUT.prj]\n"
+           "           [/template FILE.tpl] [/me]\n"
            "\n"
            "Loads the project file, checks its actions as the editor does before a make, and\n"
            "writes either the stand-alone patch script OUTPUT.qnl or the patch executable\n"
@@ -311,6 +401,15 @@ std::string MakeCommandUsage() {
            "settings file followed by a cabinet made by the cabinet tool named there.\n"
            "An existing OUTPUT is replaced only by a complete script or executable;\n"
            "OUTPUT may not be the project file or a file that an action reads.\n"
+           "\n"
+           "The release form pairs the files of each old version's folder with the new\n"
+           "version's folder by relative path (letter case ignored): changed files become\n"
+           "Patch File actions (one difference per distinct old version, so one patch\n"
+           "updates any of them), new files Add File, removed files Delete File actions.\n"
+           "The first action asks the user for the program's folder (/me: the folder the\n"
+           "patch runs from); the patch options come from /template, else from the\n"
+           "default template. /project also writes the project, to open in the editor.\n"
+           "No output may lie inside a source folder, and no folder may be named twice.\n"
            "\n"
            "Switches may be written in any letter case; quote paths that hold blanks.\n"
            "Relative paths are taken against the current folder. The settings file\n"
