@@ -51,6 +51,8 @@ int ListFolder(const std::string& folder, FolderListing& listing);
 int RemoveFile(const std::string& path);
 int CopyOneFile(const std::string& source, const std::string& target);
 int MakeDirectory(const std::string& path);
+// Removes an empty folder.
+int RemoveEmptyDirectory(const std::string& path);
 // Moves `temp` over `target`, replacing it; `target` must not be read-only.
 int MoveReplace(const std::string& temp, const std::string& target);
 int ReadWholeFile(const std::string& path, std::string& data);

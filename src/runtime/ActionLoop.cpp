@@ -67,14 +67,15 @@ ActionResult Perform(RunContext& ctx, int i, const std::string& act, const std::
 
 // A file added to a sub folder that the old version lacks: the folders below the action's
 // base folder are made one by one, never the base folder itself.
-void MakeSubFolders(FilePort& files, const std::string& base, const std::string& dir) {
+void MakeSubFolders(RunContext& ctx, const std::string& base, const std::string& dir) {
+    FilePort& files = ctx.io.files;
     if (base.empty() || !files.IsDirectory(base)) return;
     std::string path = base;
-    for (size_t at = 2; at < dir.size();) {
-        const size_t end = std::min(dir.find('\\', at), dir.size());
-        path += "\\" + dir.substr(at, end - at);
-        if (!files.MakeFolder(path)) return;
-        at = end + 1;
+    for (size_t at = 2; at < dir.size(); at = std::min(dir.find('\\', at), dir.size()) + 1) {
+        path += "\\" + dir.substr(at, dir.find('\\', at) - at);
+        if (files.IsDirectory(path)) continue;
+        // Noted first, so an undo takes the folder away again.
+        if (!ctx.undo.NoteAdded(path) || !files.MakeFolder(path)) return;
     }
 }
 
@@ -100,7 +101,7 @@ void RunActions(RunContext& ctx) {
         if (label) {
             const std::string target = folder + "\\" + file;
             log.Begin(*label, target);
-            if (act == "1" && dir.starts_with(".\\")) MakeSubFolders(ctx.io.files, ctx.st.PreviousDir, dir);
+            if (act == "1" && dir.starts_with(".\\")) MakeSubFolders(ctx, ctx.st.PreviousDir, dir);
             const ActionResult r = Perform(ctx, i, act, folder, target);
             log.End(OutcomeText(texts, r));
             if (r != ActionResult::Success) {

@@ -57,6 +57,8 @@ bool PlatformFiles::MakeFolder(const std::string& path) {
     return IsDirectory(path) || platform::MakeDirectory(path) == 0;
 }
 
+bool PlatformFiles::RemoveEmptyFolder(const std::string& path) { return platform::RemoveEmptyDirectory(path) == 0; }
+
 bool PlatformFiles::MoveReplace(const std::string& from, const std::string& to) {
     const platform::AttrResult r = platform::GetAttributes(to);
     if (r.status == platform::AttrStatus::Ok) {

@@ -16,6 +16,7 @@ public:
     bool DeleteForce(const std::string& path) override;
     bool MoveReplace(const std::string& from, const std::string& to) override;
     bool MakeFolder(const std::string& path) override;
+    bool RemoveEmptyFolder(const std::string& path) override;
 };
 
 class AppIniFiles : public IniPort {

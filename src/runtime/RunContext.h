@@ -38,7 +38,7 @@ struct RunContext {
 
     RunContext(RuntimeState& state, RuntimePorts& ports)
         : st(state), io(ports), script(ports.ini, state.ScriptFile),
-          undo(ports.files, ports.registry, UndoRecordPath(ports.system.TempDir()), state.ScriptFile) {}
+          undo(ports.files, ports.registry, UndoRecordPath(ports.system.StateDir()), state.ScriptFile) {}
 };
 
 // "Proc" & i

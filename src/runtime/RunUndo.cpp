@@ -25,7 +25,7 @@ bool SettleEarlierRun(RunContext& ctx) {
     // The same script's own record: its resumed run, or its first phase started again
     // while the resumed run waits. Either way the undo takes back both runs' changes.
     if (ctx.undo.Resume()) return true;
-    const RecoveryResult r = RecoverUndoRecord(ctx.io.files, ctx.io.registry, UndoRecordPath(ctx.io.system.TempDir()));
+    const RecoveryResult r = RecoverUndoRecord(ctx.io.files, ctx.io.registry, UndoRecordPath(ctx.io.system.StateDir()));
     if (r.problems.empty()) return true;
     const std::string text = r.damaged ? "The record of an interrupted patch cannot be read: " + r.problems[0].what
                                        : "An interrupted patch could not be undone. " + ProblemText(r.problems);

@@ -34,6 +34,8 @@ public:
     virtual bool MoveReplace(const std::string& from, const std::string& to) = 0;
     // Creates a folder whose parent exists; an existing folder counts as made.
     virtual bool MakeFolder(const std::string& path) = 0;
+    // Removes a folder that holds nothing.
+    virtual bool RemoveEmptyFolder(const std::string& path) = 0;
 };
 
 // INI-style files read and written by the system's own line rules. ReadKey throws

@@ -17,8 +17,9 @@ std::string Described(const UndoStep& s) {
 
 }  // namespace
 
-std::string UndoRecordPath(const std::string& tempDir) {
-    return StripTrailingBackslash(tempDir) + "\\Quenlark-undo.rec";
+std::string UndoRecordPath(const std::string& stateDir) {
+    // No state folder: no record can be kept, so no change is made.
+    return stateDir.empty() ? "" : StripTrailingBackslash(stateDir) + "\\Quenlark-undo.rec";
 }
 
 UndoRecord::UndoRecord(FilePort& files, RegistryPort& registry, std::string path, std::string owner)
@@ -125,7 +126,8 @@ void UndoRecord::DropLast() {
 
 bool UndoRecord::UndoStepAt(const UndoStep& s) {
     switch (s.kind) {
-        case UndoKind::Added: return files_.DeleteForce(s.path);
+        // A folder made for an added file goes when it is empty again.
+        case UndoKind::Added: return files_.IsDirectory(s.path) ? files_.RemoveEmptyFolder(s.path) : files_.DeleteForce(s.path);
         case UndoKind::SetAside: return !files_.Exists(s.other) || files_.MoveReplace(s.other, s.path);
         case UndoKind::Renamed:
             // The old name still there: the rename never happened.

@@ -11,9 +11,9 @@
 
 namespace quen::runtime {
 
-// The record's file in the temporary folder (one per user: a run first settles what an
-// earlier one left there).
-std::string UndoRecordPath(const std::string& tempDir);
+// The record's file in the account's state folder, which only the account may write (one
+// per user: a run first settles what an earlier one left there); "" without that folder.
+std::string UndoRecordPath(const std::string& stateDir);
 
 // What an undo could not put back: the file (or value) and where its original lies.
 struct UndoProblem {

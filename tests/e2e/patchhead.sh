@@ -152,7 +152,7 @@ reg_reset() {
   ureg add 'HKCU\Software\QuenUndo' /v Ver /d 1.0 /f && ureg add 'HKCU\Software\QuenUndo' /v Old /t REG_BINARY /d 0aff10 /f
 }
 reg_state() { "$E2E_WINE_RUN" reg query 'HKCU\Software\QuenUndo' 2>/dev/null | tr -d '\r' | sort; }
-record_left() { ls "$WINEPREFIX"/drive_c/users/*/Temp/Quenlark-undo* 2>/dev/null; }
+record_left() { find "$WINEPREFIX"/drive_c/users -name 'Quenlark-undo*' 2>/dev/null; }
 build_exe() { (cd "$w/pkg" && rm -f TempFile.CAB && "$E2E_WINE_RUN" "$qcab" /F p.ddf >/dev/null) && patch_exe "$1" "$w/pkg/TempFile.CAB"; }
 sed -i 's/^PRI=2\r$/PRI=0\r/; s/^AddReg=0\r$/AddReg=1\r/; s/^DelReg=0\r$/DelReg=1\r/; s/^File=run.bat\r$/File=none.exe\r/' "$w/pkg/Setup.ini"
 sed -i '/^\[Proc7\]/,$ s/^Act=0\r$/Act=2\r/' "$w/pkg/Setup.ini"

@@ -107,3 +107,33 @@ TEST_F(PackageRun, SilentRunShowsNothingAndFailsAnUnansweredQuestion) {
     EXPECT_FALSE(m.fs.Has("C:\\APP\\sub\\a.txt"));
     EXPECT_TRUE(m.win.asked.empty());
 }
+
+// A release patch: the difference is the one the file on disk matches (Versions names the
+// further ones); an added file's missing sub folders are made, and go again when the run is
+// undone; no difference matching is the wrong version.
+TEST_F(PackageRun, OldVersionsAndMadeFoldersOfARelease) {
+    const std::string otherOld = std::string(200, 'p') + "tail";
+    m.fs.files[Upper("C:\\PKG\\P1")] = diff;
+    m.fs.files[Upper("C:\\PKG\\P3")] = CompareBytes(Bytes(otherOld.begin(), otherOld.end()),
+                                                     Bytes(newApp.begin(), newApp.end()), {8, 1});
+    m.fs.Put("C:\\PKG\\P2", "fresh");
+    parts.TextKey("ShowRun", "False").TextKey("MakeBKFile", "False")
+        .Action(1, {"File=app.exe", "Act=2", "Dir=Me", "Versions=3"})
+        .Action(2, {"File=f.dat", "Act=1", "Dir=.\\new\\deep"});
+    for (const std::string& old : {oldApp, otherOld}) {
+        m.fs.Put("C:\\APP\\app.exe", old);
+        EXPECT_EQ(RunPackage(), RunOutcome::AllDone);
+        EXPECT_EQ(m.fs.Get("C:\\APP\\app.exe") + "|" + m.fs.Get("C:\\APP\\new\\deep\\f.dat"), newApp + "|fresh");
+        m.fs.DeleteForce("C:\\APP\\new\\deep\\f.dat");
+        m.fs.RemoveEmptyFolder("C:\\APP\\new\\deep");
+        m.fs.RemoveEmptyFolder("C:\\APP\\new");
+    }
+    m.fs.Put("C:\\APP\\app.exe", "neither");
+    parts.Action(1, {"File=f.dat", "Act=1", "Dir=.\\new\\deep"}).Action(2, {"File=app.exe", "Act=2", "Dir=Me", "Versions=3"});
+    m.fs.Put("C:\\PKG\\P1", "fresh");
+    m.fs.files[Upper("C:\\PKG\\P2")] = diff;
+    EXPECT_EQ(RunPackage(), RunOutcome::Stopped);
+    EXPECT_EQ(fileLog.text.substr(fileLog.text.rfind("Patch")), "Patch C:\\APP\\app.exe CHECKSUM\r\n");
+    EXPECT_FALSE(m.fs.Exists("C:\\APP\\new"));
+    EXPECT_EQ(m.fs.Get("C:\\APP\\app.exe"), "neither");
+}

@@ -109,6 +109,14 @@ public:
         dirs.insert(Upper(path));
         return true;
     }
+    bool RemoveEmptyFolder(const std::string& path) override {
+        const std::string prefix = Upper(path) + "\\";
+        for (auto& [k, v] : files)
+            if (k.starts_with(prefix)) return false;
+        for (auto& d : dirs)
+            if (d.starts_with(prefix)) return false;
+        return Writable(path) && dirs.erase(Upper(path)) == 1;
+    }
     size_t Used() const {
         size_t used = 0;
         for (auto& [k, v] : files) used += v.size();

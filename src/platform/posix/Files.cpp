@@ -106,6 +106,12 @@ int ListFolder(const std::string& folder, FolderListing& listing) {
     return 0;
 }
 
+int RemoveEmptyDirectory(const std::string& path) {
+    if (HasInvalidNameChar(path)) return kErrPathFileAccess;
+    const std::string native = NativePath(path);
+    return ::rmdir(native.c_str()) == 0 ? 0 : ClassicError(errno, native);
+}
+
 int RemoveFile(const std::string& path) {
     const std::string native = NativePath(path);
     struct stat st {};

@@ -79,6 +79,8 @@ int MakeDirectory(const std::string& path) {
     return CreateDirectoryA(path.c_str(), nullptr) ? 0 : LastError();
 }
 
+int RemoveEmptyDirectory(const std::string& path) { return RemoveDirectoryA(path.c_str()) ? 0 : LastError(); }
+
 int MoveReplace(const std::string& temp, const std::string& target) {
     const DWORD flags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
     return MoveFileExA(temp.c_str(), target.c_str(), flags) ? 0 : LastError();
