@@ -128,12 +128,15 @@ TEST_F(PackageRun, OldVersionsAndMadeFoldersOfARelease) {
         m.fs.RemoveEmptyFolder("C:\\APP\\new\\deep");
         m.fs.RemoveEmptyFolder("C:\\APP\\new");
     }
-    m.fs.Put("C:\\APP\\app.exe", "neither");
-    parts.Action(1, {"File=f.dat", "Act=1", "Dir=.\\new\\deep"}).Action(2, {"File=app.exe", "Act=2", "Dir=Me", "Versions=3"});
-    m.fs.Put("C:\\PKG\\P1", "fresh");
-    m.fs.files[Upper("C:\\PKG\\P2")] = diff;
-    EXPECT_EQ(RunPackage(), RunOutcome::Stopped);
-    EXPECT_EQ(fileLog.text.substr(fileLog.text.rfind("Patch")), "Patch C:\\APP\\app.exe CHECKSUM\r\n");
-    EXPECT_FALSE(m.fs.Exists("C:\\APP\\new"));
-    EXPECT_EQ(m.fs.Get("C:\\APP\\app.exe"), "neither");
+    // A third action that no longer matches (app.exe is new by then) stops the run: the
+    // made folders go with the rest; a file of neither version stops it at once.
+    parts.Action(3, {"File=app.exe", "Act=2", "Dir=Me", "Versions=3"});
+    for (const std::string& old : {oldApp, std::string("neither")}) {
+        m.fs.Put("C:\\APP\\app.exe", old);
+        fileLog.text.clear();
+        EXPECT_EQ(RunPackage(), RunOutcome::Stopped);
+        EXPECT_NE(fileLog.text.find("Patch C:\\APP\\app.exe CHECKSUM\r\n"), std::string::npos) << fileLog.text;
+        EXPECT_FALSE(m.fs.Exists("C:\\APP\\new"));
+        EXPECT_EQ(m.fs.Get("C:\\APP\\app.exe"), old);
+    }
 }

@@ -30,13 +30,14 @@ inline std::string ParentOf(const std::string& path) {
 }
 inline Bytes ToBytes(const std::string& s) { return Bytes(s.begin(), s.end()); }
 
-// Changes of files and registry values left before the process is killed from outside
-// (Killed thrown instead of the next change); -1: never.
+// Changes of files and registry values left before the process is killed from outside;
+// -1: never. Once it reaches 0 the process is dead: no later change reaches the disk (the
+// run goes on in the test, as nothing it does can be seen any more).
 inline long changesLeft = -1;
-struct Killed {};
-inline void CountChange() {
-    if (changesLeft == 0) throw Killed{};
+inline bool Alive() {
+    if (changesLeft == 0) return false;
     if (changesLeft > 0) --changesLeft;
+    return true;
 }
 
 // A case-insensitive Windows-like file system. Folders named in readOnly refuse every
@@ -77,7 +78,7 @@ public:
     }
     bool WriteReplacing(const std::string& path, const Bytes& data) override {
         // The new copy sits beside the old until it is complete.
-        CountChange();
+        if (!Alive()) return false;
         if (!Writable(path) || IsDirectory(path) || Used() + data.size() > capacity) return false;
         files[Upper(path)] = data;
         ++version;
@@ -88,7 +89,7 @@ public:
         return Has(from) && WriteReplacing(to, files[Upper(from)]);
     }
     bool DeleteForce(const std::string& path) override {
-        CountChange();
+        if (!Alive()) return false;
         if (!Has(path)) return !IsDirectory(path);
         if (!Writable(path)) return false;
         files.erase(Upper(path));
@@ -96,7 +97,7 @@ public:
         return true;
     }
     bool MoveReplace(const std::string& from, const std::string& to) override {
-        CountChange();
+        if (!Alive()) return false;
         if (!Has(from) || !Writable(from) || !Writable(to) || IsDirectory(to)) return false;
         Bytes data = files[Upper(from)];
         files.erase(Upper(from));
@@ -105,6 +106,7 @@ public:
         return true;
     }
     bool MakeFolder(const std::string& path) override {
+        if (!Alive()) return false;
         if (!IsDirectory(ParentOf(path)) || !Writable(path) || Has(path)) return false;
         dirs.insert(Upper(path));
         return true;
@@ -115,7 +117,7 @@ public:
             if (k.starts_with(prefix)) return false;
         for (auto& d : dirs)
             if (d.starts_with(prefix)) return false;
-        return Writable(path) && dirs.erase(Upper(path)) == 1;
+        return Writable(path) && Alive() && dirs.erase(Upper(path)) == 1;
     }
     size_t Used() const {
         size_t used = 0;
@@ -212,7 +214,7 @@ public:
 
     bool SetValue(uint32_t hive, const std::string& sub, const std::string& name, int type,
                   const std::string& data) override {
-        CountChange();
+        if (!Alive()) return false;
         auto bytes = EncodeValueData(type, data);
         if (!platform::IsValueHive(hive) || !bytes || refusedKeys.count(Id(hive, sub, ""))) return false;
         values[Id(hive, sub, name)] = {type, *bytes};
@@ -237,13 +239,13 @@ public:
     }
     bool WriteStored(uint32_t hive, const std::string& sub, const std::string& name, uint32_t type,
                      const std::string& bytes) override {
-        CountChange();
+        if (!Alive()) return false;
         if (!platform::IsValueHive(hive) || refusedKeys.count(Id(hive, sub, ""))) return false;
         values[Id(hive, sub, name)] = {static_cast<int>(type), bytes};
         return true;
     }
     bool DelValue(uint32_t hive, const std::string& sub, const std::string& name) override {
-        CountChange();
+        if (!Alive()) return false;
         return !refusedKeys.count(Id(hive, sub, "")) && values.erase(Id(hive, sub, name)) != 0;
     }
     bool DelSubKey(uint32_t, const std::string&) override { return false; }
