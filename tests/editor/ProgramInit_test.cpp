@@ -101,9 +101,10 @@ TEST_F(ProgramFolder, NumberKeys) {
         {"Comp_Move_Size", "-5", nullptr, 1},
         {"DefSample_Size", "0", nullptr, 1},
         {"Comp_Mode", nullptr, nullptr, 1}, {"Comp_Mode", "1", nullptr, 1}, {"Comp_Mode", " 2 ", nullptr, 2},
-        {"Comp_Mode", "3", "Comp_Mode: \"3\" is not 1 (quick) or 2 (thorough).", 0},
-        {"Comp_Mode", "0", "Comp_Mode: \"0\" is not 1 (quick) or 2 (thorough).", 0},
-        {"Comp_Mode", "", "Comp_Mode: \"\" is not 1 (quick) or 2 (thorough).", 0},
+        {"Comp_Mode", "3", nullptr, 3},
+        {"Comp_Mode", "4", "Comp_Mode: \"4\" is not 1 (quick), 2 (thorough) or 3 (compact).", 0},
+        {"Comp_Mode", "0", "Comp_Mode: \"0\" is not 1 (quick), 2 (thorough) or 3 (compact).", 0},
+        {"Comp_Mode", "", "Comp_Mode: \"\" is not 1 (quick), 2 (thorough) or 3 (compact).", 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.key) + "=" + (c.value ? c.value : "(absent)"));
