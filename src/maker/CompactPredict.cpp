@@ -8,6 +8,7 @@ namespace {
 
 // Positions no valid data reaches (files are below 4 GiB), so sums cannot overflow.
 constexpr std::int64_t kFar = std::int64_t{1} << 40;
+constexpr int kBlockBits = 8;
 
 }  // namespace
 
@@ -17,10 +18,20 @@ void CopyMap::Add(std::int64_t newStart, std::int64_t oldStart, std::int64_t len
 
 void CopyMap::Finish() {
     std::stable_sort(copies_.begin(), copies_.end(), [](const Copy& a, const Copy& b) { return a.oldStart < b.oldStart; });
+    const std::int64_t last = copies_.empty() ? -1 : std::max<std::int64_t>(-1, copies_.back().oldStart >> kBlockBits);
+    blockEnd_.assign(static_cast<std::size_t>(last + 1), 0);
+    std::size_t i = 0;
+    for (std::int64_t b = 0; b <= last; ++b) {
+        while (i < copies_.size() && copies_[i].oldStart >> kBlockBits <= b) ++i;
+        blockEnd_[static_cast<std::size_t>(b)] = static_cast<std::uint32_t>(i);
+    }
 }
 
 std::int64_t CopyMap::NewOf(std::int64_t o) const {
-    auto it = std::upper_bound(copies_.begin(), copies_.end(), o, [](std::int64_t v, const Copy& c) { return v < c.oldStart; });
+    const std::int64_t b = o >> kBlockBits, blocks = static_cast<std::int64_t>(blockEnd_.size());
+    const auto from = copies_.begin() + (b > 0 ? blockEnd_[static_cast<std::size_t>(std::min(b, blocks) - 1)] : 0);
+    const auto to = b < blocks ? copies_.begin() + blockEnd_[static_cast<std::size_t>(b)] : copies_.end();
+    auto it = std::upper_bound(from, to, o, [](std::int64_t v, const Copy& c) { return v < c.oldStart; });
     for (int k = 0; k < kReach && it != copies_.begin(); ++k) {
         --it;
         if (o < it->oldStart + it->length) return it->newStart + (o - it->oldStart);
@@ -104,6 +115,17 @@ std::int64_t FieldAt(const std::uint8_t* old, std::int64_t p, std::int64_t end, 
     }
 }
 
+// The bytes that may begin a reference instruction (FieldAt decides), so the scan skips
+// every other byte with one lookup.
+struct StartBytes {
+    bool x86[256] = {}, x64[256] = {};
+    StartBytes() {
+        for (int b : {0xE8, 0xE9, 0x0F}) x86[b] = x64[b] = true;
+        for (int b : {0xFF, 0x03, 0x2B, 0x33, 0x39, 0x3B, 0x63, 0x85, 0x89, 0x8B, 0x8D}) x64[b] = true;
+        for (int b = 0x40; b <= 0x4F; ++b) x64[b] = true;
+    }
+};
+
 }  // namespace
 
 void PredictReferences(ByteView oldFile, const OldCode& code, const CopyMap& map, std::int64_t oldStart,
@@ -111,9 +133,15 @@ void PredictReferences(ByteView oldFile, const OldCode& code, const CopyMap& map
     const std::uint8_t* old = oldFile.data();
     const auto oldSize = static_cast<std::int64_t>(oldFile.size());
     const std::int64_t copyEnd = oldStart + count;
+    static const StartBytes starts;
+    const bool* may = code.x64 ? starts.x64 : starts.x86;
     for (const auto& [rangeStart, rangeEnd] : code.ranges) {
         const std::int64_t end = std::min(copyEnd, rangeEnd);
         for (std::int64_t p = std::max(oldStart, rangeStart); p + 5 <= end;) {
+            if (!may[old[p]]) {
+                ++p;
+                continue;
+            }
             const std::int64_t field = FieldAt(old, p, end, code.x64);
             const std::int64_t target = field < 0 ? -1 : field + 4 + static_cast<std::int32_t>(GetLE32(old + field));
             if (target < 0 || target >= oldSize) {

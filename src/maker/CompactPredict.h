@@ -27,6 +27,9 @@ private:
         std::int64_t oldStart, newStart, length;
     };
     std::vector<Copy> copies_;
+    // blockEnd_[b]: the first copy starting after old block b (256 bytes), so a lookup
+    // searches only the copies starting in its own block.
+    std::vector<std::uint32_t> blockEnd_;
 };
 
 // The copy map of all commands, or false when the command stream is damaged or reaches

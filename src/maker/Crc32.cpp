@@ -1,4 +1,5 @@
-// CRC-32 with a table built once.
+// CRC-32 with tables built once, eight bytes a step ("slicing by 8"): the decoders check
+// every rebuilt file, so this runs at the speed of the rebuild itself.
 #include "maker/Crc32.h"
 
 #include <array>
@@ -7,22 +8,35 @@ namespace quen {
 
 namespace {
 
-std::array<std::uint32_t, 256> MakeTable() {
-    std::array<std::uint32_t, 256> table{};
+using Tables = std::array<std::array<std::uint32_t, 256>, 8>;
+
+// tables[0] is the byte-wise table; tables[k][n] is the CRC of byte n followed by k zero bytes.
+Tables MakeTables() {
+    Tables t{};
     for (std::uint32_t n = 0; n < 256; ++n) {
         std::uint32_t c = n;
         for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-        table[n] = c;
+        t[0][n] = c;
     }
-    return table;
+    for (std::uint32_t n = 0; n < 256; ++n) {
+        for (int k = 1; k < 8; ++k) t[k][n] = t[0][t[k - 1][n] & 0xFF] ^ (t[k - 1][n] >> 8);
+    }
+    return t;
 }
 
 }  // namespace
 
 std::uint32_t Crc32(ByteView data) {
-    static const std::array<std::uint32_t, 256> table = MakeTable();
+    static const Tables t = MakeTables();
     std::uint32_t c = 0xFFFFFFFFu;
-    for (const std::uint8_t byte : data) c = table[(c ^ byte) & 0xFF] ^ (c >> 8);
+    const std::uint8_t* p = data.data();
+    std::size_t n = data.size();
+    for (; n >= 8; n -= 8, p += 8) {
+        const std::uint32_t lo = c ^ GetLE32(p), hi = GetLE32(p + 4);
+        c = t[7][lo & 0xFF] ^ t[6][(lo >> 8) & 0xFF] ^ t[5][(lo >> 16) & 0xFF] ^ t[4][lo >> 24] ^
+            t[3][hi & 0xFF] ^ t[2][(hi >> 8) & 0xFF] ^ t[1][(hi >> 16) & 0xFF] ^ t[0][hi >> 24];
+    }
+    for (; n > 0; --n, ++p) c = t[0][(c ^ *p) & 0xFF] ^ (c >> 8);
     return c ^ 0xFFFFFFFFu;
 }
 
