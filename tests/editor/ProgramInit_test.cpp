@@ -11,6 +11,7 @@
 #include "options/Program.h"
 #include "options/ProgramOptions.h"
 #include "support/RecordedUi.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -171,18 +172,25 @@ TEST_F(ProgramFolder, MissingFiles) {
     ExpectMissing(Path("QCab.exe"));
 }
 
-// A missing language file falls back to English; a refused default template is told and
-// the editor starts with empty options.
+// A missing language file falls back to English; a wrong or broken default template is
+// told and the editor starts with empty options.
 TEST_F(ProgramFolder, MissingLanguageAndRefusedTemplateStillStart) {
     SetSetting("Setup", "Language", "German");
-    std::ofstream(root_ / "Templet" / "Default.tpl", std::ios::binary | std::ios::trunc)
-        << "[Templet]\r\nQuenlarkTempletFileID=quenlark templet";
-    auto program = Start();
-    ASSERT_NE(program, nullptr);
-    EXPECT_EQ(program->lang.Language(), "English");
-    ASSERT_EQ(LastMessages().size(), 1u);
-    EXPECT_EQ(LastMessages()[0].text, "Wrong Templet File!");
-    EXPECT_EQ(program->project.Options, quen::PatchOptions{});
+    std::string broken = quen::test::ReadFileBytes(std::string(QUEN_TEST_DATA) + "/templet/one_addkey.tpl");
+    broken.replace(broken.find("InterFaceFont_Size=9"), 20, "InterFaceFont_Size=big");
+    for (const auto& [templet, told] :
+         {std::pair<std::string, std::string>{"[Templet]\r\nQuenlarkTempletFileID=quenlark templet", "Wrong Templet File!"},
+          {broken, "Unknow Error!\r\n\r\nError Number :  13\r\nErrModal : Unknow"}}) {
+        ClearMessages();
+        std::ofstream(root_ / "Templet" / "Default.tpl", std::ios::binary | std::ios::trunc) << templet;
+        auto program = Start();
+        ASSERT_NE(program, nullptr);
+        EXPECT_EQ(program->lang.Language(), "English");
+        ASSERT_EQ(LastMessages().size(), 1u);
+        EXPECT_EQ(LastMessages()[0].text + "|" + LastMessages()[0].title, told + "|Error");
+        EXPECT_EQ(LastMessages()[0].icon, quen::platform::MsgIcon::Exclamation);
+        EXPECT_EQ(program->project.Options, quen::PatchOptions{});
+    }
 }
 
 }  // namespace
