@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 
 #include "startup/AppINI.h"
 #include "editor/ProgramInit.h"
@@ -24,8 +23,6 @@ const fs::path kAssets = fs::path(QUEN_ASSETS);
 class ProgramFolder : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::random_device rd;
-        root_ = fs::temp_directory_path() / ("quen-start-" + std::to_string(rd()));
         fs::create_directories(root_ / "Templet");
         fs::create_directories(root_ / "Language");
         fs::copy_file(kAssets / "Quenlark.ini", root_ / "Quenlark.ini");
@@ -35,11 +32,6 @@ protected:
         Touch("PatchHead.exe");
         ClearMessages();
     }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(root_, ec);
-    }
-
     void Touch(const std::string& name) { std::ofstream(root_ / name) << "stand-in"; }
     std::string Folder() const { return root_.string(); }
     std::string Path(const std::string& rel) const { return Folder() + "\\" + rel; }
@@ -71,7 +63,8 @@ protected:
         EXPECT_EQ(registrations_, 0);
     }
 
-    fs::path root_;
+    quen::test::TempDir dir_;
+    const fs::path root_ = quen::test::NativePath(dir_.path());
     int registrations_ = 0;
 };
 
