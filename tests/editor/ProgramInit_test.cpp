@@ -4,13 +4,13 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 
 #include "startup/AppINI.h"
 #include "editor/ProgramInit.h"
 #include "options/Program.h"
 #include "options/ProgramOptions.h"
 #include "support/RecordedUi.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -23,8 +23,6 @@ const fs::path kAssets = fs::path(QUEN_ASSETS);
 class ProgramFolder : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::random_device rd;
-        root_ = fs::temp_directory_path() / ("quen-start-" + std::to_string(rd()));
         fs::create_directories(root_ / "Templet");
         fs::create_directories(root_ / "Language");
         fs::copy_file(kAssets / "Quenlark.ini", root_ / "Quenlark.ini");
@@ -34,11 +32,6 @@ protected:
         Touch("PatchHead.exe");
         ClearMessages();
     }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(root_, ec);
-    }
-
     void Touch(const std::string& name) { std::ofstream(root_ / name) << "stand-in"; }
     std::string Folder() const { return root_.string(); }
     std::string Path(const std::string& rel) const { return Folder() + "\\" + rel; }
@@ -70,7 +63,8 @@ protected:
         EXPECT_EQ(registrations_, 0);
     }
 
-    fs::path root_;
+    quen::test::TempDir dir_;
+    const fs::path root_ = quen::test::NativePath(dir_.path());
     int registrations_ = 0;
 };
 
@@ -172,18 +166,25 @@ TEST_F(ProgramFolder, MissingFiles) {
     ExpectMissing(Path("QCab.exe"));
 }
 
-// A missing language file falls back to English; a refused default template is told and
-// the editor starts with empty options.
+// A missing language file falls back to English; a wrong or broken default template is
+// told and the editor starts with empty options.
 TEST_F(ProgramFolder, MissingLanguageAndRefusedTemplateStillStart) {
     SetSetting("Setup", "Language", "German");
-    std::ofstream(root_ / "Templet" / "Default.tpl", std::ios::binary | std::ios::trunc)
-        << "[Templet]\r\nQuenlarkTempletFileID=quenlark templet";
-    auto program = Start();
-    ASSERT_NE(program, nullptr);
-    EXPECT_EQ(program->lang.Language(), "English");
-    ASSERT_EQ(LastMessages().size(), 1u);
-    EXPECT_EQ(LastMessages()[0].text, "Wrong Templet File!");
-    EXPECT_EQ(program->project.Options, quen::PatchOptions{});
+    std::string broken = quen::test::ReadFileBytes(std::string(QUEN_TEST_DATA) + "/templet/one_addkey.tpl");
+    broken.replace(broken.find("InterFaceFont_Size=9"), 20, "InterFaceFont_Size=big");
+    for (const auto& [templet, told] :
+         {std::pair<std::string, std::string>{"[Templet]\r\nQuenlarkTempletFileID=quenlark templet", "Wrong Templet File!"},
+          {broken, "Unknow Error!\r\n\r\nError Number :  13\r\nErrModal : Unknow"}}) {
+        ClearMessages();
+        std::ofstream(root_ / "Templet" / "Default.tpl", std::ios::binary | std::ios::trunc) << templet;
+        auto program = Start();
+        ASSERT_NE(program, nullptr);
+        EXPECT_EQ(program->lang.Language(), "English");
+        ASSERT_EQ(LastMessages().size(), 1u);
+        EXPECT_EQ(LastMessages()[0].text + "|" + LastMessages()[0].title, told + "|Error");
+        EXPECT_EQ(LastMessages()[0].icon, quen::platform::MsgIcon::Exclamation);
+        EXPECT_EQ(program->project.Options, quen::PatchOptions{});
+    }
 }
 
 }  // namespace

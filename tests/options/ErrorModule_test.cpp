@@ -1,5 +1,5 @@
 // The editor's error report: its text by error number and which number each kind of
-// failure gets (its message box: ProjectOpen_test and TempletLoad_test).
+// failure gets (its message box: ProjectOpen_test and ProgramInit_test).
 #include <gtest/gtest.h>
 
 #include <filesystem>

@@ -3,14 +3,13 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "options/Lang.h"
 #include "startup/AppINI.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -49,18 +48,13 @@ std::vector<std::string> Fields(const std::string& filter) {
     }
 }
 
-std::string Bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 // Bytes that code page 1252 leaves undefined.
 bool UndefinedIn1252(unsigned char c) { return c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D; }
 
 // Code page 1252 bytes, lines ending CR LF except the last (German read as 1252: the e2e run).
 TEST(LangFiles, BytesAreCodePage1252LinesWithCrLf) {
     for (const char* name : kShipped) {
-        const std::string bytes = Bytes(ShippedPath(name));
+        const std::string bytes = quen::test::ReadFileBytes(ShippedPath(name));
         ASSERT_FALSE(bytes.empty()) << name;
         EXPECT_TRUE(bytes.back() != '\n' && bytes.back() != '\r') << name;
         for (std::size_t i = 0; i < bytes.size(); ++i) {

@@ -2,13 +2,12 @@
 // a damaged or foreign cabinet is refused before extraction.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
-#include <iterator>
 
 #include "runtime/CabinetCheck.h"
 #include "maker/PackageLayout.h"
 #include "maker/cab/CabWriter.h"
+#include "support/TempDir.h"
 
 using namespace quen;
 using namespace quen::runtime;
@@ -35,8 +34,8 @@ Cabinet Build(const std::vector<std::pair<std::string, std::string>>& files) {
 }  // namespace
 
 TEST(CabinetCheck, AcceptsACabinetThatCabextractVerified) {
-    std::ifstream in(std::string(QUEN_TEST_DATA) + "/runtime/checked.cab", std::ios::binary);
-    const Bytes cab((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string bytes = test::ReadFileBytes(std::string(QUEN_TEST_DATA) + "/runtime/checked.cab");
+    const Bytes cab(bytes.begin(), bytes.end());
     const CabinetCheck r = CheckCabinet(cab);
     EXPECT_TRUE(r.Ok()) << r.fault;
     EXPECT_EQ(r.files.size(), 2u);
