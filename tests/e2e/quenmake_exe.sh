@@ -156,10 +156,9 @@ done
 
 # A link left in the package folder by someone else: the clean-up never empties its target
 # (Wine cannot remove a link to a folder, so here the make stops; Windows removes the link).
-temp_dir=$(ls -d "$WINEPREFIX"/drive_c/users/*/Temp)
-mkdir -p "$t/linked" "$temp_dir/QuenlarkTemp"
+mkdir -p "$t/linked" "$temp/QuenlarkTemp"
 printf keep >"$t/linked/keep.txt"
-ln -s "$t/linked" "$temp_dir/QuenlarkTemp/link"
+ln -s "$t/linked" "$temp/QuenlarkTemp/link"
 start linked "$prog/QuenMake.exe" "$(winpath "$t/table.prj")" /exe "$(winpath "$root/linked.exe")"
 expect_exit linked 1 60
 expect_eq "the link's target kept" keep "$(cat "$t/linked/keep.txt" 2>/dev/null)"
