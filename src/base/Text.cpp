@@ -1,6 +1,7 @@
 // The text rules every layer shares.
 #include "base/Text.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace quen {
@@ -146,6 +147,11 @@ std::string UpperCase(std::string text) {
 std::string LowerCase(std::string text) {
     for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;
+}
+
+std::string PathKey(std::string path) {
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return LowerCase(std::move(path));
 }
 
 }  // namespace quen

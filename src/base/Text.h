@@ -62,5 +62,7 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
 // Windows compares them; other bytes unchanged).
 std::string UpperCase(std::string text);
 std::string LowerCase(std::string text);
+// A path as Windows compares paths: "/" and "\" alike, letters in any case.
+std::string PathKey(std::string path);
 
 }  // namespace quen

@@ -1,27 +1,15 @@
 // The make dialog's decisions.
 #include "editor/MakeDialogLogic.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <utility>
 
+#include "base/Text.h"
 #include "maker/ScriptCheck.h"
 
 namespace quen {
 
-namespace {
-
-// Paths compared as Windows compares them: "/" and "\" alike, letters in any case.
-std::string PathKey(std::string path) {
-    std::transform(path.begin(), path.end(), path.begin(), [](unsigned char c) {
-        return c == '/' ? '\\' : static_cast<char>(std::tolower(c));
-    });
-    return path;
-}
-
-}  // namespace
 
 bool MakeOutputPathOk(const std::string& path, const Project& project,
                       const std::function<bool(const std::string&)>& isFolder) {

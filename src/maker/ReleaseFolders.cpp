@@ -6,6 +6,7 @@
 
 #include "base/Errors.h"
 #include "base/Text.h"
+#include "maker/CompModule.h"
 #include "platform/Files.h"
 
 namespace quen {
@@ -37,19 +38,13 @@ void Collect(EntryMap& map, const std::string& root, const std::string& sub, int
     for (const std::string& s : listing.folders) Collect(map, root, sub + "\\" + s, which, olds);
 }
 
-std::string ReadOrThrow(const std::string& path) {
-    std::string data;
-    if (const int err = platform::ReadWholeFile(path, data)) throw Error(err, "Cannot read " + path + ".");
-    return data;
-}
-
 // The distinct old versions of a file present everywhere; empty when all equal the new one.
 std::vector<std::string> DistinctOlds(const Entry& e) {
-    const std::string now = ReadOrThrow(e.newPath);
+    const std::string now = ReadFileForCompare(e.newPath);
     std::vector<std::string> kept, keptBytes;
     bool changed = false;
     for (const std::string& path : e.oldPaths) {
-        std::string bytes = ReadOrThrow(path);
+        std::string bytes = ReadFileForCompare(path);
         changed = changed || bytes != now;
         if (std::find(keptBytes.begin(), keptBytes.end(), bytes) != keptBytes.end()) continue;
         keptBytes.push_back(std::move(bytes));
@@ -89,7 +84,7 @@ ActClass Anchor(const EntryMap& map, const std::string& newFolder) {
     std::string bestBytes;
     for (const auto& [key, e] : map) {
         if (!e.folder.empty() || e.newPath.empty()) continue;
-        std::string bytes = ReadOrThrow(e.newPath);
+        std::string bytes = ReadFileForCompare(e.newPath);
         if (!best || bytes.size() < bestBytes.size()) best = &e, bestBytes = std::move(bytes);
     }
     if (!best) {
@@ -128,16 +123,11 @@ void AddReleaseActions(Project& project, const ReleaseFolders& folders, const Re
     project.Modified = true;
 }
 
-}  // namespace quen
-
-namespace quen {
-
 namespace {
 
 // A folder path compared as Windows compares it, ending with one "\".
 std::string FolderKey(const std::string& path) {
-    std::string key = LowerCase(path);
-    std::replace(key.begin(), key.end(), '/', '\\');
+    std::string key = PathKey(path);
     while (!key.empty() && key.back() == '\\') key.pop_back();
     return key + "\\";
 }

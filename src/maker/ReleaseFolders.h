@@ -37,10 +37,6 @@ struct ReleaseDirectory {
 void AddReleaseActions(Project& project, const ReleaseFolders& folders, const ReleaseDirectory& dir,
                        const DirTypeTexts& texts);
 
-}  // namespace quen
-
-namespace quen {
-
 // Why these folders and outputs cannot make a release patch, or "" when they can: a folder
 // that does not exist, the same folder twice (or one inside another), an output inside a
 // source folder. Paths are full; letter case and "/" against "\" are ignored.

@@ -223,13 +223,6 @@ std::string Command::CheckOutput(const std::string& arg) {
     return path;
 }
 
-// Full paths compared as Windows compares them: "/" and "\" alike, letters in any case.
-std::string PathKey(const std::string& fullPath) {
-    std::string key = LowerCase(fullPath);
-    std::replace(key.begin(), key.end(), '/', '\\');
-    return key;
-}
-
 // Writing over the project or a file an action reads would destroy what the make needs.
 void Command::CheckOutputIsNoInput(const std::string& output, const std::string& projectPath,
                                    const Project& project) {
