@@ -7,6 +7,16 @@ endfunction()
 # The Windows system libraries every Win32 program of ours may use.
 set(QUEN_WIN_LIBS advapi32 comctl32 comdlg32 shell32 shlwapi winmm ole32 oleaut32 uuid gdi32 user32 kernel32 cabinet)
 
+# How the head and the layers it runs are compiled: for size, whole-program (link-time
+# optimisation, one partition: several trip a GCC 12 fault on MinGW), and for one thread (the
+# head never starts another, so local statics need no lock). QUEN_HEAD_LTO=OFF gives a
+# linker map per object file for tools/head-size.py.
+option(QUEN_HEAD_LTO "Link the patch executable head with link-time optimisation" ON)
+set(QUEN_HEAD_FLAGS -Oz -fno-threadsafe-statics)
+if(QUEN_HEAD_LTO)
+  list(APPEND QUEN_HEAD_FLAGS -flto -ffat-lto-objects -flto-partition=one)
+endif()
+
 # The manifest resource shared by programs without resources of their own.
 set(QUEN_MANIFEST ${CMAKE_CURRENT_LIST_DIR}/Quenlark.manifest)
 set(QUEN_MANIFEST_RC_IN ${CMAKE_CURRENT_LIST_DIR}/CommonManifest.rc.in)

@@ -1,12 +1,14 @@
 #!/usr/bin/env python3
 """Where the head's bytes go: sums the linker map's kept input sections per object file and
-per library, largest first.   tools/head-size.py out/win64/src/programs/PatchHead/PatchHead.map [N]"""
+per library, largest first.   tools/head-size.py out/win64/src/programs/PatchHead/PatchHead.map [N]
+The head is linked whole-program: configure with -DQUEN_HEAD_LTO=OFF to see it per object."""
 import re
 import sys
 from collections import defaultdict
 
 def rows(path):
-    """(section, size, input) for each kept input section of the map's memory map."""
+    """(section, size, input) for each kept input section of the map's memory map that takes
+    bytes in the file (zero-filled .bss takes none)."""
     lines = open(path, encoding='latin-1').read().split('\n')
     start = next((i for i, l in enumerate(lines) if l.startswith('Linker script and memory map')), 0)
     pending = None
@@ -18,7 +20,7 @@ def rows(path):
             pending = m.group(1)
             continue
         m = re.match(r'^ (\.\S+)?\s+0x([0-9a-f]+)\s+0x([0-9a-f]+)\s+(\S.*)$', line)
-        if m and (m.group(1) or pending):
+        if m and (m.group(1) or pending) and not (m.group(1) or pending).startswith('.bss'):
             yield m.group(1) or pending, int(m.group(3), 16), m.group(4).strip()
         pending = None
 

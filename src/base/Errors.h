@@ -1,8 +1,9 @@
 // The error type of the core: a classic run-time error number with a message.
 #pragma once
 
-#include <stdexcept>
+#include <exception>
 #include <string>
+#include <utility>
 
 namespace quen {
 
@@ -19,12 +20,16 @@ enum ErrorNumber : int {
     kErrPathFileAccess = 75,
 };
 
-class Error : public std::runtime_error {
+// Not a std::runtime_error: that one drags the library's copy-on-write strings into
+// every program, the head included, for no gain over a plain message.
+class Error : public std::exception {
 public:
-    Error(int number, const std::string& message) : std::runtime_error(message), number_(number) {}
+    Error(int number, std::string message) : message_(std::move(message)), number_(number) {}
+    const char* what() const noexcept override { return message_.c_str(); }
     int number() const { return number_; }
 
 private:
+    std::string message_;
     int number_;
 };
 

@@ -3,6 +3,7 @@
 #include "maker/Crc32.h"
 
 #include <array>
+#include <memory>
 
 namespace quen {
 
@@ -11,8 +12,7 @@ namespace {
 using Tables = std::array<std::array<std::uint32_t, 256>, 8>;
 
 // tables[0] is the byte-wise table; tables[k][n] is the CRC of byte n followed by k zero bytes.
-Tables MakeTables() {
-    Tables t{};
+void FillTables(Tables& t) {
     for (std::uint32_t n = 0; n < 256; ++n) {
         std::uint32_t c = n;
         for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
@@ -21,13 +21,23 @@ Tables MakeTables() {
     for (std::uint32_t n = 0; n < 256; ++n) {
         for (int k = 1; k < 8; ++k) t[k][n] = t[0][t[k - 1][n] & 0xFF] ^ (t[k - 1][n] >> 8);
     }
-    return t;
+}
+
+// Made on the heap at the first use: a table the compiler fills, or any static one (MinGW
+// keeps even zero-filled statics in the file), ships 8 KB in every program, the head included.
+const Tables& CrcTables() {
+    static const std::unique_ptr<const Tables> tables = [] {
+        auto t = std::make_unique<Tables>();
+        FillTables(*t);
+        return t;
+    }();
+    return *tables;
 }
 
 }  // namespace
 
 std::uint32_t Crc32(ByteView data) {
-    static const Tables t = MakeTables();
+    const Tables& t = CrcTables();
     std::uint32_t c = 0xFFFFFFFFu;
     const std::uint8_t* p = data.data();
     std::size_t n = data.size();

@@ -93,9 +93,11 @@ void WinWindows::FinishProgress(const ShowModel& model) {
 }
 
 void WinWindows::PumpEvents() {
-    // Byte searches call this often; looking at the queue a few hundred times a second is enough.
-    const auto now = std::chrono::steady_clock::now();
-    if (now - lastPump_ < std::chrono::milliseconds(5)) return;
+    // Byte searches call this often; looking at the queue once per tick of the system clock
+    // (10-16 ms) keeps the window live. The tick count, not the C++ clocks: those bring the
+    // thread library into the head.
+    const ULONGLONG now = GetTickCount64();
+    if (now == lastPump_) return;
     lastPump_ = now;
     PumpPendingEvents();
 }

@@ -1,7 +1,6 @@
 // The engine's system facts, Windows exit and windows on real Windows.
 #pragma once
 
-#include <chrono>
 #include <memory>
 
 #include "runtime/RuntimePorts.h"
@@ -30,7 +29,7 @@ public:
 
 private:
     std::unique_ptr<FrmShow> progress_;
-    std::chrono::steady_clock::time_point lastPump_;
+    unsigned long long lastPump_ = 0;
 };
 
 }  // namespace quen::runtime::win
