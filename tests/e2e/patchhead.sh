@@ -5,8 +5,8 @@
 # byte-identical to the expected one (a wrong old file: PackageActions_test); damaged and
 # empty patch executables refused with exit code 3 and nothing changed (every fault:
 # PackageImage_test, CabinetCheck_test); a patch signed after the make still applies, and
-# a Cabinet.dll beside it is not loaded; all or nothing: a failing action undone, a run
-# killed at each action settled.
+# a Cabinet.dll beside it is not loaded; temp, patch and current folders named outside the
+# code page; all or nothing: a failing action undone, a run killed at each action settled.
 . "$(dirname "$0")/lib.sh"
 
 head_exe=$QUEN_BUILD/src/programs/PatchHead/PatchHead.exe
@@ -111,6 +111,23 @@ expect_exit signed 0 60
 same_as_new "signed patch"
 [ ! -e "$w/planted-dll-loaded.txt" ] || fail "the Cabinet.dll beside the patch was loaded"
 rm "$w/Cabinet.dll"
+
+# --- letters outside the code page (Wine's is 1252) in the temp folder, in the patch's ---
+# folder and in the current folder, to which /D= and /LOG= are relative
+env_key='HKCU\Environment'
+old_temp=$(reg_data "$env_key" TEMP)
+for v in TEMP TMP; do "$E2E_WINE_RUN" reg add "$env_key" /v $v /d 'C:\Λήψεις Temp' /f >/dev/null; done
+greek="$WINEPREFIX/drive_c/Λήψεις Temp" cjk="$w/下载 Δ"
+mkdir -p "$greek" "$cjk"
+cp "$w/fix.exe" "$cjk/"
+fresh && mv "$w/t" "$cjk/t"
+cd "$cjk"
+start codepage "$cjk/fix.exe" /S /D=t /LOG=log.txt
+cd - >/dev/null
+expect_exit codepage 0 60
+diff -r "$w/new" "$cjk/t" >/dev/null || fail "outside the code page: not the new folder: $(cat "$cjk/log.txt" 2>&1)"
+expect_eq "outside the code page: package folder removed" "" "$(ls "$greek")"
+for v in TEMP TMP; do "$E2E_WINE_RUN" reg add "$env_key" /v $v /d "$old_temp" /f >/dev/null; done
 
 # --- Windows left before the actions: the resumed run finds its package again ----------
 # This package uses LZX's smallest window (32 KB): Windows' cabinet reader gets both the

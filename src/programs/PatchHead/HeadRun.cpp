@@ -5,11 +5,13 @@
 
 #include <cstddef>
 #include <cstring>
+#include <optional>
 
 #include "base/Text.h"
 #include "maker/Crc32.h"
 #include "maker/PackageLayout.h"
 #include "platform/Process.h"
+#include "platform/win/AnsiPath.h"
 #include "programs/PatchHead/CabinetExtract.h"
 #include "programs/PatchHead/HeadUi.h"
 #include "runtime/CabinetCheck.h"
@@ -29,14 +31,14 @@ namespace {
 
 constexpr int kBadPackage = static_cast<int>(runtime::RunOutcome::CancelledOrBad);
 constexpr const char* kFolderPrefix = "QuenlarkPatch-";
+constexpr const char* kOutsideCodePage =
+    "This patch cannot be applied: letters outside this system's code page, without a short name, are in the ";
 
 // The file this process was started from, read with writing and deleting denied, and only
 // when its headers are those of the loaded image (the path may name another file by now).
 bool ReadOwnFile(std::string& self) {
-    char path[MAX_PATH * 2] = {};
-    const DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-    if (n == 0 || n >= sizeof path) return false;
-    win::UniqueHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    win::UniqueHandle file(CreateFileW(win::CurrentModuleFile().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                       OPEN_EXISTING, 0, nullptr));
     LARGE_INTEGER size{};
     if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart > 0x7FFFFFFF) return false;
     self.resize(static_cast<std::size_t>(size.QuadPart));
@@ -55,12 +57,6 @@ bool ReadOwnFile(std::string& self) {
     // The image base may be moved at load; everything else must match.
     return self.size() >= from + length && std::memcmp(self.data() + from, image + from, skip) == 0 &&
            std::memcmp(self.data() + from + tail, image + from + tail, length - tail) == 0;
-}
-
-std::string TempFolder() {
-    char temp[MAX_PATH + 1] = {};
-    const DWORD n = GetTempPathA(MAX_PATH, temp);
-    return n > 0 && n <= MAX_PATH ? std::string(temp, n) : std::string();
 }
 
 // Names the patch's start entry and kept values, the same in the resumed run.
@@ -123,7 +119,10 @@ int RunPatchExecutable(const runtime::HeadOptions& o, runtime::LogPort* log) {
     const std::string id = PackageId(where.cabinet);
     if (o.resume && id != o.resumeId)
         return Refuse(o, "This patch cannot resume: the file is no longer the patch that was started.", log);
-    const std::string temp = TempFolder();
+    const std::optional<std::string> tempPath = platform::TempPath();
+    if (!tempPath) return Refuse(o, kOutsideCodePage + std::string("temporary folder."), log);
+    if (!win::CurrentModulePath().exact) return Refuse(o, kOutsideCodePage + std::string("patch's own folder."), log);
+    const std::string& temp = *tempPath;
     win::SweepPrivateFolders(temp, kFolderPrefix);  // what killed runs left behind
     win::PrivateFolder folder = win::MakePrivateFolder(temp, kFolderPrefix);
     if (folder.path.empty()) return Refuse(o, "No folder for the patch's files can be made in the temporary folder.", log);
