@@ -5,8 +5,9 @@
 # byte-identical to the expected one (a wrong old file: PackageActions_test); damaged and
 # empty patch executables refused with exit code 3 and nothing changed (every fault:
 # PackageImage_test, CabinetCheck_test); a patch signed after the make still applies, and
-# a Cabinet.dll beside it is not loaded; temp, patch and current folders named outside the
-# code page; all or nothing: a failing action undone, a run killed at each action settled.
+# a Cabinet.dll beside it is not loaded; the extracted files cannot be changed while the
+# run uses them; temp, patch and current folders named outside the code page work; all or
+# nothing: a failing action undone, a run killed at each action settled.
 . "$(dirname "$0")/lib.sh"
 
 head_exe=$QUEN_BUILD/src/programs/PatchHead/PatchHead.exe
@@ -71,6 +72,8 @@ fresh
 start shown "$w/fix.exe"
 drive wait "Welcome to Fix" 30 \; list "Welcome to Fix"
 expect_contains "welcome text" "$out" "This fixes the program."
+# Another program of this account replaces the extracted file that Add File copies.
+"$E2E_WINE_RUN" cmd /c "echo planted>$(winpath "$(temp_glob)")\\P2" >/dev/null 2>&1
 screenshot "$E2E_SHOTS/patchhead-welcome.png"
 drive press "Welcome to Fix" OK \; wait "Where is it" 20 \; type "Where is it" Edit:1 "$(winpath "$w/t")" \; press "Where is it" "Use it"
 drive wait "Patching" 30

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstring>
 #include <optional>
+#include <vector>
 
 #include "base/Text.h"
 #include "maker/Crc32.h"
@@ -103,7 +104,8 @@ std::string PackageProblem(const runtime::PackageLocation& where) {
     return check.Ok() ? "" : "This patch cannot be applied. " + check.fault;
 }
 
-void RemoveFolder(win::PrivateFolder& folder) {
+void RemoveFolder(win::PrivateFolder& folder, std::vector<win::UniqueHandle>& held) {
+    held.clear();
     folder.lock.reset();
     platform::DeleteTree(folder.path);
 }
@@ -126,16 +128,17 @@ int RunPatchExecutable(const runtime::HeadOptions& o, runtime::LogPort* log) {
     win::SweepPrivateFolders(temp, kFolderPrefix);  // what killed runs left behind
     win::PrivateFolder folder = win::MakePrivateFolder(temp, kFolderPrefix);
     if (folder.path.empty()) return Refuse(o, "No folder for the patch's files can be made in the temporary folder.", log);
-    const std::string fault = ExtractCabinet(where.cabinet, folder.path);
+    std::vector<win::UniqueHandle> held;  // the extracted files, unchangeable until the end
+    const std::string fault = ExtractCabinet(where.cabinet, folder.path, held);
     if (!fault.empty()) {
-        RemoveFolder(folder);
+        RemoveFolder(folder, held);
         return Refuse(o, "This patch cannot be applied: " + fault + ".", log);
     }
     // The run may need the memory (a large file patched by a 32-bit head): the image goes.
     std::string().swap(self);
     // The resumed run extracts the package again, from the file it was started from.
     const int outcome = WithPorts(o, folder.path, id, log, runtime::RunScript);
-    RemoveFolder(folder);
+    RemoveFolder(folder, held);
     return outcome;
 }
 
