@@ -1,12 +1,15 @@
-// Fuzzes the difference decoders on arbitrary bytes: they never read or write outside their
-// buffers, and what they accept has the declared new length (compact data: and CRC-32).
-// Byte 0: the old file's length (bits 0-5), compact data (bit 6), and a header made
-// consistent with the old file (bit 7), so the records and streams themselves are reached.
-// The same old and data bytes, taken as an old and a new file, go through the thorough or
-// compact encoder, whose output must decode to exactly that new file.
+// Fuzzes the section table reader (any bytes are read without touching memory outside
+// them) and the difference decoders on arbitrary bytes: they never read or write outside
+// their buffers, and what they accept has the declared new length (compact data: and
+// CRC-32). Byte 0: the old file's length (bits 0-4), the encoder (bits 5-6: quick with
+// tuning values, even out-of-range ones, from the last byte; thorough; compact), and a
+// header made consistent with the old file (bit 7), so the records and streams themselves
+// are reached. The same old and data bytes, taken as an old and a new file, go through the
+// encoder, whose output must decode to exactly that new file.
 #include "fuzz/FuzzInput.h"
 #include "maker/ApplyDifference.h"
 #include "maker/CompModule.h"
+#include "maker/CompSections.h"
 #include "maker/CompactFormat.h"
 #include "maker/Crc32.h"
 #include "maker/SourceChecksum.h"
@@ -53,9 +56,14 @@ bool AsDeclared(const Bytes& diff, const Bytes& newFile) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (const auto regions = ReadSections(ByteView(data, size))) {
+        Require(!regions->empty() && regions->front().name == kFileHeadRegion);
+        RegionsTileFile(*regions, static_cast<std::int64_t>(size));
+    }
     if (size < 2) return 0;
-    const bool compact = (data[0] & 0x40) != 0;
-    const std::size_t oldLength = std::min<std::size_t>(data[0] & 0x3F, size - 1);
+    const int encoder = (data[0] >> 5) & 3;
+    const bool compact = encoder >= 2;
+    const std::size_t oldLength = std::min<std::size_t>(data[0] & 0x1F, size - 1);
     const Bytes oldFile(data + 1, data + 1 + oldLength);
     Bytes diff(data + 1 + oldLength, data + size);
     if (data[0] & 0x80) (compact ? RepairCompact : RepairClassic)(oldFile, diff);
@@ -63,7 +71,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(r.Ok() ? AsDeclared(diff, r.newFile) : r.newFile.empty());
     ApplyFaultText(r.fault);
 
-    const Bytes encoded = CompareBytes(oldFile, diff, {64, 4, compact ? CompMode::Compact : CompMode::Thorough});
+    const std::uint8_t t = data[size - 1];
+    const CompTuning tuning = encoder == 0   ? CompTuning{t % 40 - 2, t / 40 - 1, CompMode::Quick}
+                              : compact      ? CompTuning{64, 4, CompMode::Compact}
+                                             : CompTuning{64, 4, CompMode::Thorough};
+    const Bytes encoded = CompareBytes(oldFile, diff, tuning);
     const ApplyResult back = ApplyDifference(oldFile, encoded);
     Require(back.Ok() && back.newFile == diff);
     return 0;
