@@ -37,16 +37,19 @@ constexpr int kRefused = static_cast<int>(quen::runtime::RunOutcome::CancelledOr
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR lossyLine, int) {
     // A patch is often run from Downloads, where anyone may have left a DLL of a system name.
     quen::win::RestrictDllSearch();
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     using InitControlsFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
     if (auto init = quen::win::SystemFunction<InitControlsFn>("comctl32.dll", "InitCommonControlsEx")) init(&controls);
     quen::win::ScopedComInit com;  // the folder browser and the picture
-    // Windows' own code-page form of the command line may replace a letter by a look-alike.
+    // Windows' own code-page form of the command line may replace a letter by a look-alike:
+    // it serves only to refuse such a line as the switches ask (/S: silently).
     const std::optional<std::string> commandLine = quen::platform::ArgumentsInCodePage();
-    quen::runtime::HeadOptions options = quen::runtime::ParseHeadCommandLine(commandLine.value_or(""));
+    quen::runtime::HeadOptions options =
+        quen::runtime::ParseHeadCommandLine(commandLine.value_or(lossyLine ? lossyLine : ""));
+    if (!commandLine) options.logFile.clear();  // a look-alike may name another file
     // The resumed run starts in another folder: relative paths would name other places.
     const bool fits = commandLine && MakeFull(options.answerDir) && MakeFull(options.logFile);
     quen::head::FileLog log;
