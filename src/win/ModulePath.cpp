@@ -3,23 +3,29 @@
 
 #include <windows.h>
 
-#include <vector>
+#include "platform/win/AnsiPath.h"
 
 namespace quen::win {
 
-ModulePath CurrentModulePath() {
-    std::vector<char> buffer(MAX_PATH);
+std::wstring CurrentModuleFile() {
+    std::wstring buffer(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD n = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (n < buffer.size()) {
             buffer.resize(n);
-            break;
+            return buffer;
         }
         buffer.resize(buffer.size() * 2);
     }
-    const std::string full(buffer.begin(), buffer.end());
-    const size_t slash = full.find_last_of('\\');
+}
+
+ModulePath CurrentModulePath() {
+    const std::wstring wide = CurrentModuleFile();
+    const std::optional<std::string> ansi = platform::AnsiPath(wide);
     ModulePath result;
+    result.exact = ansi.has_value();
+    const std::string full = ansi ? *ansi : platform::LossyText(wide);
+    const size_t slash = full.find_last_of('\\');
     result.folder = slash == std::string::npos ? "." : full.substr(0, slash);
     std::string name = slash == std::string::npos ? full : full.substr(slash + 1);
     const size_t dot = name.find_last_of('.');

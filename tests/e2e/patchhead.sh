@@ -4,9 +4,10 @@
 # (picture, directory question, progress log, end), every action kind leaving the folder
 # byte-identical to the expected one (a wrong old file: PackageActions_test); damaged and
 # empty patch executables refused with exit code 3 and nothing changed (every fault:
-# PackageImage_test, CabinetCheck_test); a patch signed after the make still applies, and
-# a Cabinet.dll beside it is not loaded; all or nothing: a failing action undone, a run
-# killed at each action settled.
+# PackageImage_test, CabinetCheck_test); the extracted files cannot be changed while the
+# run uses them; a patch signed after the make still applies from a folder named outside
+# the code page, and a Cabinet.dll beside it is not loaded; all or nothing: a failing
+# action undone, a run killed at each action settled.
 . "$(dirname "$0")/lib.sh"
 
 head_exe=$QUEN_BUILD/src/programs/PatchHead/PatchHead.exe
@@ -71,6 +72,8 @@ fresh
 start shown "$w/fix.exe"
 drive wait "Welcome to Fix" 30 \; list "Welcome to Fix"
 expect_contains "welcome text" "$out" "This fixes the program."
+# Another program of this account replaces the extracted file that Add File copies.
+"$E2E_WINE_RUN" cmd /c "echo planted>$(winpath "$(temp_glob)")\\P2" >/dev/null 2>&1
 screenshot "$E2E_SHOTS/patchhead-welcome.png"
 drive press "Welcome to Fix" OK \; wait "Where is it" 20 \; type "Where is it" Edit:1 "$(winpath "$w/t")" \; press "Where is it" "Use it"
 drive wait "Patching" 30
@@ -98,19 +101,31 @@ screenshot "$E2E_SHOTS/patchhead-alone.png"
 drive press "Patch" OK
 expect_exit alone_shown 3
 
-# --- signed after the make, run beside a planted Cabinet.dll (Wine told to prefer it) ---
+# --- signed after the make, run beside a planted Cabinet.dll (Wine told to prefer it) ----
+# in a folder named outside the code page (Wine's is 1252), as are the temp folder and the
+# current folder, to which /D= and /LOG= are relative
+env_key='HKCU\Environment'
+old_temp=$(reg_data "$env_key" TEMP)
+for v in TEMP TMP; do "$E2E_WINE_RUN" reg add "$env_key" /v $v /d 'C:\Λήψεις Temp' /f >/dev/null; done
+greek="$WINEPREFIX/drive_c/Λήψεις Temp" cjk="$w/下载 Δ"
+mkdir -p "$greek" "$cjk"
 openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Quenlark test" \
   -keyout "$w/key.pem" -out "$w/cert.pem" 2>/dev/null
-osslsigncode sign -certs "$w/cert.pem" -key "$w/key.pem" -in "$w/fix.exe" -out "$w/signed.exe" >/dev/null ||
+osslsigncode sign -certs "$w/cert.pem" -key "$w/key.pem" -in "$w/fix.exe" -out "$cjk/signed.exe" >/dev/null ||
   fail "osslsigncode cannot sign the patch"
-[ "$(stat -c %s "$w/signed.exe")" -gt "$size" ] || fail "the signature added nothing"
-fresh
-cp "$QUEN_PLANTED" "$w/Cabinet.dll"
-WINEDLLOVERRIDES="cabinet=n,b;mscoree=;mshtml=" start signed "$w/signed.exe" /S "/D=$(winpath "$w/t")"
+[ "$(stat -c %s "$cjk/signed.exe")" -gt "$size" ] || fail "the signature added nothing"
+fresh && mv "$w/t" "$cjk/t"
+cp "$QUEN_PLANTED" "$cjk/Cabinet.dll"
+cd "$cjk"
+WINEDLLOVERRIDES="cabinet=n,b;mscoree=;mshtml=" start signed "$cjk/signed.exe" /S /D=t /LOG=log.txt
+cd - >/dev/null
 expect_exit signed 0 60
-same_as_new "signed patch"
-[ ! -e "$w/planted-dll-loaded.txt" ] || fail "the Cabinet.dll beside the patch was loaded"
-rm "$w/Cabinet.dll"
+diff -r "$w/new" "$cjk/t" >/dev/null || fail "signed patch: not the new folder: $(cat "$cjk/log.txt" 2>&1)"
+expect_eq "package folder removed from the temp folder" "" "$(ls "$greek")"
+[ ! -e "$cjk/planted-dll-loaded.txt" ] || fail "the Cabinet.dll beside the patch was loaded"
+start lossy "$cjk/signed.exe" /S '/D=C:\Ω'  # refused: its code-page look-alike may be another folder
+expect_exit lossy 3 60
+for v in TEMP TMP; do "$E2E_WINE_RUN" reg add "$env_key" /v $v /d "$old_temp" /f >/dev/null; done
 
 # --- Windows left before the actions: the resumed run finds its package again ----------
 # This package uses LZX's smallest window (32 KB): Windows' cabinet reader gets both the

@@ -38,14 +38,14 @@ done
 fresh_folder; sed -i 's/^CABLIB=[^\r]*/CABLIB=/' "$app_dir/Quenlark.ini"
 expect_missing "cabinet tool with an empty name" ""
 
-# First start: the file type is registered (command unquoted, even with blanks in the
-# folder), the settings remember it, the main window opens with its caption.
+# First start: the file type is registered (program and script quoted: the folder has a
+# blank), the settings remember it, the main window opens with its caption.
 fresh_folder
 expect_eq "shipped settings have no ProgramInit" "" "$(setting ProgramInit)"
 start app "$app_dir/Quenlark.exe"
 drive wait "Quenlark - Untitled" 30
 expect_eq ".qnl type" "QuenlarkScript" "$(reg_data 'HKCR\.qnl')"
-expect_eq "open command" "$(app_win Quenlark.EXE) %1 %2 %3" "$(reg_data 'HKCR\QuenlarkScript\shell\open\command')"
+expect_eq "open command" "\"$(app_win Quenlark.EXE)\" \"%1\" %2 %3" "$(reg_data 'HKCR\QuenlarkScript\shell\open\command')"
 expect_eq "icon" "$(app_win Quenlark.EXE),1" "$(reg_data 'HKCR\QuenlarkScript\DefaultIcon')"
 expect_eq "ProgramInit written" "1" "$(setting ProgramInit)"
 expect_eq "RegScriptType written" "1" "$(setting RegScriptType)"

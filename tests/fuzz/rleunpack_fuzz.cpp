@@ -1,9 +1,7 @@
 // Fuzzes the run-length codec: any container unpacks to its declared length or is
 // refused with an error, and packing any input gives a container that unpacks to it.
-#include <cstddef>
-#include <cstdint>
-#include <cstdlib>
 
+#include "fuzz/FuzzInput.h"
 #include "base/Errors.h"
 #include "maker/RLEModuleX.h"
 
@@ -13,15 +11,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Cap the declared length so a run stays small; lengths up to 1 GiB are valid.
     if (size >= 4 && GetLE32(data) <= (1u << 20)) {
         try {
-            const Bytes out = RleUnpackContainer(input);
-            if (out.size() != GetLE32(data)) std::abort();
+            fuzz::Require(RleUnpackContainer(input).size() == GetLE32(data));
         } catch (const Error&) {
         }
     }
     const Bytes packed = RlePackContainer(input);
-    if (RleUnpackContainer(packed) != Bytes(input.begin(), input.end())) std::abort();
+    fuzz::Require(RleUnpackContainer(packed) == Bytes(input.begin(), input.end()));
     Bytes direct(input.begin(), input.end());
     const std::int64_t n = RlePack(direct);
-    if (n >= 0 && (n >= static_cast<std::int64_t>(size) || direct.size() != static_cast<std::size_t>(n))) std::abort();
+    fuzz::Require(n < 0 || (n < static_cast<std::int64_t>(size) && direct.size() == static_cast<std::size_t>(n)));
     return 0;
 }

@@ -4,11 +4,9 @@
 //
 // Input: one flag byte (1 resumed run, 2 read-only patch folder, 4 full disk, 8 cancel the
 // first window), then the script text, a NUL, and the content of the target file app.bin.
-#include <cstddef>
-#include <cstdint>
-#include <cstdlib>
 #include <string>
 
+#include "fuzz/FuzzInput.h"
 #include "runtime/RunSequence.h"
 #include "runtime/RuntimeFakes.h"
 
@@ -41,11 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const RunOutcome r = RunScript({"C:\\PATCH\\fix.qnl", (flags & 1) != 0, "C:\\Q", "Quenlark"}, m.ports);
 
     const int code = static_cast<int>(r);
-    if ((code < 0 || code > 3) && r != RunOutcome::RestartNeeded) std::abort();
-    if (r == RunOutcome::CancelledOrBad && (m.fs.files != filesBefore || m.reg.values != registryBefore)) std::abort();
-    if (flags & 2) {
-        for (const auto& [path, content] : filesBefore)
-            if (path.rfind("C:\\PATCH\\", 0) == 0 && m.fs.files[path] != content) std::abort();
-    }
+    quen::fuzz::Require((code >= 0 && code <= 3) || r == RunOutcome::RestartNeeded);
+    quen::fuzz::Require(r != RunOutcome::CancelledOrBad || (m.fs.files == filesBefore && m.reg.values == registryBefore));
+    for (const auto& [path, content] : filesBefore)
+        quen::fuzz::Require(!(flags & 2) || path.rfind("C:\\PATCH\\", 0) != 0 || m.fs.files[path] == content);
     return 0;
 }

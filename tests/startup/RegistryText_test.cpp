@@ -13,15 +13,6 @@ using platform::kRegBinary;
 using platform::kRegDword;
 using platform::kRegString;
 
-// Numbers are the shared 32-bit reading (base/Text_test), signed or not; as text, signed.
-TEST(RegNumber, ReadAndWritten) {
-    EXPECT_EQ(ParseRegNumber("4294967295"), 0xFFFFFFFFu);
-    EXPECT_EQ(ParseRegNumber("-2147483649"), std::nullopt);
-    for (const auto& [n, text] : {std::pair{123u, "123"}, {0xFFFFFFFFu, "-1"}, {0x80000000u, "-2147483648"},
-                                  {0x7FFFFFFFu, "2147483647"}})
-        EXPECT_EQ(FormatDwordText(n), text);
-}
-
 // A list of numbers, each keeping its low byte; blank is no bytes, an empty item fails.
 // The read form is upper hex without leading zeros and sets back the same bytes.
 TEST(BinaryText, Table) {
@@ -37,18 +28,21 @@ TEST(BinaryText, Table) {
 }
 
 // The bytes written for each type's text, and the text read from stored bytes; text
-// that does not convert writes nothing.
+// that does not convert writes nothing. Numbers are the shared 32-bit reading
+// (base/Text_test), signed or not; as text, signed.
 TEST(ValueData, ByType) {
     const std::tuple<int, const char*, std::optional<std::string>> encoded[] = {
         {kRegString, "abc", std::string("abc\0", 4)}, {kRegString, "", std::string("\0", 1)},
         {2, "%TEMP%", std::string("%TEMP%\0", 7)}, {kRegBinary, "10,255", std::string("\x0A\xFF", 2)},
         {kRegDword, "123", std::string("\x7B\0\0\0", 4)}, {kRegDword, "-2", std::string("\xFE\xFF\xFF\xFF", 4)},
-        {kRegDword, "twelve", {}}, {kRegDword, "", {}}, {kRegBinary, "1,2,three", {}}};
+        {kRegDword, "4294967295", "\xFF\xFF\xFF\xFF"}, {kRegDword, "-2147483649", {}}, {kRegDword, "twelve", {}},
+        {kRegDword, "", {}}, {kRegBinary, "1,2,three", {}}};
     for (const auto& [type, text, bytes] : encoded) EXPECT_EQ(EncodeValueData(type, text), bytes) << text;
     const std::tuple<int, std::string, const char*> decoded[] = {
         {kRegString, std::string("abc\0junk", 8), "abc"}, {kRegString, "no terminator", "no terminator"},
         {kRegBinary, std::string("\x0A\xFF", 2), "A,FF"}, {kRegDword, std::string("\x7B\0\0\0", 4), "123"},
-        {kRegDword, std::string("\xFF\xFF\xFF\xFF", 4), "-1"}, {kRegDword, std::string("\x01", 1), "1"}};
+        {kRegDword, std::string("\xFF\xFF\xFF\xFF", 4), "-1"}, {kRegDword, std::string("\0\0\0\x80", 4), "-2147483648"},
+        {kRegDword, std::string("\xFF\xFF\xFF\x7F", 4), "2147483647"}, {kRegDword, std::string("\x01", 1), "1"}};
     for (const auto& [type, bytes, text] : decoded) EXPECT_EQ(DecodeValueData(type, bytes), text) << text;
 }
 

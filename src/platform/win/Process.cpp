@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "platform/win/AnsiPath.h"
 #include "win/Handles.h"
 
 namespace quen::platform {
@@ -21,9 +22,7 @@ std::string WithoutTrailingBackslash(std::string s) {
 }  // namespace
 
 std::string TempFolder() {
-    char buf[MAX_PATH + 1] = {};
-    const DWORD n = GetTempPathA(MAX_PATH, buf);
-    std::string folder = n > 0 && n <= MAX_PATH ? std::string(buf, n) : std::string("C:\\");
+    std::string folder = TempPath().value_or("C:\\");
     if (folder.back() != '\\') folder += '\\';
     return folder;
 }

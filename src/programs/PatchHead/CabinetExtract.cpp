@@ -6,9 +6,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "maker/PackageLayout.h"
 #include "win/Fdi.h"
+#include "win/Handles.h"
 
 namespace quen::head {
 
@@ -24,6 +26,7 @@ struct Stream {
     bool memory = false;
     std::size_t at = 0;
     HANDLE file = INVALID_HANDLE_VALUE;
+    std::string path;
 };
 
 Stream* AsStream(INT_PTR h) { return reinterpret_cast<Stream*>(h); }
@@ -31,6 +34,7 @@ Stream* AsStream(INT_PTR h) { return reinterpret_cast<Stream*>(h); }
 struct Job {
     std::string folder;
     std::string fault;
+    std::vector<win::UniqueHandle>& held;
 };
 
 FNALLOC(Alloc) { return std::malloc(cb); }
@@ -92,14 +96,37 @@ INT_PTR CreateOutput(Job& job, const char* name) {
     }
     auto* s = new Stream;
     s->file = file;
+    s->path = path;
     return reinterpret_cast<INT_PTR>(s);
+}
+
+bool FileId(HANDLE file, BY_HANDLE_FILE_INFORMATION& id) { return GetFileInformationByHandle(file, &id) != 0; }
+
+// Closes a written file and keeps it open for reading only, sharing nothing but reading,
+// until the run ends: from here on nobody can change, replace, rename or delete it. The
+// file opened again must be the one written (the folder is ours, but this account's other
+// programs may enter it).
+BOOL Finish(Job& job, INT_PTR hf) {
+    const std::string path = AsStream(hf)->path;
+    BY_HANDLE_FILE_INFORMATION written{}, read{};
+    const bool known = FileId(AsStream(hf)->file, written);
+    if (Close(hf) != 0 || !known) return FALSE;
+    win::UniqueHandle reader(
+        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!reader || !FileId(reader.get(), read) || read.dwVolumeSerialNumber != written.dwVolumeSerialNumber ||
+        read.nFileIndexHigh != written.nFileIndexHigh || read.nFileIndexLow != written.nFileIndexLow) {
+        job.fault = "the extracted file " + path + " was changed by another program";
+        return FALSE;
+    }
+    job.held.push_back(std::move(reader));
+    return TRUE;
 }
 
 FNFDINOTIFY(Notify) {
     Job& job = *static_cast<Job*>(pfdin->pv);
     switch (fdint) {
         case fdintCOPY_FILE: return CreateOutput(job, pfdin->psz1);
-        case fdintCLOSE_FILE_INFO: return Close(pfdin->hf) == 0 ? TRUE : FALSE;
+        case fdintCLOSE_FILE_INFO: return Finish(job, pfdin->hf);
         case fdintNEXT_CABINET: return -1;  // a package is one cabinet
         default: return 0;
     }
@@ -107,9 +134,9 @@ FNFDINOTIFY(Notify) {
 
 }  // namespace
 
-std::string ExtractCabinet(ByteView cabinet, const std::string& folder) {
+std::string ExtractCabinet(ByteView cabinet, const std::string& folder, std::vector<win::UniqueHandle>& held) {
     g_cabinet = cabinet;
-    Job job{folder, ""};
+    Job job{folder, "", held};
     ERF erf{};
     if (!win::Fdi().Loaded()) return "the system's cabinet support cannot be loaded";
     win::UniqueFdi fdi(win::Fdi().create(Alloc, Free, Open, Read, Write, Close, Seek, cpuUNKNOWN, &erf));
@@ -117,7 +144,7 @@ std::string ExtractCabinet(ByteView cabinet, const std::string& folder) {
     char name[] = "package.cab", path[] = "";
     const BOOL ok = win::Fdi().copy(fdi.get(), name, path, 0, Notify, nullptr, &job);
     g_cabinet = {};
-    if (ok) return "";
+    if (ok && job.fault.empty()) return "";
     return job.fault.empty() ? "the cabinet cannot be unpacked (error " + std::to_string(erf.erfOper) + ")" : job.fault;
 }
 

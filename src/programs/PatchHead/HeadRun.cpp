@@ -5,11 +5,14 @@
 
 #include <cstddef>
 #include <cstring>
+#include <optional>
+#include <vector>
 
 #include "base/Text.h"
 #include "maker/Crc32.h"
 #include "maker/PackageLayout.h"
 #include "platform/Process.h"
+#include "platform/win/AnsiPath.h"
 #include "programs/PatchHead/CabinetExtract.h"
 #include "programs/PatchHead/HeadUi.h"
 #include "runtime/CabinetCheck.h"
@@ -29,14 +32,14 @@ namespace {
 
 constexpr int kBadPackage = static_cast<int>(runtime::RunOutcome::CancelledOrBad);
 constexpr const char* kFolderPrefix = "QuenlarkPatch-";
+constexpr const char* kOutsideCodePage =
+    "This patch cannot be applied: letters outside this system's code page, without a short name, are in the ";
 
 // The file this process was started from, read with writing and deleting denied, and only
 // when its headers are those of the loaded image (the path may name another file by now).
 bool ReadOwnFile(std::string& self) {
-    char path[MAX_PATH * 2] = {};
-    const DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-    if (n == 0 || n >= sizeof path) return false;
-    win::UniqueHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    win::UniqueHandle file(CreateFileW(win::CurrentModuleFile().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                       OPEN_EXISTING, 0, nullptr));
     LARGE_INTEGER size{};
     if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart > 0x7FFFFFFF) return false;
     self.resize(static_cast<std::size_t>(size.QuadPart));
@@ -55,12 +58,6 @@ bool ReadOwnFile(std::string& self) {
     // The image base may be moved at load; everything else must match.
     return self.size() >= from + length && std::memcmp(self.data() + from, image + from, skip) == 0 &&
            std::memcmp(self.data() + from + tail, image + from + tail, length - tail) == 0;
-}
-
-std::string TempFolder() {
-    char temp[MAX_PATH + 1] = {};
-    const DWORD n = GetTempPathA(MAX_PATH, temp);
-    return n > 0 && n <= MAX_PATH ? std::string(temp, n) : std::string();
 }
 
 // Names the patch's start entry and kept values, the same in the resumed run.
@@ -107,7 +104,8 @@ std::string PackageProblem(const runtime::PackageLocation& where) {
     return check.Ok() ? "" : "This patch cannot be applied. " + check.fault;
 }
 
-void RemoveFolder(win::PrivateFolder& folder) {
+void RemoveFolder(win::PrivateFolder& folder, std::vector<win::UniqueHandle>& held) {
+    held.clear();
     folder.lock.reset();
     platform::DeleteTree(folder.path);
 }
@@ -123,20 +121,24 @@ int RunPatchExecutable(const runtime::HeadOptions& o, runtime::LogPort* log) {
     const std::string id = PackageId(where.cabinet);
     if (o.resume && id != o.resumeId)
         return Refuse(o, "This patch cannot resume: the file is no longer the patch that was started.", log);
-    const std::string temp = TempFolder();
+    const std::optional<std::string> tempPath = platform::TempPath();
+    if (!tempPath) return Refuse(o, kOutsideCodePage + std::string("temporary folder."), log);
+    if (!win::CurrentModulePath().exact) return Refuse(o, kOutsideCodePage + std::string("patch's own folder."), log);
+    const std::string& temp = *tempPath;
     win::SweepPrivateFolders(temp, kFolderPrefix);  // what killed runs left behind
     win::PrivateFolder folder = win::MakePrivateFolder(temp, kFolderPrefix);
     if (folder.path.empty()) return Refuse(o, "No folder for the patch's files can be made in the temporary folder.", log);
-    const std::string fault = ExtractCabinet(where.cabinet, folder.path);
+    std::vector<win::UniqueHandle> held;  // the extracted files, unchangeable until the end
+    const std::string fault = ExtractCabinet(where.cabinet, folder.path, held);
     if (!fault.empty()) {
-        RemoveFolder(folder);
+        RemoveFolder(folder, held);
         return Refuse(o, "This patch cannot be applied: " + fault + ".", log);
     }
     // The run may need the memory (a large file patched by a 32-bit head): the image goes.
     std::string().swap(self);
     // The resumed run extracts the package again, from the file it was started from.
     const int outcome = WithPorts(o, folder.path, id, log, runtime::RunScript);
-    RemoveFolder(folder);
+    RemoveFolder(folder, held);
     return outcome;
 }
 

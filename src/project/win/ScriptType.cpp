@@ -27,7 +27,9 @@ void RegisterScriptType(const std::string& programFolder, const std::string& exe
     SetDefault(reg, kExtensionKey, kTypeName);
     reg.AddSubKey(kIconKey);
     reg.AddSubKey(kCommandKey);
-    SetDefault(reg, kCommandKey, exe + " %1 %2 %3");
+    // Quoted: a folder with blanks ("C:\Program Files") would otherwise let Windows try
+    // "C:\Program.exe" first, and split the script's path.
+    SetDefault(reg, kCommandKey, "\"" + exe + "\" \"%1\" %2 %3");
     SetDefault(reg, kIconKey, exe + ",1");
 }
 

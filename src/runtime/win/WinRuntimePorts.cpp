@@ -4,8 +4,11 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <optional>
+
 #include "runtime/win/frmDir.h"
 #include "startup/win/Win32_API.h"
+#include "platform/win/AnsiPath.h"
 #include "win/Handles.h"
 
 namespace quen::runtime::win {
@@ -44,9 +47,12 @@ std::string WinSystem::SystemDir() {
 std::string WinSystem::StateDir() {
     // The profile's local application data: the account's own, also for SYSTEM, whose
     // temporary folder ordinary users may write to.
-    char buf[MAX_PATH + 1] = {};
-    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0, buf))) return "";
-    const std::string folder = std::string(buf) + "\\Quenlark";
+    // A profile named in letters outside the code page is reached through its short form.
+    wchar_t buf[MAX_PATH + 1] = {};
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0, buf))) return "";
+    const std::optional<std::string> profile = quen::platform::AnsiPath(buf);
+    if (!profile) return "";
+    const std::string folder = *profile + "\\Quenlark";
     CreateDirectoryA(folder.c_str(), nullptr);
     const DWORD a = GetFileAttributesA(folder.c_str());
     const bool real = a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY) && !(a & FILE_ATTRIBUTE_REPARSE_POINT);

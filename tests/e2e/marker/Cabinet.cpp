@@ -7,10 +7,10 @@ extern "C" __declspec(dllexport) int FDICopy() { return 0; }
 extern "C" __declspec(dllexport) int FDIDestroy() { return 0; }
 
 BOOL WINAPI DllMain(HINSTANCE self, DWORD, LPVOID) {
-    char path[MAX_PATH + 32] = {};
-    DWORD n = GetModuleFileNameA(self, path, MAX_PATH);
-    while (n > 0 && path[n - 1] != '\\') --n;
-    lstrcpyA(path + n, "planted-dll-loaded.txt");
-    CloseHandle(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    wchar_t path[MAX_PATH + 32] = {};  // the folder's name may be outside the code page
+    DWORD n = GetModuleFileNameW(self, path, MAX_PATH);
+    while (n > 0 && path[n - 1] != L'\\') --n;
+    lstrcpyW(path + n, L"planted-dll-loaded.txt");
+    CloseHandle(CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     return TRUE;
 }
