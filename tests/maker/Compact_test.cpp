@@ -41,14 +41,15 @@ TEST(CompactFormat, WritesAndReadsTheGoldenFile) {
 
 // Compact data from raw streams, with a header describing them and the old file.
 Bytes Data(const Bytes& commands, const Bytes& gaps, const Bytes& values, const Bytes& literals,
-           std::uint32_t newLength = 10) {
+           std::uint32_t newLength = 10, std::uint8_t flags = 0, const Bytes& moves = {}) {
     Bytes out;
     CompactHeader h;
     h.oldLength = 10;
     h.oldChecksum = SourceChecksum(kOld);
     h.newLength = newLength;
     h.newCrc = Crc32(kNew);
-    const Bytes* streams[] = {&commands, &gaps, &values, &literals};
+    h.flags = flags;
+    const Bytes* streams[] = {&commands, &gaps, &values, &literals, &moves};
     for (int i = 0; i < kCompactStreams; ++i) h.streams[i] = static_cast<std::uint32_t>(streams[i]->size());
     WriteCompactHeader(out, h);
     for (const Bytes* s : streams) out.insert(out.end(), s->begin(), s->end());
@@ -72,8 +73,8 @@ TEST(CompactFormat, RefusesEveryDamagedField) {
         ApplyFault fault;
         const Bytes& old = kOld;
     } cases[] = {
-        {"header cut", Bytes(good.begin(), good.begin() + 37), ApplyFault::ShortHeader},
-        {"version", changed(4, 2), ApplyFault::UnknownVersion},
+        {"header cut", Bytes(good.begin(), good.begin() + 41), ApplyFault::ShortHeader},
+        {"version", changed(4, 1), ApplyFault::UnknownVersion},
         {"flag", changed(5, 0x80), ApplyFault::UnknownVersion},
         {"stream past the end", changed(34, 4), ApplyFault::TotalLength},
         {"data cut", Bytes(good.begin(), good.end() - 1), ApplyFault::TotalLength},
@@ -93,6 +94,9 @@ TEST(CompactFormat, RefusesEveryDamagedField) {
         {"literals missing", Data(cmd, {2}, {87}, {1, 2}), ApplyFault::TruncatedStream},
         {"value missing", Data(cmd, {2}, {}, lit), ApplyFault::TruncatedStream},
         {"gap varint cut", Data(cmd, {2, 0x80}, {87, 1}, lit), ApplyFault::TruncatedStream},
+        {"moves without prediction", Data(cmd, {2}, {87}, lit, 10, 0, {0}), ApplyFault::TruncatedStream},
+        {"moves missing", Data(cmd, {2}, {87}, lit, 10, kCompactPredictRel32), ApplyFault::TruncatedStream},
+        {"moves left over", Data(cmd, {2}, {87}, lit, 10, kCompactPredictRel32, {0, 0}), ApplyFault::TruncatedStream},
         {"literal left over", Data(cmd, {2}, {87}, {1, 2, 7, 7}), ApplyFault::TrailingStream},
         {"value left over", Data(cmd, {2}, {87, 1}, lit), ApplyFault::TrailingStream},
         {"difference past the copies", Data(cmd, {2, 9}, {87, 1}, lit), ApplyFault::TrailingStream},
