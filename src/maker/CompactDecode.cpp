@@ -114,10 +114,11 @@ ApplyResult ApplyCompact(ByteView oldFile, ByteView data) {
     }
     CopyMap map;
     const bool predict = h->flags & kCompactPredictRel32;
-    const OldCode code = predict ? FindOldCode(oldFile) : OldCode{};
+    // A command stream the map refuses is decoded without prediction, which names its fault.
+    const bool mapped = predict && CopyMapOfStream(streams[0], static_cast<std::int64_t>(oldFile.size()), map);
+    const OldCode code = mapped ? FindOldCode(oldFile) : OldCode{};
     ImageMoves moves;
-    if (predict && !CopyMapOfStream(streams[0], map)) return {ApplyFault::TruncatedStream, {}};
-    if (predict ? !ReadMoves(streams[4], code.sections.size(), moves) : !streams[4].empty()) {
+    if (mapped ? !ReadMoves(streams[4], code.sections.size(), moves) : !predict && !streams[4].empty()) {
         return {ApplyFault::TruncatedStream, {}};
     }
     const ReferencePredictor predictor(oldFile, code, moves, map);
@@ -125,7 +126,8 @@ ApplyResult ApplyCompact(ByteView oldFile, ByteView data) {
     // Reserve no more than the streams could produce, whatever the header claims.
     const std::uint64_t most = h->streams[3] + std::uint64_t{h->streams[0] / 3 + 1} * oldFile.size();
     result.newFile.reserve(static_cast<std::size_t>(std::min({std::uint64_t{h->newLength}, most, kReserveCap})));
-    result.fault = CompactReader(oldFile, streams, h->newLength, predict ? &predictor : nullptr, result.newFile).Run();
+    result.fault = CompactReader(oldFile, streams, h->newLength, mapped ? &predictor : nullptr, result.newFile).Run();
+    if (predict && !mapped && result.Ok()) result.fault = ApplyFault::TruncatedStream;
     if (result.Ok() && Crc32(result.newFile) != h->newCrc) result.fault = ApplyFault::NewChecksum;
     if (!result.Ok()) result.newFile = {};
     return result;

@@ -44,7 +44,7 @@ std::int64_t CopyMap::NewOf(std::int64_t o) const {
     return -1;
 }
 
-bool CopyMapOfStream(ByteView commands, CopyMap& map) {
+bool CopyMapOfStream(ByteView commands, std::int64_t oldSize, CopyMap& map) {
     VarintReader r(commands);
     std::int64_t n = 0, oldEnd = 0;
     while (!r.AtEnd()) {
@@ -54,6 +54,8 @@ bool CopyMapOfStream(ByteView commands, CopyMap& map) {
         if (literal > 0xFFFFFFFFu || copy > 0xFFFFFFFFu || delta > 0x3FFFFFFFFu) return false;
         n += static_cast<std::int64_t>(literal);
         oldEnd += UnZigZag(delta);
+        // A copy outside the old file is refused here too, so the map stays within it.
+        if (copy > 0 && (oldEnd < 0 || oldEnd > oldSize - static_cast<std::int64_t>(copy))) return false;
         map.Add(n, oldEnd, static_cast<std::int64_t>(copy));
         n += static_cast<std::int64_t>(copy);
         oldEnd += static_cast<std::int64_t>(copy);

@@ -33,9 +33,9 @@ private:
     std::vector<std::uint32_t> blockEnd_;
 };
 
-// The copy map of all commands, or false when the command stream is damaged or reaches
-// positions no file has.
-bool CopyMapOfStream(ByteView commands, CopyMap& map);
+// The copy map of all commands, or false when the command stream is damaged or a copy
+// reaches outside the old file (`oldSize` bytes).
+bool CopyMapOfStream(ByteView commands, std::int64_t oldSize, CopyMap& map);
 CopyMap CopyMapOf(const CompactCommands& commands);
 
 // Rewrites, in `out` (the `count` old bytes from `oldStart` already copied to new

@@ -85,6 +85,8 @@ TEST(CompactFormat, RefusesEveryDamagedField) {
         {"copy before the old file", Data({2, 5, 1, 0, 2, 6, 1, 0, 0}, {2}, {87}, lit), ApplyFault::CopyOutsideOld},
         {"copy past the old file", Data({2, 5, 0, 0, 2, 8, 1, 0, 0}, {2}, {87}, lit), ApplyFault::CopyOutsideOld},
         {"copy too long", Data({2, 11, 0}, {}, {}, lit), ApplyFault::CopyOutsideOld},
+        {"copy past the old file, predicted", Data({2, 5, 0, 0, 2, 8, 1, 0, 0}, {2}, {87}, lit, 10, kCompactPredictRel32, {0}),
+         ApplyFault::CopyOutsideOld},
         {"huge skip", Data({0, 1, 0xFE, 0xFF, 0xFF, 0xFF, 0x1F}, {}, {}, {}), ApplyFault::CopyOutsideOld},
         {"literal past the new size", Data(cmd, {2}, {87}, lit, 9), ApplyFault::TooLong},
         {"copy past the new size", Data(cmd, {2}, {87}, lit, 6), ApplyFault::TooLong},
