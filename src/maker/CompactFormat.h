@@ -1,4 +1,4 @@
-// Byte format of compact difference data: header, varints and the four streams, shared by
+// Byte format of compact difference data: header, varints and the five streams, shared by
 // the compact encoder and its decoder.
 #pragma once
 
