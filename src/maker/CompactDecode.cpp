@@ -18,9 +18,9 @@ constexpr std::uint64_t kNoDifference = std::numeric_limits<std::uint64_t>::max(
 
 class CompactReader {
 public:
-    CompactReader(ByteView oldFile, ByteView streams[kCompactStreams], std::uint64_t newLength, const CopyMap* map,
-                  Bytes& out)
-        : map_(map), code_(map ? FindOldCode(oldFile) : OldCode{}), old_(oldFile), commands_(streams[0]), gaps_(streams[1]), values_(streams[2]), literals_(streams[3]),
+    CompactReader(ByteView oldFile, ByteView streams[kCompactStreams], std::uint64_t newLength,
+                  const ReferencePredictor* predictor, Bytes& out)
+        : predictor_(predictor), old_(oldFile), commands_(streams[0]), gaps_(streams[1]), values_(streams[2]), literals_(streams[3]),
           newLength_(newLength), out_(out) {}
 
     ApplyFault Run() {
@@ -58,7 +58,7 @@ private:
         const std::size_t at = out_.size();
         out_.insert(out_.end(), old_.begin() + start, old_.begin() + start + static_cast<std::int64_t>(count));
         oldEnd_ = start + static_cast<std::int64_t>(count);
-        if (map_) PredictReferences(old_, code_, *map_, start, static_cast<std::int64_t>(at), out_.data() + at, static_cast<std::int64_t>(count));
+        if (predictor_) predictor_->Predict(start, static_cast<std::int64_t>(at), out_.data() + at, static_cast<std::int64_t>(count));
         // Differences falling inside this copy, counted over all copied bytes.
         const std::uint64_t end = copied_ + count;
         while (nextDifference_ < end) {
@@ -83,8 +83,7 @@ private:
         return true;
     }
 
-    const CopyMap* map_;
-    const OldCode code_;
+    const ReferencePredictor* predictor_;
     ByteView old_;
     VarintReader commands_, gaps_;
     ByteView values_, literals_;
@@ -115,12 +114,20 @@ ApplyResult ApplyCompact(ByteView oldFile, ByteView data) {
     }
     CopyMap map;
     const bool predict = h->flags & kCompactPredictRel32;
-    if (predict && !CopyMapOfStream(streams[0], map)) return {ApplyFault::TruncatedStream, {}};
+    // A command stream the map refuses is decoded without prediction, which names its fault.
+    const bool mapped = predict && CopyMapOfStream(streams[0], static_cast<std::int64_t>(oldFile.size()), map);
+    const OldCode code = mapped ? FindOldCode(oldFile) : OldCode{};
+    ImageMoves moves;
+    if (mapped ? !ReadMoves(streams[4], code.sections.size(), moves) : !predict && !streams[4].empty()) {
+        return {ApplyFault::TruncatedStream, {}};
+    }
+    const ReferencePredictor predictor(oldFile, code, moves, map);
     ApplyResult result;
     // Reserve no more than the streams could produce, whatever the header claims.
     const std::uint64_t most = h->streams[3] + std::uint64_t{h->streams[0] / 3 + 1} * oldFile.size();
     result.newFile.reserve(static_cast<std::size_t>(std::min({std::uint64_t{h->newLength}, most, kReserveCap})));
-    result.fault = CompactReader(oldFile, streams, h->newLength, predict ? &map : nullptr, result.newFile).Run();
+    result.fault = CompactReader(oldFile, streams, h->newLength, mapped ? &predictor : nullptr, result.newFile).Run();
+    if (predict && !mapped && result.Ok()) result.fault = ApplyFault::TruncatedStream;
     if (result.Ok() && Crc32(result.newFile) != h->newCrc) result.fault = ApplyFault::NewChecksum;
     if (!result.Ok()) result.newFile = {};
     return result;

@@ -15,15 +15,18 @@ namespace quen {
 namespace {
 
 // A new match replaces the diagonal when it matches this many more bytes than the
-// diagonal does over its length.
-constexpr std::int64_t kMinGain = 8;
+// diagonal does over its length: more in a larger old file, where more chance matches
+// would cut copies that prediction keeps whole.
+constexpr std::int64_t kMinGainSmall = 8, kMinGainLarge = 12;
+constexpr std::int64_t kLargeOld = std::int64_t{1} << 20;
 constexpr std::int64_t kProgressEvery = 8192;
 
 class Scan {
 public:
     Scan(ByteView oldFile, ByteView newFile, ProgressSpan progress)
         : old_(oldFile), new_(newFile), index_(oldFile), progress_(progress),
-          oldSize_(static_cast<std::int64_t>(oldFile.size())), newSize_(static_cast<std::int64_t>(newFile.size())) {}
+          oldSize_(static_cast<std::int64_t>(oldFile.size())), newSize_(static_cast<std::int64_t>(newFile.size())),
+          minGain_(oldSize_ >= kLargeOld ? kMinGainLarge : kMinGainSmall) {}
 
     CompactCommands Run() {
         std::int64_t scan = 0, length = 0, pos = 0;
@@ -36,7 +39,7 @@ public:
                 length = m.length;
                 pos = m.offset;
                 for (; scored < scan + length; ++scored) oldScore += OnDiagonal(scored);
-                if ((length == oldScore && length != 0) || length > oldScore + kMinGain) break;
+                if ((length == oldScore && length != 0) || length > oldScore + minGain_) break;
                 oldScore -= OnDiagonal(scan);
             }
             if (length != oldScore || scan == newSize_) Cut(scan, pos);
@@ -129,7 +132,7 @@ private:
     ByteView old_, new_;
     SuffixIndex index_;
     ProgressSpan progress_;
-    std::int64_t oldSize_, newSize_;
+    std::int64_t oldSize_, newSize_, minGain_;
     std::int64_t lastScan_ = 0, lastPos_ = 0, lastOffset_ = 0;
     std::int64_t previousEnd_ = 0, pendingLiteral_ = 0, nextReport_ = 0;
     CompactCommands commands_;

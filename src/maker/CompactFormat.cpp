@@ -58,12 +58,15 @@ bool VarintReader::Next(std::uint64_t& v) {
 Bytes WriteCompact(ByteView oldFile, ByteView newFile, const CompactCommands& commands, std::uint8_t flags) {
     const CopyMap map = (flags & kCompactPredictRel32) ? CopyMapOf(commands) : CopyMap{};
     const OldCode code = (flags & kCompactPredictRel32) ? FindOldCode(oldFile) : OldCode{};
+    const ImageMoves moves = MovesOf(code, newFile);
+    const ReferencePredictor predictor(oldFile, code, moves, map);
     Bytes predicted;
     Bytes streams[kCompactStreams];
     Bytes& cmd = streams[0];
     Bytes& gaps = streams[1];
     Bytes& values = streams[2];
     Bytes& literals = streams[3];
+    if (flags & kCompactPredictRel32) PutMoves(streams[4], moves);
     std::size_t n = 0;
     std::int64_t oldEnd = 0;
     std::uint64_t zeros = 0;  // zero differences since the last non-zero one
@@ -74,7 +77,7 @@ Bytes WriteCompact(ByteView oldFile, ByteView newFile, const CompactCommands& co
         literals.insert(literals.end(), newFile.begin() + n, newFile.begin() + n + c.literal);
         n += c.literal;
         predicted.assign(oldFile.begin() + c.oldStart, oldFile.begin() + c.oldStart + c.copy);
-        if (flags & kCompactPredictRel32) PredictReferences(oldFile, code, map, c.oldStart, std::int64_t(n), predicted.data(), c.copy);
+        if (flags & kCompactPredictRel32) predictor.Predict(c.oldStart, std::int64_t(n), predicted.data(), c.copy);
         for (std::uint32_t i = 0; i < c.copy; ++i) {
             const auto d = static_cast<std::uint8_t>(newFile[n + i] - predicted[i]);
             if (d == 0) {

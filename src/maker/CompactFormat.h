@@ -1,4 +1,4 @@
-// Byte format of compact difference data: header, varints and the four streams, shared by
+// Byte format of compact difference data: header, varints and the five streams, shared by
 // the compact encoder and its decoder.
 #pragma once
 
@@ -12,11 +12,11 @@ namespace quen {
 
 // Layout (every number little-endian), documented in docs/decisions.md:
 //   0  magic "QLD" 0xF1          22 command stream length
-//   4  version (1)               26 gap stream length
+//   4  version (2)               26 gap stream length
 //   5  flags                     30 value stream length
 //   6  old length                34 literal stream length
-//  10  old source checksum       38 the four streams, in this order
-//  14  new length
+//  10  old source checksum       38 section move stream length
+//  14  new length                42 the five streams, in this order
 //  18  new CRC-32
 // Command stream: per command, varints L (literal bytes), C (copied bytes), and the
 // zig-zag varint D: the copy starts at the previous copy's old end + D (0 at first).
@@ -25,11 +25,13 @@ namespace quen {
 // the gap stream holds, per non-zero difference, a varint count of zero differences
 // before it; the value stream holds the non-zero differences themselves.
 // Flag 1 (kCompactPredictRel32): before its differences are added, each copy has its x86
-// reference fields rewritten through the copy map (maker/CompactPredict.h).
+// reference fields rewritten through the copy map (maker/CompactPredict.h); the section
+// move stream then says how the new file's sections moved (maker/CompactImage.h). Without
+// the flag that stream is empty.
 inline constexpr std::uint8_t kCompactMagic[4] = {'Q', 'L', 'D', 0xF1};
-inline constexpr std::uint8_t kCompactVersion = 1;
-inline constexpr std::size_t kCompactHeaderSize = 38;
-inline constexpr int kCompactStreams = 4;
+inline constexpr std::uint8_t kCompactVersion = 2;
+inline constexpr std::size_t kCompactHeaderSize = 42;
+inline constexpr int kCompactStreams = 5;
 inline constexpr std::uint8_t kCompactPredictRel32 = 1;
 inline constexpr std::uint8_t kCompactKnownFlags = kCompactPredictRel32;
 
@@ -37,7 +39,7 @@ struct CompactHeader {
     std::uint8_t version = kCompactVersion;
     std::uint8_t flags = 0;
     std::uint32_t oldLength = 0, oldChecksum = 0, newLength = 0, newCrc = 0;
-    std::uint32_t streams[kCompactStreams] = {};  // commands, gaps, values, literals
+    std::uint32_t streams[kCompactStreams] = {};  // commands, gaps, values, literals, moves
 };
 
 // True when the data starts with the compact magic. Data of the classic format whose

@@ -2,6 +2,7 @@
 #include "maker/CompactPredict.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace quen {
 namespace {
@@ -9,6 +10,10 @@ namespace {
 // Positions no valid data reaches (files are below 4 GiB), so sums cannot overflow.
 constexpr std::int64_t kFar = std::int64_t{1} << 40;
 constexpr int kBlockBits = 8;
+// NewTarget's answers that are no address: outside every section, or inside without a
+// prediction. Real addresses stay above -2^34.
+constexpr std::int64_t kOutside = std::numeric_limits<std::int64_t>::min();
+constexpr std::int64_t kUnknown = kOutside + 1;
 
 }  // namespace
 
@@ -39,7 +44,7 @@ std::int64_t CopyMap::NewOf(std::int64_t o) const {
     return -1;
 }
 
-bool CopyMapOfStream(ByteView commands, CopyMap& map) {
+bool CopyMapOfStream(ByteView commands, std::int64_t oldSize, CopyMap& map) {
     VarintReader r(commands);
     std::int64_t n = 0, oldEnd = 0;
     while (!r.AtEnd()) {
@@ -49,6 +54,8 @@ bool CopyMapOfStream(ByteView commands, CopyMap& map) {
         if (literal > 0xFFFFFFFFu || copy > 0xFFFFFFFFu || delta > 0x3FFFFFFFFu) return false;
         n += static_cast<std::int64_t>(literal);
         oldEnd += UnZigZag(delta);
+        // A copy outside the old file is refused here too, so the map stays within it.
+        if (copy > 0 && (oldEnd < 0 || oldEnd > oldSize - static_cast<std::int64_t>(copy))) return false;
         map.Add(n, oldEnd, static_cast<std::int64_t>(copy));
         n += static_cast<std::int64_t>(copy);
         oldEnd += static_cast<std::int64_t>(copy);
@@ -68,31 +75,6 @@ CopyMap CopyMapOf(const CompactCommands& commands) {
     }
     map.Finish();
     return map;
-}
-
-OldCode FindOldCode(ByteView f) {
-    OldCode code;
-    const auto size = static_cast<std::int64_t>(f.size());
-    const auto whole = [&] {
-        code.ranges = {{0, size}};
-        code.x64 = false;
-        return code;
-    };
-    if (size < 0x40 || f[0] != 'M' || f[1] != 'Z') return whole();
-    const std::int64_t pe = GetLE32(f.data() + 0x3C);
-    if (pe > size - 24 || GetLE32(f.data() + pe) != 0x00004550) return whole();
-    const int sections = GetLE16(f.data() + pe + 6);
-    const std::int64_t table = pe + 24 + GetLE16(f.data() + pe + 20);
-    if (table + 40 * std::int64_t{sections} > size) return whole();
-    code.x64 = GetLE16(f.data() + pe + 4) == 0x8664;
-    for (int i = 0; i < sections; ++i) {
-        const std::uint8_t* s = f.data() + table + 40 * i;
-        const std::int64_t raw = GetLE32(s + 20), length = GetLE32(s + 16);
-        if (!(GetLE32(s + 36) & 0x20000000u) || raw >= size) continue;  // IMAGE_SCN_MEM_EXECUTE
-        code.ranges.push_back({raw, std::min(size, raw + length)});
-    }
-    std::sort(code.ranges.begin(), code.ranges.end());
-    return code;
 }
 
 namespace {
@@ -115,47 +97,120 @@ std::int64_t FieldAt(const std::uint8_t* old, std::int64_t p, std::int64_t end, 
     }
 }
 
-// The bytes that may begin a reference instruction (FieldAt decides), so the scan skips
-// every other byte with one lookup.
-struct StartBytes {
-    bool x86[256] = {}, x64[256] = {};
-    StartBytes() {
-        for (int b : {0xE8, 0xE9, 0x0F}) x86[b] = x64[b] = true;
-        for (int b : {0xFF, 0x03, 0x2B, 0x33, 0x39, 0x3B, 0x63, 0x85, 0x89, 0x8B, 0x8D}) x64[b] = true;
-        for (int b = 0x40; b <= 0x4F; ++b) x64[b] = true;
+// The byte pairs that may begin a reference instruction (FieldAt decides), indexed by
+// first byte | second byte << 8, so the scan skips every other position with one lookup.
+struct StartPairs {
+    std::vector<bool> x86 = std::vector<bool>(65536), x64 = std::vector<bool>(65536);
+    StartPairs() {
+        for (int second = 0; second < 256; ++second) {
+            for (int first : {0xE8, 0xE9}) x86[first | second << 8] = x64[first | second << 8] = true;
+            if ((second & 0xF0) == 0x80) x86[0x0F | second << 8] = x64[0x0F | second << 8] = true;
+        }
+        for (int op : {0x03, 0x2B, 0x33, 0x39, 0x3B, 0x63, 0x85, 0x89, 0x8B, 0x8D}) {
+            for (int modrm = 0x05; modrm < 0x40; modrm += 8) x64[op | modrm << 8] = true;
+            for (int rex = 0x40; rex <= 0x4F; ++rex) x64[rex | op << 8] = true;
+        }
+        x64[0xFF | 0x15 << 8] = x64[0xFF | 0x25 << 8] = true;
     }
 };
 
 }  // namespace
 
-void PredictReferences(ByteView oldFile, const OldCode& code, const CopyMap& map, std::int64_t oldStart,
-                       std::int64_t newStart, std::uint8_t* out, std::int64_t count) {
-    const std::uint8_t* old = oldFile.data();
-    const auto oldSize = static_cast<std::int64_t>(oldFile.size());
+ReferencePredictor::ReferencePredictor(ByteView oldFile, const OldCode& code, const ImageMoves& moves,
+                                       const CopyMap& map)
+    : old_(oldFile), code_(code), map_(map), newBase_(code.imageBase + static_cast<std::uint64_t>(moves.base)) {
+    for (std::size_t i = 0; i < code.sections.size(); ++i) {
+        const ImageSection& s = code.sections[i];
+        const auto& [skew, move] = moves.moves[i];
+        places_.push_back({s.raw, s.raw + s.rawSize, s.rva, s.rva + std::max(s.virtualSize, s.rawSize),
+                           s.rva - s.raw + skew, move});
+    }
+    FindSites();
+}
+
+const ReferencePredictor::Place* ReferencePredictor::RawPlace(std::int64_t o) const {
+    for (const Place& p : places_) {
+        if (o >= p.raw && o < p.rawEnd) return &p;
+    }
+    return nullptr;
+}
+
+std::int64_t ReferencePredictor::NewTarget(std::int64_t rva, bool mapped) const {
+    if (places_.empty()) {
+        if (rva < 0 || rva >= static_cast<std::int64_t>(old_.size())) return kOutside;
+        const std::int64_t n = mapped ? map_.NewOf(rva) : -1;
+        return n >= 0 ? n : kUnknown;
+    }
+    for (const Place& p : places_) {
+        if (rva < p.rva || rva >= p.rvaEnd) continue;
+        const std::int64_t o = p.raw + (rva - p.rva);
+        const std::int64_t n = mapped && o < p.rawEnd ? map_.NewOf(o) : -1;
+        return n >= 0 ? n + p.toNew : rva + p.move;
+    }
+    return kOutside;
+}
+
+void ReferencePredictor::Predict(std::int64_t oldStart, std::int64_t newStart, std::uint8_t* out,
+                                 std::int64_t count) const {
+    Relative(oldStart, newStart, out, count);
+    Absolute(oldStart, out, count);
+}
+
+void ReferencePredictor::Relative(std::int64_t oldStart, std::int64_t newStart, std::uint8_t* out,
+                                  std::int64_t count) const {
     const std::int64_t copyEnd = oldStart + count;
-    static const StartBytes starts;
-    const bool* may = code.x64 ? starts.x64 : starts.x86;
-    for (const auto& [rangeStart, rangeEnd] : code.ranges) {
-        const std::int64_t end = std::min(copyEnd, rangeEnd);
-        for (std::int64_t p = std::max(oldStart, rangeStart); p + 5 <= end;) {
-            if (!may[old[p]]) {
+    auto it = std::lower_bound(sites_.begin(), sites_.end(), oldStart,
+                               [](const Site& s, std::int64_t o) { return s.field < o; });
+    for (; it != sites_.end() && it->field + 4 <= copyEnd; ++it) {
+        const std::int64_t newTarget = NewTarget(it->target, true);
+        if (newTarget == kUnknown) continue;
+        const std::int64_t toNew = it->place < 0 ? 0 : places_[static_cast<std::size_t>(it->place)].toNew;
+        const std::int64_t newField = newStart + (it->field - oldStart) + toNew;
+        const auto predicted = static_cast<std::uint32_t>(newTarget - newField - 4);
+        std::uint8_t* f = out + (it->field - oldStart);
+        for (int i = 0; i < 4; ++i) f[i] = static_cast<std::uint8_t>(predicted >> (8 * i));
+    }
+}
+
+void ReferencePredictor::FindSites() {
+    const std::uint8_t* old = old_.data();
+    static const StartPairs starts;
+    const std::vector<bool>& may = code_.x64 ? starts.x64 : starts.x86;
+    for (const auto& [rangeStart, end] : code_.ranges) {
+        const Place* place = RawPlace(rangeStart);
+        const std::int64_t toRva = place ? place->rva - place->raw : 0;
+        const auto placeIndex = static_cast<std::int32_t>(place ? place - places_.data() : -1);
+        for (std::int64_t p = rangeStart; p + 5 <= end;) {
+            if (!may[old[p] | old[p + 1] << 8]) {
                 ++p;
                 continue;
             }
-            const std::int64_t field = FieldAt(old, p, end, code.x64);
-            const std::int64_t target = field < 0 ? -1 : field + 4 + static_cast<std::int32_t>(GetLE32(old + field));
-            if (target < 0 || target >= oldSize) {
+            const std::int64_t field = FieldAt(old, p, end, code_.x64);
+            const std::int64_t target =
+                field < 0 ? -1 : field + toRva + 4 + static_cast<std::int32_t>(GetLE32(old + field));
+            if (field < 0 || target > 0xFFFFFFFF || NewTarget(target, false) == kOutside) {
                 ++p;
                 continue;
             }
-            if (const std::int64_t newTarget = map.NewOf(target); newTarget >= 0) {
-                const std::int64_t newField = newStart + (field - oldStart);
-                const auto predicted = static_cast<std::uint32_t>(newTarget - newField - 4);
-                std::uint8_t* f = out + (field - oldStart);
-                for (int i = 0; i < 4; ++i) f[i] = static_cast<std::uint8_t>(predicted >> (8 * i));
-            }
+            sites_.push_back({static_cast<std::uint32_t>(field), static_cast<std::uint32_t>(target), placeIndex});
             p = field + 4;
         }
+    }
+}
+
+void ReferencePredictor::Absolute(std::int64_t oldStart, std::uint8_t* out, std::int64_t count) const {
+    const std::int64_t copyEnd = oldStart + count;
+    auto it = std::lower_bound(code_.fixups.begin(), code_.fixups.end(), oldStart,
+                               [](const Fixup& f, std::int64_t o) { return f.at < o; });
+    for (; it != code_.fixups.end() && it->at + it->width <= copyEnd; ++it) {
+        std::uint64_t value = 0;
+        for (int i = it->width - 1; i >= 0; --i) value = value << 8 | old_[static_cast<std::size_t>(it->at + i)];
+        const std::uint64_t rva = value - code_.imageBase;
+        if (rva >= std::uint64_t{1} << 32) continue;
+        const std::int64_t newTarget = NewTarget(static_cast<std::int64_t>(rva), true);
+        if (newTarget == kOutside || newTarget == kUnknown) continue;
+        const std::uint64_t predicted = newBase_ + static_cast<std::uint64_t>(newTarget);
+        for (int i = 0; i < it->width; ++i) out[it->at - oldStart + i] = static_cast<std::uint8_t>(predicted >> (8 * i));
     }
 }
 

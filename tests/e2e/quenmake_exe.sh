@@ -88,9 +88,9 @@ open(t + '/table.prj', 'wb').write(('\r\n'.join(L) + '\r\n').encode('latin-1'))
 PY
 "$E2E_WINE_RUN" reg add 'HKCU\Software\QuenTable' /v Program /d "$(winpath "$t/reg")\\app.exe" /f >/dev/null
 "$E2E_WINE_RUN" reg add 'HKCU\Software\QuenTable' /v Old /t REG_DWORD /d 1 /f >/dev/null
-# The compact difference format, decoded by the head (editor.sh applies the shipped
-# settings' classic records, which the thorough mode shares).
-sed -i 's/^Comp_Mode=1/Comp_Mode=3/' "$prog/Quenlark.ini"
+# The classic records of the quick mode, decoded by the head (editor.sh applies the
+# shipped settings' compact data).
+sed -i 's/^Comp_Mode=3/Comp_Mode=1/' "$prog/Quenlark.ini"
 start table "$prog/QuenMake.exe" "$(winpath "$t/table.prj")" /exe "$(winpath "$t/me/Table.exe")"
 expect_exit table 0 180
 expect_contains "progress" "$(cat "$E2E_RUN/table.out")" "[100.0%] Proc56: action 56 of 56"

@@ -1,7 +1,7 @@
 // Fuzzes the section table reader (any bytes are read without touching memory outside
 // them) and the difference decoders on arbitrary bytes: they never read or write outside
 // their buffers, and what they accept has the declared new length (compact data: and
-// CRC-32). Byte 0: the old file's length (bits 0-4), the encoder (bits 5-6: quick with
+// CRC-32). Byte 0: the old file's length (bits 0-4; times 16 for compact data), the encoder (bits 5-6: quick with
 // tuning values, even out-of-range ones, from the last byte; thorough; compact), and a
 // header made consistent with the old file (bit 7), so the records and streams themselves
 // are reached. The same old and data bytes, taken as an old and a new file, go through the
@@ -26,13 +26,13 @@ void RepairClassic(const Bytes& oldFile, Bytes& diff) {
     SetLE32(diff, 8, static_cast<std::uint32_t>(oldFile.size()));
 }
 
-// Magic, version, the old file's length and checksum, stream lengths that add up; the
-// CRC-32 is taken as stored.
+// Magic, version, known flags (so the prediction is reached), the old file's length and
+// checksum, stream lengths that add up; the CRC-32 is taken as stored.
 void RepairCompact(const Bytes& oldFile, Bytes& diff) {
     if (diff.size() < kCompactHeaderSize) return;
     std::copy(kCompactMagic, kCompactMagic + 4, diff.begin());
     diff[4] = kCompactVersion;
-    diff[5] = 0;
+    diff[5] &= kCompactKnownFlags;
     SetLE32(diff, 6, static_cast<std::uint32_t>(oldFile.size()));
     SetLE32(diff, 10, SourceChecksum(oldFile));
     std::size_t left = diff.size() - kCompactHeaderSize;
@@ -63,7 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 2) return 0;
     const int encoder = (data[0] >> 5) & 3;
     const bool compact = encoder >= 2;
-    const std::size_t oldLength = std::min<std::size_t>(data[0] & 0x1F, size - 1);
+    // Compact data gets room for a small PE file, so the reference prediction has code to read.
+    const std::size_t oldLength = std::min<std::size_t>((data[0] & 0x1F) * (compact ? 16u : 1u), size - 1);
     const Bytes oldFile(data + 1, data + 1 + oldLength);
     Bytes diff(data + 1 + oldLength, data + size);
     if (data[0] & 0x80) (compact ? RepairCompact : RepairClassic)(oldFile, diff);

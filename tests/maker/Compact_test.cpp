@@ -41,14 +41,15 @@ TEST(CompactFormat, WritesAndReadsTheGoldenFile) {
 
 // Compact data from raw streams, with a header describing them and the old file.
 Bytes Data(const Bytes& commands, const Bytes& gaps, const Bytes& values, const Bytes& literals,
-           std::uint32_t newLength = 10) {
+           std::uint32_t newLength = 10, std::uint8_t flags = 0, const Bytes& moves = {}) {
     Bytes out;
     CompactHeader h;
     h.oldLength = 10;
     h.oldChecksum = SourceChecksum(kOld);
     h.newLength = newLength;
     h.newCrc = Crc32(kNew);
-    const Bytes* streams[] = {&commands, &gaps, &values, &literals};
+    h.flags = flags;
+    const Bytes* streams[] = {&commands, &gaps, &values, &literals, &moves};
     for (int i = 0; i < kCompactStreams; ++i) h.streams[i] = static_cast<std::uint32_t>(streams[i]->size());
     WriteCompactHeader(out, h);
     for (const Bytes* s : streams) out.insert(out.end(), s->begin(), s->end());
@@ -72,8 +73,8 @@ TEST(CompactFormat, RefusesEveryDamagedField) {
         ApplyFault fault;
         const Bytes& old = kOld;
     } cases[] = {
-        {"header cut", Bytes(good.begin(), good.begin() + 37), ApplyFault::ShortHeader},
-        {"version", changed(4, 2), ApplyFault::UnknownVersion},
+        {"header cut", Bytes(good.begin(), good.begin() + 41), ApplyFault::ShortHeader},
+        {"version", changed(4, 1), ApplyFault::UnknownVersion},
         {"flag", changed(5, 0x80), ApplyFault::UnknownVersion},
         {"stream past the end", changed(34, 4), ApplyFault::TotalLength},
         {"data cut", Bytes(good.begin(), good.end() - 1), ApplyFault::TotalLength},
@@ -84,6 +85,8 @@ TEST(CompactFormat, RefusesEveryDamagedField) {
         {"copy before the old file", Data({2, 5, 1, 0, 2, 6, 1, 0, 0}, {2}, {87}, lit), ApplyFault::CopyOutsideOld},
         {"copy past the old file", Data({2, 5, 0, 0, 2, 8, 1, 0, 0}, {2}, {87}, lit), ApplyFault::CopyOutsideOld},
         {"copy too long", Data({2, 11, 0}, {}, {}, lit), ApplyFault::CopyOutsideOld},
+        {"copy past the old file, predicted", Data({2, 5, 0, 0, 2, 8, 1, 0, 0}, {2}, {87}, lit, 10, kCompactPredictRel32, {0}),
+         ApplyFault::CopyOutsideOld},
         {"huge skip", Data({0, 1, 0xFE, 0xFF, 0xFF, 0xFF, 0x1F}, {}, {}, {}), ApplyFault::CopyOutsideOld},
         {"literal past the new size", Data(cmd, {2}, {87}, lit, 9), ApplyFault::TooLong},
         {"copy past the new size", Data(cmd, {2}, {87}, lit, 6), ApplyFault::TooLong},
@@ -93,6 +96,9 @@ TEST(CompactFormat, RefusesEveryDamagedField) {
         {"literals missing", Data(cmd, {2}, {87}, {1, 2}), ApplyFault::TruncatedStream},
         {"value missing", Data(cmd, {2}, {}, lit), ApplyFault::TruncatedStream},
         {"gap varint cut", Data(cmd, {2, 0x80}, {87, 1}, lit), ApplyFault::TruncatedStream},
+        {"moves without prediction", Data(cmd, {2}, {87}, lit, 10, 0, {0}), ApplyFault::TruncatedStream},
+        {"moves missing", Data(cmd, {2}, {87}, lit, 10, kCompactPredictRel32), ApplyFault::TruncatedStream},
+        {"moves left over", Data(cmd, {2}, {87}, lit, 10, kCompactPredictRel32, {0, 0}), ApplyFault::TruncatedStream},
         {"literal left over", Data(cmd, {2}, {87}, {1, 2, 7, 7}), ApplyFault::TrailingStream},
         {"value left over", Data(cmd, {2}, {87, 1}, lit), ApplyFault::TrailingStream},
         {"difference past the copies", Data(cmd, {2, 9}, {87, 1}, lit), ApplyFault::TrailingStream},
@@ -139,27 +145,53 @@ TEST(CompactFormat, RoundTripsGeneratedPairs) {
     EXPECT_LT(compact * 2, thorough);
 }
 
-// Calls whose callee moved: predicted through the copy map, they cost no difference.
-TEST(CompactFormat, PredictsCallsToMovedCode) {
-    std::mt19937 rng(21);
-    Bytes oldFile = testbytes::Random(rng, 2000, 0x60);
-    for (auto& b : oldFile) b += 0x10;  // no byte that starts a reference
-    const auto calls = [](Bytes& file, std::uint32_t moved) {
-        for (std::uint32_t i = 0; i < 20; ++i) {
-            const std::uint32_t at = i * 45, rel = 1500 + 7 * i + moved - at - 5;
-            file[at] = i % 2 ? 0xE8 : 0xE9;
-            for (int k = 0; k < 4; ++k) file[at + 1 + k] = static_cast<std::uint8_t>(rel >> (8 * k));
-        }
+// A 32-bit PE file: .text (code at address 0x1000) with 20 calls into itself and 20
+// absolute addresses of .data (in the .reloc table), .data at `dataAt` and .reloc. `grow`
+// bytes of filler are inserted in .text at 1000, moving what follows.
+Bytes Image(const Bytes& filler, std::uint32_t grow, std::uint32_t dataAt) {
+    Bytes text(filler.begin(), filler.begin() + 2000), reloc{0, 0x10, 0, 0, 48, 0, 0, 0};
+    text.insert(text.begin() + 1000, filler.begin() + 2000, filler.begin() + 2000 + grow);
+    const auto put = [&](std::uint32_t at, std::uint8_t op, std::uint32_t v) {
+        text[at] = op;
+        for (int k = 0; k < 4; ++k) text[at + 1 + k] = static_cast<std::uint8_t>(v >> (8 * k));
     };
-    calls(oldFile, 0);
-    Bytes newFile = oldFile;
-    const Bytes inserted = testbytes::Random(rng, 64, 0x10);
-    newFile.insert(newFile.begin() + 1000, inserted.begin(), inserted.end());
-    calls(newFile, 64);
+    const auto moved = [&](std::uint32_t at) { return at < 1000 ? at : at + grow; };
+    for (std::uint32_t i = 0; i < 20; ++i) {
+        put(moved(i * 90), 0xE8, moved(1990 - i * 80) - moved(i * 90) - 5);
+        put(moved(i * 90 + 40), 0xA1, 0x400000 + dataAt + 8 * i);  // mov eax, [address]
+        testpe::Put16(reloc, 8 + 2 * i, static_cast<std::uint16_t>(0x3000 | (i * 90 + 41)));
+    }
+    Bytes f = testpe::Build({{".text", text}, {".data", Bytes(filler.begin(), filler.begin() + 300)}, {".reloc", reloc}});
+    const std::uint32_t opt = testpe::kPeOffset + 24, addresses[] = {0x1000, dataAt, dataAt + 0x1000};
+    for (std::uint32_t k = 0; k < 3; ++k) {
+        testpe::Put32(f, testpe::TableOffset() + 40 * k + 12, addresses[k]);
+        testpe::Put32(f, testpe::TableOffset() + 40 * k + 36, k ? 0x40000040 : 0x60000020);
+    }
+    testpe::Put16(f, opt, 0x10B);
+    testpe::Put32(f, opt + 28, 0x400000);
+    testpe::Put32(f, opt + 92, 16);
+    testpe::Put32(f, opt + 96 + 40, dataAt + 0x1000);
+    testpe::Put32(f, opt + 96 + 44, static_cast<std::uint32_t>(reloc.size()));
+    return f;
+}
+
+// Calls whose callee moved and absolute addresses into a section that moved: predicted
+// through the copy map and the section moves, they cost no difference; what is left are
+// the changed header fields.
+TEST(CompactFormat, PredictsReferencesToMovedCodeAndData) {
+    std::mt19937 rng(21);
+    Bytes filler = testbytes::Random(rng, 2100, 0x60);
+    for (auto& b : filler) b += 0x10;  // no byte that starts a reference
+    const Bytes oldFile = Image(filler, 0, 0x2000), newFile = Image(filler, 64, 0x3000);
+    const CompactCommands commands = EncodeCompact(oldFile, newFile);
+    const Bytes plain = WriteCompact(oldFile, newFile, commands, 0);
     const Bytes data = CompareBytes(oldFile, newFile, {64, 4, CompMode::Compact});
     const CompactHeader h = *ReadCompactHeader(data);
     EXPECT_EQ(h.flags, kCompactPredictRel32);
-    EXPECT_EQ(h.streams[2], 0u);  // no difference left
+    std::uint32_t headerChanges = 0;
+    for (std::size_t i = 0; i < 0x200; ++i) headerChanges += oldFile[i] != newFile[i];
+    EXPECT_EQ(h.streams[2], headerChanges);
+    EXPECT_GT(ReadCompactHeader(plain)->streams[2], headerChanges + 40);
     EXPECT_EQ(ApplyDifference(oldFile, data).newFile, newFile);
 }
 
