@@ -139,6 +139,7 @@ TEST_F(RunSequence, MissingSwitchesDefaultToBackupsStopAndNoLog) {
         .Action(2, {"File=b.bin", "Act=3", "Dir=Me", "Count=1", "BType1=3", "BRead1=1", "BNew1=00"});
     EXPECT_EQ(RunPatch(), RunOutcome::Stopped);
     EXPECT_EQ(m.win.Modes(), std::vector<WindowMode>({WindowMode::End}));  // no log window
+    EXPECT_TRUE(m.sys.exits.empty());  // no ERI: Windows stays
     EXPECT_EQ(m.fs.Get("C:\\PATCH\\b.bin"), "AB");
     const ScriptTexts t = ReadScriptTexts(m.ini, kScript);
     EXPECT_TRUE(t.makeBackup);
