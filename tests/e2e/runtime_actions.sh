@@ -24,6 +24,9 @@ printf 'x' >"$files/asked/gone.txt"
 } >"$script"
 start run "$app" "$(winpath "$script")"
 drive wait "Pick a folder" 30 \; list "Pick a folder"
+expect_contains "question prompt" "$out" "Where is it?"
+expect_contains "browse button" "$out" "Browse..."
+screenshot "$E2E_SHOTS/runtime-directory-question.png"
 # A second patch while this one runs (its question open): refused, exit 3, nothing changed.
 printf 'x' >"$files/second.txt"
 { qnl 'ProcCount=1\r\nPRI=0\r\n'"$quiet"; printf '[Proc1]\r\nFile=second.txt\r\nAct=4\r\nDir=Me\r\n'; } >"$files/second.qnl"
@@ -35,9 +38,6 @@ screenshot "$E2E_SHOTS/runtime-second-patch.png"
 drive press Quenlark OK
 expect_exit second 3
 expect_file "second patch changed nothing" "$files/second.txt"
-expect_contains "question prompt" "$out" "Where is it?"
-expect_contains "browse button" "$out" "Browse..."
-screenshot "$E2E_SHOTS/runtime-directory-question.png"
 drive text "Pick a folder" Edit:1
 offered=$out
 drive press "Pick a folder" "Browse..." \; wait --contains "Browse" 15 \; list --contains "Browse"
