@@ -44,7 +44,7 @@ void WriteSetup(ScriptLines& s, const Project& project, ScriptForm form) {
     if (form == ScriptForm::Package) s.Truth("ShowP", o.ShowPicture);
 }
 
-void WriteText(ScriptLines& s, const PatchOptions& o, ScriptForm form) {
+void WriteText(ScriptLines& s, const PatchOptions& o, ScriptForm form, const DirTypeTexts& texts) {
     const bool package = form == ScriptForm::Package;
     s.Section("Text");
     if (o.ShowWelcomeWindow > 0) {
@@ -85,6 +85,7 @@ void WriteText(ScriptLines& s, const PatchOptions& o, ScriptForm form) {
     s.Key("strPatchByte", o.strPatchByte);
     s.Key("strSuccess", o.strSuccess);
     s.Key("PatchFileTitle", o.PatchFileTitle);
+    for (const auto& [key, value] : texts.runtimeTexts) s.Key(key, value);
 }
 
 void WriteRegistryList(ScriptLines& s, const std::string& name, const std::vector<std::string>& list) {
@@ -162,7 +163,7 @@ ScriptText BuildScriptText(const Project& project, ScriptForm form, const DirTyp
                            ScriptProgress* progress) {
     ScriptLines s;
     WriteSetup(s, project, form);
-    WriteText(s, project.Options, form);
+    WriteText(s, project.Options, form, texts);
     WriteRegistryList(s, "OffReg", project.Options.OffKey);
     WriteRegistryList(s, "AddReg", project.Options.AddKey);
     WriteRegistryList(s, "DelReg", project.Options.DelKey);

@@ -3,6 +3,8 @@
 // Language\English.lng from it (tools/lang-english.cpp).
 #pragma once
 
+#include "runtime/ShowModel.h"
+
 // X(section, key, english) once per key.
 #define QUEN_LANG_KEYS(X) \
     /* [Setup] */ \
@@ -282,4 +284,13 @@
     X(Message, msg_Cant_Find_32_ICON, "Can't find a 32 x 32 image in this icon file!") \
     X(Message, msg_Path_File_Access_Error, "Path or file access error!") \
     X(Message, msg_PatchFile_Need_Old_File, "Can't find the source file.") \
-    X(Message, msg_Cant_Find_Templet_File, "Can't find the templet file %1!")
+    X(Message, msg_Cant_Find_Templet_File, "Can't find the templet file %1!") \
+    X(Message, msg_Undo_Done, quen::runtime::kUndoneText) \
+    X(Message, msg_Undo_Not_Put_Back, quen::runtime::kNotPutBackText) \
+    X(Message, msg_Undo_Original_At, quen::runtime::kOriginalAtText) \
+    X(Message, msg_Undo_Tried_Again, quen::runtime::kTriedAgainText) \
+    X(Message, msg_Undo_Not_Undone, quen::runtime::kNotUndoneText) \
+    X(Message, msg_Undo_Unreadable, quen::runtime::kUnreadableText) \
+    X(Message, msg_Undo_Nothing_Changed, quen::runtime::kNothingChangedText) \
+    X(Message, msg_Undo_Program_Ran, quen::runtime::kProgramRanText) \
+    X(Message, msg_Undo_Other_Runs, quen::runtime::kOtherRunsText)

@@ -1,13 +1,25 @@
 // The project's texts in the user's language.
 #include "options/LangProject.h"
 
+#include <iterator>
+
 #include "options/Lang.h"
+#include "runtime/ShowModel.h"
 
 namespace quen {
 
 DirTypeTexts DirTypeTextsOf(const Lang& lang) {
-    return {lang.Dir_Type_Me(), lang.Dir_Type_Reg(), lang.Dir_Type_Ask(),
-            lang.Dir_Type_Win(), lang.Dir_Type_Sys(), lang.Dir_Type_Pre()};
+    DirTypeTexts t{lang.Dir_Type_Me(), lang.Dir_Type_Reg(), lang.Dir_Type_Ask(),
+                   lang.Dir_Type_Win(), lang.Dir_Type_Sys(), lang.Dir_Type_Pre()};
+    // In the order of the runtime's undo text keys.
+    const LangKey undo[] = {LangKey::msg_Undo_Done,           LangKey::msg_Undo_Not_Put_Back,
+                            LangKey::msg_Undo_Original_At,    LangKey::msg_Undo_Tried_Again,
+                            LangKey::msg_Undo_Not_Undone,     LangKey::msg_Undo_Unreadable,
+                            LangKey::msg_Undo_Nothing_Changed, LangKey::msg_Undo_Program_Ran,
+                            LangKey::msg_Undo_Other_Runs};
+    static_assert(std::size(undo) == std::size(runtime::kUndoTextKeys));
+    for (std::size_t i = 0; i < std::size(undo); ++i) t.runtimeTexts.emplace_back(runtime::kUndoTextKeys[i].key, lang.Text(undo[i]));
+    return t;
 }
 
 const std::string& ProblemText(ActionProblem problem, const Lang& lang) {

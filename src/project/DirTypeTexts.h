@@ -1,7 +1,10 @@
-// The six directory kind texts of the current language, as actions store them.
+// The six directory kind texts of the current language, as actions store them, and the
+// runtime's own texts in it.
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace quen {
 
@@ -14,6 +17,9 @@ struct DirTypeTexts {
     std::string win = "< Windows >";
     std::string sys = "< System >";
     std::string pre = "< Previous >";
+    // [Text] keys and values the runtime shows in this language (what its undo tells);
+    // none: the runtime's English.
+    std::vector<std::pair<std::string, std::string>> runtimeTexts{};
 };
 
 // The short code a script carries for `dirType` ("Me", "Reg", "Ask", "Win", "Sys",

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <vector>
 
+#include "runtime/UndoRecord.h"
+
 namespace quen::runtime {
 
 namespace {
@@ -55,6 +57,8 @@ HeadOptions ParseHeadCommandLine(const std::string& line) {
         const std::string& a = args[i];
         if (a.size() == 2 && StartsWithNoCase(a, "/S")) {
             o.silent = true;
+        } else if (a.size() == 2 && StartsWithNoCase(a, kSettleMarker)) {
+            o.settle = true;
         } else if (a.size() == 2 && StartsWithNoCase(a, "/A") && i + 1 < args.size()) {
             o.resume = true;
             o.resumeId = args[++i];

@@ -1,5 +1,6 @@
-// The command line of a patch executable: /S silent, /D=folder, /LOG=file, and "/A" with
-// the package's identity when a run resumes after a Windows exit.
+// The command line of a patch executable: /S silent, /D=folder, /LOG=file, "/A" with the
+// package's identity when a run resumes after a Windows exit, "/U" when it settles an
+// interrupted run at logon.
 #pragma once
 
 #include <string>
@@ -12,6 +13,7 @@ struct HeadOptions {
     std::string logFile;      // /LOG=file: the progress log lines go to this file
     bool resume = false;      // /A: the run resumes after a Windows exit
     std::string resumeId;     // the package identity named after /A
+    bool settle = false;      // /U: only settle what an interrupted patch left (its start entry)
     std::string error;        // a sentence for the user when the line is not understood
 };
 

@@ -38,7 +38,8 @@ struct RunContext {
 
     RunContext(RuntimeState& state, RuntimePorts& ports)
         : st(state), io(ports), script(ports.ini, state.ScriptFile),
-          undo(ports.files, ports.registry, UndoRecordPath(ports.system.StateDir()), state.ScriptFile) {}
+          undo(ports.files, ports.registry, UndoRecordPath(ports.system.StateDir()), state.ScriptFile,
+               RecoveryCommand(state.ProgramFolder, state.ExeName, state.ResumeOptions)) {}
 };
 
 // "Proc" & i

@@ -62,6 +62,9 @@ RunOutcome ActionsAndClose(RunContext& ctx) {
 
 // Leaves Windows before the actions, which run again from the Run value.
 RunOutcome LeaveBeforeActions(RunContext& ctx, const RunRequest& request, int code) {
+    // The resumed run takes the record over: a settling run beside it at the next logon
+    // would undo the first phase under it. (Killed between the two: the next patch settles.)
+    ctx.undo.RemoveRecovery();
     if (!ArrangeStartEntry(ctx, ResumeCommand(request))) {
         // Without the Run value the actions would never run: undo the registry phase and stop.
         RestorePausedValues(ctx);
@@ -126,6 +129,8 @@ RunOutcome Run(RunContext& ctx, const RunRequest& request) {
             platform::ShowMessage(kRunValueStays, kProgramName, platform::MsgIcon::Critical);
             return RunOutcome::Stopped;
         }
+        // From here the record is this run's, settled at the next logon if the run dies.
+        if (!ctx.undo.Empty()) ctx.undo.ArrangeRecovery();
         ctx.st.RestoreDue = true;
         return ActionsAndClose(ctx);
     }
@@ -167,8 +172,16 @@ ScriptTexts ReadScriptTexts(IniPort& ini, const std::string& scriptFile) {
     t.labelPatchFile = r("strPatchFile");
     t.makeBackup = ParseTruth(r("MakeBKFile"), true);
     t.continueOnError = ParseTruth(r("CWhenError"), false);
-    if (const std::string undone = r("Undone"); !undone.empty()) t.undone = undone;
+    t.undo = ReadUndoTexts(ini, scriptFile);
     t.showLog = ParseTruth(r("ShowRun"), false);
+    return t;
+}
+
+UndoTexts ReadUndoTexts(IniPort& ini, const std::string& scriptFile) {
+    ScriptAccess s(ini, scriptFile);
+    UndoTexts t;
+    for (const UndoTextKey& k : kUndoTextKeys)
+        if (const std::string text = s.Read("Text", k.key); !text.empty()) t.*k.text = text;
     return t;
 }
 
@@ -187,6 +200,7 @@ RuntimeState StateOf(const RunRequest& request) {
     st.SecondPhase = request.secondPhase;
     st.ProgramFolder = request.programFolder;
     st.ExeName = request.exeName;
+    st.ResumeOptions = request.resumeOptions;
     st.PackageFolder = StripTrailingBackslash(request.packageFolder);
     st.MeFolder = StripTrailingBackslash(request.meFolder);
     return st;
@@ -197,12 +211,23 @@ RuntimeState StateOf(const RunRequest& request) {
 RunOutcome EndResumedRun(const RunRequest& request, RuntimePorts& ports) {
     RuntimeState st = StateOf(request);
     RunContext ctx(st, ports);
+    if (OtherRunHolds(ctx, false)) return RunOutcome::CancelledOrBad;
     return EndResumedRunWithoutScript(ctx);
+}
+
+RunOutcome SettleInterruptedRun(const RunRequest& request, RuntimePorts& ports) {
+    RuntimeState st = StateOf(request);
+    st.ScriptFile.clear();
+    RunContext ctx(st, ports);
+    // The run holding the lock settles the record itself before it changes anything.
+    if (OtherRunHolds(ctx, true)) return RunOutcome::CancelledOrBad;
+    return SettleEarlierRun(ctx) ? RunOutcome::AllDone : RunOutcome::Stopped;
 }
 
 RunOutcome RunScript(const RunRequest& request, RuntimePorts& ports) {
     RuntimeState st = StateOf(request);
     RunContext ctx(st, ports);
+    if (OtherRunHolds(ctx, false)) return RunOutcome::CancelledOrBad;
     ctx.undo.SetEnabled(request.undoRecord);
     try {
         return Run(ctx, request);

@@ -8,9 +8,16 @@
 
 namespace quen::runtime {
 
+// The undo texts of `script` when it can be read, else the built-in ones.
+UndoTexts UndoTextsOf(RunContext& ctx, const std::string& script);
+
+// True when another patch run of this account holds the run lock: this one must change
+// nothing. The user is told unless `quiet`.
+bool OtherRunHolds(RunContext& ctx, bool quiet);
+
 // Before the run changes anything: a record this script left is taken over (its resumed
 // run, or the script started again); any other one is undone (or, when its run had
-// ended well, finished).
+// ended well, finished); a run without script (the settling run) settles whatever it finds.
 // False when something of it could not be put back: the user was told, and this run
 // must not start on top of it.
 bool SettleEarlierRun(RunContext& ctx);

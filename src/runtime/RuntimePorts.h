@@ -62,6 +62,9 @@ public:
     // A folder that survives a restart and only this account (and the system's
     // administrators) may write: where paused values are kept.
     virtual std::string StateDir() = 0;
+    // Takes the lock that keeps two patch runs of this account apart and holds it until
+    // the process ends; false when another run holds it.
+    virtual bool HoldRunLock() = 0;
     // code 1 log off, 2 restart, 3 shut down; false when Windows refused.
     virtual bool ExitSession(int code) = 0;
     // Starts a program in `folder` and waits until it ends; false when it could not start.

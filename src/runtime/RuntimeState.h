@@ -42,6 +42,7 @@ struct RuntimeState {
     bool SecondPhase = false;
     std::string ProgramFolder;  // folder of the running program, for the Run value
     std::string ExeName;        // program name without ".exe"
+    std::string ResumeOptions;  // the switches a resumed or settling run keeps (silent, log)
     std::string WinDir, SysDir;
     std::string PreviousDir;
     std::string AskedDir;

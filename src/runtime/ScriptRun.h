@@ -16,7 +16,8 @@ enum RunOutcome : int {
     kRunRestartNeeded = 3010,  // Windows exits before the actions; they run at the next start
 };
 
-// False: the command line names no script and the editor is to open. True: the run was
+// False: the command line names no script and the editor is to open. "/U" alone: the
+// settling run of an interrupted patch (nothing applied). True: the run was
 // handled (applied, cancelled or refused); `exitCode` tells the outcome.
 // `commandLine` is the program's command line without its own path.
 // Defined by the Win32 layer, which supplies the real platform.

@@ -7,6 +7,37 @@ namespace quen::runtime {
 
 enum class WindowMode : short { Welcome = 0, End = 1, Information = 2, Progress = 3 };
 
+// What the undo record tells the user, in English; the language files carry them too
+// (the maker writes the patch's language into [Text]).
+inline constexpr const char* kUndoneText = "Every change this patch had made was undone: nothing was changed.";
+inline constexpr const char* kNotPutBackText = "This could not be put back:";
+inline constexpr const char* kOriginalAtText = "its original:";
+inline constexpr const char* kTriedAgainText = "It is tried again at the next start of Windows or of a patch.";
+inline constexpr const char* kNotUndoneText = "An interrupted patch could not be undone.";
+inline constexpr const char* kUnreadableText = "The record of an interrupted patch cannot be read:";
+inline constexpr const char* kNothingChangedText = "This patch did not change anything.";
+inline constexpr const char* kProgramRanText = "ran; its own changes stay.";
+inline constexpr const char* kOtherRunsText = "Another patch is running. Start this patch again when it has ended.";
+
+struct UndoTexts {
+    std::string undone = kUndoneText, notPutBack = kNotPutBackText, originalAt = kOriginalAtText;
+    std::string triedAgain = kTriedAgainText, notUndone = kNotUndoneText, unreadable = kUnreadableText;
+    std::string nothingChanged = kNothingChangedText, programRan = kProgramRanText, otherRuns = kOtherRunsText;
+};
+
+// The [Text] key of each undo text ("Undone" is the oldest).
+struct UndoTextKey {
+    const char* key;
+    std::string UndoTexts::*text;
+};
+inline const UndoTextKey kUndoTextKeys[] = {
+    {"Undone", &UndoTexts::undone},           {"UndoFail", &UndoTexts::notPutBack},
+    {"UndoOrig", &UndoTexts::originalAt},     {"UndoAgain", &UndoTexts::triedAgain},
+    {"UndoLeft", &UndoTexts::notUndone},      {"UndoBad", &UndoTexts::unreadable},
+    {"UndoNone", &UndoTexts::nothingChanged}, {"UndoRan", &UndoTexts::programRan},
+    {"UndoBusy", &UndoTexts::otherRuns},
+};
+
 // The script's [Text] values the runtime uses (line breaks still written as "\n").
 struct ScriptTexts {
     std::string font;
@@ -16,7 +47,7 @@ struct ScriptTexts {
     std::string fileNotFound, checkSumDiffers, errorTitle, onPatch, patchFail, brokenWarn, patchFileTitle;
     std::string labelDelete, labelIni, labelRename, labelBytes, success;
     std::string labelExecute, labelAdd, labelPatchFile;
-    std::string undone = "Every change this patch had made was undone: nothing was changed.";
+    UndoTexts undo;
     std::string picture;  // the patch's picture file; empty: none
     bool makeBackup = true;
     bool continueOnError = false;

@@ -1,6 +1,7 @@
 // The undo record of a run: how to put back every change, on the disk before the change is made.
 #include "runtime/UndoRecord.h"
 
+#include "runtime/RuntimeState.h"
 #include "runtime/TargetDir.h"
 
 namespace quen::runtime {
@@ -22,8 +23,15 @@ std::string UndoRecordPath(const std::string& stateDir) {
     return stateDir.empty() ? "" : StripTrailingBackslash(stateDir) + "\\Quenlark-undo.rec";
 }
 
-UndoRecord::UndoRecord(FilePort& files, RegistryPort& registry, std::string path, std::string owner)
-    : files_(files), registry_(registry), path_(std::move(path)) {
+std::string RecoveryCommand(const std::string& programFolder, const std::string& exeName, const std::string& options) {
+    if (programFolder.empty() || exeName.empty()) return "";
+    return "\"" + StripTrailingBackslash(programFolder) + "\\" + exeName + ".exe\" " +
+           (options.empty() ? "" : options + " ") + kSettleMarker;
+}
+
+UndoRecord::UndoRecord(FilePort& files, RegistryPort& registry, std::string path, std::string owner,
+                       std::string recoveryCommand)
+    : files_(files), registry_(registry), path_(std::move(path)), recoveryCommand_(std::move(recoveryCommand)) {
     data_.owner = std::move(owner);
 }
 
@@ -43,7 +51,27 @@ bool UndoRecord::Resume() {
     return Load();
 }
 
+bool UndoRecord::ArrangeRecovery() {
+    if (recoveryCommand_.empty() || !enabled_) return true;
+    arranged_ = registry_.SetValue(kHiveCurrentUser, kRunKey, kRecoveryEntryName, 1, recoveryCommand_);
+    return arranged_;
+}
+
+void UndoRecord::RemoveRecovery() {
+    arranged_ = false;
+    registry_.DelValue(kHiveCurrentUser, kRunKey, kRecoveryEntryName);
+}
+
+void UndoRecord::Clear() {
+    // The record first: an entry left alone finds nothing and goes at its next start.
+    if (saved_) files_.DeleteForce(path_);
+    saved_ = false;
+    RemoveRecovery();
+}
+
 bool UndoRecord::Save() {
+    // A record on the disk always has its start entry, which settles it if the run dies.
+    if (!arranged_ && !ArrangeRecovery()) return false;
     // Written whole beside the record and then moved over it: a record on the disk is
     // always a whole one, the old or the new.
     const std::string text = WriteUndoRecord(data_);
@@ -158,13 +186,15 @@ std::vector<UndoProblem> UndoRecord::Undo() {
         // that one again is harmless, undoing older ones again is not.
         if (!data_.steps.empty() && !Save()) return {{Described(data_.steps.back()), path_}};
     }
-    if (saved_) files_.DeleteForce(path_);
-    saved_ = false;
+    Clear();
     return {};
 }
 
 bool UndoRecord::Keep() {
-    if (!saved_) return true;
+    if (!saved_) {
+        if (arranged_) RemoveRecovery();  // the record itself could never be written
+        return true;
+    }
     data_.kept = true;
     // Unmarked, a later start would undo a finished run: rather lose the record.
     if (!Save()) {
@@ -174,8 +204,7 @@ bool UndoRecord::Keep() {
     bool all = true;
     // The last first, so the oldest original of a file is the one left as its backup.
     for (auto s = data_.steps.rbegin(); s != data_.steps.rend(); ++s) all = KeepStep(*s) && all;
-    if (all) files_.DeleteForce(path_);
-    saved_ = !all;
+    if (all) Clear();
     return all;
 }
 
@@ -189,14 +218,18 @@ std::vector<std::string> UndoRecord::ProgramsRun() const {
 RecoveryResult RecoverUndoRecord(FilePort& files, RegistryPort& registry, const std::string& path) {
     RecoveryResult result;
     files.DeleteForce(path + ".new");  // a record never moved in: its change never began
-    if (!files.Exists(path)) return result;
-    result.found = true;
     UndoRecord record(files, registry, path, "");
+    if (!files.Exists(path)) {
+        record.RemoveRecovery();  // killed before the record was first written
+        return result;
+    }
+    result.found = true;
     if (!record.Load()) {
         result.damaged = true;
         result.problems.push_back({path, path});
         return result;
     }
+    result.owner = record.Owner();
     if (record.Kept()) {
         if (!record.Keep()) result.problems.push_back({path, path});
     } else {

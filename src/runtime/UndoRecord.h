@@ -20,9 +20,22 @@ struct UndoProblem {
     std::string what, original;
 };
 
+// The account's start entry (HKCU Run) that settles an interrupted run at the next logon:
+// it exists while a record does.
+inline constexpr const char* kRecoveryEntryName = "Quenlark-Undo";
+// The switch of that settling mode: settle what an interrupted run left, apply nothing.
+inline constexpr const char* kSettleMarker = "/U";
+
+// The start entry's command: the program, the switches it keeps (silent, log) and the
+// settling switch; "" without a program.
+std::string RecoveryCommand(const std::string& programFolder, const std::string& exeName, const std::string& options);
+
 class UndoRecord {
 public:
-    UndoRecord(FilePort& files, RegistryPort& registry, std::string path, std::string owner);
+    // recoveryCommand: what the start entry runs (a program in its settling mode); "" for
+    // none (the record is then settled only by the next patch).
+    UndoRecord(FilePort& files, RegistryPort& registry, std::string path, std::string owner,
+               std::string recoveryCommand = "");
 
     // Off: nothing is noted and every note succeeds (the run changes things at once).
     void SetEnabled(bool on) { enabled_ = on; }
@@ -42,6 +55,11 @@ public:
     bool NoteValue(std::uint32_t hive, const std::string& subKey, const std::string& name);
     bool NoteRan(const std::string& program);
 
+    // Arranges the start entry now (it is arranged before the record is first written);
+    // removes it, for a run that leaves Windows with its own resume entry.
+    bool ArrangeRecovery();
+    void RemoveRecovery();
+
     // Forgets the last note (its change was put back at once, or never made).
     void DropLast();
     // The run is kept: set-aside originals become backups or go, then the record goes.
@@ -52,6 +70,7 @@ public:
 
     bool Empty() const { return data_.steps.empty(); }
     bool Kept() const { return data_.kept; }
+    const std::string& Owner() const { return data_.owner; }
     std::vector<std::string> ProgramsRun() const;
 
 private:
@@ -59,19 +78,24 @@ private:
     bool Save();
     bool UndoStepAt(const UndoStep& s);
     bool KeepStep(const UndoStep& s);
+    void Clear();
 
     FilePort& files_;
     RegistryPort& registry_;
     std::string path_;
+    std::string recoveryCommand_;
     UndoRecordData data_;
     bool enabled_ = true;
     bool saved_ = false;  // the file exists
+    bool arranged_ = false;  // this process arranged the start entry
 };
 
 // A record an earlier run left (process killed, power lost, undo refused): its undo, or
-// the end of its keeping. `found` is false when there was none.
+// the end of its keeping; the start entry goes with the record. `found` is false when
+// there was none.
 struct RecoveryResult {
     bool found = false;
+    std::string owner;  // the script of the run that left it
     std::vector<UndoProblem> problems;
     bool damaged = false;  // unreadable: left where it is
 };

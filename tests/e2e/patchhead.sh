@@ -160,7 +160,8 @@ expect_eq "package folder removed after the resumed run" "" "$(temp_glob)"
 # With registry values and a seventh action that fails, the run is undone: the folder and
 # the registry as before, byte for byte, nothing of the undo record left. Then the six
 # changing actions killed (kill -9 from outside) after each logged action and settled by
-# the next start of a patch: every time the old or the new version, never a mix.
+# what the start entry runs at the next logon (once killed itself and run again): every
+# time the old or the new version, never a mix, and no record or entry left.
 ureg() { "$E2E_WINE_RUN" reg "$@" >/dev/null 2>&1; }
 reg_reset() {
   ureg delete 'HKCU\Software\QuenUndo' /f
@@ -192,8 +193,8 @@ start whole "$w/kill.exe" /S "/D=$(winpath "$w/t")"
 expect_exit whole 0 60
 reg_new=$(reg_state)
 diff -r "$w/new6" "$w/t" >/dev/null || fail "six actions: not the new folder"
-qnl 'ProcCount=0\r\nShowW=0\r\nShowE=0\r\nShowI=0\r\nPRI=0\r\nERI=0\r\n' 'ShowRun=False\r\n' >"$w/settle.qnl"
 kill_tree() { local c; for c in $(pgrep -P "$1"); do kill_tree "$c"; done; kill -9 "$1" 2>/dev/null; }
+run_entry() { "$E2E_WINE_RUN" reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v Quenlark-Undo 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ *//p'; }
 olds=0 news=0
 for k in 0 1 2 3 4 5 6; do
   fresh
@@ -210,12 +211,22 @@ for k in 0 1 2 3 4 5 6; do
   wait "$pid" 2>/dev/null
   e2e_log "killed with $(grep -c $'\r' "$w/kill.txt" 2>/dev/null) actions logged: $(ls "$w/t" | xargs)"
   unset "e2e_pids[killed]"
-  start settle "$QUEN_DIST/Quenlark.exe" "$(winpath "$w/settle.qnl")"
-  expect_exit settle 0 60
+  entry=$(run_entry)
+  [ -n "$(record_left)" ] && [ -z "$entry" ] && fail "killed after $k actions: an undo record without its start entry"
+  # The next logon: Windows runs the entry (twice: a settling run killed at its start is run again).
+  if [ -n "$entry" ]; then
+    eval "args=($entry)"  # as Windows splits it: double quotes group (no backslash before one)
+    expect_eq "killed after $k actions: the entry settles with the patch" "$(winpath "$w/kill.exe") /U" "${args[0]} ${args[-1]}"
+    for n in 1 2; do
+      start settle "${args[@]}"
+      [ $n = 1 ] && [ $k = 3 ] && { sleep 0.3; kill_tree "${e2e_pids[settle]}"; wait "${e2e_pids[settle]}"; unset "e2e_pids[settle]"; continue; }
+      expect_exit settle 0 60
+    done
+  fi
   if diff -r "$w/old" "$w/t" >/dev/null && [ "$(reg_state)" = "$reg_old" ]; then olds=$((olds + 1))
   elif diff -r "$w/new6" "$w/t" >/dev/null && [ "$(reg_state)" = "$reg_new" ]; then news=$((news + 1))
   else fail "killed after $k actions: neither version: $(diff -rq "$w/old" "$w/t" | head -3 | xargs) $(reg_state | xargs)"; fi
-  expect_eq "killed after $k actions: no undo record left" "" "$(record_left)"
+  expect_eq "killed after $k actions: no undo record, no start entry left" "" "$(record_left)$(run_entry)"
 done
 e2e_log "killed runs settled as the old version $olds times, as the new $news times"
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Scripts applied to real files and the real registry: the directory question refusing a
-# missing folder; registry add, delete and pause (values that cannot be paused named and
+# missing folder, a second patch refused while it is open; registry add, delete and pause (values that cannot be paused named and
 # left alone, the others set back exactly, remembered data in the script); a refused exit
 # and a resumed run whose script is gone; a progress log of 500 actions; a read-only
 # folder or a full disk met in the middle of a run, which is then undone.
@@ -27,6 +27,17 @@ drive wait "Pick a folder" 30 \; list "Pick a folder"
 expect_contains "question prompt" "$out" "Where is it?"
 expect_contains "browse button" "$out" "Browse..."
 screenshot "$E2E_SHOTS/runtime-directory-question.png"
+# A second patch while this one runs (its question open): refused, exit 3, nothing changed.
+printf 'x' >"$files/second.txt"
+{ qnl 'ProcCount=1\r\nPRI=0\r\n'"$quiet"; printf '[Proc1]\r\nFile=second.txt\r\nAct=4\r\nDir=Me\r\n'; } >"$files/second.qnl"
+start second "$app" "$(winpath "$files/second.qnl")"
+drive wait Quenlark 30 \; msgbox Quenlark
+expect_contains "second patch refused" "$out" "Another patch is running. Start this patch again when it has ended."
+expect_contains "second patch says so" "$out" "This patch did not change anything."
+screenshot "$E2E_SHOTS/runtime-second-patch.png"
+drive press Quenlark OK
+expect_exit second 3
+expect_file "second patch changed nothing" "$files/second.txt"
 drive text "Pick a folder" Edit:1
 offered=$out
 drive press "Pick a folder" "Browse..." \; wait --contains "Browse" 15 \; list --contains "Browse"

@@ -45,9 +45,9 @@ TEST_F(ActionLoop, CheckSumMismatchLeavesTheFileAndStops) {
     EXPECT_EQ(RunPatch(), RunOutcome::Stopped);
     EXPECT_EQ(m.fs.Get("C:\\PATCH\\app.bin"), kApp);
     EXPECT_FALSE(m.fs.Has("C:\\PATCH\\app.bin.bak"));
-    EXPECT_EQ(m.win.log, "Bytes C:\\PATCH\\app.bin CHECKSUM\r\n" + ScriptTexts().undone + "\r\n");
+    EXPECT_EQ(m.win.log, "Bytes C:\\PATCH\\app.bin CHECKSUM\r\n" + ScriptTexts().undo.undone + "\r\n");
     EXPECT_EQ(m.win.shown.back().caption, "MyPatch - Error");
-    EXPECT_EQ(m.win.shown.back().text, "FAILED\r\n\r\n" + ScriptTexts().undone);
+    EXPECT_EQ(m.win.shown.back().text, "FAILED\r\n\r\n" + ScriptTexts().undo.undone);
 }
 
 TEST_F(ActionLoop, BlankOrSwitchedOffCheckSumIsNotChecked) {
@@ -114,6 +114,7 @@ TEST_F(ActionLoop, DisabledActionsNeitherResolveNorLog) {
     EXPECT_EQ(RunPatch(), RunOutcome::AllDone);
     EXPECT_TRUE(m.win.asked.empty());
     EXPECT_FALSE(m.fs.Has("C:\\PATCH\\b.txt"));
+    EXPECT_EQ(m.fs.Get("C:\\PATCH\\b.txt.bak"), "b");  // a deleted file keeps its backup too
     EXPECT_EQ(m.fs.Get("C:\\PATCH\\same.txt"), "keep");  // renamed onto itself
     EXPECT_EQ(m.win.log, "Delete C:\\PATCH\\b.txt OK!\r\nRename C:\\PATCH\\same.txt OK!\r\n");
 }

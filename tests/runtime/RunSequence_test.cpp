@@ -64,17 +64,12 @@ TEST_F(RunSequence, RestartBeforeTheActionsWritesTheRunValueAndExits) {
         // No action has run, whether or not Windows exits: never the code of a finished run.
         EXPECT_EQ(RunPatch(), RunOutcome::RestartNeeded);
         EXPECT_EQ(RunValue(), "\"C:\\Program Files\\Quenlark\\Quenlark.exe\" /A \"C:\\PATCH\\fix.qnl\"");
+        // The resumed run takes the record over: no settling run beside it at logon.
+        EXPECT_EQ(m.reg.Text(kHiveCurrentUser, kRunKey, kRecoveryEntryName), "<none>");
         EXPECT_EQ(m.sys.exits, std::vector<int>({2}));
+        EXPECT_EQ(LastMessages().size(), allowed ? 0u : 1u);  // a refused exit is told
         EXPECT_TRUE(m.fs.Has("C:\\PATCH\\a.txt"));  // the actions wait for the next start
     }
-}
-
-TEST_F(RunSequence, ResumeCommandQuotesEveryPath) {
-    EXPECT_EQ(ResumeCommand({"C:\\P\\fix.qnl", false, "C:\\Q\\", "Quenlark"}),
-              "\"C:\\Q\\Quenlark.exe\" /A \"C:\\P\\fix.qnl\"");
-    RunRequest head{"C:\\T\\Setup.ini", false, "C:\\D", "fix"};
-    head.resumeOptions = "/S";
-    EXPECT_EQ(ResumeCommand(head), "\"C:\\D\\fix.exe\" /S /A \"C:\\T\\Setup.ini\"");
 }
 
 // A run that must stop before the actions (or loses its script on the way) changes no
@@ -132,17 +127,6 @@ TEST_F(RunSequence, SecondPhaseRunsOnlyTheActionsAndDeletesTheRunValue) {
     EXPECT_EQ(m.sys.exits, std::vector<int>({1}));
 }
 
-TEST_F(RunSequence, ExitAtTheEndAfterTheRestoreOnlyWithEri) {
-    EXPECT_EQ(RunPatch(), RunOutcome::AllDone);
-    EXPECT_TRUE(m.sys.exits.empty());
-    EXPECT_EQ(RunValue(), "<none>");
-    parts.SetupKey("ERI", "3");
-    m.fs.Put("C:\\PATCH\\a.txt", "a");
-    EXPECT_EQ(RunPatch(), RunOutcome::AllDone);
-    EXPECT_EQ(m.sys.exits, std::vector<int>({3}));
-    EXPECT_TRUE(LastMessages().empty());
-}
-
 TEST_F(RunSequence, MissingSwitchesDefaultToBackupsStopAndNoLog) {
     parts.text.erase(std::remove_if(parts.text.begin(), parts.text.end(),
                                     [](const std::string& l) {
@@ -155,6 +139,7 @@ TEST_F(RunSequence, MissingSwitchesDefaultToBackupsStopAndNoLog) {
         .Action(2, {"File=b.bin", "Act=3", "Dir=Me", "Count=1", "BType1=3", "BRead1=1", "BNew1=00"});
     EXPECT_EQ(RunPatch(), RunOutcome::Stopped);
     EXPECT_EQ(m.win.Modes(), std::vector<WindowMode>({WindowMode::End}));  // no log window
+    EXPECT_TRUE(m.sys.exits.empty());  // no ERI: Windows stays
     EXPECT_EQ(m.fs.Get("C:\\PATCH\\b.bin"), "AB");
     const ScriptTexts t = ReadScriptTexts(m.ini, kScript);
     EXPECT_TRUE(t.makeBackup);

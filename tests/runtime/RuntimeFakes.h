@@ -258,10 +258,12 @@ public:
     std::vector<int> exits;
     bool exitAllowed = true;
     bool runAllowed = true;
+    bool otherRun = false;  // another patch holds the run lock
 
     std::string WindowsDir() override { return windowsDir; }
     std::string SystemDir() override { return systemDir; }
     std::string StateDir() override { return tempDir; }
+    bool HoldRunLock() override { return !otherRun; }
     bool ExitSession(int code) override { return exits.push_back(code), exitAllowed; }
     bool RunAndWait(const std::string&, const std::string&) override { return runAllowed; }
 };

@@ -1,15 +1,19 @@
-// The undo record: its stored form, a stopped run undone, and a run killed after every
-// single change and settled by the next start.
+// The undo record: its stored form, a run killed after every single change and settled by
+// its start entry, and the lock against a second patch run (a stopped run undone, and the
+// backups of a kept one: ActionLoop_test and e2e/patchhead.sh).
 #include <gtest/gtest.h>
 
 #include "maker/CompModule.h"
 #include "maker/PackageLayout.h"
+#include "options/Lang.h"
+#include "options/LangProject.h"
 #include "runtime/RunContext.h"
 #include "runtime/RuntimeFakes.h"
+#include "runtime/ScriptRun.h"
 #include "support/RecordedUi.h"
 
-using namespace quen;
 using namespace quen::runtime;
+using quen::BuildIniBlock, quen::CompareBytes, quen::Lang;
 using namespace quen::runtime::fakes;
 
 TEST(UndoRecordFormat, EveryKindRoundTripsAndDamageIsRefused) {
@@ -47,7 +51,7 @@ class UndoRun : public ::testing::Test, public ScriptRunFixture {
 protected:
     const std::string oldApp = std::string(300, 'o') + "tail", newApp = std::string(300, 'o') + "TAIL+more";
     void SetUp() override {
-        platform::ClearMessages();
+        quen::platform::ClearMessages();
         parts.setup.erase(parts.setup.begin());
         parts.TextKey("strAddFile", "Add").TextKey("strPatchFile", "Patch");
         parts.setup.push_back("AddReg=1");
@@ -93,24 +97,8 @@ protected:
 
 }  // namespace
 
-TEST_F(UndoRun, StoppedRunIsUndoneAndKeptRunLeavesOnlyBackups) {
-    const std::string before = State();
-    parts.Action(7, {"File=gone.exe", "Act=2", "Dir=Me"});
-    EXPECT_EQ(RunPackage(), RunOutcome::Stopped);
-    EXPECT_EQ(State(), before);
-    EXPECT_NE(m.win.log.find("Patch C:\\APP\\gone.exe NOTFOUND\r\n" + ScriptTexts().undone), std::string::npos);
-    EXPECT_NE(m.win.shown.back().text.find(ScriptTexts().undone), std::string::npos);
-
-    parts.TextKey("CWhenError", "True");
-    EXPECT_EQ(RunPackage(), RunOutcome::FailuresSkipped);
-    EXPECT_EQ(m.fs.Get("C:\\APP\\app.exe") + m.fs.Get("C:\\APP\\app.exe.bak"), newApp + oldApp);
-    EXPECT_EQ(m.fs.Get("C:\\APP\\old.dll.bak") + m.fs.Get("C:\\APP\\data.bin.bak"), "old dll0123");
-    EXPECT_EQ(m.fs.Get("C:\\APP\\b.txt") + m.fs.Get("C:\\APP\\app.ini"), "a[Main]\r\nA=2\r\nB=3");
-    EXPECT_EQ(m.fs.files.size(), 12u);  // the package's 4 files and 8 in the program folder: nothing set aside
-    EXPECT_FALSE(m.fs.Has(UndoRecordPath(m.sys.tempDir)));
-}
-
-// A kill after every change (the record's own writes included), then the next start.
+// A kill after every change (the record's own writes and its start entry included), then
+// what the start entry runs at the next logon, itself killed after every change.
 TEST_F(UndoRun, KilledAfterAnyChangeIsTheOldOrTheNewVersionAfterTheNextStart) {
     const auto files = m.fs.files;
     const auto values = m.reg.values;
@@ -123,12 +111,41 @@ TEST_F(UndoRun, KilledAfterAnyChangeIsTheOldOrTheNewVersionAfterTheNextStart) {
         changesLeft = n;
         RunPackage();
         if (changesLeft != 0) break;  // it finished before the kill
+        const std::string entry = m.reg.Text(kHiveCurrentUser, kRunKey, kRecoveryEntryName);
+        // Windows runs nothing without the entry: then the run left no record.
+        if (m.fs.Has(UndoRecordPath(m.sys.tempDir))) {
+            EXPECT_EQ(entry, "\"C:\\APP\\fix.exe\" /U") << n;
+        }
+        int code = -1;
+        for (long k = 1; changesLeft == 0; ++k) {
+            changesLeft = k;
+            EXPECT_TRUE(quen::ScriptRunOn("/U", m.ports, {"C:\\APP", "fix"}, code));
+        }
         changesLeft = -1;
-        const RecoveryResult r = RecoverUndoRecord(m.fs, m.reg, UndoRecordPath(m.sys.tempDir));
-        EXPECT_TRUE(r.problems.empty());
+        EXPECT_EQ(code, 0);
         const std::string now = State();
         EXPECT_TRUE(now == before || now == after) << "killed after " << n << " changes:\n" << now;
     }
     changesLeft = -1;
     EXPECT_GT(kills, 30);
+}
+
+// Another patch holding the run lock: this one changes nothing and says so in the
+// language the patch was made in; the settling run leaves the record to that patch.
+TEST_F(UndoRun, AnotherRunningPatchStopsThisOneBeforeAnyChange) {
+    Lang german;
+    german.SetLanguage("German");
+    german.ReadLang(QUEN_ASSETS);
+    ASSERT_NE(german.msg_Undo_Other_Runs(), kOtherRunsText);
+    for (const auto& [key, text] : quen::DirTypeTextsOf(german).runtimeTexts) parts.TextKey(key, text);
+    const std::string before = State();
+    m.sys.otherRun = true;
+    EXPECT_EQ(RunPackage(), RunOutcome::CancelledOrBad);
+    EXPECT_EQ(State(), before);
+    ASSERT_EQ(quen::platform::LastMessages().size(), 1u);
+    EXPECT_EQ(quen::platform::LastMessages()[0].text, german.msg_Undo_Other_Runs() + "\r\n\r\n" + german.msg_Undo_Nothing_Changed());
+    int code = -1;
+    EXPECT_TRUE(quen::ScriptRunOn("/U", m.ports, {"C:\\APP", "fix"}, code));
+    EXPECT_EQ(code, 3);
+    EXPECT_EQ(quen::platform::LastMessages().size(), 1u);
 }

@@ -113,6 +113,8 @@ void RemoveFolder(win::PrivateFolder& folder, std::vector<win::UniqueHandle>& he
 }  // namespace
 
 int RunPatchExecutable(const runtime::HeadOptions& o, runtime::LogPort* log) {
+    // The start entry of an interrupted run: its record needs no package.
+    if (o.settle) return WithPorts(o, "", "", log, runtime::SettleInterruptedRun);
     std::string self;
     if (!ReadOwnFile(self)) return Refuse(o, "The patch cannot read its own file.", log);
     const ByteView bytes(reinterpret_cast<const std::uint8_t*>(self.data()), self.size());

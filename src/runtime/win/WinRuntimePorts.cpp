@@ -6,6 +6,7 @@
 
 #include <optional>
 
+#include "base/Errors.h"
 #include "runtime/win/frmDir.h"
 #include "startup/win/Win32_API.h"
 #include "platform/win/AnsiPath.h"
@@ -57,6 +58,15 @@ std::string WinSystem::StateDir() {
     const DWORD a = GetFileAttributesA(folder.c_str());
     const bool real = a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY) && !(a & FILE_ATTRIBUTE_REPARSE_POINT);
     return real ? folder : "";
+}
+
+bool WinSystem::HoldRunLock() {
+    if (runLock_ && runLock_->status() == 0) return true;
+    const std::string folder = StateDir();
+    // Without the state folder no undo record can be kept, so the run changes nothing.
+    if (folder.empty()) return true;
+    runLock_.emplace(folder + "\\Quenlark-run.lock");
+    return runLock_->status() != kErrFileAlreadyOpen;
 }
 
 bool WinSystem::ExitSession(int code) {

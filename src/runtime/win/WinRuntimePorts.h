@@ -2,6 +2,9 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+
+#include "platform/FileLock.h"
 
 #include "runtime/RuntimePorts.h"
 #include "runtime/win/frmShow.h"
@@ -13,9 +16,13 @@ public:
     std::string WindowsDir() override;
     std::string SystemDir() override;
     std::string StateDir() override;
+    bool HoldRunLock() override;
     // Enables the shutdown privilege, then ExitWindowsEx: 1 log off, 2 restart, 3 shut down.
     bool ExitSession(int code) override;
     bool RunAndWait(const std::string& program, const std::string& folder) override;
+
+private:
+    std::optional<platform::FileLock> runLock_;
 };
 
 class WinWindows : public WindowPort {
