@@ -117,6 +117,7 @@ done <<'CASES'
 /from rel/A /to rel/C /script rel/C/x.qnl|inside the source folder
 /from rel/A /to rel/C /project rel/A/sub/x.prj|inside the source folder
 /from rel/nope /to rel/C /script out/x.qnl|does not exist
+/from rel/C/sub /to rel/C /script out/x.qnl|lies inside
 /from rel/A /to rel/C /script out/x.qnl /fast|unknown switch /fast
 /from rel/A /to rel/C|name the file to write
 /from rel/A /script out/x.qnl|needs /from OLD_FOLDER and /to NEW_FOLDER
