@@ -93,8 +93,10 @@ run_make() {
 
 echo "old: $(count "$old") files, $(bytes "$old") bytes; new: $(count "$new") files, $(bytes "$new") bytes"
 echo "processors: $(nproc), $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'); load before: $(cut -d' ' -f1-3 /proc/loadavg)"
-read -r wall1 cpu1 peak1 size1 <<<"$(run_make 1)"
 read -r wallN cpuN peakN sizeN <<<"$(run_make "$(nproc)")"
+echo "$(nproc) threads: $wallN s wall, $cpuN s processor, $peakN KB peak, $sizeN bytes"
+read -r wall1 cpu1 peak1 size1 <<<"$(run_make 1)"
+echo "1 thread: $wall1 s wall, $cpu1 s processor, $peak1 KB peak, $size1 bytes"
 [ "$size1" = "$sizeN" ] || echo "warning: the patch differs between one thread ($size1) and all ($sizeN)" >&2
 actions=$(grep -c '^\[' "$work/make-1.log" || true)
 
