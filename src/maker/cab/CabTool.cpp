@@ -94,12 +94,14 @@ void Pack(const CabDirectives& d, std::ostream& out) {
     try {
         CabinetBuilder builder(settings, [&](const Bytes& b) { Append(blocks, std::string(b.begin(), b.end())); });
         for (const CabSource& f : d.files) {
-            const std::string data = Read(f.path);
             CabEntry e;
+            {  // the text copy goes before Add, which may encode earlier folders
+                const std::string data = Read(f.path);
+                e.data.assign(data.begin(), data.end());
+            }
             e.name = f.name;
-            e.data.assign(data.begin(), data.end());
             StampNow(e);
-            total += data.size();
+            total += e.data.size();
             builder.Add(std::move(e));
         }
         const Bytes records = builder.Finish();

@@ -23,16 +23,20 @@ std::uint16_t TypeOf(const CabSettings& s) {
 // One folder's files joined and encoded into its data blocks, each with its CFDATA header.
 Bytes FolderBlocks(const std::vector<CabEntry>& files, std::uint64_t bytes, const CabSettings& settings,
                    std::uint16_t& count) {
+    // A folder of one file (a large one has a folder of its own) is encoded where it lies.
     Bytes joined;
-    joined.reserve(bytes);
-    for (const CabEntry& f : files) joined.insert(joined.end(), f.data.begin(), f.data.end());
-    const std::vector<Bytes> blocks = EncodeFolder(joined, settings);
+    if (files.size() > 1) {
+        joined.reserve(bytes);
+        for (const CabEntry& f : files) joined.insert(joined.end(), f.data.begin(), f.data.end());
+    }
+    const ByteView data = files.size() == 1 ? ByteView(files[0].data) : ByteView(joined);
+    const std::vector<Bytes> blocks = EncodeFolder(data, settings);
     if (blocks.size() > kMaxBlocksPerFolder) throw Error(kErrOverflow, "a cabinet folder holds too many data blocks");
     count = static_cast<std::uint16_t>(blocks.size());
     Bytes out;
     for (std::size_t b = 0; b < blocks.size(); ++b) {
         const std::uint16_t cbData = static_cast<std::uint16_t>(blocks[b].size());
-        const std::uint16_t cbUncomp = static_cast<std::uint16_t>(std::min(kBlockSize, joined.size() - b * kBlockSize));
+        const std::uint16_t cbUncomp = static_cast<std::uint16_t>(std::min(kBlockSize, data.size() - b * kBlockSize));
         PutLE32(out, DataBlockChecksum(blocks[b].data(), cbData, cbUncomp));
         Put16(out, cbData);
         Put16(out, cbUncomp);
