@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <condition_variable>
+#include <cstdlib>
 #include <exception>
 #include <mutex>
 #include <thread>
@@ -97,6 +98,13 @@ void RunOrderedJobs(std::size_t count, unsigned threads, const std::function<voi
     if (error) std::rethrow_exception(error);
 }
 
-unsigned MakeThreads() { return std::max(1u, std::thread::hardware_concurrency()); }
+unsigned MakeThreads() {
+    if (const char* limit = std::getenv("QUEN_MAKE_THREADS")) {
+        char* end = nullptr;
+        const unsigned long n = std::strtoul(limit, &end, 10);
+        if (end != limit && *end == '\0' && n >= 1 && n <= 1024) return static_cast<unsigned>(n);
+    }
+    return std::max(1u, std::thread::hardware_concurrency());
+}
 
 }  // namespace quen

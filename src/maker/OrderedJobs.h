@@ -13,7 +13,8 @@ namespace quen {
 void RunOrderedJobs(std::size_t count, unsigned threads, const std::function<void(std::size_t)>& work,
                     const std::function<void(std::size_t)>& done);
 
-// The threads a make uses: the processor count, at least 1.
+// The threads a make uses: QUEN_MAKE_THREADS when it holds a whole number from 1 to 1024,
+// else the processor count, at least 1.
 unsigned MakeThreads();
 
 }  // namespace quen

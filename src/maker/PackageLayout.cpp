@@ -77,12 +77,15 @@ std::string BuildDirectiveFile(const std::string& templateBytes, const std::vect
     return out;
 }
 
+Bytes PatchExecutableFront(ByteView head, std::uint64_t cabinetSize) {
+    if (cabinetSize > kMaxLE32) throw Error(kErrOverflow, "The cabinet is too large for a patch executable.");
+    Bytes out(head.begin(), head.end());
+    PutLE32(out, static_cast<std::uint32_t>(cabinetSize));
+    return out;
+}
+
 Bytes BuildPatchExecutable(ByteView head, ByteView cabinet) {
-    if (cabinet.size() > kMaxLE32) throw Error(kErrOverflow, "The cabinet is too large for a patch executable.");
-    Bytes out;
-    out.reserve(head.size() + kCabinetLengthSize + cabinet.size());
-    out.insert(out.end(), head.begin(), head.end());
-    PutLE32(out, static_cast<std::uint32_t>(cabinet.size()));
+    Bytes out = PatchExecutableFront(head, cabinet.size());
     out.insert(out.end(), cabinet.begin(), cabinet.end());
     return out;
 }

@@ -66,6 +66,9 @@ inline constexpr std::size_t kCabinetLengthSize = 4;
 // cannot be described and throws quen::Error.
 Bytes BuildPatchExecutable(ByteView head, ByteView cabinet);
 
+// What goes before the cabinet: the head and the cabinet length (same limit).
+Bytes PatchExecutableFront(ByteView head, std::uint64_t cabinetSize);
+
 enum class AppendedStatus { Ok, NoLength, PastEnd, Empty };
 
 struct AppendedCabinet {

@@ -86,9 +86,8 @@ public:
         WriteOrThrow(directive, BuildDirectiveFile(directiveTemplate, dataFiles, picture));
 
         progress_.WritingPatchData();
-        const std::string cabinet = RunCabinetTool(directive);
-        const Bytes exe = BuildPatchExecutable(head, ViewOf(cabinet));
-        WriteOrThrow(output, AsText(exe));
+        const std::uint64_t cabinetSize = RunCabinetTool(directive);
+        WriteExecutable(output, head, cabinetSize);
         progress_.Finished();
     }
 
@@ -167,7 +166,7 @@ private:
         return dataFiles;
     }
 
-    std::string RunCabinetTool(const std::string& directive) {
+    std::uint64_t RunCabinetTool(const std::string& directive) {
         const std::string cabinetPath = temp_ + kCabinetFile;
         DeleteFileForce(cabinetPath);
         const std::string tool = Library(s_.CABLIB);
@@ -175,13 +174,38 @@ private:
                                   StripTrailingBackslash(temp_))) {
             throw Error(kErrFileNotFound, "The cabinet tool " + tool + " could not be started.");
         }
-        std::string cabinet;
-        platform::ReadWholeFile(cabinetPath, cabinet);
-        if (cabinet.empty()) {
+        unsigned long long size = 0;
+        if (platform::FileSize(cabinetPath, size) || size == 0) {
             throw Error(kErrPathFileAccess, "The cabinet tool " + tool + " made no cabinet (" + kCabinetFile +
                                                 " is missing or empty); no patch executable was written.");
         }
-        return cabinet;
+        return size;
+    }
+
+    // Head, length and the cabinet copied in parts into a file beside the output, which
+    // then replaces it: the cabinet is never held whole, and a failed write leaves the
+    // output as it was.
+    void WriteExecutable(const std::string& output, const Bytes& head, std::uint64_t cabinetSize) {
+        const std::string part = output + ".part", cabinetPath = temp_ + kCabinetFile;
+        DeleteFileForce(part);
+        try {
+            Append(part, AsText(PatchExecutableFront(head, cabinetSize)));
+            std::string chunk;
+            for (std::uint64_t at = 0; at < cabinetSize; at += chunk.size()) {
+                const int err = platform::ReadFilePart(cabinetPath, at, std::min<std::uint64_t>(cabinetSize - at, 16u << 20), chunk);
+                if (err || chunk.empty()) throw Error(err ? err : kErrPathFileAccess, "Cannot read the cabinet " + cabinetPath + ".");
+                Append(part, chunk);
+            }
+            if (FileExists(output, kFindHiddenSystem)) platform::SetAttributesNormal(output);
+            if (const int err = platform::MoveReplace(part, output)) throw Error(err, "Cannot write " + output + ".");
+        } catch (...) {
+            DeleteFileForce(part);
+            throw;
+        }
+    }
+
+    static void Append(const std::string& path, const std::string& data) {
+        if (const int err = platform::AppendToFile(path, data)) throw Error(err, "Cannot write " + path + ".");
     }
 
     const Project& project_;

@@ -1,6 +1,7 @@
 // File operations that need the platform: attributes, listing, delete, copy, whole-file I/O.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -67,5 +68,12 @@ int WriteFileReplacing(const std::string& target, const std::string& data);
 // to the disk before closing, so a power loss after the return cannot leave it zero-filled.
 // On failure the partly written file is removed. Returns 0 or a classic error number.
 int WriteFileFlushed(const std::string& path, const std::string& data);
+
+// Files too large to hold at once, written and read in parts: AppendToFile adds `data` at
+// the end of `path` (created when missing); ReadFilePart sets `data` to up to `size` bytes
+// from `offset` (fewer at the end of the file); FileSize gives its length. Each returns 0 or a classic error number.
+int AppendToFile(const std::string& path, const std::string& data);
+int ReadFilePart(const std::string& path, unsigned long long offset, std::size_t size, std::string& data);
+int FileSize(const std::string& path, unsigned long long& size);
 
 }  // namespace quen::platform

@@ -93,13 +93,9 @@ PY
 sed -i 's/^Comp_Mode=3/Comp_Mode=1/' "$prog/Quenlark.ini"
 start table "$prog/QuenMake.exe" "$(winpath "$t/table.prj")" /exe "$(winpath "$t/me/Table.exe")"
 expect_exit table 0 180
-expect_contains "progress" "$(cat "$E2E_RUN/table.out")" "[100.0%] Proc56: action 56 of 56"
 expect_eq "package folder removed" "" "$(temp_left)"
-start table_apply "$t/me/Table.exe" /S "/D=$(winpath "$t/ask")" "/LOG=$(winpath "$t/log.txt")"
+start table_apply "$t/me/Table.exe" /S "/D=$(winpath "$t/ask")"
 expect_exit table_apply 0 120
-log=$(iconv -f CP1252 -t UTF-8 <"$t/log.txt" | tr -d '\r')
-expect_eq "log lines" 56 "$(grep -c ' OK!$' <<<"$log")"
-expect_contains "log names the target" "$log" "PATCH $(winpath "$t/lit/sub")\\sub-app.exe OK!"
 for g in $groups; do
   d=${dirs[$g]}
   expect_eq "$g: files" "$(cd "$t/new" && ls $g-*)" "$(cd "$d" && ls $g-* 2>/dev/null)"
@@ -134,7 +130,6 @@ printf 'deep 2' >"$r/C/sub/d.dat"; printf fresh >"$r/C/sub/fresh/f.dat"
 start release "$prog/QuenMake.exe" /from "$(winpath "$r/A")" /FROM "$(winpath "$r/B")" /to "$(winpath "$r/C")" \
   /exe "$(winpath "$r/Release.exe")" /project "$(winpath "$r/release.prj")"
 expect_exit release 0 180
-expect_contains "release pairing" "$(cat "$E2E_RUN/release.out")" "Paired 2 old folders"
 start release_again "$prog/QuenMake.exe" "$(winpath "$r/release.prj")" /exe "$(winpath "$r/Again.exe")"
 expect_exit release_again 0 180
 for patch in Release Again; do

@@ -1,4 +1,5 @@
-// Tests of pairing release folders: the actions one old and several old versions give, and the refusals.
+// Tests of pairing release folders: the actions one old and several old versions give (the refused
+// folders: tests/maker/ScriptQuenMake_test.sh).
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -58,7 +59,6 @@ TEST(ReleaseFolders, PairsByPathIgnoringCaseAndSharesEqualOldVersions) {
     EXPECT_EQ(p.Action(2).NewName, dir.Path("C\\app.exe"));
     EXPECT_EQ(p.Action(2).OldVersions, std::vector<std::string>{dir.Path("B\\App.EXE")});
     EXPECT_FALSE(p.Action(1).AskTitle.empty());
-
 }
 
 // With only a sub folder changed, the smallest unchanged top file names the folder; with no
@@ -79,30 +79,6 @@ TEST(ReleaseFolders, FirstActionNamesTheTopFolder) {
         Project q;
         EXPECT_THROW(AddReleaseActions(q, {{dir.Path(old)}, dir.Path(now)}, {}, t), Error) << now;
         EXPECT_TRUE(q.Actions.empty());
-    }
-}
-
-TEST(ReleaseFolders, RefusedFoldersAndOutputs) {
-    test::TempDir dir;
-    Put(dir, "A\\a", "a");
-    Put(dir, "B\\b", "b");
-    Put(dir, "B\\in\\c", "c");
-    const std::string a = dir.Path("A"), b = dir.Path("B");
-    const struct {
-        ReleaseFolders folders;
-        std::vector<std::string> outputs;
-        const char* problem;  // a part of the message, "" for none
-    } cases[] = {
-        {{{a}, b}, {dir.Path("p.exe"), dir.Path("p.prj")}, ""},
-        {{{dir.Path("nope")}, b}, {}, "does not exist"},
-        {{{a, a + "\\"}, b}, {}, "named twice"},
-        {{{a}, b}, {b + "\\P.EXE"}, "inside the source folder"},
-        {{{dir.Path("B\\in")}, b}, {}, "lies inside"},
-    };
-    for (const auto& c : cases) {
-        const std::string problem = ReleaseFoldersProblem(c.folders, c.outputs);
-        if (*c.problem == 0) EXPECT_EQ(problem, "");
-        else EXPECT_NE(problem.find(c.problem), std::string::npos) << problem;
     }
 }
 

@@ -56,6 +56,8 @@ inline constexpr std::uint16_t LzxType(int windowBits) {
 inline constexpr std::uint32_t kMaxFolderBytes = 0x7FFF8000;
 inline constexpr std::size_t kMaxBlocksPerFolder = 65535;
 inline constexpr std::size_t kMaxFilesOrFolders = 65535;
+// Where our cabinet writer starts a new folder unless the directives say otherwise.
+inline constexpr std::uint32_t kDefaultFolderBytes = 32u << 20;
 
 // The cabinet checksum: 32-bit little-endian words XORed together, a tail of one to
 // three bytes taken most significant byte first, starting from `seed`.

@@ -3,6 +3,7 @@
 
 #include <ctime>
 
+#include "maker/OrderedJobs.h"
 #include "maker/cab/CabDirectives.h"
 #include "platform/Files.h"
 #include "base/Errors.h"
@@ -59,29 +60,68 @@ void CopyFiles(const CabDirectives& d, std::ostream& out) {
     out << d.files.size() << " files copied (Cabinet=off)\n";
 }
 
-void Pack(const CabDirectives& d, std::ostream& out) {
-    std::vector<CabEntry> entries;
-    std::uint64_t total = 0;
-    for (const CabSource& f : d.files) {
-        const std::string data = Read(f.path);
-        CabEntry& e = entries.emplace_back();
-        e.name = f.name;
-        e.data.assign(data.begin(), data.end());
-        StampNow(e);
-        total += data.size();
+// Removes the files a pack works in, also when it fails.
+class ScratchFiles {
+public:
+    explicit ScratchFiles(std::vector<std::string> paths) : paths_(std::move(paths)) { Remove(); }
+    ~ScratchFiles() { Remove(); }
+    ScratchFiles(const ScratchFiles&) = delete;
+    ScratchFiles& operator=(const ScratchFiles&) = delete;
+
+private:
+    void Remove() {
+        for (const std::string& p : paths_) platform::RemoveFile(p);
     }
-    Bytes cab;
+    std::vector<std::string> paths_;
+};
+
+void Append(const std::string& path, const std::string& data) {
+    if (const int e = platform::AppendToFile(path, data)) throw Failure{Describe(e, path)};
+}
+
+// Files are read one at a time and each folder's blocks go to a scratch file as soon as
+// they are encoded, so a pack holds a few folders, never the whole cabinet. The records
+// come first in the cabinet: they are written then, the blocks copied after them.
+void Pack(const CabDirectives& d, std::ostream& out) {
+    MakeDiskDirectory(d);
+    const std::string path = CabinetPath(d);
+    const std::string blocks = path + ".blocks", part = path + ".part";
+    ScratchFiles scratch({blocks, part});
+    CabSettings settings = d.settings;
+    settings.threads = MakeThreads();
+    std::uint64_t total = 0, packed = 0;
+    Append(blocks, "");
     try {
-        cab = WriteCabinet(entries, d.settings);
+        CabinetBuilder builder(settings, [&](const Bytes& b) { Append(blocks, std::string(b.begin(), b.end())); });
+        for (const CabSource& f : d.files) {
+            CabEntry e;
+            {  // the text copy goes before Add, which may encode earlier folders
+                const std::string data = Read(f.path);
+                e.data.assign(data.begin(), data.end());
+            }
+            e.name = f.name;
+            StampNow(e);
+            total += e.data.size();
+            builder.Add(std::move(e));
+        }
+        const Bytes records = builder.Finish();
+        Append(part, std::string(records.begin(), records.end()));
+        packed = records.size();
     } catch (const Error& e) {
         throw Failure{e.what()};
     }
-    MakeDiskDirectory(d);
-    const std::string path = CabinetPath(d);
-    if (const int e = platform::WriteFileReplacing(path, std::string(cab.begin(), cab.end()))) {
-        throw Failure{Describe(e, path)};
+    // The blocks follow the records: copied in parts, then the whole cabinet replaces
+    // the old one at once.
+    constexpr std::size_t kChunk = 16u << 20;
+    std::string chunk;
+    for (std::uint64_t copied = 0;; copied += chunk.size()) {
+        if (const int e = platform::ReadFilePart(blocks, copied, kChunk, chunk)) throw Failure{Describe(e, blocks)};
+        if (chunk.empty()) break;
+        Append(part, chunk);
+        packed += chunk.size();
     }
-    out << path << ": " << entries.size() << " files, " << total << " bytes packed into " << cab.size() << "\n";
+    if (const int e = platform::MoveReplace(part, path)) throw Failure{Describe(e, path)};
+    out << path << ": " << d.files.size() << " files, " << total << " bytes packed into " << packed << "\n";
 }
 
 }  // namespace

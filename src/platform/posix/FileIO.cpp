@@ -112,4 +112,47 @@ int WriteFileFlushed(const std::string& path, const std::string& data) {
     return 0;
 }
 
+int AppendToFile(const std::string& path, const std::string& data) {
+    if (path.empty() || HasInvalidNameChar(path)) return kErrPathFileAccess;
+    const std::string native = NativePath(path);
+    Fd fd(::open(native.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644));
+    if (fd.get() < 0) return ClassicError(errno, native);
+    int err = WriteAll(fd.get(), data);
+    if (fd.close() != 0 && err == 0) err = errno;
+    return err ? ClassicError(err, native) : 0;
+}
+
+int ReadFilePart(const std::string& path, unsigned long long offset, std::size_t size, std::string& data) {
+    data.clear();
+    if (path.empty() || HasInvalidNameChar(path)) return kErrPathFileAccess;
+    const std::string native = NativePath(path);
+    Fd fd(::open(native.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) return ClassicError(errno, native);
+    data.resize(size);
+    std::size_t got = 0;
+    while (got < size) {
+        const ssize_t n = ::pread(fd.get(), data.data() + got, size - got, static_cast<off_t>(offset + got));
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            data.clear();
+            return ClassicError(errno, native);
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    data.resize(got);
+    return 0;
+}
+
+int FileSize(const std::string& path, unsigned long long& size) {
+    size = 0;
+    if (path.empty() || HasInvalidNameChar(path)) return kErrPathFileAccess;
+    const std::string native = NativePath(path);
+    struct stat st {};
+    if (::stat(native.c_str(), &st) != 0) return ClassicError(errno, native);
+    if (S_ISDIR(st.st_mode)) return kErrPathFileAccess;
+    size = static_cast<unsigned long long>(st.st_size);
+    return 0;
+}
+
 }  // namespace quen::platform

@@ -94,4 +94,44 @@ int WriteFileFlushed(const std::string& path, const std::string& data) {
     return err;
 }
 
+int AppendToFile(const std::string& path, const std::string& data) {
+    if (path.empty()) return kErrPathFileAccess;
+    FileHandle f(CreateFileA(path.c_str(), FILE_APPEND_DATA, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return f ? WriteAndClose(f, data) : LastError();
+}
+
+int ReadFilePart(const std::string& path, unsigned long long offset, std::size_t size, std::string& data) {
+    data.clear();
+    FileHandle f(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!f) return LastError();
+    LARGE_INTEGER at;
+    at.QuadPart = static_cast<LONGLONG>(offset);
+    if (!SetFilePointerEx(f.get(), at, nullptr, FILE_BEGIN)) return LastError();
+    data.resize(size);
+    std::size_t got = 0;
+    while (got < size) {
+        const std::size_t left = size - got;
+        DWORD n = 0;
+        if (!ReadFile(f.get(), data.data() + got, left > 0x10000000 ? 0x10000000 : static_cast<DWORD>(left), &n,
+                      nullptr)) {
+            data.clear();
+            return LastError();
+        }
+        if (n == 0) break;
+        got += n;
+    }
+    data.resize(got);
+    return 0;
+}
+
+int FileSize(const std::string& path, unsigned long long& size) {
+    size = 0;
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (path.empty() || !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return LastError();
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return kErrPathFileAccess;
+    size = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    return 0;
+}
+
 }  // namespace quen::platform
