@@ -30,6 +30,10 @@
     X(Button, Button_Select_Font, "Select &Font...") \
     X(Button, Button_Save_Templet, "&Svae Templet...") \
     X(Button, Button_Load_Templet, "&Load Templet...") \
+    X(Button, Button_Save_As, "Sa&ve As...") \
+    X(Button, Button_Move_Up, "Move &Up") \
+    X(Button, Button_Move_Down, "Move Dow&n") \
+    X(Button, Button_Change, "Chan&ge") \
     /* [Form] */ \
     X(Form, Action, "Action : ") \
     X(Form, Action_Run, "Execute File") \
@@ -80,6 +84,8 @@
     X(Form, Cmb_Delete, "< Delete >") \
     X(Form, StatusBar_FileTotal, "File Total :") \
     X(Form, StatusBar_FileTotal_ToolTip, "Number of files in the project") \
+    X(Form, Add_Old_Version, "Another old &version of the selected row") \
+    X(Form, Old_Versions, "Other old versions:") \
     /* [PatchOption] */ \
     X(PatchOption, POption_Title, "Option") \
     X(PatchOption, Tab_End_Title, "End") \
@@ -189,6 +195,9 @@
     X(ToolTip, About_Quenlark, "About Quenlark") \
     X(ToolTip, Option_Quenlark, "Quenlark options") \
     X(ToolTip, New_Project, "New project") \
+    X(ToolTip, Save_Project_As, "Save the project under another name") \
+    X(ToolTip, Move_Action_Up, "Move the selected action up") \
+    X(ToolTip, Move_Action_Down, "Move the selected action down") \
     /* [System] */ \
     X(System, sMyComputer, "My Computer") \
     X(System, sUnKnowDisk, "Unknow Device") \
@@ -282,4 +291,5 @@
     X(Message, msg_Cant_Find_32_ICON, "Can't find a 32 x 32 image in this icon file!") \
     X(Message, msg_Path_File_Access_Error, "Path or file access error!") \
     X(Message, msg_PatchFile_Need_Old_File, "Can't find the source file.") \
-    X(Message, msg_Cant_Find_Templet_File, "Can't find the templet file %1!")
+    X(Message, msg_Cant_Find_Templet_File, "Can't find the templet file %1!") \
+    X(Message, msg_Old_Version_Known, "This file is already the action's old version.")

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The options windows as a person uses them. Through OptionsProbe.exe (it saves the project):
 # the patch options on their tabs, registry checks, picture, icon and font dialogs, the welcome
-# preview, a template saved and loaded; the test dialog packing as QuenDiff does. Then the
+# preview and its about box, a template saved and loaded; the test dialog packing as QuenDiff does. Then the
 # editor with its CD in a Wine CD drive: sounds, CD and video requested, the hidden page's drive
 # code, the language switched on the main window at once.
 . "$(dirname "$0")/lib.sh"
@@ -46,7 +46,8 @@ drive pick "$T" SysTabControl32:1 8 \; type "$T" "Patch Title :" "Demo" \; pick 
   \; press "$T" "Test &Welcom Window" \; wait "Demo - Hello World" \; text "Demo - Hello World" Edit:1
 expect_eq "the preview shows the welcome text" $'First line\nSecond line' "$out"
 screenshot "$shots/patch-preview.png"
-drive press "Demo - Hello World" "&OK" \; gone "Demo - Hello World" \; press "$T" "&Svae Templet..." \
+drive press "Demo - Hello World" "#4105" \
+  \; wait "About Quenlark" \; close "About Quenlark" \; gone "About Quenlark" \; press "Demo - Hello World" "&OK" \; gone "Demo - Hello World" \; press "$T" "&Svae Templet..." \
   \; wait "Save As" \; type "Save As" "File &name:" "$(winpath "$E2E_RUN/mine.tpl")" \; press "Save As" "&Save" \
   \; gone "Save As" \; press "$T" "#4202"
 expect_exit aopt 0

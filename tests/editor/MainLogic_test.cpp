@@ -65,5 +65,44 @@ TEST(MainLogic, LanguageChangeTranslatesOnlyKindTexts) {
         EXPECT_EQ(TranslateDirType(kept, english, german), kept);
 }
 
+// A "< Previous >" action moving above the one it followed takes its directory setting (the
+// registry fields too); a ".\" action cannot lead; the ends do not move.
+TEST(MainLogic, MovesKeepFoldersAndAValidFirstAction) {
+    const DirTypeTexts t;
+    const char* const plain[] = {"< Reg >", "< Previous >", "< Previous >"};
+    const char* const sub[] = {"< Me >", ".\\s", "< Previous >"};
+    const char* const mixed[] = {"< Me >", "< Windows >", ".\\s"};
+    const struct {
+        const char* const* dirs;
+        int index;
+        bool up;
+        MoveOutcome outcome;
+        const char* after;
+    } cases[] = {
+        {plain, 2, true, MoveOutcome::Moved, "b < Reg > K|a < Previous > K|c < Previous > |"},
+        {plain, 1, false, MoveOutcome::Moved, "b < Reg > K|a < Previous > K|c < Previous > |"},
+        {plain, 3, true, MoveOutcome::Moved, "a < Reg > K|c < Previous > |b < Previous > |"},
+        {plain, 1, true, MoveOutcome::AtEdge, "a < Reg > K|b < Previous > |c < Previous > |"},
+        {plain, 3, false, MoveOutcome::AtEdge, "a < Reg > K|b < Previous > |c < Previous > |"},
+        {sub, 2, true, MoveOutcome::FirstCantSub, "a < Me > K|b .\\s |c < Previous > |"},
+        {sub, 3, true, MoveOutcome::Moved, "a < Me > K|c < Previous > |b .\\s |"},
+        {mixed, 2, true, MoveOutcome::Moved, "b < Windows > |a < Me > K|c .\\s |"},
+        {mixed, 2, false, MoveOutcome::Moved, "a < Me > K|c .\\s |b < Windows > |"},
+    };
+    for (const auto& c : cases) {
+        Project p;
+        for (int i = 0; i < 3; ++i) {
+            p.Actions.emplace_back();
+            p.Actions.back().FileName = std::string(1, static_cast<char>('a' + i));
+            p.Actions.back().DirType = c.dirs[i];
+        }
+        p.Actions[0].RegSub = "K";
+        EXPECT_EQ(MoveAction(p, c.index, c.up, t), c.outcome) << c.after;
+        std::string after;
+        for (const ActClass& a : p.Actions) after += a.FileName + " " + a.DirType + " " + a.RegSub + "|";
+        EXPECT_EQ(after, c.after);
+    }
+}
+
 }  // namespace
 }  // namespace quen

@@ -8,6 +8,7 @@
 #include "options/OptionFiles.h"
 #include "options/Templet.h"
 #include "options/TempletLoad.h"
+#include "options/win/AboutDialog.h"
 #include "options/win/LangFont.h"
 #include "options/win/PatchOptionsDialog.h"
 #include "options/win/frmAOptionIds.h"
@@ -210,6 +211,7 @@ void FrmAOption::Preview(PreviewKind kind) {
     PictureTest();
     SaveStep();
     runtime::win::FrmShow window;
+    window.SetAbout([this](HWND owner) { ShowAboutDialog(owner, program_); });
     HICON icon = icon_ ? icon_.get() : reinterpret_cast<HICON>(SendMessageA(hwnd_, WM_GETICON, ICON_SMALL, 0));
     EnableWindow(hwnd_, FALSE);
     if (window.Open(PreviewModel(options_, kind, program_.folder), hwnd_, icon)) window.Wait();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "win/Handles.h"
+#include "win/ProcessWait.h"
 
 namespace quen::platform {
 
@@ -43,7 +44,7 @@ bool RunAndWait(const std::string& program, const std::string& arguments, const 
     win::UniqueHandle process(info.hProcess);
     win::UniqueHandle thread(info.hThread);
     WaitForInputIdle(process.get(), kIdleWaitMs);
-    WaitForSingleObject(process.get(), INFINITE);
+    win::WaitPumping(process.get());
     return true;
 }
 
