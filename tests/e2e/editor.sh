@@ -181,7 +181,7 @@ drive press Error OK \; gone "$M"
 # Every toolbar command marks the project changed: logging off and closing ask before they
 # discard; Cancel keeps the session from ending.
 start logoff "$WINEPREFIX/drive_c/windows/system32/wineboot.exe" --end-session
-drive press Warning "&Cancel" \; close "$main" \; press Warning "&No"
+drive press Warning "&Cancel" \; gone Warning \; close "$main" \; press Warning "&No"
 expect_exit app 0
 # A project named on the command line opens in the editor; the CD's audio plays, the
 # title names its track, and the media control steps through the tracks and stops.

@@ -93,6 +93,7 @@ TEST(DefineBytes, RowsFollowTheAction) {
     EXPECT_EQ(rows.InputOf(3).value, "1");
     EXPECT_TRUE(rows.InputOf(3).address);
     EXPECT_EQ(rows.Change(3, {false, true, true, "4d5a09", "ff"}).outcome, DefineAddOutcome::Duplicate);
+    EXPECT_EQ(rows.Change(3, {true, false, true, "1", "1"}).outcome, DefineAddOutcome::Added);  // itself: no twin
     EXPECT_EQ(rows.Change(3, {true, false, true, "1", "2"}).outcome, DefineAddOutcome::Added);
     EXPECT_EQ(rows.Rows()[3].newValue, "02");
     EXPECT_EQ(action.Bytes()[3], (ByteEntry{"3", "1 (1)", "02"}));
