@@ -112,8 +112,9 @@ M="Quenlark - Untitled - One" O=QuenOption
 WINEDEBUG=+mci start app "$prog/Quenlark.exe"
 drive wait "$M" 30 \; tool "$M" Add \; wait "Add Action" \; press "Add Action" "Patch File" \
   \; check "Add Action" "&Directory" \; type "Add Action" Edit:1 "$(winpath "$E2E_RUN/old")" \
-  \; type "Add Action" Edit:2 "$(winpath "$E2E_RUN/new")" \; press "Add Action" OK \; gone "Add Action" \
-  \; press "$M" "#1024" \; wait $O \; pick $O SysTabControl32:1 2 \; keys $O SysTabControl32:1 opentools \
+  \; type "Add Action" Edit:2 "$(winpath "$E2E_RUN/new")" \; press "Add Action" OK \; gone "Add Action"
+M="Quenlark - Untitled * - One"  # unsaved changes
+drive press "$M" "#1024" \; wait $O \; pick $O SysTabControl32:1 2 \; keys $O SysTabControl32:1 opentools \
   \; pick $O SysTabControl32:1 6 \; type $O "#5123" R \; press $O "#5125" \; text $O "#5124"
 expect_eq "the hidden page's drive code of the CD" 2139750359 "$out"
 screenshot "$shots/program-quen.png"
@@ -121,7 +122,7 @@ drive pick $O SysTabControl32:1 1 \; pick $O "#5013" German \; text $O "#5020"
 expect_eq "the chosen language's writer" "Quenlark-Team" "$out"
 drive pick $O SysTabControl32:1 3 \; press $O "#5054" \; press $O "#5054" \; text $O "#5056" \; press $O "#5002" \; gone $O
 expect_eq "the sample size arrow stops at 32" "32" "$out"
-M="Quenlark - Unbenannt - One"
+M="Quenlark - Unbenannt * - One"
 drive rows "$M" SysListView32:1 \; text "$M" "#1023" \; panels "$M"
 expect_eq "directory kinds, captions and panels in German at once" "$(printf 'y.dll\t< Patch-Ordner >\t%s\tplain\nz.dll\t< Vorherige >\t%s\tplain\n&Info\nDateien gesamt : 2\nBereit!\nOhne Fehler!' \
   "$(winpath "$E2E_RUN/old")" "$(winpath "$E2E_RUN/new")")" "$(head -n 6 <<<"$out")"
