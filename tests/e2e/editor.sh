@@ -108,7 +108,6 @@ drive press "$I" "&OK" \; gone "$I" \; select "$main" "$list" app.exe \; press "
   \; tool "$main" Add \; press "Add Action" "Patch File" \; check "Add Action" "Another old &version of the selected row" \
   \; type "Add Action" Edit:1 "$(W "$S/old/app.exe")" \; press "Add Action" OK \; msgbox Error
 expect_eq "the action's own old file again" "This file is already the action's old version." "$out"
-screenshot "$shots/editor-add-old.png"
 drive press Error OK \; type "Add Action" Edit:1 "$(W "$old2")" \; press "Add Action" OK \; gone "Add Action" \; text "$main" "Other old versions:"
 expect_eq "old versions of the row" "$(W "$old2")" "$out"
 rows 2; expect_eq "all in < Me >" "< Me >|< Me >|< Me >|< Me >|< Me >|< Me >|" "$rows"
