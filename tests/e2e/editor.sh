@@ -178,6 +178,9 @@ expect_contains "failure report" "$out" "StartMakeScript"
 expect_contains "failed file named" "$out" "readme.txt"
 drive press Error OK \; gone "$M"
 [ -e "$made/failed.qnl" ] && fail "a failed make left its output"
+rm "$S/new/help.txt"
+drive select "$main" "$list" app.exe \; select "$main" "$list" help.txt; panels
+expect_contains "a missing source file" "$panel_text" "|Not Ready!|Can't find the source file.|(hidden)|"
 # Every toolbar command marks the project changed: logging off and closing ask before they
 # discard; Cancel keeps the session from ending.
 start logoff "$WINEPREFIX/drive_c/windows/system32/wineboot.exe" --end-session

@@ -24,24 +24,6 @@ TEST(MainLogic, DirectoryTextChoosesItsFrame) {
     for (size_t i = 0; i < items.size(); ++i) EXPECT_EQ(DirFrameOf(items[i], t), static_cast<int>(i));
 }
 
-// The missing source and the first action's "< Previous >"; a registry directory without
-// sub key, undefined bytes and the ready state: e2e/editor.sh reads those panels.
-TEST(MainLogic, QuietCheckFillsThePanels) {
-    const Lang lang;
-    const DirTypeTexts t;
-    ActClass firstPre;  // Add File without its file, "< Previous >"
-    firstPre.ActType = kActAdd;
-    firstPre.FileName = "\\no\\such\\file.dll";
-    for (const int index : {1, 2}) {
-        const CheckPanels p = QuietCheckPanels(CheckActionProblems(firstPre, index, true, t), lang);
-        EXPECT_TRUE(p.ghosted);
-        EXPECT_EQ(p.status, "Not Ready!");
-        EXPECT_EQ(p.err1, "Can't find the source file.");
-        EXPECT_EQ(p.err2, index == 1 ? "First file directory setting can't with < Previous >." : "");
-        EXPECT_EQ(p.err2Visible, index == 1);
-    }
-}
-
 TEST(MainLogic, RowKeysPanelsAndTexts) {
     const Lang lang;
     std::vector<std::string> keys;
@@ -80,7 +62,6 @@ TEST(MainLogic, MovesKeepFoldersAndAValidFirstAction) {
         const char* after;
     } cases[] = {
         {plain, 2, true, MoveOutcome::Moved, "b < Reg > K|a < Previous > K|c < Previous > |"},
-        {plain, 1, false, MoveOutcome::Moved, "b < Reg > K|a < Previous > K|c < Previous > |"},
         {plain, 3, true, MoveOutcome::Moved, "a < Reg > K|c < Previous > |b < Previous > |"},
         {plain, 1, true, MoveOutcome::AtEdge, "a < Reg > K|b < Previous > |c < Previous > |"},
         {plain, 3, false, MoveOutcome::AtEdge, "a < Reg > K|b < Previous > |c < Previous > |"},
