@@ -38,8 +38,9 @@ drive keys "$main" "$list" "{Alt+a}" \; wait "Add Action" \; press "Add Action" 
   \; check "Add Action" "&Directory" \; check "Add Action" "&Include sub folder" \
   \; type "Add Action" Edit:1 "$(W "$S/old")" \; type "Add Action" Edit:2 "$(W "$S/new")"
 screenshot "$shots/editor-add.png"
-drive press "Add Action" OK \; gone "Add Action" \; drop "$main" "$list" "$(W "$S/new/help.txt")"
+drive press "Add Action" OK \; gone "Add Action"
 main="Quenlark - Untitled *"
+drive drop "$main" "$list" "$(W "$S/new/help.txt")"
 rows 1-2; expect_eq "rows in action order" "app.exe < Me >|notes.txt < Previous >|obsolete.dll < Previous >|readme.txt < Previous >|settings.ini < Previous >|changes.txt < Previous >|help.txt < Previous >|help.txt < Previous >|" "$rows"
 rows 3; expect_eq "folders of the rows" "$(W "$S/old")|$(W "$S/old")|$(W "$S/old")|$(W "$S/old")|$(W "$S/old")|$(W "$S/new")|$(W "$S/new")|$(W "$S/new")|" "$rows"
 drive select "$main" "$list" help.txt \; keys "$main" "$list" "{Del}" \; select "$main" "$list" changes.txt \; tool "$main" Delete \
