@@ -188,12 +188,13 @@ start logoff "$WINEPREFIX/drive_c/windows/system32/wineboot.exe" --end-session
 drive press Warning "&Cancel" \; gone Warning \; close "$main" \; press Warning "&No"
 expect_exit app 0
 # A project named on the command line opens in the editor; the CD's audio plays, the
-# title names its track, and the media control steps through the tracks and stops.
+# title names its track, and the media control steps through the tracks, pauses, plays on
+# (the same track), plays the next and stops.
 sed -i 's/^CDAudioEnable=0/CDAudioEnable=1/' "$E2E_RUN/prog/Quenlark.ini"
 start again "$E2E_RUN/prog/Quenlark.exe" "$(W "$prj")"
 main=$saved
 drive wait "$main - One" 30 \; press "$main - One" ">|" \; wait "$main - Two" \; press "$main - Two" "|<" \; wait "$main - One" \
-  \; press "$main - One" "[]" \; wait "$main"
+  \; press "$main - One" "||" \; press "$main - One" ">" \; press "$main - One" ">" \; wait "$main - Two" \; press "$main - Two" "[]" \; wait "$main"
 screenshot "$shots/editor-cd.png"
 drive close "$main"
 expect_exit again 0
