@@ -36,17 +36,6 @@ TEST(MainLogic, RowKeysPanelsAndTexts) {
     EXPECT_EQ(FirstLine("\r\nx"), "");
 }
 
-// Kind texts translated at once: e2e/options_windows.sh; other texts stay as typed.
-TEST(MainLogic, LanguageChangeTranslatesOnlyKindTexts) {
-    const DirTypeTexts english;
-    DirTypeTexts german;
-    german.win = "< Windows-Ordner >";
-    EXPECT_EQ(TranslateDirType("< Windows >", english, german), "< Windows-Ordner >");
-    EXPECT_EQ(TranslateDirType("< Me >", english, german), "< Me >");
-    for (const char* kept : {"C:\\Program Files\\App", ".\\sub", "< Windows-Ordner >"})
-        EXPECT_EQ(TranslateDirType(kept, english, german), kept);
-}
-
 // A "< Previous >" action moving above the one it followed takes its directory setting (the
 // registry fields too); a ".\" action cannot lead; the ends do not move.
 TEST(MainLogic, MovesKeepFoldersAndAValidFirstAction) {
