@@ -1,6 +1,9 @@
 // The add-action dialog's checks on OK, and what it stores in the add template.
 #include "editor/AddDialogLogic.h"
 
+#include <algorithm>
+
+#include "base/Text.h"
 #include "editor/AddActionFile.h"
 #include "platform/Files.h"
 #include "startup/FSUPLIBmain.h"
@@ -27,6 +30,16 @@ AddRefusal AcceptAddDialog(const AddDialogInput& in, Project& project) {
     t.NewName = in.newText;
     t.NewPath = GetDir(in.newText);
     project.AddCancelled = false;
+    return AddRefusal::None;
+}
+
+AddRefusal AddOldVersion(const std::string& file, ActClass& patch) {
+    if (file.empty() || !FileExists(file, kFindHiddenSystem)) return AddRefusal::FileNotFind;
+    const std::string key = PathKey(file);
+    const auto same = [&](const std::string& p) { return PathKey(p) == key; };
+    if (same(patch.FileName) || std::any_of(patch.OldVersions.begin(), patch.OldVersions.end(), same))
+        return AddRefusal::KnownOldVersion;
+    patch.OldVersions.push_back(file);
     return AddRefusal::None;
 }
 

@@ -19,12 +19,16 @@ struct AddDialogInput {
     std::string newText;      // txtNew
 };
 
-enum class AddRefusal { None, FileNotFind, DirCantSame };
+enum class AddRefusal { None, FileNotFind, DirCantSame, KnownOldVersion };
 
 // OK: IncludeSubFolders follows the box even when OK is refused; on acceptance the
 // template's kind, add method, file, folder, new name and new folder are set and
 // AddCancelled is cleared. The template's directory setting is never touched.
 AddRefusal AcceptAddDialog(const AddDialogInput& in, Project& project);
+
+// Another old version for a Patch File action: an existing file that is neither its old
+// file nor one of its old versions (paths compared as Windows compares them) is appended.
+AddRefusal AddOldVersion(const std::string& file, ActClass& patch);
 
 // A path dropped onto the action list, added as the add dialog adds it: a file alone, a
 // folder with its sub folders, with the kind the dialog offers; Patch File and ReName

@@ -95,7 +95,26 @@ std::string DefineRows::TypeText(const std::string& type) const {
     return type;  // an unknown stored type is shown as it is
 }
 
-DefineAddResult DefineRows::Add(const DefineInput& in) {
+DefineAddResult DefineRows::Add(const DefineInput& in) { return Put(rows_.size(), in); }
+
+DefineAddResult DefineRows::Change(std::size_t row, const DefineInput& in) {
+    if (row >= rows_.size()) return {DefineAddOutcome::NeedInput, false, in.value, in.newValue};
+    return Put(row, in);
+}
+
+DefineInput DefineRows::InputOf(std::size_t row) const {
+    if (row >= rows_.size()) return {};
+    const DefineRow& r = rows_[row];
+    const std::string& type = action_.ReadByteType(r.entry);
+    DefineInput in;
+    in.address = type == kByteTypeAddress;
+    in.searchAll = type == kByteTypeSearchAll;
+    in.value = in.address ? r.value.substr(0, r.value.find(' ')) : r.value;  // "1A2B (6699)": the hexadecimal part
+    in.newValue = r.newValue;
+    return in;
+}
+
+DefineAddResult DefineRows::Put(std::size_t at, const DefineInput& in) {
     DefineAddResult r{DefineAddOutcome::NeedInput, false, in.value, in.newValue};
     if (in.value.empty() || in.newValue.empty()) return r;
     modified_ = true;
@@ -115,15 +134,24 @@ DefineAddResult DefineRows::Add(const DefineInput& in) {
         r.value = NormalizeByteText(in.value);
         row = {TypeText(in.searchAll ? kByteTypeSearchAll : kByteTypeSearch), r.value, r.newValue, 0};
     }
-    for (const DefineRow& old : rows_) {
-        if (old.typeText == row.typeText && old.value == row.value && old.newValue == row.newValue) {
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        const DefineRow& old = rows_[i];
+        if (i != at && old.typeText == row.typeText && old.value == row.value && old.newValue == row.newValue) {
             r.outcome = DefineAddOutcome::Duplicate;
             return r;
         }
     }
     const char* type = in.address ? kByteTypeAddress : in.searchAll ? kByteTypeSearchAll : kByteTypeSearch;
-    row.entry = action_.AddByte(type, row.value, row.newValue);  // may throw: nothing added then
-    rows_.push_back(row);
+    if (at < rows_.size()) {
+        row.entry = rows_[at].entry;
+        std::vector<ByteEntry> entries = action_.Bytes();
+        entries[static_cast<std::size_t>(row.entry - 1)] = {type, row.value, row.newValue};
+        action_.SetByteVal(entries);
+        rows_[at] = row;
+    } else {
+        row.entry = action_.AddByte(type, row.value, row.newValue);  // may throw: nothing added then
+        rows_.push_back(row);
+    }
     r.outcome = DefineAddOutcome::Added;
     return r;
 }

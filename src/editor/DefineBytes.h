@@ -81,11 +81,19 @@ public:
 
     const std::vector<DefineRow>& Rows() const { return rows_; }
     DefineAddResult Add(const DefineInput& input);
+    // Change: row `row` (0-based) and its entry take the boxes' entry in place, checked as
+    // Add checks it (a duplicate of another row changes nothing).
+    DefineAddResult Change(std::size_t row, const DefineInput& input);
+    // What the boxes show for row `row`: its type, value (an address in hexadecimal) and new value.
+    DefineInput InputOf(std::size_t row) const;
     // Removes row `row` (0-based) and its entry; later rows refer to one entry less.
     void Delete(std::size_t row);
     std::string TypeText(const std::string& type) const;
 
 private:
+    // Add (at == size) or Change (at < size).
+    DefineAddResult Put(std::size_t at, const DefineInput& input);
+
     ActClass& action_;
     bool& modified_;
     const Lang& lang_;

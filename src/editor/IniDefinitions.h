@@ -37,10 +37,17 @@ public:
     const std::vector<IniRow>& Rows() const { return rows_; }
     // The parts are taken as typed; a value equal to the delete text stores "%Kill%".
     IniAddOutcome Add(const std::string& section, const std::string& key, const std::string& value);
+    // Change: row `row` (0-based) and its definition take the parts in place, checked as
+    // Add checks them (a duplicate of another row changes nothing).
+    IniAddOutcome Change(std::size_t row, const std::string& section, const std::string& key, const std::string& value);
+    // Row `row`'s section, key and value as the boxes show them.
+    std::vector<std::string> PartsOf(std::size_t row) const;
     // Removes row `row` (0-based) and its definition; later rows refer to one less.
     void Delete(std::size_t row);
 
 private:
+    IniAddOutcome Put(std::size_t at, const std::string& section, const std::string& key, const std::string& value);
+
     ActClass& action_;
     std::string deleteText_;
     std::vector<IniRow> rows_;

@@ -1,4 +1,5 @@
-// The main window's caption: program title, " - ", then the project file or "untitled".
+// The main window's caption: program title, " - ", the project file or "untitled", and " *"
+// while there are unsaved changes.
 #pragma once
 
 #include <string>
@@ -6,6 +7,6 @@
 namespace quen {
 
 std::string MainWindowCaption(const std::string& programTitle, const std::string& projectFile,
-                              const std::string& untitledText);
+                              const std::string& untitledText, bool modified);
 
 }  // namespace quen

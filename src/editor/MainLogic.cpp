@@ -2,6 +2,7 @@
 #include "editor/MainLogic.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "options/Lang.h"
 #include "options/LangProject.h"
@@ -77,5 +78,20 @@ std::string TranslateDirType(const std::string& dirType, const DirTypeTexts& pre
 }
 
 std::string FirstLine(const std::string& text) { return text.substr(0, text.find_first_of("\r\n")); }
+
+MoveOutcome MoveAction(Project& project, int index, bool up, const DirTypeTexts& texts) {
+    const int upper = up ? index - 1 : index;  // the pair upper, upper + 1 swaps
+    if (upper < 1 || upper + 1 > project.ActionCount()) return MoveOutcome::AtEdge;
+    ActClass& above = project.Action(upper);
+    ActClass& below = project.Action(upper + 1);
+    const auto relative = [&](const ActClass& a) { return a.DirType == texts.pre || a.DirType.rfind(".\\", 0) == 0; };
+    if (upper == 1 && below.DirType.rfind(".\\", 0) == 0) return MoveOutcome::FirstCantSub;
+    if (below.DirType == texts.pre && !relative(above)) {
+        above.ExportDir(below, texts);
+        above.DirType = texts.pre;
+    }
+    std::swap(above, below);
+    return MoveOutcome::Moved;
+}
 
 }  // namespace quen

@@ -6,6 +6,7 @@
 
 #include "options/LangKeys.h"
 #include "project/ActionCheck.h"
+#include "project/Project.h"
 
 namespace quen {
 
@@ -68,5 +69,12 @@ std::string TranslateDirType(const std::string& dirType, const DirTypeTexts& pre
 // One-line boxes keep only the first line of what is typed or pasted, so a saved
 // project cannot hold a line break where it expects one line.
 std::string FirstLine(const std::string& text);
+
+// Moving action `index` one place up or down: it swaps places with its neighbour. A
+// "< Previous >" action moved above the one whose folder it followed takes that action's
+// directory setting, and the other follows it ("< Previous >"): both keep their folders and
+// the first action stays valid. A ".\" action cannot become the first.
+enum class MoveOutcome { Moved, AtEdge, FirstCantSub };
+MoveOutcome MoveAction(Project& project, int index, bool up, const DirTypeTexts& texts);
 
 }  // namespace quen

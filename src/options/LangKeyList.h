@@ -32,6 +32,10 @@
     X(Button, Button_Select_Font, "Select &Font...") \
     X(Button, Button_Save_Templet, "&Svae Templet...") \
     X(Button, Button_Load_Templet, "&Load Templet...") \
+    X(Button, Button_Save_As, "Sa&ve As...") \
+    X(Button, Button_Move_Up, "Move &Up") \
+    X(Button, Button_Move_Down, "Move Dow&n") \
+    X(Button, Button_Change, "Chan&ge") \
     /* [Form] */ \
     X(Form, Action, "Action : ") \
     X(Form, Action_Run, "Execute File") \
@@ -82,6 +86,8 @@
     X(Form, Cmb_Delete, "< Delete >") \
     X(Form, StatusBar_FileTotal, "File Total :") \
     X(Form, StatusBar_FileTotal_ToolTip, "Number of files in the project") \
+    X(Form, Add_Old_Version, "Another old &version of the selected row") \
+    X(Form, Old_Versions, "Other old versions:") \
     /* [PatchOption] */ \
     X(PatchOption, POption_Title, "Option") \
     X(PatchOption, Tab_End_Title, "End") \
@@ -191,6 +197,9 @@
     X(ToolTip, About_Quenlark, "About Quenlark") \
     X(ToolTip, Option_Quenlark, "Quenlark options") \
     X(ToolTip, New_Project, "New project") \
+    X(ToolTip, Save_Project_As, "Save the project under another name") \
+    X(ToolTip, Move_Action_Up, "Move the selected action up") \
+    X(ToolTip, Move_Action_Down, "Move the selected action down") \
     /* [System] */ \
     X(System, sMyComputer, "My Computer") \
     X(System, sUnKnowDisk, "Unknow Device") \
@@ -293,4 +302,5 @@
     X(Message, msg_Undo_Unreadable, quen::runtime::kUnreadableText) \
     X(Message, msg_Undo_Nothing_Changed, quen::runtime::kNothingChangedText) \
     X(Message, msg_Undo_Program_Ran, quen::runtime::kProgramRanText) \
-    X(Message, msg_Undo_Other_Runs, quen::runtime::kOtherRunsText)
+    X(Message, msg_Undo_Other_Runs, quen::runtime::kOtherRunsText) \
+    X(Message, msg_Old_Version_Known, "This file is already the action's old version.")

@@ -12,7 +12,7 @@ constexpr LangKeyInfo kKeys[] = {
 #undef QUEN_LANG_INFO
 };
 
-static_assert(std::size(kKeys) == kLangKeyCount, "the language table holds 276 keys");
+static_assert(std::size(kKeys) == kLangKeyCount, "the language table holds 286 keys");
 
 }  // namespace
 

@@ -24,7 +24,7 @@ struct LangKeyInfo {
 
 // Every key, section by section, in the order the language table reads them.
 std::span<const LangKeyInfo> AllLangKeys();
-inline constexpr std::size_t kLangKeyCount = 276;
+inline constexpr std::size_t kLangKeyCount = 286;
 
 const LangKeyInfo& KeyInfo(LangKey key);
 

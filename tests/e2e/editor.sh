@@ -33,18 +33,30 @@ drive_fails 1 tool "$main" Make  # nothing to make yet
 # Patch File on two folders: files in both are patched, old-only ones deleted, new-only
 # ones added; the first action starts in "< Me >" (Wine lists a folder sorted by name, so
 # the order is fixed). A dropped file adds as the dialog does. Alt+A is the toolbar's Add,
-# Del the toolbar's Delete.
+# Del the toolbar's Delete. The caption marks unsaved changes.
 drive keys "$main" "$list" "{Alt+a}" \; wait "Add Action" \; press "Add Action" "Patch File" \
   \; check "Add Action" "&Directory" \; check "Add Action" "&Include sub folder" \
   \; type "Add Action" Edit:1 "$(W "$S/old")" \; type "Add Action" Edit:2 "$(W "$S/new")"
 screenshot "$shots/editor-add.png"
-drive press "Add Action" OK \; gone "Add Action" \; drop "$main" "$list" "$(W "$S/new/help.txt")"
+drive press "Add Action" OK \; gone "Add Action"
+main="Quenlark - Untitled *"
+drive drop "$main" "$list" "$(W "$S/new/help.txt")"
 rows 1-2; expect_eq "rows in action order" "app.exe < Me >|notes.txt < Previous >|obsolete.dll < Previous >|readme.txt < Previous >|settings.ini < Previous >|changes.txt < Previous >|help.txt < Previous >|help.txt < Previous >|" "$rows"
 rows 3; expect_eq "folders of the rows" "$(W "$S/old")|$(W "$S/old")|$(W "$S/old")|$(W "$S/old")|$(W "$S/old")|$(W "$S/new")|$(W "$S/new")|$(W "$S/new")|" "$rows"
 drive select "$main" "$list" help.txt \; keys "$main" "$list" "{Del}" \; select "$main" "$list" changes.txt \; tool "$main" Delete \
   \; select "$main" "$list" notes.txt \; text "$main" "Action : "
 expect_eq "old-only file" "Delete File" "$out"
 drive pick "$main" "Action : " "Rename File" \; type "$main" "New File :" "changes.txt"
+
+# Moving: a "< Previous >" row rising above the first takes its "< Me >" and gives it
+# "< Previous >"; the top row goes no higher; a ".\" row cannot lead.
+drive tool "$main" "Move Up"
+rows 1-2; expect_eq "moved up" "notes.txt < Me >|app.exe < Previous >|obsolete.dll < Previous >|readme.txt < Previous >|settings.ini < Previous >|help.txt < Previous >|" "$rows"
+drive_fails 1 tool "$main" "Move Up"
+drive tool "$main" "Move Down" \; type "$main" "Directory :" ".\\sub" \; tool "$main" "Move Up" \; msgbox Error
+expect_eq "a sub folder row cannot lead" "First file directory setting can't be a sub directory (.\)." "$out"
+rows 1-2; expect_contains "moved down" "$rows" "app.exe < Me >|notes.txt .\sub|obsolete.dll < Previous >|"
+drive press Error OK \; gone Error
 
 # A kind without its settings ghosts the row; a registry directory without sub key is a
 # second problem; each fix clears its own.
@@ -60,16 +72,20 @@ expect_eq "make refused" "Error File : $(W "$S/old/readme.txt")
 
 Peplace bytes value without define." "$out"
 
-# The byte dialog: switching an empty address to decimal (by their mnemonics) raises it to
-# the smallest one; no letters in a decimal address; the base switch; then the replacement
-# the patch needs, typed with characters the box drops (# and .), put in form and added by Enter.
+# The byte dialog (a double-click on the row): switching an empty address to decimal (by
+# their mnemonics) raises it to the smallest one; no letters in a decimal address; the base
+# switch; then a replacement typed with characters the box drops (# and .), put in form and
+# added by Enter, and changed in place to the one the patch needs.
 D="Define Byte"
-drive press Error OK \; gone Error \; press "$main" "De&fine Byte..." \; keys "$D" "Value :" "{Alt+r}{Alt+c}" \; msgbox Error
+drive press Error OK \; gone Error \; open "$main" "$list" readme.txt \; keys "$D" "Value :" "{Alt+r}{Alt+c}" \; msgbox Error
 expect_eq "minimum address" "Min value is 1." "$out"
 drive press Error OK \; gone Error \; text "$D" "Value :" \; type "$D" "Value :" "66ab99" \; text "$D" "Value :" \
   \; check "$D" "&Hexadecimal" \; text "$D" "Value :"
 expect_eq "smallest, decimal, then hexadecimal address" $'1\n6699\n1A2B' "$out"
-drive check "$D" "&Search" \; type "$D" "Value :" "31 2e 3#.0" \; type "$D" "New Value :" "32 2e 30" \; keys "$D" "New Value :" "{Enter}"
+drive check "$D" "&Search" \; type "$D" "Value :" "31 2e 3#.0" \; type "$D" "New Value :" "39" \; keys "$D" "New Value :" "{Enter}" \
+  \; type "$D" "Value :" "" \; select "$D" SysListView32:1 SEARCH \; text "$D" "Value :"
+expect_eq "the chosen entry in the boxes" "31 2E 30" "$out"
+drive type "$D" "New Value :" "32 2e 30" \; press "$D" "Chan&ge"
 rows 1-3 "$D"; expect_eq "byte entries" "SEARCH 31 2E 30 32 2E 30|" "$rows"
 screenshot "$shots/editor-define.png"
 drive press "$D" "&OK" \; gone "$D" \; type "$main" "Directory :" "< Previous >"
@@ -85,8 +101,16 @@ drive press Error OK \; gone Error
 rows 1 "$I"; expect_eq "INI definitions" "Main,Version,2.0|" "$rows"
 screenshot "$shots/editor-ini.png"
 
-# Every action in the patch's own folder ("< Me >" of the first, applied to all).
-drive press "$I" "&OK" \; gone "$I" \; select "$main" "$list" app.exe \; press "$main" "A&pply all"
+# Every action in the patch's own folder ("< Me >" of the first, applied to all). A
+# further old version of the patched app.exe, added from the add dialog, shows with it.
+old2=$E2E_RUN/app-0.9.exe
+cp "$S/old/app.exe" "$old2" && printf 09 >>"$old2"
+drive press "$I" "&OK" \; gone "$I" \; select "$main" "$list" app.exe \; press "$main" "A&pply all" \
+  \; tool "$main" Add \; press "Add Action" "Patch File" \; check "Add Action" "Another old &version of the selected row" \
+  \; type "Add Action" Edit:1 "$(W "$S/old/app.exe")" \; press "Add Action" OK \; msgbox Error
+expect_eq "the action's own old file again" "This file is already the action's old version." "$out"
+drive press Error OK \; type "Add Action" Edit:1 "$(W "$old2")" \; press "Add Action" OK \; gone "Add Action" \; text "$main" "Other old versions:"
+expect_eq "old versions of the row" "$(W "$old2")" "$out"
 rows 2; expect_eq "all in < Me >" "< Me >|< Me >|< Me >|< Me >|< Me >|< Me >|" "$rows"
 screenshot "$shots/editor-main.png"
 
@@ -99,8 +123,14 @@ drive press "$main" "New project" \; wait "Quenlark - Untitled" \; rows "Quenlar
 expect_eq "new project: no rows, no old panels" "File Total : 0|||(hidden)||" "$(tr '\n' '|' <<<"$out")"
 drive press "Quenlark - Untitled" "Open a project" \; wait "Open" \; type "Open" "File name:" "$(W "$prj")" \; press "Open" "Open" \; wait "$main"
 rows 1-4; expect_eq "reopened rows" "$saved" "$rows"
-drive keys "$main" "$list" "{Esc}" \; select "$main" "$list" readme.txt \; text "$main" "Action : "
-expect_eq "reopened kind after Escape" "Replace Byte" "$out"
+drive keys "$main" "$list" "{Esc}" \; select "$main" "$list" readme.txt \; text "$main" "Action : " \; select "$main" "$list" app.exe \
+  \; text "$main" "Other old versions:"
+expect_eq "reopened kind after Escape, old versions" "Replace Byte
+$(W "$old2")" "$out"
+# Save As names the project anew.
+drive press "$main" "Sa&ve As..." \; wait "Save As" \; type "Save As" "File name:" "$(W "$E2E_RUN/other.prj")" \; press "Save As" "Save"
+prj=$E2E_RUN/other.prj main="Quenlark - $(W "$E2E_RUN/other.prj")"
+drive wait "$main"
 
 # The make dialog refuses an empty path and a missing folder; the save dialog offers
 # scripts and appends their extension; the script leaves out what it cannot carry.
@@ -116,7 +146,9 @@ drive press Error OK \; gone Error \; check "$M" "Patch &Script" \; press "$M" "
 expect_contains "script question" "$out" "can't carry Execute File"
 drive press Warning "&Yes" \; msgbox Quenlark \; text "$M" "#3519" \; text "$M" "#3516"
 expect_eq "script made, its progress (percent, sections)" $'The patch was made successfully.\n100\n4' "$out"
-drive press Quenlark OK \; gone "$M" \; tool "$main" Make \; type "$M" "File Name" "$(W "$made/DemoPatch.exe")" \; press "$M" "&OK" \
+drive press Quenlark OK \; gone "$M"
+saved=$main main="$main *"
+drive tool "$main" Make \; type "$M" "File Name" "$(W "$made/DemoPatch.exe")" \; press "$M" "&OK" \
   \; close "About Quenlark" \; wait Quenlark 120 \; wait "About Quenlark" 0 \; msgbox Quenlark \; text "$M" "#3514" \; text "$M" "#3516"
 expect_eq "patch executable made behind the about box that refused to close, its progress (actions, done)" $'The patch was made successfully.\n6\n6' "$out"
 screenshot "$shots/editor-make-exe.png"
@@ -147,17 +179,22 @@ expect_contains "failure report" "$out" "StartMakeScript"
 expect_contains "failed file named" "$out" "readme.txt"
 drive press Error OK \; gone "$M"
 [ -e "$made/failed.qnl" ] && fail "a failed make left its output"
+rm "$S/new/help.txt"
+drive select "$main" "$list" app.exe \; select "$main" "$list" help.txt; panels
+expect_contains "a missing source file" "$panel_text" "|Not Ready!|Can't find the source file.|(hidden)|"
 # Every toolbar command marks the project changed: logging off and closing ask before they
 # discard; Cancel keeps the session from ending.
 start logoff "$WINEPREFIX/drive_c/windows/system32/wineboot.exe" --end-session
-drive press Warning "&Cancel" \; close "$main" \; press Warning "&No"
+drive press Warning "&Cancel" \; gone Warning \; close "$main" \; press Warning "&No"
 expect_exit app 0
 # A project named on the command line opens in the editor; the CD's audio plays, the
-# title names its track, and the media control steps through the tracks and stops.
+# title names its track, and the media control steps through the tracks, pauses, plays on
+# (the same track), plays the next and stops.
 sed -i 's/^CDAudioEnable=0/CDAudioEnable=1/' "$E2E_RUN/prog/Quenlark.ini"
 start again "$E2E_RUN/prog/Quenlark.exe" "$(W "$prj")"
+main=$saved
 drive wait "$main - One" 30 \; press "$main - One" ">|" \; wait "$main - Two" \; press "$main - Two" "|<" \; wait "$main - One" \
-  \; press "$main - One" "[]" \; wait "$main"
+  \; press "$main - One" "||" \; press "$main - One" ">" \; press "$main - One" ">" \; wait "$main - Two" \; press "$main - Two" "[]" \; wait "$main"
 screenshot "$shots/editor-cd.png"
 drive close "$main"
 expect_exit again 0

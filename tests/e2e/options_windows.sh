@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The options windows as a person uses them. Through OptionsProbe.exe (it saves the project):
 # the patch options on their tabs, registry checks, picture, icon and font dialogs, the welcome
-# preview, a template saved and loaded; the test dialog packing as QuenDiff does. Then the
+# preview and its about box, a template saved and loaded; the test dialog packing as QuenDiff does. Then the
 # editor with its CD in a Wine CD drive: sounds, CD and video requested, the hidden page's drive
 # code, the language switched on the main window at once.
 . "$(dirname "$0")/lib.sh"
@@ -46,7 +46,8 @@ drive pick "$T" SysTabControl32:1 8 \; type "$T" "Patch Title :" "Demo" \; pick 
   \; press "$T" "Test &Welcom Window" \; wait "Demo - Hello World" \; text "Demo - Hello World" Edit:1
 expect_eq "the preview shows the welcome text" $'First line\nSecond line' "$out"
 screenshot "$shots/patch-preview.png"
-drive press "Demo - Hello World" "&OK" \; gone "Demo - Hello World" \; press "$T" "&Svae Templet..." \
+drive press "Demo - Hello World" "#4105" \
+  \; wait "About Quenlark" \; close "About Quenlark" \; gone "About Quenlark" \; press "Demo - Hello World" "&OK" \; gone "Demo - Hello World" \; press "$T" "&Svae Templet..." \
   \; wait "Save As" \; type "Save As" "File &name:" "$(winpath "$E2E_RUN/mine.tpl")" \; press "Save As" "&Save" \
   \; gone "Save As" \; press "$T" "#4202"
 expect_exit aopt 0
@@ -105,14 +106,15 @@ sed -i 's/^CDAudioEnable=0/CDAudioEnable=1/; s/^CD_COUNT=0/CD_COUNT=2/' "$prog/Q
 printf '\n[CD1]\nCD_ID=12345\nTRACK_COUNT=1\n[CD2]\nCD_ID=2139750359\nTRACK_COUNT=2\nTRACK_NAME_1=One\nMPEG_COUNT=1\nMPEG_DIR=MOVIES\nMPEG_FILE_1=intro.mpg\n' \
   >>"$prog/Quenlark.ini"
 cp "$prog/Patch.ddf" "$E2E_RUN/Patch.ddf.before"
-for f in old/y.dll new/y.dll new/z.dll; do mkdir -p "$E2E_RUN/${f%/*}" && echo "$f" >"$E2E_RUN/$f"; done
+for f in old/y.dll new/y.dll new/w.dll new/z.dll; do mkdir -p "$E2E_RUN/${f%/*}" && echo "$f" >"$E2E_RUN/$f"; done
 # The title names the CD's first track once its audio plays; the media calls are traced.
 M="Quenlark - Untitled - One" O=QuenOption
 WINEDEBUG=+mci start app "$prog/Quenlark.exe"
 drive wait "$M" 30 \; tool "$M" Add \; wait "Add Action" \; press "Add Action" "Patch File" \
   \; check "Add Action" "&Directory" \; type "Add Action" Edit:1 "$(winpath "$E2E_RUN/old")" \
-  \; type "Add Action" Edit:2 "$(winpath "$E2E_RUN/new")" \; press "Add Action" OK \; gone "Add Action" \
-  \; press "$M" "#1024" \; wait $O \; pick $O SysTabControl32:1 2 \; keys $O SysTabControl32:1 opentools \
+  \; type "Add Action" Edit:2 "$(winpath "$E2E_RUN/new")" \; press "Add Action" OK \; gone "Add Action"
+M="Quenlark - Untitled * - One"  # unsaved changes; a sub folder is no kind text to translate
+drive select "$M" SysListView32:1 w.dll \; type "$M" "Directory :" ".\\sub" \; press "$M" "#1024" \; wait $O \; pick $O SysTabControl32:1 2 \; keys $O SysTabControl32:1 opentools \
   \; pick $O SysTabControl32:1 6 \; type $O "#5123" R \; press $O "#5125" \; text $O "#5124"
 expect_eq "the hidden page's drive code of the CD" 2139750359 "$out"
 screenshot "$shots/program-quen.png"
@@ -120,10 +122,10 @@ drive pick $O SysTabControl32:1 1 \; pick $O "#5013" German \; text $O "#5020"
 expect_eq "the chosen language's writer" "Quenlark-Team" "$out"
 drive pick $O SysTabControl32:1 3 \; press $O "#5054" \; press $O "#5054" \; text $O "#5056" \; press $O "#5002" \; gone $O
 expect_eq "the sample size arrow stops at 32" "32" "$out"
-M="Quenlark - Unbenannt - One"
+M="Quenlark - Unbenannt * - One"
 drive rows "$M" SysListView32:1 \; text "$M" "#1023" \; panels "$M"
-expect_eq "directory kinds, captions and panels in German at once" "$(printf 'y.dll\t< Patch-Ordner >\t%s\tplain\nz.dll\t< Vorherige >\t%s\tplain\n&Info\nDateien gesamt : 2\nBereit!\nOhne Fehler!' \
-  "$(winpath "$E2E_RUN/old")" "$(winpath "$E2E_RUN/new")")" "$(head -n 6 <<<"$out")"
+expect_eq "directory kinds, captions and panels in German at once" "$(printf 'y.dll\t< Patch-Ordner >\t%s\tplain\nw.dll\t.\\sub\t%s\tplain\nz.dll\t< Vorherige >\t%s\tplain\n&Info\nDateien gesamt : 3\nBereit!\nOhne Fehler!' \
+  "$(winpath "$E2E_RUN/old")" "$(winpath "$E2E_RUN/new")" "$(winpath "$E2E_RUN/new")")" "$(head -n 7 <<<"$out")"
 screenshot "$shots/main-german.png"
 for kept in Language=German DefSample_Size=32; do expect_contains "the settings" "$(tr -d '\r' <"$prog/Quenlark.ini")" "$kept"; done
 cmp -s "$prog/Patch.ddf" "$E2E_RUN/Patch.ddf.before" || fail "unchanged compression settings rewrote the directive file"

@@ -150,6 +150,13 @@ TEST_F(AddFilesTest, AddDialogOk) {
     EXPECT_EQ(t.NewName, "b.dll");
     EXPECT_EQ(t.AddMethod, 0);
     EXPECT_EQ(t.FilePath, old);
+    // Another old version of a patch: an existing file, neither its old file nor a twin.
+    ActClass patch;
+    patch.FileName = file;
+    for (const auto& [path, want] : {std::pair{old, AddRefusal::FileNotFind}, {file, AddRefusal::KnownOldVersion},
+                                     {fresh, AddRefusal::None}, {fresh, AddRefusal::KnownOldVersion}})
+        EXPECT_EQ(AddOldVersion(path, patch), want) << path;
+    EXPECT_EQ(patch.OldVersions, std::vector<std::string>{fresh});
 }
 
 }  // namespace

@@ -89,12 +89,21 @@ TEST(DefineBytes, RowsFollowTheAction) {
     EXPECT_EQ(rows.Rows()[1].typeText, "SEARCH");
     EXPECT_EQ(rows.Rows()[2].typeText, "S-All");
 
+    // Change rewrites a row and its entry in place; another row's twin changes nothing.
+    EXPECT_EQ(rows.InputOf(3).value, "1");
+    EXPECT_TRUE(rows.InputOf(3).address);
+    EXPECT_EQ(rows.Change(3, {false, true, true, "4d5a09", "ff"}).outcome, DefineAddOutcome::Duplicate);
+    EXPECT_EQ(rows.Change(3, {true, false, true, "1", "1"}).outcome, DefineAddOutcome::Added);  // itself: no twin
+    EXPECT_EQ(rows.Change(3, {true, false, true, "1", "2"}).outcome, DefineAddOutcome::Added);
+    EXPECT_EQ(rows.Rows()[3].newValue, "02");
+    EXPECT_EQ(action.Bytes()[3], (ByteEntry{"3", "1 (1)", "02"}));
+    EXPECT_EQ(rows.InputOf(2).searchAll, true);
     rows.Delete(1);
     rows.Delete(0);
     ASSERT_EQ(rows.Rows().size(), 2u);
     EXPECT_EQ(rows.Rows()[0].entry, 1);
     EXPECT_EQ(rows.Rows()[1].entry, 2);
-    EXPECT_EQ(action.Bytes(), (std::vector<ByteEntry>{{"2", "4D 5A 09", "FF"}, {"3", "1 (1)", "01"}}));
+    EXPECT_EQ(action.Bytes(), (std::vector<ByteEntry>{{"2", "4D 5A 09", "FF"}, {"3", "1 (1)", "02"}}));
 }
 
 }  // namespace

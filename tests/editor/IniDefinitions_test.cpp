@@ -30,6 +30,12 @@ TEST(IniDefinitions, AddShowsDeleteAndRefusesDuplicates) {
     EXPECT_EQ(shown, (std::vector<std::string>{"Old,Gone,< Delete >", "Old,Kept,1", "Options,Path,C:\\Game",
                                                "Options,Path,< Delete >", " Options,Path ,"}));
 
+    // Change rewrites a row in place: its parts (the delete text for %Kill%), a twin refused.
+    EXPECT_EQ(rows.PartsOf(0), (std::vector<std::string>{"Old", "Gone", "< Delete >"}));
+    EXPECT_EQ(rows.Change(3, "Old", "Kept", "1"), IniAddOutcome::Duplicate);
+    EXPECT_EQ(rows.Change(0, "Old", "Gone", "2"), IniAddOutcome::Added);
+    EXPECT_EQ(rows.Change(3, "Options", "Path", "< Delete >"), IniAddOutcome::Added);  // itself: no twin
+    EXPECT_EQ(action.INIKeys()[0], "Old,Gone,2");
     rows.Delete(0);
     rows.Delete(1);
     ASSERT_EQ(rows.Rows().size(), 3u);

@@ -24,24 +24,6 @@ TEST(MainLogic, DirectoryTextChoosesItsFrame) {
     for (size_t i = 0; i < items.size(); ++i) EXPECT_EQ(DirFrameOf(items[i], t), static_cast<int>(i));
 }
 
-// The missing source and the first action's "< Previous >"; a registry directory without
-// sub key, undefined bytes and the ready state: e2e/editor.sh reads those panels.
-TEST(MainLogic, QuietCheckFillsThePanels) {
-    const Lang lang;
-    const DirTypeTexts t;
-    ActClass firstPre;  // Add File without its file, "< Previous >"
-    firstPre.ActType = kActAdd;
-    firstPre.FileName = "\\no\\such\\file.dll";
-    for (const int index : {1, 2}) {
-        const CheckPanels p = QuietCheckPanels(CheckActionProblems(firstPre, index, true, t), lang);
-        EXPECT_TRUE(p.ghosted);
-        EXPECT_EQ(p.status, "Not Ready!");
-        EXPECT_EQ(p.err1, "Can't find the source file.");
-        EXPECT_EQ(p.err2, index == 1 ? "First file directory setting can't with < Previous >." : "");
-        EXPECT_EQ(p.err2Visible, index == 1);
-    }
-}
-
 TEST(MainLogic, RowKeysPanelsAndTexts) {
     const Lang lang;
     std::vector<std::string> keys;
@@ -54,15 +36,42 @@ TEST(MainLogic, RowKeysPanelsAndTexts) {
     EXPECT_EQ(FirstLine("\r\nx"), "");
 }
 
-// Kind texts translated at once: e2e/options_windows.sh; other texts stay as typed.
-TEST(MainLogic, LanguageChangeTranslatesOnlyKindTexts) {
-    const DirTypeTexts english;
-    DirTypeTexts german;
-    german.win = "< Windows-Ordner >";
-    EXPECT_EQ(TranslateDirType("< Windows >", english, german), "< Windows-Ordner >");
-    EXPECT_EQ(TranslateDirType("< Me >", english, german), "< Me >");
-    for (const char* kept : {"C:\\Program Files\\App", ".\\sub", "< Windows-Ordner >"})
-        EXPECT_EQ(TranslateDirType(kept, english, german), kept);
+// A "< Previous >" action moving above the one it followed takes its directory setting (the
+// registry fields too); a ".\" action cannot lead; the ends do not move.
+TEST(MainLogic, MovesKeepFoldersAndAValidFirstAction) {
+    const DirTypeTexts t;
+    const char* const plain[] = {"< Reg >", "< Previous >", "< Previous >"};
+    const char* const sub[] = {"< Me >", ".\\s", "< Previous >"};
+    const char* const mixed[] = {"< Me >", "< Windows >", ".\\s"};
+    const struct {
+        const char* const* dirs;
+        int index;
+        bool up;
+        MoveOutcome outcome;
+        const char* after;
+    } cases[] = {
+        {plain, 2, true, MoveOutcome::Moved, "b < Reg > K|a < Previous > K|c < Previous > |"},
+        {plain, 3, true, MoveOutcome::Moved, "a < Reg > K|c < Previous > |b < Previous > |"},
+        {plain, 1, true, MoveOutcome::AtEdge, "a < Reg > K|b < Previous > |c < Previous > |"},
+        {plain, 3, false, MoveOutcome::AtEdge, "a < Reg > K|b < Previous > |c < Previous > |"},
+        {sub, 2, true, MoveOutcome::FirstCantSub, "a < Me > K|b .\\s |c < Previous > |"},
+        {sub, 3, true, MoveOutcome::Moved, "a < Me > K|c < Previous > |b .\\s |"},
+        {mixed, 2, true, MoveOutcome::Moved, "b < Windows > |a < Me > K|c .\\s |"},
+        {mixed, 2, false, MoveOutcome::Moved, "a < Me > K|c .\\s |b < Windows > |"},
+    };
+    for (const auto& c : cases) {
+        Project p;
+        for (int i = 0; i < 3; ++i) {
+            p.Actions.emplace_back();
+            p.Actions.back().FileName = std::string(1, static_cast<char>('a' + i));
+            p.Actions.back().DirType = c.dirs[i];
+        }
+        p.Actions[0].RegSub = "K";
+        EXPECT_EQ(MoveAction(p, c.index, c.up, t), c.outcome) << c.after;
+        std::string after;
+        for (const ActClass& a : p.Actions) after += a.FileName + " " + a.DirType + " " + a.RegSub + "|";
+        EXPECT_EQ(after, c.after);
+    }
 }
 
 }  // namespace

@@ -134,9 +134,11 @@ TEST(LangFiles, DirectoryKindsAreDistinctFromEachOtherAndFromPaths) {
 TEST(LangFiles, MnemonicsOncePerWindow) {
     const std::vector<std::vector<std::string>> windows = {
         {"Button_Add", "Button_Delete", "Button_Option", "Button_Make", "Button_About", "Button_Quenlark_Option",
-         "Button_Exit", "Button_Define_Byte", "Apply_All", "Apply_All_Pre"},
+         "Button_Exit", "Button_Define_Byte", "Apply_All", "Apply_All_Pre", "Button_Save_As", "Button_Move_Up",
+         "Button_Move_Down"},
         {"DB_Search", "DB_Address", "DB_Search_All", "DB_10_Scale", "DB_16_Scale", "Button_Add", "Button_Delete",
-         "Button_OK"}};
+         "Button_Change", "Button_OK"},
+        {"NS_File", "NS_Directory", "Add_Include_Sub", "Add_Old_Version", "Button_Browse", "Button_OK", "Button_Cancel"}};
     for (const char* name : kShipped) {
         for (const auto& keys : windows) {
             std::set<char> letters;

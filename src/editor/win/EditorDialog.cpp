@@ -78,13 +78,17 @@ int AddListRow(HWND list, const std::vector<std::string>& texts) {
     item.iItem = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
     item.pszText = const_cast<char*>(texts.empty() ? "" : texts[0].c_str());
     const int row = static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-    for (size_t i = 1; i < texts.size() && row >= 0; ++i) {
+    if (row >= 0) SetListRow(list, row, texts);
+    return row;
+}
+
+void SetListRow(HWND list, int row, const std::vector<std::string>& texts) {
+    for (size_t i = 0; i < texts.size(); ++i) {
         LVITEMA sub{};
         sub.iSubItem = static_cast<int>(i);
         sub.pszText = const_cast<char*>(texts[i].c_str());
-        SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&sub));
+        SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&sub));
     }
-    return row;
 }
 
 int SelectedRow(HWND list) { return ListView_GetNextItem(list, -1, LVNI_SELECTED); }

@@ -40,6 +40,8 @@ struct ListColumn {
 void SetupList(HWND list, const std::vector<ListColumn>& columns);
 // Appends a row with one text per column; returns its index.
 int AddListRow(HWND list, const std::vector<std::string>& texts);
+// Row `row` shows these texts, one per column.
+void SetListRow(HWND list, int row, const std::vector<std::string>& texts);
 // The selected row, -1 when none.
 int SelectedRow(HWND list);
 

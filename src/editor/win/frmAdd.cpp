@@ -23,9 +23,11 @@ constexpr LangKey kKindTexts[] = {LangKey::Action_Run, LangKey::Action_Add,  Lan
                                   LangKey::Action_Del, LangKey::Action_Ini, LangKey::Action_ReName};
 
 struct AddDialog : quen::win::ModalDialog {
-    explicit AddDialog(Program& p) : program(p) {}
+    AddDialog(Program& p, ActClass* patchRow) : program(p), patch(patchRow) {}
 
     Program& program;
+    ActClass* patch;
+    bool oldVersionAdded = false;
     HWND tips = nullptr;
     quen::win::UniqueHFont font;
 
@@ -49,6 +51,7 @@ struct AddDialog : quen::win::ModalDialog {
             {IDC_ADD_FAMACTION, LangKey::Action},  {IDC_ADD_FAMFILE, LangKey::Add_Add_Method},
             {IDC_ADD_OPTFILE, LangKey::NS_File},   {IDC_ADD_OPTDIR, LangKey::NS_Directory},
             {IDC_ADD_CHKSUB, LangKey::Add_Include_Sub}, {IDC_ADD_BROWSE0, LangKey::Button_Browse},
+            {IDC_ADD_CHKOLD, LangKey::Add_Old_Version},
             {IDC_ADD_FAMNEW, LangKey::New_Ver_File}, {IDC_ADD_BROWSE1, LangKey::Button_Browse},
             {IDOK, LangKey::Button_OK},            {IDCANCEL, LangKey::Button_Cancel},
         };
@@ -78,10 +81,20 @@ struct AddDialog : quen::win::ModalDialog {
         options::win::ApplyLangFont(hwnd_, lang(), font);
     }
 
-    // The new-version frame shows for Patch File and ReName; OK and Cancel sit below
-    // the last visible frame and the dialog ends below them.
+    bool OldVersionChosen() const { return Kind() == kActPatch && patch && Checked(IDC_ADD_CHKOLD); }
+
+    // The new-version frame shows for Patch File and ReName, but not for another old version
+    // (the row has its new version); OK and Cancel sit below the last visible frame and the
+    // dialog ends below them.
     void Arrange() {
-        const bool showNew = ShowsNewVersion(Kind());
+        ShowWindow(GetDlgItem(hwnd_, IDC_ADD_CHKOLD), Kind() == kActPatch && patch ? SW_SHOW : SW_HIDE);
+        const bool oldVersion = OldVersionChosen();
+        if (oldVersion && Checked(IDC_ADD_OPTDIR)) {  // an old version is one file
+            CheckRadioButton(hwnd_, IDC_ADD_OPTFILE, IDC_ADD_OPTDIR, IDC_ADD_OPTFILE);
+            OnSourceMode(false);
+        }
+        EnableWindow(GetDlgItem(hwnd_, IDC_ADD_OPTDIR), !oldVersion);
+        const bool showNew = ShowsNewVersion(Kind()) && !oldVersion;
         for (int id : {IDC_ADD_FAMNEW, IDC_ADD_NEW, IDC_ADD_BROWSE1}) ShowWindow(GetDlgItem(hwnd_, id), showNew ? SW_SHOW : SW_HIDE);
         RECT frame;
         GetWindowRect(GetDlgItem(hwnd_, showNew ? IDC_ADD_FAMNEW : IDC_ADD_FAMFILE), &frame);
@@ -126,28 +139,36 @@ struct AddDialog : quen::win::ModalDialog {
     }
 
     void OnOk() {
+        if (OldVersionChosen()) {
+            const AddRefusal r = AddOldVersion(Text(IDC_ADD_FILE), *patch);
+            if (r == AddRefusal::None) {
+                oldVersionAdded = true;
+                EndDialog(hwnd_, IDOK);
+            } else {
+                Refuse(r);
+            }
+            return;
+        }
         AddDialogInput in;
         in.kind = Kind();
         in.folderMode = Checked(IDC_ADD_OPTDIR);
         in.includeSub = Checked(IDC_ADD_CHKSUB);
         in.file = Text(IDC_ADD_FILE);
         in.newText = Text(IDC_ADD_NEW);
-        switch (AcceptAddDialog(in, program.project)) {
-            case AddRefusal::None:
-                EndDialog(hwnd_, IDOK);
-                return;
-            case AddRefusal::FileNotFind:
-                platform::ShowMessage(lang().msg_FileNotFind(), lang().msg_Error(), platform::MsgIcon::Exclamation);
-                return;
-            case AddRefusal::DirCantSame:
-                platform::ShowMessage(lang().msg_PatchFile_Dir_Cant_Same(), lang().msg_Error(),
-                                      platform::MsgIcon::Exclamation);
-                return;
-        }
+        const AddRefusal r = AcceptAddDialog(in, program.project);
+        if (r == AddRefusal::None) EndDialog(hwnd_, IDOK);
+        else Refuse(r);
+    }
+
+    void Refuse(AddRefusal r) const {
+        const std::string& text = r == AddRefusal::DirCantSame       ? lang().msg_PatchFile_Dir_Cant_Same()
+                                  : r == AddRefusal::KnownOldVersion ? lang().msg_Old_Version_Known()
+                                                                     : lang().msg_FileNotFind();
+        platform::ShowMessage(text, lang().msg_Error(), platform::MsgIcon::Exclamation);
     }
 
     void OnCommand(int id, int code, HWND) override {
-        if (id >= IDC_ADD_KIND0 && id <= IDC_ADD_KIND6 && code == BN_CLICKED) Arrange();
+        if (((id >= IDC_ADD_KIND0 && id <= IDC_ADD_KIND6) || id == IDC_ADD_CHKOLD) && code == BN_CLICKED) Arrange();
         else if ((id == IDC_ADD_OPTFILE || id == IDC_ADD_OPTDIR) && code == BN_CLICKED) OnSourceMode(id == IDC_ADD_OPTDIR);
         else if (id == IDC_ADD_BROWSE0 || id == IDC_ADD_BROWSE1) OnBrowse(id == IDC_ADD_BROWSE0 ? 0 : 1);
         else if (id == IDOK) OnOk();
@@ -158,11 +179,12 @@ struct AddDialog : quen::win::ModalDialog {
 
 }  // namespace
 
-bool ShowAddDialog(HWND owner, Program& program) {
-    AddDialog d(program);
+AddChoice ShowAddDialog(HWND owner, Program& program, ActClass* patch) {
+    AddDialog d(program, patch);
     const INT_PTR result = d.Run(owner, IDD_FRMADD);
-    program.project.AddCancelled = result != IDOK;
-    return result == IDOK;
+    program.project.AddCancelled = result != IDOK || d.oldVersionAdded;
+    if (d.oldVersionAdded) return AddChoice::OldVersion;
+    return result == IDOK ? AddChoice::Actions : AddChoice::Cancelled;
 }
 
 }  // namespace quen::editor::win

@@ -34,9 +34,14 @@ private:
     void OnError() override {
         ReportError(lang(), Initialising() ? "frmDefine-Form_Load" : "frmDefine-Command", std::current_exception());
     }
+    INT_PTR OnNotify(NMHDR* header) override {
+        if (header->idFrom == IDC_DEFINE_LIST && header->code == LVN_ITEMCHANGED) OnRowChosen();
+        return 0;
+    }
+    void OnRowChosen();
     void ChooseType(bool address);
     void ChooseBase(bool hex);
-    void Add();
+    void Add(bool change = false);
     void Delete();
     void ShowRow(const DefineRow& row) { AddListRow(list_, {row.typeText, row.value, row.newValue}); }
     void MinValueMessage() const {
@@ -63,7 +68,8 @@ void DefineDialog::OnInit() {
         {IDC_DEFINE_DECIMAL, l.DB_10_Scale()}, {IDC_DEFINE_HEX, l.DB_16_Scale()},
         {IDC_DEFINE_LABVALUE, l.DB_Value()}, {IDC_DEFINE_LABNEW, l.DB_NewValue()},
         {IDC_DEFINE_LABBYTE, l.DB_Str_Byte()}, {IDC_DEFINE_ADD, l.Button_Add()},
-        {IDC_DEFINE_DEL, l.Button_Delete()}, {IDC_DEFINE_NOCHECK, l.DB_Dont_Check()},
+        {IDC_DEFINE_DEL, l.Button_Delete()}, {IDC_DEFINE_CHANGE, l.Button_Change()},
+        {IDC_DEFINE_NOCHECK, l.DB_Dont_Check()},
         {IDOK, l.Button_OK()},
     };
     for (const auto& [id, text] : captions) SetItemText(hwnd_, id, text);
@@ -80,6 +86,24 @@ void DefineDialog::OnInit() {
     ChooseType(false);
     SetChecked(hwnd_, IDC_DEFINE_NOCHECK, action_.NoSourceCheck != 0);
     EnableItem(hwnd_, IDC_DEFINE_DEL, !rows_.Rows().empty());
+    EnableItem(hwnd_, IDC_DEFINE_CHANGE, false);
+}
+
+// A chosen row's entry goes into the boxes, ready to be changed.
+void DefineDialog::OnRowChosen() {
+    const int row = SelectedRow(list_);
+    EnableItem(hwnd_, IDC_DEFINE_CHANGE, row >= 0);
+    if (row < 0) return;
+    const DefineInput in = rows_.InputOf(static_cast<size_t>(row));
+    SetChecked(hwnd_, IDC_DEFINE_SEARCH, !in.address);
+    SetChecked(hwnd_, IDC_DEFINE_ADDRESS, in.address);
+    SetChecked(hwnd_, IDC_DEFINE_ALL, in.searchAll);
+    ChooseType(in.address);
+    hex_ = true;
+    SetChecked(hwnd_, IDC_DEFINE_DECIMAL, false);
+    SetChecked(hwnd_, IDC_DEFINE_HEX, true);
+    SetItemText(hwnd_, IDC_DEFINE_VALUE, in.value);
+    SetItemText(hwnd_, IDC_DEFINE_NEWVALUE, in.newValue);
 }
 
 void DefineDialog::ChooseType(bool address) {
@@ -96,14 +120,16 @@ void DefineDialog::ChooseBase(bool hex) {
     if (r.raisedToMin) MinValueMessage();
 }
 
-void DefineDialog::Add() {
+void DefineDialog::Add(bool change) {
+    const int chosen = SelectedRow(list_);
+    if (change && chosen < 0) return;
     DefineInput in;
     in.address = AddressChosen();
     in.searchAll = IsChecked(hwnd_, IDC_DEFINE_ALL);
     in.hex = hex_;
     in.value = ItemText(hwnd_, IDC_DEFINE_VALUE);
     in.newValue = ItemText(hwnd_, IDC_DEFINE_NEWVALUE);
-    const DefineAddResult r = rows_.Add(in);
+    const DefineAddResult r = change ? rows_.Change(static_cast<size_t>(chosen), in) : rows_.Add(in);
     if (r.outcome == DefineAddOutcome::NeedInput) {
         platform::ShowMessage(lang().msg_Need_Input_Value(), lang().msg_Error(), platform::MsgIcon::Exclamation);
         return;
@@ -112,6 +138,11 @@ void DefineDialog::Add() {
     SetItemText(hwnd_, IDC_DEFINE_NEWVALUE, r.newValue);
     if (r.raisedToMin) MinValueMessage();
     if (r.outcome != DefineAddOutcome::Added) return;
+    if (change) {
+        const DefineRow& row = rows_.Rows()[static_cast<size_t>(chosen)];
+        SetListRow(list_, chosen, {row.typeText, row.value, row.newValue});
+        return;
+    }
     ShowRow(rows_.Rows().back());
     EnableItem(hwnd_, IDC_DEFINE_DEL, true);
 }
@@ -123,6 +154,7 @@ void DefineDialog::Delete() {
     ListView_DeleteItem(list_, row);
     const bool any = !rows_.Rows().empty();
     EnableItem(hwnd_, IDC_DEFINE_DEL, any);
+    EnableItem(hwnd_, IDC_DEFINE_CHANGE, SelectedRow(list_) >= 0);
     if (!any) SetFocus(GetDlgItem(hwnd_, IDC_DEFINE_VALUE));  // never leave the focus on a disabled button
 }
 
@@ -138,6 +170,7 @@ void DefineDialog::OnCommand(int id, int code, HWND) {
             break;
         case IDC_DEFINE_ADD: Add(); break;
         case IDC_DEFINE_DEL: Delete(); break;
+        case IDC_DEFINE_CHANGE: Add(true); break;
         case IDC_DEFINE_NOCHECK:
             action_.NoSourceCheck = IsChecked(hwnd_, IDC_DEFINE_NOCHECK) ? 1 : 0;
             break;

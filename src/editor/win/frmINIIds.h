@@ -11,3 +11,4 @@
 #define IDC_INI_LIST 3007
 #define IDC_INI_ADD 3008
 #define IDC_INI_DEL 3009
+#define IDC_INI_CHANGE 3010

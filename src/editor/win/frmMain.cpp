@@ -15,6 +15,7 @@
 #include "options/win/ProgramOptionsDialog.h"
 #include "options/win/TestDialog.h"
 #include "options/win/WavePlayer.h"
+#include "startup/FSUPLIBmain.h"
 
 namespace quen {
 namespace {
@@ -29,6 +30,8 @@ struct ToolButton {
 constexpr ToolButton kToolButtons[] = {
     {ID_MAIN_ADD, LangKey::Button_Add, LangKey::Add_Action_File},
     {ID_MAIN_DELETE, LangKey::Button_Delete, LangKey::Del_Action_File},
+    {ID_MAIN_UP, LangKey::Button_Move_Up, LangKey::Move_Action_Up},
+    {ID_MAIN_DOWN, LangKey::Button_Move_Down, LangKey::Move_Action_Down},
     {ID_MAIN_OPTION, LangKey::Button_Option, LangKey::Option_Patch_File},
     {ID_MAIN_MAKE, LangKey::Button_Make, LangKey::Make_Patch_File},
 };
@@ -40,10 +43,11 @@ struct Caption {
 };
 constexpr Caption kCaptions[] = {
     {IDC_MAIN_NEW, LangKey::New_Project},        {IDC_MAIN_OPEN, LangKey::Open_Project},
-    {IDC_MAIN_SAVE, LangKey::Save_Project},      {IDC_MAIN_ABOUT, LangKey::Button_About},
+    {IDC_MAIN_SAVE, LangKey::Save_Project},      {IDC_MAIN_SAVEAS, LangKey::Button_Save_As},
+    {IDC_MAIN_ABOUT, LangKey::Button_About},
     {IDC_MAIN_MAKI, LangKey::Button_Quenlark_Option}, {IDC_MAIN_EXIT, LangKey::Button_Exit},
     {IDC_MAIN_LABACTION, LangKey::Action},       {IDC_MAIN_LABDIR, LangKey::Directory},
-    {IDC_MAIN_LABNEWNAME, LangKey::New_Ver_File}, {IDC_MAIN_DEFINE, LangKey::Button_Define_Byte},
+    {IDC_MAIN_LABNEWNAME, LangKey::New_Ver_File}, {IDC_MAIN_LABOLD, LangKey::Old_Versions}, {IDC_MAIN_DEFINE, LangKey::Button_Define_Byte},
     {IDC_MAIN_INISET, LangKey::Button_Patch_Setting}, {IDC_MAIN_NOOPTION, LangKey::No_Add_Option},
     {IDC_MAIN_LABREGMAIN, LangKey::RegKey_Main}, {IDC_MAIN_LABSUB, LangKey::RegKey_Sub},
     {IDC_MAIN_LABKEY, LangKey::RegKey_Key},      {IDC_MAIN_LABASKTITLE, LangKey::Ask_Title},
@@ -53,7 +57,8 @@ constexpr Caption kCaptions[] = {
 };
 constexpr Caption kButtonTips[] = {
     {IDC_MAIN_NEW, LangKey::New_Project},    {IDC_MAIN_OPEN, LangKey::Open_Project},
-    {IDC_MAIN_SAVE, LangKey::Save_Project},  {IDC_MAIN_ABOUT, LangKey::About_Quenlark},
+    {IDC_MAIN_SAVE, LangKey::Save_Project},  {IDC_MAIN_SAVEAS, LangKey::Save_Project_As},
+    {IDC_MAIN_ABOUT, LangKey::About_Quenlark},
     {IDC_MAIN_MAKI, LangKey::Option_Quenlark}, {IDC_MAIN_EXIT, LangKey::Exit_Prog},
 };
 
@@ -142,9 +147,11 @@ INT_PTR frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam));
+            SyncCaption();
             return TRUE;
         case WM_NOTIFY:
             SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, OnNotify(*reinterpret_cast<NMHDR*>(lParam)));
+            SyncCaption();
             return TRUE;
         case WM_DRAWITEM:
             OnDrawKindItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
@@ -163,6 +170,7 @@ INT_PTR frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case WM_DROPFILES:
             OnDropFiles(reinterpret_cast<HDROP>(wParam));
+            SyncCaption();
             return TRUE;
         case MM_MCINOTIFY:  // a CD track played to its end: the next one follows
             if (wParam == MCI_NOTIFY_SUCCESSFUL && options::win::ProgramCdAudio().started()) {
@@ -303,6 +311,10 @@ void frmMain::OnCommand(int id, int code) {
     switch (id) {
         case ID_MAIN_ADD: DoAdd(); break;
         case ID_MAIN_DELETE: DoDelete(); break;
+        case ID_MAIN_UP:
+        case ID_MAIN_DOWN:
+            if (!DoMove(id == ID_MAIN_UP)) return;
+            break;
         case ID_MAIN_OPTION:
             ShowPatchOptionsDialog(hwnd_, program_);
             break;
@@ -310,6 +322,7 @@ void frmMain::OnCommand(int id, int code) {
         case IDC_MAIN_NEW: DoNew(); return;
         case IDC_MAIN_OPEN: DoOpen(); return;
         case IDC_MAIN_SAVE: DoSave(); return;
+        case IDC_MAIN_SAVEAS: DoSaveAs(); return;
         case IDC_MAIN_ABOUT:
             ShowAboutDialog(hwnd_, program_);
             return;
@@ -370,8 +383,24 @@ LRESULT frmMain::OnNotify(NMHDR& hdr) {
     }
     if (hdr.idFrom == IDC_MAIN_LIST && hdr.code == LVN_ITEMCHANGED) {
         const auto& change = reinterpret_cast<NMLISTVIEW&>(hdr);
-        if ((change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED) && !(change.uOldState & LVIS_SELECTED)) ShowSelected();
+        if ((change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED) && !(change.uOldState & LVIS_SELECTED)) {
+            ShowSelected();
+            EnableMoveButtons();
+        }
     }
+    // A row's tool tip: its file name, its patch directory and a patch's further old versions.
+    if (hdr.idFrom == IDC_MAIN_LIST && hdr.code == LVN_GETINFOTIPA) {
+        auto& tip = reinterpret_cast<NMLVGETINFOTIPA&>(hdr);
+        if (tip.iItem >= 0 && tip.iItem < program_.project.ActionCount() && tip.cchTextMax > 0) {
+            const ActClass& a = program_.project.Action(tip.iItem + 1);
+            std::string text = GetFileName(a.FileName) + "\r\n" + a.DirType;
+            if (!a.OldVersions.empty()) text += "\r\n" + program_.lang.Old_Versions();
+            for (const std::string& v : a.OldVersions) text += "\r\n" + v;
+            lstrcpynA(tip.pszText, text.c_str(), tip.cchTextMax);
+        }
+    }
+    if (hdr.idFrom == IDC_MAIN_LIST && hdr.code == NM_DBLCLK && reinterpret_cast<NMITEMACTIVATE&>(hdr).iItem >= 0)
+        OpenSettings();
     return 0;
 }
 

@@ -58,6 +58,7 @@ private:
 
     // rows (frmMainList.cpp)
     void AddRow(int index);
+    void ShowRow(int index);  // row `index` shows its action again (after a move)
     void SetRowDir(int index);
     void RebuildRows();
     void CheckRow(int index);  // the quiet check of action `index` with its row's key
@@ -89,12 +90,18 @@ private:
     void OnDropFiles(HDROP drop);
     void ShowAddedRows(int before);
     void DoDelete();
+    // Moves the selected action one place; false when it did not move.
+    bool DoMove(bool up);
+    void EnableMoveButtons();
+    // A double-clicked row: its kind's dialog, else the box that edits it.
+    void OpenSettings();
     void DoMake();
     void DoNew();
     void DoOpen();
     bool DoSave();
     bool DoSaveAs();
     void SetCaption();
+    void SyncCaption();  // the change mark follows Modified
 
     std::string ItemText(int id) const;
     void SetItemText(int id, const std::string& text);
@@ -113,6 +120,7 @@ private:
     bool updating_ = false;  // the window's own updates cause no edits
     bool checking_ = false;  // CheckAction is not re-entrant
     bool err2Visible_ = false;
+    bool captionModified_ = false;
     MediaControl media_;
     POINT minSize_{};
     RECT initialClient_{};

@@ -1,6 +1,7 @@
 // The main window's project commands: add, delete, make, new, open, save.
 #include "editor/AddActionFile.h"
 #include "editor/AddDialogLogic.h"
+#include "editor/MainLogic.h"
 #include "editor/MainCaption.h"
 #include "editor/win/frmAdd.h"
 #include "editor/win/frmMain.h"
@@ -38,16 +39,30 @@ private:
 }  // namespace
 
 void frmMain::SetCaption() {
-    std::string caption = MainWindowCaption(kProgramName, program_.project.ProjectFile, program_.lang.Str_Untitle_Project());
+    captionModified_ = program_.project.Modified;
+    std::string caption = MainWindowCaption(kProgramName, program_.project.ProjectFile, program_.lang.Str_Untitle_Project(),
+                                            captionModified_);
     const auto& cd = options::win::ProgramCdAudio();
     if (cd.started() && media_.TrackInTitle()) caption = TrackTitle(caption, cd.TrackName());
     SetWindowTextA(hwnd_, caption.c_str());
 }
 
+void frmMain::SyncCaption() {
+    if (hwnd_ && captionModified_ != program_.project.Modified) SetCaption();
+}
+
 void frmMain::DoAdd() {
     WaitCursor wait;
     Project& p = program_.project;
-    if (!editor::win::ShowAddDialog(hwnd_, program_)) return;
+    const int s = Selected();
+    ActClass* patch = s && p.Action(s).ActType == kActPatch ? &p.Action(s) : nullptr;
+    switch (editor::win::ShowAddDialog(hwnd_, program_, patch)) {
+        case editor::win::AddChoice::Cancelled: return;
+        case editor::win::AddChoice::OldVersion:
+            ShowSelected();  // the row's settings list the new old version
+            return;
+        case editor::win::AddChoice::Actions: break;
+    }
     const int before = p.ActionCount();
     try {
         AddActionFiles(p, texts_);
@@ -98,6 +113,31 @@ void frmMain::DoDelete() {
     rowKeys_.erase(rowKeys_.begin() + (s - 1));
     if (program_.project.ActionCount() > 0) SelectRow(std::min(s, program_.project.ActionCount()));
     RefreshStatus();
+}
+
+bool frmMain::DoMove(bool up) {
+    const int s = Selected();
+    const int to = up ? s - 1 : s + 1;
+    switch (MoveAction(program_.project, s, up, texts_)) {
+        case MoveOutcome::AtEdge: return false;
+        case MoveOutcome::FirstCantSub:
+            platform::ShowMessage(program_.lang.msg_FirstFileDirCantSub(), program_.lang.msg_Error(), platform::MsgIcon::Exclamation);
+            return false;
+        case MoveOutcome::Moved: break;
+    }
+    // The two rows swap their contents; each keeps its place in the list.
+    std::swap(rowKeys_[static_cast<size_t>(s - 1)], rowKeys_[static_cast<size_t>(to - 1)]);
+    for (int i : {s, to}) ShowRow(i);
+    CheckRow(s);
+    SelectRow(to);
+    CheckRow(to);
+    return true;
+}
+
+void frmMain::EnableMoveButtons() {
+    const int s = Selected();
+    SendMessageA(toolbar_, TB_ENABLEBUTTON, ID_MAIN_UP, MAKELPARAM(s > 1, 0));
+    SendMessageA(toolbar_, TB_ENABLEBUTTON, ID_MAIN_DOWN, MAKELPARAM(s > 0 && s < program_.project.ActionCount(), 0));
 }
 
 void frmMain::DoMake() {

@@ -36,6 +36,19 @@ void frmMain::AddRow(int index) {
     SetSubItem(list_, index - 1, 2, a.FilePath);
 }
 
+void frmMain::ShowRow(int index) {
+    const ActClass& a = program_.project.Action(index);
+    const std::string name = GetFileName(a.FileName);
+    LVITEMA item{};
+    item.mask = LVIF_TEXT | LVIF_IMAGE;
+    item.iItem = index - 1;
+    item.pszText = const_cast<char*>(name.c_str());
+    item.iImage = a.ActType;
+    ListView_SetItem(list_, &item);
+    SetSubItem(list_, index - 1, 1, a.DirType);
+    SetSubItem(list_, index - 1, 2, a.FilePath);
+}
+
 void frmMain::SetRowDir(int index) {
     SetSubItem(list_, index - 1, 1, program_.project.Action(index).DirType);
 }
@@ -122,8 +135,9 @@ void frmMain::RefreshStatus() {
     const bool any = program_.project.ActionCount() > 0;
     SendMessageA(toolbar_, TB_ENABLEBUTTON, ID_MAIN_DELETE, MAKELPARAM(any, 0));
     SendMessageA(toolbar_, TB_ENABLEBUTTON, ID_MAIN_MAKE, MAKELPARAM(any, 0));
-    for (int id : {IDC_MAIN_TYPE, IDC_MAIN_DIR, IDC_MAIN_SAVE}) EnableWindow(GetDlgItem(hwnd_, id), any);
+    for (int id : {IDC_MAIN_TYPE, IDC_MAIN_DIR, IDC_MAIN_SAVE, IDC_MAIN_SAVEAS}) EnableWindow(GetDlgItem(hwnd_, id), any);
     if (any && Selected() == 0) SelectRow(1);
+    EnableMoveButtons();
     ShowSelected();
     SetPanel(kTotal, TotalPanelText(totalPrefix_, program_.project.ActionCount()));
 }

@@ -43,7 +43,8 @@ void frmMain::ShowSelected() {
     if (s == 0) {
         // The empty "Setting" frame stands in front while there is nothing to set.
         SetDlgItemTextA(hwnd_, IDC_MAIN_FAMSET, program_.lang.Setting().c_str());
-        for (int id : {IDC_MAIN_LABNEWNAME, IDC_MAIN_NEWNAME, IDC_MAIN_DEFINE, IDC_MAIN_INISET}) ShowItem(hwnd_, id, false);
+        for (int id : {IDC_MAIN_LABNEWNAME, IDC_MAIN_NEWNAME, IDC_MAIN_DEFINE, IDC_MAIN_INISET, IDC_MAIN_LABOLD, IDC_MAIN_OLDVERS})
+            ShowItem(hwnd_, id, false);
         ShowDirFrame(kFrameOther);
         updating_ = true;
         SendDlgItemMessageA(hwnd_, IDC_MAIN_TYPE, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
@@ -77,6 +78,14 @@ void frmMain::ShowKind(int kind) {
     ShowItem(hwnd_, IDC_MAIN_INISET, k.iniSetting);
     const int s = Selected();
     if (k.newName && s) SetItemText(IDC_MAIN_NEWNAME, program_.project.Action(s).NewName);
+    // A Patch File action lists the further old versions it also patches.
+    const bool old = kind == kActPatch && s && !program_.project.Action(s).OldVersions.empty();
+    ShowItem(hwnd_, IDC_MAIN_LABOLD, old);
+    ShowItem(hwnd_, IDC_MAIN_OLDVERS, old);
+    std::string list;
+    for (const std::string& path : old ? program_.project.Action(s).OldVersions : std::vector<std::string>{})
+        list += (list.empty() ? "" : "\r\n") + path;
+    SetItemText(IDC_MAIN_OLDVERS, list);
 }
 
 void frmMain::ShowDirFrame(int frame) {
@@ -106,6 +115,7 @@ void frmMain::OnKindChosen() {
     if (s == 0) return;
     ActClass& a = program_.project.Action(s);
     a.ActType = kind;
+    if (kind != kActPatch) a.OldVersions.clear();  // only a patch has old versions to patch from
     LVITEMA item{};
     item.mask = LVIF_IMAGE;
     item.iItem = s - 1;
@@ -178,6 +188,18 @@ void frmMain::OnActionDialog(bool bytes) {
     else ShowIniDialog(hwnd_, program_, a);
     program_.project.Modified = true;
     CheckRow(s);
+}
+
+}  // namespace quen
+
+namespace quen {
+
+void frmMain::OpenSettings() {
+    const int s = Selected();
+    if (s == 0) return;
+    const KindFrame k = KindFrameOf(program_.project.Action(s).ActType);
+    if (k.defineByte || k.iniSetting) OnActionDialog(k.defineByte);
+    else SetFocus(GetDlgItem(hwnd_, k.newName ? IDC_MAIN_NEWNAME : IDC_MAIN_DIR));
 }
 
 }  // namespace quen

@@ -8,6 +8,7 @@
 #include "options/OptionFiles.h"
 #include "options/Templet.h"
 #include "options/TempletLoad.h"
+#include "options/win/AboutDialog.h"
 #include "options/win/LangFont.h"
 #include "options/win/PatchOptionsDialog.h"
 #include "options/win/frmAOptionIds.h"
@@ -104,6 +105,16 @@ void FrmAOption::OnInit() {
         SetFontDeep(hwnd_, langFont_.get());
     }
     SetCaptions();
+    // The picture box tells how the picture is shown.
+    HWND tips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, hwnd_,
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
+    TOOLINFOA tip{};
+    tip.cbSize = sizeof(tip);
+    tip.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tip.hwnd = pages_[5];
+    tip.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(pages_[5], IDC_AO_PIC));
+    tip.lpszText = const_cast<char*>(program_.lang.Tab_Face_Picture_Size().c_str());
+    SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tip));
     HWND msg = pages_[4];
     for (const std::string& s : {program_.lang.Option_Message(), program_.lang.Option_Button(), program_.lang.Option_Patch_Message()})
         SendDlgItemMessageA(msg, IDC_AO_MSGKIND, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
@@ -210,6 +221,7 @@ void FrmAOption::Preview(PreviewKind kind) {
     PictureTest();
     SaveStep();
     runtime::win::FrmShow window;
+    window.SetAbout([this](HWND owner) { ShowAboutDialog(owner, program_); });
     HICON icon = icon_ ? icon_.get() : reinterpret_cast<HICON>(SendMessageA(hwnd_, WM_GETICON, ICON_SMALL, 0));
     EnableWindow(hwnd_, FALSE);
     if (window.Open(PreviewModel(options_, kind, program_.folder), hwnd_, icon)) window.Wait();

@@ -60,6 +60,7 @@ private:
     bool saved_ = false;
     quen::win::UniqueHFont langFont_;
     quen::win::UniqueHFont sampleFont_;
+    quen::win::UniqueHFont boxFont_;  // the text boxes': the interface font's face, the language's size
     quen::win::UniqueHBitmap picture_;
     quen::win::UniqueHIcon icon_;
 };

@@ -2,6 +2,9 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include <cstdlib>
+#include <utility>
+
 #include "maker/IconProcModule.h"
 #include "options/OptionFiles.h"
 #include "options/win/LangFont.h"
@@ -113,6 +116,16 @@ void FrmAOption::FontLabelsChanged() {
     HWND msg = pages_[4];
     for (int id : {IDC_AO_SAMPLE_BTN0, IDC_AO_SAMPLE_BTN0 + 1, IDC_AO_SAMPLE_BTN0 + 2, IDC_AO_SAMPLE_PROMPT})
         SendDlgItemMessageA(msg, id, WM_SETFONT, f, TRUE);
+    // The text boxes show what is typed in the interface font's face, at the language's size.
+    quen::win::UniqueHFont boxes = MakeFont(used, std::atoi(program_.lang.Font_Size().c_str()));
+    for (HWND page : pages_) {
+        for (HWND c = GetWindow(page, GW_CHILD); c && boxes; c = GetWindow(c, GW_HWNDNEXT)) {
+            char cls[16] = "";
+            GetClassNameA(c, cls, sizeof cls);
+            if (lstrcmpiA(cls, "Edit") == 0) SendMessageA(c, WM_SETFONT, reinterpret_cast<WPARAM>(boxes.get()), TRUE);
+        }
+    }
+    if (boxes) boxFont_ = std::move(boxes);  // the old font goes only once no box uses it
     UpdateSamples();
 }
 

@@ -33,9 +33,26 @@ private:
         mpegCount_ = cd ? cd->mpegCount : 0;
         if (make_) SetTimer(hwnd_, kMakeTimer, 1000, nullptr);
         else if (mpegCount_ != 0) SetTimer(hwnd_, kVideoTimer, 4000, nullptr);
+        GetWindowRect(GetDlgItem(hwnd_, IDC_ABOUT_VIDEO), &videoAtOpen_);
+        MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&videoAtOpen_), 2);
+        GetWindowRect(hwnd_, &boxAtOpen_);
+    }
+
+    // Each click on the playing video shows it larger, the box growing with it; the click
+    // after the largest size puts both back as the box opened.
+    void StepVideoSize() {
+        constexpr int kPercent[] = {100, 150, 200};
+        sizeStep_ = (sizeStep_ + 1) % 3;
+        const int w0 = videoAtOpen_.right - videoAtOpen_.left, h0 = videoAtOpen_.bottom - videoAtOpen_.top;
+        const int w = w0 * kPercent[sizeStep_] / 100, h = h0 * kPercent[sizeStep_] / 100;
+        SetWindowPos(hwnd_, nullptr, 0, 0, boxAtOpen_.right - boxAtOpen_.left + w - w0,
+                     boxAtOpen_.bottom - boxAtOpen_.top + h - h0, SWP_NOMOVE | SWP_NOZORDER);
+        SetWindowPos(GetDlgItem(hwnd_, IDC_ABOUT_VIDEO), nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER);
+        if (videoOpen_) Mci(std::string("put ") + kVideo + " window at 0 0 " + std::to_string(w) + " " + std::to_string(h));
     }
 
     void OnCommand(int id, int code, HWND) override {
+        if (id == IDC_ABOUT_VIDEO && code == STN_CLICKED) StepVideoSize();
         if (id == IDC_ABOUT_PICTURE && code == STN_CLICKED) OnClose();
         if (id == IDOK || id == IDCANCEL) OnClose();
     }
@@ -121,6 +138,8 @@ private:
     const std::function<void()>* make_;
     int mpegCount_ = 0;
     int video_ = 0;
+    int sizeStep_ = 0;
+    RECT videoAtOpen_{}, boxAtOpen_{};
     bool videoOpen_ = false;
     bool pausedCd_ = false;
 };

@@ -7,6 +7,7 @@
 
 #include "platform/win/AnsiPath.h"
 #include "win/Handles.h"
+#include "win/ProcessWait.h"
 
 namespace quen::platform {
 
@@ -42,7 +43,7 @@ bool RunAndWait(const std::string& program, const std::string& arguments, const 
     win::UniqueHandle process(info.hProcess);
     win::UniqueHandle thread(info.hThread);
     WaitForInputIdle(process.get(), kIdleWaitMs);
-    WaitForSingleObject(process.get(), INFINITE);
+    win::WaitPumping(process.get());
     return true;
 }
 

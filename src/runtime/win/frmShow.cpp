@@ -149,7 +149,8 @@ void FrmShow::OnCommand(int id) {
             }
             break;
         case IDC_SHOW_ABOUT:
-            MessageBoxA(hwnd_, ProgramTitleWithVersion().c_str(), kProgramName, MB_OK | MB_ICONINFORMATION);
+            if (about_) about_(hwnd_);
+            else MessageBoxA(hwnd_, ProgramTitleWithVersion().c_str(), kProgramName, MB_OK | MB_ICONINFORMATION);
             break;
         default:
             break;  // Escape (IDCANCEL) neither closes nor cancels: only the buttons decide

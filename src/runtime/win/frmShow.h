@@ -3,7 +3,9 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "runtime/ShowModel.h"
 #include "win/Handles.h"
@@ -29,6 +31,9 @@ public:
     bool Wait();
 
     HWND hwnd() const { return hwnd_; }
+    // What the About button shows, owned by this window; without it a message box names the
+    // program and its version (a patch has no about box of its own).
+    void SetAbout(std::function<void(HWND)> about) { about_ = std::move(about); }
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND h, UINT msg, WPARAM wp, LPARAM lp);
@@ -44,6 +49,7 @@ private:
     bool busy_ = false;
     bool closed_ = false;
     bool cancelled_ = false;
+    std::function<void(HWND)> about_;
 };
 
 // Lets windows repaint and answer during long work.

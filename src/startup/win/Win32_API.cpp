@@ -9,6 +9,7 @@
 #include "startup/FSUPLIBmain.h"
 #include "startup/SystemText.h"
 #include "win/ComInit.h"
+#include "win/ProcessWait.h"
 #include "win/Handles.h"
 
 namespace quen::win {
@@ -80,7 +81,7 @@ bool RunAndWait(const std::string& program, std::string currentDirectory) {
     UniqueHandle thread(info.hThread);
     thread.reset();
     WaitForInputIdle(process.get(), kIdleWaitMs);
-    WaitForSingleObject(process.get(), INFINITE);
+    win::WaitPumping(process.get());
     return true;
 }
 

@@ -96,6 +96,7 @@ void RowsStep(const Step& step) {
     }
 }
 
+// "select" and "open": the row selected as a click leaves it; "open" double-clicks it.
 void SelectStep(const Step& step) {
     HWND list = Find(step, L"SysListView32", step.args[0]);
     RemoteBlock block(list);
@@ -107,6 +108,12 @@ void SelectStep(const Step& step) {
         item.state = item.stateMask;
         block.Write(0, &item, sizeof(item));
         SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(r), block.At(0));
+        if (step.verb != L"open") return;
+        RECT cell{LVIR_LABEL, 0, 0, 0};
+        block.Write(0, &cell, sizeof(cell));
+        SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(r), block.At(0));
+        block.Read(0, &cell, sizeof(cell));
+        PostMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
         return;
     }
     Fail("no row \"" + Narrow(step.args[1]) + "\" in the list");
@@ -160,7 +167,7 @@ void RunCommonControlStep(const Step& step) {
     const auto& v = step.verb;
     if (v == L"tool") ToolStep(step);
     else if (v == L"rows") RowsStep(step);
-    else if (v == L"select") SelectStep(step);
+    else if (v == L"select" || v == L"open") SelectStep(step);
     else if (v == L"panels") PanelsStep(step);
     else if (v == L"drop") DropStep(step);
 }

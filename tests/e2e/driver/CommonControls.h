@@ -10,7 +10,7 @@
 
 namespace quen::driver {
 
-// Runs "tool", "rows", "select", "panels" and "drop".
+// Runs "tool", "rows", "select", "open", "panels" and "drop".
 void RunCommonControlStep(const Step& step);
 
 // Defined with the other steps (Steps.cpp): one output line; the step's control args[0],

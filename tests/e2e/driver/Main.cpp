@@ -31,7 +31,8 @@ const char kUsage[] =
     "  tool TITLE BUTTON           click a toolbar button by its caption\n"
     "  rows TITLE CONTROL          print a list view's rows: columns, then \"ghosted\"\n"
     "                              or \"plain\", tab-separated\n"
-    "  select TITLE CONTROL TEXT   select the list view row whose first column is TEXT\n"
+    "  select|open TITLE CONTROL TEXT  select | double-click the list view row whose\n"
+    "                              first column is TEXT\n"
     "  panels TITLE                print the status bar's panels, one a line\n"
     "  drop TITLE CONTROL PATH...  drop files onto the control as from Explorer\n"
     "  msgbox TITLE                a message box's text\n"
@@ -53,7 +54,7 @@ constexpr Shape kShapes[] = {
     {L"press", true, 1, 1},   {L"check", true, 1, 1},   {L"uncheck", true, 1, 1}, {L"type", true, 2, 2},
     {L"pick", true, 2, 2},    {L"msgbox", true, 0, 0},  {L"close", true, 0, 0},  {L"exited", false, 1, 2},
     {L"tool", true, 1, 1},    {L"rows", true, 1, 1},    {L"select", true, 2, 2}, {L"panels", true, 0, 0},
-    {L"drop", true, 2, 64},
+    {L"drop", true, 2, 64},   {L"open", true, 2, 2},
     {L"keys", true, 2, 2},
 };
 
