@@ -45,9 +45,5 @@ void SetListRow(HWND list, int row, const std::vector<std::string>& texts);
 // The selected row, -1 when none.
 int SelectedRow(HWND list);
 
-// Pumps pending window events so that windows repaint during long work; keyboard
-// navigation of `dlg` keeps working.
-void PumpEvents(HWND dlg);
-
 }  // namespace editor::win
 }  // namespace quen

@@ -17,6 +17,7 @@
 #include "options/win/CdAudio.h"
 #include "options/win/LangFont.h"
 #include "win/FileDialog.h"
+#include "win/MessagePump.h"
 #include "win/ModalDialog.h"
 #include "editor/win/frmMakeIds.h"
 #include "options/ErrorModule.h"
@@ -156,7 +157,7 @@ void MakeDialog::ShowProgress() {
     const DWORD now = GetTickCount();
     if (now - lastPaint_ < kRepaintMilliseconds && v.bar < 100) return;
     lastPaint_ = now;
-    PumpEvents(hwnd_);
+    quen::win::PumpPending(hwnd_);
     SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
 }
 

@@ -11,6 +11,7 @@
 #include "startup/AppINI.h"
 #include "startup/ProgramInfo.h"
 #include "startup/ProgramSettings.h"
+#include "win/MessagePump.h"
 
 namespace quen::options::win {
 
@@ -62,11 +63,7 @@ private:
             KillTimer(hwnd_, kMakeTimer);
             PauseCdAudio();
             NextVideo();
-            MSG m;
-            while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
-                TranslateMessage(&m);
-                DispatchMessageA(&m);
-            }
+            quen::win::PumpPending();
             const std::function<void()>* make = make_;
             try {
                 (*make)();

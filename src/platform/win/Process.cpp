@@ -7,7 +7,7 @@
 
 #include "platform/win/AnsiPath.h"
 #include "win/Handles.h"
-#include "win/ProcessWait.h"
+#include "win/MessagePump.h"
 
 namespace quen::platform {
 

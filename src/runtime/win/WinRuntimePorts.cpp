@@ -11,6 +11,7 @@
 #include "startup/win/Win32_API.h"
 #include "platform/win/AnsiPath.h"
 #include "win/Handles.h"
+#include "win/MessagePump.h"
 
 namespace quen::runtime::win {
 
@@ -115,7 +116,7 @@ void WinWindows::PumpEvents() {
     const ULONGLONG now = GetTickCount64();
     if (now == lastPump_) return;
     lastPump_ = now;
-    PumpPendingEvents();
+    quen::win::PumpPending();
 }
 
 std::string WinWindows::AskDirectory(const AskTexts& texts, const std::string& initialDir) {

@@ -3,6 +3,7 @@
 
 #include "platform/Ui.h"
 #include "runtime/win/frmShowIds.h"
+#include "win/MessagePump.h"
 #include "win/PictureFile.h"
 #include "startup/ProgramInfo.h"
 
@@ -15,18 +16,6 @@ void ShowControl(HWND dlg, int id, bool show) { ShowWindow(GetDlgItem(dlg, id), 
 void SetText(HWND dlg, int id, const std::string& text) { SetDlgItemTextA(dlg, id, text.c_str()); }
 
 }  // namespace
-
-void PumpPendingEvents() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            return;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
 
 FrmShow::~FrmShow() {
     if (hwnd_) DestroyWindow(hwnd_);
@@ -50,7 +39,7 @@ bool FrmShow::Open(const ShowModel& model, HWND owner, HICON icon) {
     Apply(model);
     ShowWindow(hwnd_, SW_SHOW);
     SetForegroundWindow(hwnd_);
-    PumpPendingEvents();
+    quen::win::PumpPending();
     return true;
 }
 

@@ -52,7 +52,4 @@ private:
     std::function<void(HWND)> about_;
 };
 
-// Lets windows repaint and answer during long work.
-void PumpPendingEvents();
-
 }  // namespace quen::runtime::win

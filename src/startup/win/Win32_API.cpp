@@ -9,7 +9,7 @@
 #include "startup/FSUPLIBmain.h"
 #include "startup/SystemText.h"
 #include "win/ComInit.h"
-#include "win/ProcessWait.h"
+#include "win/MessagePump.h"
 #include "win/Handles.h"
 
 namespace quen::win {

@@ -3,13 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "runtime/win/frmShow.h"
+#include "win/MessagePump.h"
 
 namespace {
 
 using quen::runtime::ShowModel;
 using quen::runtime::WindowMode;
 using quen::runtime::win::FrmShow;
-using quen::runtime::win::PumpPendingEvents;
+using quen::win::PumpPending;
 
 ShowModel Progress(bool busy) {
     ShowModel m;
@@ -27,7 +28,7 @@ TEST(ProgressWindow, RefusesToCloseWhileBusyThenClosesAsOk) {
 
     SendMessageA(hwnd, WM_CLOSE, 0, 0);
     SendMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
-    PumpPendingEvents();
+    PumpPending();
     EXPECT_TRUE(IsWindow(hwnd));
     EXPECT_TRUE(IsWindowVisible(hwnd));
     const UINT state = GetMenuState(GetSystemMenu(hwnd, FALSE), SC_CLOSE, MF_BYCOMMAND);
