@@ -31,8 +31,10 @@ expect_eq "the same entry twice" "Duplicate Register Key!" "$out"
 drive press Error OK \; pick "$T" "#4301" "Add Key" \; check "$T" String \; type "$T" "Value : " "2.0" \
   \; press "$T" "&Add" \; pick "$T" "Value : " "< Retain Value >" \; msgbox Warning
 expect_contains "retain value outside the pause list" "$out" "Pause Key"
-drive press Warning OK \; text "$T" "Value : "
-expect_eq "the value box is emptied" "" "$out"
+drive press Warning OK \; text "$T" "Value : " \; rows "$T" "#4302"
+expect_eq "the value box is emptied; a text value's row shows the text picture" \
+  $'\nSTR,HKCR,Software\\Demo,Data,2.0\tplain\t0' "$out"
+screenshot "$shots/patch-registry.png"
 
 pic=$E2E_RUN/pic.bmp ico=$E2E_ROOT/assets/icons/PatchHead.ico
 convert -size 40x30 xc:red "BMP3:$pic"
@@ -70,8 +72,9 @@ drive wait "$T" 30 \; press "$T" "&Load Templet..." \; wait Open \; type Open "F
   \; press Open "&Open" \; gone Open \; text "$T" "#4213"
 expect_eq "the template's welcome title" "Hello World" "$out"
 # The rows are rebuilt from the loaded pause list: its one entry can be deleted.
-drive pick "$T" SysTabControl32:1 4 \; list "$T"
+drive pick "$T" SysTabControl32:1 4 \; list "$T" \; rows "$T" "#4302"
 expect_contains "the pause list's rows" "$out" $'4317\tvisible,enabled'
+expect_contains "a binary value's row shows the binary picture" "$out" $'-255\tplain\t1'
 drive close "$T"
 expect_exit tpl 0
 
@@ -124,7 +127,7 @@ drive pick $O SysTabControl32:1 3 \; press $O "#5054" \; press $O "#5054" \; tex
 expect_eq "the sample size arrow stops at 32" "32" "$out"
 M="Quenlark - Unbenannt * - One"
 drive rows "$M" SysListView32:1 \; text "$M" "#1023" \; panels "$M"
-expect_eq "directory kinds, captions and panels in German at once" "$(printf 'y.dll\t< Patch-Ordner >\t%s\tplain\nw.dll\t.\\sub\t%s\tplain\nz.dll\t< Vorherige >\t%s\tplain\n&Info\nDateien gesamt : 3\nBereit!\nOhne Fehler!' \
+expect_eq "directory kinds, kind pictures, captions and panels in German at once" "$(printf 'y.dll\t< Patch-Ordner >\t%s\tplain\t2\nw.dll\t.\\sub\t%s\tplain\t1\nz.dll\t< Vorherige >\t%s\tplain\t1\n&Info\nDateien gesamt : 3\nBereit!\nOhne Fehler!' \
   "$(winpath "$E2E_RUN/old")" "$(winpath "$E2E_RUN/new")" "$(winpath "$E2E_RUN/new")")" "$(head -n 7 <<<"$out")"
 screenshot "$shots/main-german.png"
 for kept in Language=German DefSample_Size=32; do expect_contains "the settings" "$(tr -d '\r' <"$prog/Quenlark.ini")" "$kept"; done

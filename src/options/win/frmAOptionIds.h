@@ -3,6 +3,7 @@
 #pragma once
 
 #define IDD_AOPTION 4200
+#define IDB_REG_TYPES 1002  // the registry rows' pictures: text, binary
 #define IDC_AO_TAB 4201
 #define IDC_AO_OK 4202
 #define IDC_AO_SAVE_TPL 4203

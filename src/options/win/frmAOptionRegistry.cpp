@@ -13,6 +13,18 @@ namespace {
 
 constexpr const char* kRoots[] = {"HKCR", "HKCC", "HKCU", "HKDD", "HKLM", "HKPD", "HKUS"};
 
+// The row's picture tells text values from binary ones, as the value type options do.
+int TypeImage(const std::string& entry) { return entry.compare(0, 4, "STR,") == 0 ? 0 : 1; }
+
+void InsertRow(HWND list, int row, const std::string& entry) {
+    LVITEMA item{};
+    item.mask = LVIF_TEXT | LVIF_IMAGE;
+    item.iItem = row;
+    item.iImage = TypeImage(entry);
+    item.pszText = const_cast<char*>(entry.c_str());
+    SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
 }  // namespace
 
 void FrmAOption::InitRegistry() {
@@ -28,6 +40,10 @@ void FrmAOption::InitRegistry() {
     HWND lv = GetDlgItem(reg, IDC_AO_LVKEY);
     // Rows wider than the view show their whole entry as a tip.
     ListView_SetExtendedListViewStyle(lv, LVS_EX_FULLROWSELECT | LVS_EX_LABELTIP);
+    // The view does not share its image list, so it destroys it with itself.
+    ListView_SetImageList(lv, ImageList_LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_REG_TYPES), 16, 0,
+                                                   RGB(255, 0, 255), IMAGE_BITMAP, LR_CREATEDIBSECTION),
+                          LVSIL_SMALL);
     RECT r{};
     GetClientRect(lv, &r);
     LVCOLUMNA col{};
@@ -49,13 +65,7 @@ void FrmAOption::ShowRegistryList(bool refresh) {
     HWND lv = GetDlgItem(reg, IDC_AO_LVKEY);
     SendMessageA(lv, LVM_DELETEALLITEMS, 0, 0);
     int row = 0;
-    for (const std::string& entry : lists_.rows()) {
-        LVITEMA item{};
-        item.mask = LVIF_TEXT;
-        item.iItem = row++;
-        item.pszText = const_cast<char*>(entry.c_str());
-        SendMessageA(lv, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    }
+    for (const std::string& entry : lists_.rows()) InsertRow(lv, row++, entry);
     EnableWindow(GetDlgItem(reg, IDC_AO_DEL), !lists_.rows().empty());
 }
 
@@ -83,11 +93,7 @@ void FrmAOption::AddEntry() {
                 return;
             case RegAddResult::Added: break;
         }
-        LVITEMA item{};
-        item.mask = LVIF_TEXT;
-        item.iItem = static_cast<int>(before);
-        item.pszText = const_cast<char*>(lists_.rows().back().c_str());
-        SendDlgItemMessageA(reg, IDC_AO_LVKEY, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        InsertRow(GetDlgItem(reg, IDC_AO_LVKEY), static_cast<int>(before), lists_.rows().back());
         EnableWindow(GetDlgItem(reg, IDC_AO_DEL), TRUE);
     } catch (...) {
         ReportError(l, "AOption-Reg-CmdAdd", std::current_exception());

@@ -82,17 +82,31 @@ void ToolStep(const Step& step) {
     Fail("no toolbar button \"" + Narrow(step.args[0]) + "\"; it has: " + known);
 }
 
-// One line per row: every column's text, then "ghosted" or "plain", tab-separated.
+int RowImage(HWND list, RemoteBlock& block, int row) {
+    LVITEMW item{};
+    item.mask = LVIF_IMAGE;
+    item.iItem = row;
+    block.Write(0, &item, sizeof(item));
+    SendMessageW(list, LVM_GETITEMW, 0, block.At(0));
+    block.Read(0, &item, sizeof(item));
+    return item.iImage;
+}
+
+// One line per row: every column's text, then "ghosted" or "plain", then the row's picture
+// number when the list has pictures, tab-separated.
 void RowsStep(const Step& step) {
     HWND list = Find(step, L"SysListView32", step.args[0]);
     RemoteBlock block(list);
     const int rows = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
     const int columns = Columns(list);
+    const bool pictures = SendMessageW(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0) != 0;
     for (int r = 0; r < rows; ++r) {
         std::wstring line;
         for (int c = 0; c < columns; ++c) line += Flat(CellText(list, block, r, c)) + L"\t";
         const bool ghosted = SendMessageW(list, LVM_GETITEMSTATE, static_cast<WPARAM>(r), LVIS_CUT) & LVIS_CUT;
-        Print(line + (ghosted ? L"ghosted" : L"plain"));
+        line += ghosted ? L"ghosted" : L"plain";
+        if (pictures) line += L"\t" + std::to_wstring(RowImage(list, block, r));
+        Print(line);
     }
 }
 
