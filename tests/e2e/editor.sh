@@ -36,7 +36,8 @@ drive_fails 1 tool "$main" Make  # nothing to make yet
 # Del the toolbar's Delete. The caption marks unsaved changes.
 drive keys "$main" "$list" "{Alt+a}" \; wait "Add Action" \; press "Add Action" "Patch File" \
   \; check "Add Action" "&Directory" \; check "Add Action" "&Include sub folder" \
-  \; type "Add Action" Edit:1 "$(W "$S/old")" \; type "Add Action" Edit:2 "$(W "$S/new")"
+  \; type "Add Action" Edit:1 "$(W "$S/old")" \; type "Add Action" Edit:2 "$(W "$S/new")" \; text "Add Action" "#2032"
+expect_eq "the second Browse leaves Alt+B to the first" "Browse" "$out"
 screenshot "$shots/editor-add.png"
 drive press "Add Action" OK \; gone "Add Action"
 main="Quenlark - Untitled *"

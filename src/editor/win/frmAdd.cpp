@@ -56,6 +56,11 @@ struct AddDialog : quen::win::ModalDialog {
             {IDOK, LangKey::Button_OK},            {IDCANCEL, LangKey::Button_Cancel},
         };
         for (const auto& c : captions) SetDlgItemTextA(hwnd_, c.id, lang().Text(c.key).c_str());
+        // Both Browse buttons can show at once: only the first keeps its letter, so that
+        // Alt with it presses a button instead of moving between the two.
+        std::string second = lang().Text(LangKey::Button_Browse);
+        if (const auto mark = second.find('&'); mark != std::string::npos) second.erase(mark, 1);
+        SetDlgItemTextA(hwnd_, IDC_ADD_BROWSE1, second.c_str());
         tips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, hwnd_,
                                nullptr, GetModuleHandleA(nullptr), nullptr);
         for (int k = 0; k <= kActReName; ++k) {
