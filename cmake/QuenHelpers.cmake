@@ -9,10 +9,12 @@ set(QUEN_WIN_LIBS advapi32 comctl32 comdlg32 shell32 shlwapi winmm ole32 oleaut3
 
 # How the head and the layers it runs are compiled: for size, whole-program (link-time
 # optimisation, one partition: several trip a GCC 12 fault on MinGW), and for one thread (the
-# head never starts another, so local statics need no lock). QUEN_HEAD_LTO=OFF gives a
-# linker map per object file for tools/head-size.py.
+# head never starts another, so local statics need no lock). Constructors stay as the C++ ABI
+# has them: the size options' shared constructor bodies are kept once per source file by the
+# whole-program link on Windows, 6 KB of copies. QUEN_HEAD_LTO=OFF gives a linker map per
+# object file for tools/head-size.py.
 option(QUEN_HEAD_LTO "Link the patch executable head with link-time optimisation" ON)
-set(QUEN_HEAD_FLAGS -Oz -fno-threadsafe-statics)
+set(QUEN_HEAD_FLAGS -Oz -fno-threadsafe-statics -fno-declone-ctor-dtor)
 if(QUEN_HEAD_LTO)
   list(APPEND QUEN_HEAD_FLAGS -flto -ffat-lto-objects -flto-partition=one)
 endif()

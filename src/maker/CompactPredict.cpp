@@ -1,4 +1,4 @@
-// The copy map and the rel32 prediction shared by the compact encoder and decoder.
+// The copy map's lookups and the rel32 prediction shared by the compact encoder and decoder.
 #include "maker/CompactPredict.h"
 
 #include <algorithm>
@@ -7,30 +7,12 @@
 namespace quen {
 namespace {
 
-// Positions no valid data reaches (files are below 4 GiB), so sums cannot overflow.
-constexpr std::int64_t kFar = std::int64_t{1} << 40;
-constexpr int kBlockBits = 8;
 // NewTarget's answers that are no address: outside every section, or inside without a
 // prediction. Real addresses stay above -2^34.
 constexpr std::int64_t kOutside = std::numeric_limits<std::int64_t>::min();
 constexpr std::int64_t kUnknown = kOutside + 1;
 
 }  // namespace
-
-void CopyMap::Add(std::int64_t newStart, std::int64_t oldStart, std::int64_t length) {
-    if (length > 0) copies_.push_back({oldStart, newStart, length});
-}
-
-void CopyMap::Finish() {
-    std::stable_sort(copies_.begin(), copies_.end(), [](const Copy& a, const Copy& b) { return a.oldStart < b.oldStart; });
-    const std::int64_t last = copies_.empty() ? -1 : std::max<std::int64_t>(-1, copies_.back().oldStart >> kBlockBits);
-    blockEnd_.assign(static_cast<std::size_t>(last + 1), 0);
-    std::size_t i = 0;
-    for (std::int64_t b = 0; b <= last; ++b) {
-        while (i < copies_.size() && copies_[i].oldStart >> kBlockBits <= b) ++i;
-        blockEnd_[static_cast<std::size_t>(b)] = static_cast<std::uint32_t>(i);
-    }
-}
 
 std::int64_t CopyMap::NewOf(std::int64_t o) const {
     const std::int64_t b = o >> kBlockBits, blocks = static_cast<std::int64_t>(blockEnd_.size());
@@ -42,39 +24,6 @@ std::int64_t CopyMap::NewOf(std::int64_t o) const {
         if (o < it->oldStart + it->length) return it->newStart + (o - it->oldStart);
     }
     return -1;
-}
-
-bool CopyMapOfStream(ByteView commands, std::int64_t oldSize, CopyMap& map) {
-    VarintReader r(commands);
-    std::int64_t n = 0, oldEnd = 0;
-    while (!r.AtEnd()) {
-        std::uint64_t literal, copy, delta;
-        if (!r.Next(literal) || !r.Next(copy) || !r.Next(delta)) return false;
-        // Larger values are refused by the decoding pass; here they only must not overflow.
-        if (literal > 0xFFFFFFFFu || copy > 0xFFFFFFFFu || delta > 0x3FFFFFFFFu) return false;
-        n += static_cast<std::int64_t>(literal);
-        oldEnd += UnZigZag(delta);
-        // A copy outside the old file is refused here too, so the map stays within it.
-        if (copy > 0 && (oldEnd < 0 || oldEnd > oldSize - static_cast<std::int64_t>(copy))) return false;
-        map.Add(n, oldEnd, static_cast<std::int64_t>(copy));
-        n += static_cast<std::int64_t>(copy);
-        oldEnd += static_cast<std::int64_t>(copy);
-        if (n > kFar || oldEnd > kFar || oldEnd < -kFar) return false;
-    }
-    map.Finish();
-    return true;
-}
-
-CopyMap CopyMapOf(const CompactCommands& commands) {
-    CopyMap map;
-    std::int64_t n = 0;
-    for (const CompactCommand& c : commands) {
-        n += c.literal;
-        map.Add(n, c.oldStart, c.copy);
-        n += c.copy;
-    }
-    map.Finish();
-    return map;
 }
 
 namespace {

@@ -24,6 +24,7 @@ public:
     static constexpr int kReach = 16;
 
 private:
+    static constexpr int kBlockBits = 8;
     struct Copy {
         std::int64_t oldStart, newStart, length;
     };

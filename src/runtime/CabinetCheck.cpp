@@ -1,8 +1,8 @@
 // Checks a patch package's cabinet before anything is extracted.
 #include "runtime/CabinetCheck.h"
 
+#include <algorithm>
 #include <cstring>
-#include <set>
 
 #include "maker/PackageLayout.h"
 #include "maker/cab/CabFormat.h"
@@ -77,7 +77,6 @@ const char* ReadFolders(const Reader& r, std::vector<Folder>& folders) {
 
 const char* ReadFiles(const Reader& r, const std::vector<Folder>& folders, std::vector<CabinetFile>& files) {
     std::size_t at = r.U32(kHeaderFilesOffset);
-    std::set<std::string> seen;
     // Files may not share data: together they hold at most what the folders unpack to.
     std::uint64_t room = 0, claimed = 0;
     for (const Folder& f : folders) room += f.uncompressed;
@@ -90,14 +89,19 @@ const char* ReadFiles(const Reader& r, const std::vector<Folder>& folders, std::
         for (; p < r.size() && r.Bytes(p, 1)[0] != 0; ++p) name += static_cast<char>(r.Bytes(p, 1)[0]);
         if (p >= r.size()) return "a file name runs past the end";
         if (!IsPackageFileName(name)) return "it holds a file that no patch holds";
-        if (!seen.insert(name).second) return "it holds a file twice";
         if (folder >= folders.size()) return "a file lies in a folder that does not exist";
         if (std::uint64_t{offset} + size > folders[folder].uncompressed) return "a file runs past its folder's data";
         if ((claimed += size) > room) return "its files claim more data than it holds";
         files.push_back({name, size});
         at = p + 1;
     }
-    if (!seen.count(kPackageScriptFile)) return "it holds no patch script";
+    // Names are compared once all are read: a sorted list costs every patch executable
+    // less than a tree.
+    std::vector<std::string> names;
+    for (const CabinetFile& f : files) names.push_back(f.name);
+    std::sort(names.begin(), names.end());
+    if (std::adjacent_find(names.begin(), names.end()) != names.end()) return "it holds a file twice";
+    if (!std::binary_search(names.begin(), names.end(), kPackageScriptFile)) return "it holds no patch script";
     return nullptr;
 }
 

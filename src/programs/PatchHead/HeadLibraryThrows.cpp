@@ -35,5 +35,7 @@ void __throw_runtime_error(const char*) { throw LibraryFault(); }
 void __throw_range_error(const char*) { throw LibraryFault(); }
 void __throw_overflow_error(const char*) { throw LibraryFault(); }
 void __throw_underflow_error(const char*) { throw LibraryFault(); }
+// Calling an empty std::function; the library's own error type would bring its file along.
+void __throw_bad_function_call() { throw LibraryFault(); }
 
 }  // namespace std
