@@ -74,18 +74,15 @@ struct MakeFixture {
         project.Actions.push_back(a);
         return project.Actions.back();
     }
-    // The byte replacement and the deletion of every project: they carry no data file.
-    void AddScriptOnlyActions() {
-        ActClass& b = Add(kActByte, "data.bin", "0123");
-        b.NoSourceCheck = 1;
-        b.AddByte("3", "&H1 (1)", "41");
-        Add(kActDel, "gone.txt", "");
-    }
 };
 
 TEST(PackageMake, MakesThePackageAndThePatchExecutable) {
     MakeFixture f;
-    f.AddScriptOnlyActions();
+    // A byte replacement and a deletion carry no data file.
+    ActClass& b = f.Add(kActByte, "data.bin", "0123");
+    b.NoSourceCheck = 1;
+    b.AddByte("3", "&H1 (1)", "41");
+    f.Add(kActDel, "gone.txt", "");
     f.Add(kActAdd, "added.txt", "added bytes");
     f.Add(kActPatch, "old.bin", std::string(3000, 'a') + "old tail");
     f.project.Actions.back().NewName = f.dir.Path("new.bin");
@@ -113,17 +110,6 @@ TEST(PackageMake, MakesThePackageAndThePatchExecutable) {
     EXPECT_EQ(ReadFileBytes(f.dir.Path("out.exe")), std::string(want.begin(), want.end()));
     EXPECT_FALSE(test::PathExists(f.temp + "\\QuenlarkTemp"));
     EXPECT_EQ(test::ListFolder(f.temp), "");
-}
-
-TEST(PackageMake, ScriptOnlyActionsPackTheScriptAlone) {
-    MakeFixture f;
-    f.AddScriptOnlyActions();
-    f.project.Options.PatchIconFile = ".\\logo.bmp";  // not an icon: the head stays
-    StartMakeFileData(f.project, DirTypeTexts{}, f.settings, f.dir.Path("out.exe"), nullptr);
-    EXPECT_EQ(test::ListFolder(f.seen), "Patch.ddf,Setup.ini");
-    const std::string cabinet = "CAB|/F|TPL\r\n\"Setup.ini\"";
-    const Bytes want = BuildPatchExecutable(ViewOf(std::string(40, 'H')), ViewOf(cabinet));
-    EXPECT_EQ(ReadFileBytes(f.dir.Path("out.exe")), std::string(want.begin(), want.end()));
 }
 
 TEST(PackageMake, AFailedMakeKeepsTheOldOutputAndLeavesNothing) {

@@ -1,7 +1,8 @@
 // Our LZX encoder for cabinet folders: a cost-based parse (lazy matching at the lower
-// levels) with repeated offsets; every eight frames are parsed once to find matches and
-// cut blocks where the statistics change, then again block by block, priced by each
-// block's own statistics; verbatim or aligned-offset blocks; optional x86 call translation.
+// levels) with repeated offsets; every eight frames are looked at once (greedily) to find
+// matches and cut blocks where the statistics change, then parsed block by block at the
+// lowest cost, priced by each block's own statistics; verbatim or aligned-offset blocks;
+// optional x86 call translation.
 #include "maker/cab/CabLzx.h"
 
 #include <algorithm>
@@ -48,8 +49,8 @@ class Parser {
 public:
     Parser(ByteView data, const LzxOptions& o, int mainSize)
         : data_(data),
-          matcher_(data, o.windowBits, (1u << o.windowBits) - 3, 1 << (std::clamp(o.level, 1, 7) - 1),
-                   16 * std::clamp(o.level, 1, 7)),
+          matcher_(data, o.windowBits, (1u << o.windowBits) - 3, o.level >= 7 ? kTreeDepth : 1 << (std::clamp(o.level, 1, 7) - 1),
+                   o.level >= 7 ? kTreeNice : 16 * std::clamp(o.level, 1, 7), o.level >= 7),
           costBased_(o.level >= 7), mainPrice_(mainSize, 9), lengthPrice_(kNumSecondaryLengths, 6) {
         std::fill(mainPrice_.begin(), mainPrice_.begin() + kNumChars, 8);
     }
@@ -60,7 +61,8 @@ public:
     void Parse(std::size_t from, std::size_t to, std::vector<Element>& out) {
         for (std::size_t frame = from; frame < to; frame += kBlockSize) {
             const std::size_t end = std::min(to, frame + kBlockSize);
-            if (costBased_) ParseFrameByCost(frame, end, out);
+            if (costBased_ && !replay_) ParseFrameGreedy(frame, end, out);
+            else if (costBased_) ParseFrameByCost(frame, end, out);
             else ParseFrame(frame, end, out);
         }
     }
@@ -100,21 +102,29 @@ private:
 
     Choice Best(std::size_t pos, std::size_t end) {
         const int maxLength = static_cast<int>(std::min<std::size_t>(kMaxMatch, end - pos));
+        if (maxLength < kMinMatch) return Choice{};
+        const Choice rep = BestRep(pos, maxLength);
+        matcher_.InsertUpTo(pos);
+        return Prefer(rep, matcher_.Longest(pos, maxLength));
+    }
+
+    // The best repeated-offset match at `pos`, scored by length against rough bits.
+    Choice BestRep(std::size_t pos, int maxLength) const {
         Choice best;
-        if (maxLength < kMinMatch) return best;
         for (int r = 0; r < kNumReps; ++r) {
             if (reps_[r] > pos) continue;
             const int len = matcher_.LengthAt(pos, reps_[r], maxLength);
             const int score = len * 8 - (r == 0 ? 6 : 8);
             if (len >= kMinMatch && score > best.score) best = Choice{len, r, reps_[r], score};
         }
-        matcher_.InsertUpTo(pos);
-        const LzxMatch m = matcher_.Longest(pos, maxLength);
-        if (m.length > 0) {
-            const int score = m.length * 8 - 9 - ExtraBits(SlotOf(m.distance + 2));
-            if (score > best.score + 4) best = Choice{m.length, -1, m.distance, score};
-        }
         return best;
+    }
+
+    // `m` when it scores clearly better than `best` (a new offset costs more to send).
+    static Choice Prefer(const Choice& best, const LzxMatch& m) {
+        if (m.length == 0) return best;
+        const int score = m.length * 8 - 9 - ExtraBits(SlotOf(m.distance + 2));
+        return score > best.score + 4 ? Choice{m.length, -1, m.distance, score} : best;
     }
 
     void ParseFrame(std::size_t pos, std::size_t end, std::vector<Element>& out) {
@@ -232,6 +242,33 @@ private:
         }
     }
 
+    // The first look at a stretch, for its statistics: the longest match (or repeated
+    // offset) at each step, while every position a cost-based parse would look at gets
+    // its matches found.
+    void ParseFrameGreedy(std::size_t start, std::size_t end, std::vector<Element>& out) {
+        const std::size_t n = end - start;
+        std::size_t skipTo = 0, next = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            const std::size_t pos = start + i;
+            const int maxLength = static_cast<int>(std::min<std::size_t>(kMaxMatch, n - i));
+            const bool look = i >= skipTo && maxLength >= kMinMatch;
+            if (look) {
+                FindMatches(pos, maxLength);
+                if (!matches_.empty() && matches_.back().length >= kLongMatch) skipTo = i + matches_.back().length;
+            }
+            if (i < next) continue;
+            Choice best = maxLength >= kMinMatch ? BestRep(pos, maxLength) : Choice{};
+            if (look && !matches_.empty()) best = Prefer(best, matches_.back());
+            if (best.length == 0) {
+                out.push_back(Element{0, data_[pos], 0});
+                next = i + 1;
+            } else {
+                out.push_back(Element{static_cast<std::uint16_t>(best.length), 0, Format(best)});
+                next = i + static_cast<std::size_t>(best.length);
+            }
+        }
+    }
+
     // The chain matches at `pos`, found once per block and replayed on its later passes.
     void FindMatches(std::size_t pos, int maxLength) {
         if (replay_) {
@@ -265,7 +302,10 @@ private:
         return c.distance + 2;
     }
 
-    static constexpr int kLongMatch = 96;
+    static constexpr int kLongMatch = 64;
+    // The cost-based parse's tree search: trees find the longest matches in few steps,
+    // and a match this long is rarely beaten by a longer one.
+    static constexpr int kTreeDepth = 16, kTreeNice = 64;
 
     ByteView data_;
     LzxMatcher matcher_;

@@ -1,5 +1,7 @@
 // Hash-chain match finder of the LZX encoder.
 #include "maker/cab/CabLzxMatcher.h"
+#include <bit>
+#include <cstring>
 
 #include "maker/cab/CabFormat.h"
 #include "maker/cab/CabLzxTables.h"
@@ -8,9 +10,25 @@ namespace quen::cab {
 namespace {
 
 constexpr int kHashBits = 17;
+// Trees sort their positions, so more of them (smaller ones) only shorten the searches.
+constexpr int kTreeHashBits = 20;
 constexpr int kHash3Bits = 16;
 // Once a match is this long, only a quarter of the remaining chain is searched.
 constexpr int kGoodLength = 32;
+
+// Bytes equal at `a` and `b`, up to `limit`: eight at a time (the first differing byte is
+// the lowest set one of the difference, the machines being little-endian).
+int CommonLength(const std::uint8_t* a, const std::uint8_t* b, int limit) {
+    int n = 0;
+    for (; n + 8 <= limit; n += 8) {
+        std::uint64_t x, y;
+        std::memcpy(&x, a + n, 8);
+        std::memcpy(&y, b + n, 8);
+        if (x != y) return n + std::countr_zero(x ^ y) / 8;
+    }
+    while (n < limit && a[n] == b[n]) ++n;
+    return n;
+}
 
 // Rough bits a match of this distance costs beyond its length: the extra bits of its
 // position slot plus a main-tree code. Guides the choice between near and far matches.
@@ -20,13 +38,15 @@ int DistanceCost(std::uint32_t distance) {
 
 }  // namespace
 
-LzxMatcher::LzxMatcher(ByteView data, int windowBits, std::uint32_t maxDistance, int depth, int nice)
-    : data_(data), maxDistance_(maxDistance), depth_(depth), nice_(nice),
-      mask_((std::size_t{1} << windowBits) - 1), head_(std::size_t{1} << kHashBits, -1),
-      prev_(std::min(data.size(), mask_ + 1), -1), head3_(std::size_t{1} << kHash3Bits, -1), head2_(65536, -1) {}
+LzxMatcher::LzxMatcher(ByteView data, int windowBits, std::uint32_t maxDistance, int depth, int nice, bool tree)
+    : data_(data), maxDistance_(maxDistance), depth_(depth), nice_(nice), tree_(tree),
+      hashBits_(tree ? kTreeHashBits : kHashBits), mask_((std::size_t{1} << windowBits) - 1),
+      head_(std::size_t{1} << hashBits_, -1),
+      prev_(std::min(data.size(), mask_ + 1) * (tree ? 2 : 1), -1), head3_(std::size_t{1} << kHash3Bits, -1),
+      head2_(65536, -1) {}
 
 std::uint32_t LzxMatcher::Hash(std::size_t pos) const {
-    return (Get32(&data_[pos]) * 2654435761u) >> (32 - kHashBits);
+    return (Get32(&data_[pos]) * 2654435761u) >> (32 - hashBits_);
 }
 
 std::uint32_t LzxMatcher::Hash3(std::size_t pos) const {
@@ -36,21 +56,81 @@ std::uint32_t LzxMatcher::Hash3(std::size_t pos) const {
 void LzxMatcher::InsertUpTo(std::size_t pos) {
     const std::size_t end = std::min(pos, data_.size() >= 4 ? data_.size() - 3 : 0);
     for (; inserted_ < end; ++inserted_) {
-        const std::uint32_t h = Hash(inserted_);
-        prev_[inserted_ & mask_] = head_[h];
-        head_[h] = static_cast<std::int32_t>(inserted_);
-        head3_[Hash3(inserted_)] = static_cast<std::int32_t>(inserted_);
-        head2_[Get16(&data_[inserted_])] = static_cast<std::int32_t>(inserted_);
+        if (tree_) AddToTree(inserted_, 0, 0, nullptr);
+        else AddToChains(inserted_);
     }
     if (inserted_ < pos) inserted_ = pos;
 }
 
+void LzxMatcher::AddToChains(std::size_t pos) {
+    const std::uint32_t h = Hash(pos);
+    prev_[pos & mask_] = head_[h];
+    head_[h] = static_cast<std::int32_t>(pos);
+    head3_[Hash3(pos)] = static_cast<std::int32_t>(pos);
+    head2_[Get16(&data_[pos])] = static_cast<std::int32_t>(pos);
+}
+
+// The tree of a hash holds its positions ordered by the bytes that follow them, the
+// newest at the root. Searching for `pos` walks down from the root and splits the old
+// tree into the subtrees smaller and greater than `pos`, which become its own: so the
+// search is the insertion, and positions met on the way are the ones sharing the
+// longest prefixes with `pos`, newest first.
+void LzxMatcher::AddToTree(std::size_t pos, int maxLength, int shortest, std::vector<LzxMatch>* out) {
+    // The next position's roots, fetched from memory while this one is searched.
+    if (pos + 5 <= data_.size()) {
+        __builtin_prefetch(&head_[Hash(pos + 1)]);
+        __builtin_prefetch(&head3_[Hash3(pos + 1)]);
+        __builtin_prefetch(&head2_[Get16(&data_[pos + 1])]);
+    }
+    head3_[Hash3(pos)] = static_cast<std::int32_t>(pos);
+    head2_[Get16(&data_[pos])] = static_cast<std::int32_t>(pos);
+    const std::uint32_t h = Hash(pos);
+    std::int32_t cand = head_[h];
+    head_[h] = static_cast<std::int32_t>(pos);
+    // Where the next smaller and the next greater position met get linked in.
+    std::int32_t* smaller = &prev_[2 * (pos & mask_)];
+    std::int32_t* greater = smaller + 1;
+    const int limit = static_cast<int>(std::min<std::size_t>(nice_, data_.size() - pos));
+    const std::uint8_t* const cur = data_.data() + pos;
+    int smallerLen = 0, greaterLen = 0;  // bytes every position below smaller / above greater shares
+    for (int steps = depth_; cand >= 0 && steps > 0; --steps) {
+        const std::uint32_t distance = static_cast<std::uint32_t>(pos - static_cast<std::size_t>(cand));
+        if (distance > maxDistance_) break;
+        std::int32_t* const node = &prev_[2 * (static_cast<std::size_t>(cand) & mask_)];
+        const std::uint8_t* const at = cur - distance;
+        int len = std::min(smallerLen, greaterLen);
+        if (at[len] == cur[len]) len += CommonLength(at + len, cur + len, limit - len);
+        if (out && len > shortest && shortest < maxLength) {
+            shortest = std::min(len, maxLength);
+            out->push_back(LzxMatch{shortest, distance});
+        }
+        if (len == limit) {
+            // As long as `pos` as far as compared: it takes that position's place.
+            *smaller = node[0];
+            *greater = node[1];
+            if (out && !out->empty() && limit < maxLength && out->back().distance == distance)
+                out->back().length = LengthAt(pos, distance, maxLength);
+            return;
+        }
+        if (at[len] < cur[len]) {
+            *smaller = cand;
+            smaller = node + 1;
+            cand = *smaller;
+            smallerLen = len;
+        } else {
+            *greater = cand;
+            greater = node;
+            cand = *greater;
+            greaterLen = len;
+        }
+    }
+    *smaller = -1;
+    *greater = -1;
+}
+
 int LzxMatcher::LengthAt(std::size_t pos, std::uint32_t distance, int maxLength) const {
     const std::uint8_t* a = data_.data() + pos;
-    const std::uint8_t* b = a - distance;
-    int n = 0;
-    while (n < maxLength && a[n] == b[n]) ++n;
-    return n;
+    return CommonLength(a, a - distance, maxLength);
 }
 
 LzxMatch LzxMatcher::MatchWith(std::int32_t at, std::size_t pos, int maxLength) const {
@@ -85,7 +165,7 @@ LzxMatch LzxMatcher::Longest(std::size_t pos, int maxLength) const {
     return best;
 }
 
-void LzxMatcher::Matches(std::size_t pos, int maxLength, std::vector<LzxMatch>& out) const {
+void LzxMatcher::Matches(std::size_t pos, int maxLength, std::vector<LzxMatch>& out) {
     out.clear();
     if (maxLength < 4 || pos + 4 > data_.size()) return;
     int bl = 3;
@@ -95,8 +175,13 @@ void LzxMatcher::Matches(std::size_t pos, int maxLength, std::vector<LzxMatch>& 
     if (const LzxMatch m = MatchWith(head3_[Hash3(pos)], pos, maxLength); m.length >= 3) {
         out.push_back(m);
         bl = m.length;
-        if (bl >= nice_ || bl == maxLength) return;
     }
+    if (tree_) {
+        AddToTree(pos, maxLength, std::min(bl, maxLength), &out);
+        inserted_ = pos + 1;
+        return;
+    }
+    if (bl >= nice_ || bl == maxLength) return;
     std::int32_t cand = head_[Hash(pos)];
     for (int chain = depth_; cand >= 0 && chain > 0; --chain) {
         const std::uint32_t distance = static_cast<std::uint32_t>(pos - static_cast<std::size_t>(cand));

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 
 namespace quen::cab::lzx {
@@ -42,10 +43,13 @@ inline constexpr std::array<std::uint32_t, 51> MakeBases() {
 }
 inline constexpr std::array<std::uint32_t, 51> kPositionBase = MakeBases();
 
-// The slot of a formatted offset (0..2 repeated offsets, else distance + 2).
+// The slot of a formatted offset (0..2 repeated offsets, else distance + 2): below 2^18
+// two slots per power of two (the bit below the top one picks), then one per 2^17.
 inline int SlotOf(std::uint32_t formatted) {
-    return static_cast<int>(std::upper_bound(kPositionBase.begin(), kPositionBase.end(), formatted) -
-                            kPositionBase.begin()) - 1;
+    if (formatted < 4) return static_cast<int>(formatted);
+    if (formatted >= kPositionBase[36]) return 36 + static_cast<int>((formatted - kPositionBase[36]) >> 17);
+    const int top = std::bit_width(formatted) - 1;
+    return 2 * top + static_cast<int>((formatted >> (top - 1)) & 1);
 }
 
 // The aligned-tree symbol of a formatted offset in a slot with three or more extra bits.

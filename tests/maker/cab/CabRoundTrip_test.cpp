@@ -57,7 +57,6 @@ const std::vector<std::pair<std::string, std::size_t>> kLarge = {
 
 const Case kCases[] = {
     {"none", ".Set CompressionType=NONE\n", kMixed, 1},
-    {"compress off", ".Set CompressionType=LZX\n.Set Compress=off\n", kMixed, 1},
     {"mszip", ".Set CompressionType=MSZIP\n", kMixed, 1},
     {"mszip fast", ".Set CompressionType=MSZIP\n.Set CompressionLevel=1\n", kMixed, 1},
     {"only empty files", ".Set CompressionType=MSZIP\n", {{"a", 0}, {"b", 0}}, 1},
