@@ -9,10 +9,7 @@ namespace {
 
 TEST(MainLogic, DirectoryTextChoosesItsFrame) {
     const DirTypeTexts t;
-    const struct {
-        const char* text;
-        int frame;
-    } cases[] = {
+    const struct { const char* text; int frame; } cases[] = {
         {"< Me >", kFrameMe},   {"< Reg >", kFrameReg},   {"< Ask User >", kFrameAsk}, {"< Windows >", kFrameWin},
         {"< System >", kFrameSys}, {".\\", kFrameSub},     {".\\a\\b", kFrameSub},      {"< Previous >", kFramePre},
         {"< me >", kFrameOther}, {"< Me > ", kFrameOther}, {".a", kFrameOther},         {"C:\\App", kFrameOther},
@@ -43,13 +40,7 @@ TEST(MainLogic, MovesKeepFoldersAndAValidFirstAction) {
     const char* const plain[] = {"< Reg >", "< Previous >", "< Previous >"};
     const char* const sub[] = {"< Me >", ".\\s", "< Previous >"};
     const char* const mixed[] = {"< Me >", "< Windows >", ".\\s"};
-    const struct {
-        const char* const* dirs;
-        int index;
-        bool up;
-        MoveOutcome outcome;
-        const char* after;
-    } cases[] = {
+    const struct { const char* const* dirs; int index; bool up; MoveOutcome outcome; const char* after; } cases[] = {
         {plain, 2, true, MoveOutcome::Moved, "b < Reg > K|a < Previous > K|c < Previous > |"},
         {plain, 3, true, MoveOutcome::Moved, "a < Reg > K|c < Previous > |b < Previous > |"},
         {plain, 1, true, MoveOutcome::AtEdge, "a < Reg > K|b < Previous > |c < Previous > |"},

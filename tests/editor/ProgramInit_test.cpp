@@ -86,12 +86,8 @@ TEST_F(ProgramFolder, ShippedFolderStartsRegistersOnceAndLoadsTheDefaultTemplate
 // file, section and key; tuning values below one are raised to one; the encoder mode is
 // absent (quick), 1 or 2.
 TEST_F(ProgramFolder, NumberKeys) {
-    const struct {
-        const char* key;
-        const char* value;  // nullptr: the key is absent
-        const char* told;   // nullptr: the start goes on
-        int read;
-    } cases[] = {
+    // value nullptr: the key is absent; told nullptr: the start goes on.
+    const struct { const char* key; const char* value; const char* told; int read; } cases[] = {
         {"Comp_Move_Size", "four", "Comp_Move_Size: \"four\" is not a whole number.", 0},
         {"Comp_Move_Size", nullptr, "Comp_Move_Size is missing.", 0},
         {"CDExtraPatch", "40000", "CDExtraPatch", 0},
@@ -131,12 +127,8 @@ TEST_F(ProgramFolder, NumberKeys) {
 // template, so that what they write never stops the next start.
 TEST_F(ProgramFolder, MissingFiles) {
     fs::create_directories(root_ / "Sub");
-    const struct {
-        const char* section;
-        const char* key;
-        const char* value;  // nullptr: the key is absent
-        const char* missing;
-    } cases[] = {
+    // value nullptr: the key is absent.
+    const struct { const char* section; const char* key; const char* value; const char* missing; } cases[] = {
         {"Library", "CABLIB", nullptr, ""},  // an empty name: e2e/startup.sh
         {"Library", "CABLIB", "Sub", "Sub"},     {"Library", "CABLIB", "*.exe", "*.exe"},
         {"Library", "CABLIB_SCRFILE", "", ""},   {"Library", "CABLIB_SCRFILE", "Sub", "Sub"},

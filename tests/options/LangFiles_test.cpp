@@ -15,17 +15,10 @@ namespace {
 
 const char* const kShipped[] = {"English", "German"};
 
-// The repository's assets folder, found from the test data folder "<repo>/tests/data";
-// it is laid out as a program folder (Language\*.lng) but for English.
-std::string AssetsFolder() {
-    std::string repo = QUEN_TEST_DATA;
-    repo.resize(repo.size() - std::string("/tests/data").size());
-    return repo + "/assets";
-}
-
-// English is written by the build from the built-in texts; the others are committed.
+// English is written by the build from the built-in texts; the others are committed in
+// the assets folder, laid out as a program folder (Language\*.lng).
 std::string ShippedPath(const std::string& name) {
-    return name == "English" ? std::string(QUEN_ENGLISH_LNG) : AssetsFolder() + "/Language/" + name + ".lng";
+    return name == "English" ? std::string(QUEN_ENGLISH_LNG) : std::string(QUEN_ASSETS) + "/Language/" + name + ".lng";
 }
 
 // A key's value, or "<absent>" when the file lacks it.
