@@ -129,7 +129,7 @@ TEST_F(ProgramFolder, MissingFiles) {
     fs::create_directories(root_ / "Sub");
     // value nullptr: the key is absent.
     const struct { const char* section; const char* key; const char* value; const char* missing; } cases[] = {
-        {"Library", "CABLIB", nullptr, ""},  // an empty name: e2e/startup.sh
+        {"Library", "CABLIB", nullptr, ""},
         {"Library", "CABLIB", "Sub", "Sub"},     {"Library", "CABLIB", "*.exe", "*.exe"},
         {"Library", "CABLIB_SCRFILE", "", ""},   {"Library", "CABLIB_SCRFILE", "Sub", "Sub"},
         {"Library", "PATCH_EXE_HEAD", "", ""},   {"Library", "PATCH_EXE_HEAD", nullptr, ""},
