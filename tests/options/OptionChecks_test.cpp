@@ -75,7 +75,6 @@ TEST(OptionFiles, PathFormsAndPictureKinds) {
     for (const char* ok : {"a.bmp", "a.JPEG", "x.y.jpg", "a.Gif", "a.wmf", "a.emf", "a.rle"}) EXPECT_TRUE(IsPictureFileName(ok));
     for (const char* no : {"a.png", "bmp", "a.bmp.txt", "a."}) EXPECT_FALSE(IsPictureFileName(no));
     EXPECT_EQ(OneLine("a\r\nb\n"), "ab");
-    EXPECT_EQ(WithoutQuotes("say \"hi\""), "say hi");
 }
 
 // The welcome window's caption and text as a person sees them: e2e/options_windows.sh.
