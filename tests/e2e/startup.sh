@@ -45,7 +45,6 @@ drive wait "Quenlark - Untitled" 30
 expect_eq ".qnl type" "QuenlarkScript" "$(reg_data 'HKCR\.qnl')"
 expect_eq "open command" "\"$(app_win Quenlark.EXE)\" \"%1\" %2 %3" "$(reg_data 'HKCR\QuenlarkScript\shell\open\command')"
 expect_eq "icon" "$(app_win Quenlark.EXE),1" "$(reg_data 'HKCR\QuenlarkScript\DefaultIcon')"
-expect_eq "ProgramInit written" "1" "$(setting ProgramInit)"
 expect_eq "RegScriptType written" "1" "$(setting RegScriptType)"
 screenshot "$E2E_SHOTS/main-window.png"
 drive close "Quenlark - Untitled" \; gone "Quenlark - Untitled" 10

@@ -72,7 +72,6 @@ TEST_F(ProgramFolder, ShippedFolderStartsRegistersOnceAndLoadsTheDefaultTemplate
     auto program = Start();
     ASSERT_NE(program, nullptr);
     EXPECT_TRUE(LastMessages().empty());
-    EXPECT_EQ(program->settings.WAVE_End, Path("End.wav"));  // relative to the program folder
     EXPECT_FALSE(program->project.Options.WelcomTitle.empty());
     EXPECT_EQ(registrations_, 1);
     ASSERT_NE(Start(), nullptr);
