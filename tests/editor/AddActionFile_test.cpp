@@ -98,11 +98,7 @@ TEST_F(AddFilesTest, FolderOfOtherKindsAndSingleFiles) {
 TEST_F(AddFilesTest, DroppedPaths) {
     Tree({"old\\", "old\\a.dll", "old\\s\\", "old\\s\\b.dll"});
     Template(kActPatch, 0, "old\\a.dll", "new");
-    const struct {
-        int offered;
-        const char* path;
-        AddRefusal want;
-    } drops[] = {
+    const struct { int offered; const char* path; AddRefusal want; } drops[] = {
         {kActPatch, "old\\a.dll", AddRefusal::None},  // no new version: Add File
         {kActReName, "old", AddRefusal::None},
         {kActByte, "old\\s\\b.dll", AddRefusal::None},
@@ -122,10 +118,7 @@ TEST_F(AddFilesTest, DroppedPaths) {
 TEST_F(AddFilesTest, AddDialogOk) {
     Tree({"old\\", "old\\a.dll", "new\\", "new\\a.dll"});
     const std::string file = dir.Path("old\\a.dll"), old = dir.Path("old"), fresh = dir.Path("new\\a.dll");
-    const struct {
-        AddDialogInput in;
-        AddRefusal want;
-    } cases[] = {
+    const struct { AddDialogInput in; AddRefusal want; } cases[] = {
         {{kActAdd, false, false, "", ""}, AddRefusal::FileNotFind},
         {{kActAdd, false, false, dir.Path("old\\no.dll"), ""}, AddRefusal::FileNotFind},
         {{kActPatch, true, true, old, old + "\\"}, AddRefusal::DirCantSame},
@@ -141,15 +134,13 @@ TEST_F(AddFilesTest, AddDialogOk) {
         EXPECT_EQ(project.IncludeSubFolders, c.in.includeSub);
         EXPECT_EQ(project.AddCancelled, c.want != AddRefusal::None);
     }
-    const ActClass& t = project.AddTemplate;  // the folder case was last
-    EXPECT_EQ(t.AddMethod, 1);
-    EXPECT_EQ(t.FilePath, old);
-    EXPECT_EQ(t.FileName, file);  // kept from the ReName case: folders set no file
-    EXPECT_EQ(t.NewName, "");
+    // The template as method, folder, file, new name: the folder case was last and keeps the
+    // file of the ReName case (folders set no file).
+    const ActClass& t = project.AddTemplate;
+    const auto kept = [&] { return std::to_string(t.AddMethod) + "|" + t.FilePath + "|" + t.FileName + "|" + t.NewName; };
+    EXPECT_EQ(kept(), "1|" + old + "|" + file + "|");
     AcceptAddDialog({kActReName, false, false, file, "b.dll"}, project);
-    EXPECT_EQ(t.NewName, "b.dll");
-    EXPECT_EQ(t.AddMethod, 0);
-    EXPECT_EQ(t.FilePath, old);
+    EXPECT_EQ(kept(), "0|" + old + "|" + file + "|b.dll");
     // Another old version of a patch: an existing file, neither its old file nor a twin.
     ActClass patch;
     patch.FileName = file;

@@ -1,6 +1,8 @@
 // The byte dialog's key filter, byte text form, address reader and entry list.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "editor/DefineBytes.h"
 #include "options/Lang.h"
 
@@ -48,10 +50,9 @@ TEST(DefineBytes, AddressReaderAndBaseSwitch) {
         {"80000000", false, true, "80000000", "", false},
     };
     for (const Case& c : cases) {
-        AddressRead r = c.switching ? SwitchAddressBase(c.box, c.hex) : ReadAddress(c.box, c.hex);
-        EXPECT_EQ(r.box, c.newBox) << c.box;
-        EXPECT_EQ(r.address, c.address) << c.box;
-        EXPECT_EQ(r.raisedToMin, c.min) << c.box;
+        const AddressRead r = c.switching ? SwitchAddressBase(c.box, c.hex) : ReadAddress(c.box, c.hex);
+        EXPECT_EQ(std::tie(r.box, r.address, r.raisedToMin), std::make_tuple(std::string(c.newBox), std::string(c.address), c.min))
+            << c.box;
     }
 }
 
@@ -76,10 +77,9 @@ TEST(DefineBytes, RowsFollowTheAction) {
         {{false, false, true, "1", ""}, DefineAddOutcome::NeedInput, "1", false},
     };
     for (const Step& s : steps) {
-        DefineAddResult r = rows.Add(s.in);
-        EXPECT_EQ(r.outcome, s.outcome) << s.in.value;
-        EXPECT_EQ(r.value, s.value) << s.in.value;
-        EXPECT_EQ(r.raisedToMin, s.min) << s.in.value;
+        const DefineAddResult r = rows.Add(s.in);
+        EXPECT_EQ(std::tie(r.outcome, r.value, r.raisedToMin), std::make_tuple(s.outcome, std::string(s.value), s.min))
+            << s.in.value;
     }
     EXPECT_TRUE(modified);
     const std::vector<ByteEntry> stored{{"3", "A (10)", "00"}, {"1", "4D 5A 09", "FF"}, {"2", "4D 5A 09", "FF"},
@@ -101,8 +101,7 @@ TEST(DefineBytes, RowsFollowTheAction) {
     rows.Delete(1);
     rows.Delete(0);
     ASSERT_EQ(rows.Rows().size(), 2u);
-    EXPECT_EQ(rows.Rows()[0].entry, 1);
-    EXPECT_EQ(rows.Rows()[1].entry, 2);
+    EXPECT_EQ(std::make_pair(rows.Rows()[0].entry, rows.Rows()[1].entry), std::make_pair(1, 2));
     EXPECT_EQ(action.Bytes(), (std::vector<ByteEntry>{{"2", "4D 5A 09", "FF"}, {"3", "1 (1)", "02"}}));
 }
 

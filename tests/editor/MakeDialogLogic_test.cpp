@@ -59,6 +59,14 @@ TEST(MakeDialogLogic, ScriptCheckAsksOnceAndNeedsOneSupportedAction) {
     }
 }
 
+// The frame in one line: file ("-" before it while its label is hidden), percent, bar,
+// actions done / actions, output.
+std::string Shown(const MakeProgressModel& m) {
+    const MakeProgressView& v = m.View();
+    return (v.fileLabel ? "" : "-") + v.fileName + "|" + v.percent + "|" + std::to_string(v.bar) + "|" +
+           v.completeCount + "/" + v.fileCount + "|" + v.patchFileName;
+}
+
 // A patch executable's bar is the current file's: empty at each action, driven by the
 // encoder, full when the data file is written; a script's is the share of actions written.
 TEST(MakeDialogLogic, ProgressFrame) {
@@ -67,37 +75,27 @@ TEST(MakeDialogLogic, ProgressFrame) {
     MakeProgressModel m("Writing patch data...", [&] { ++changes; }, [&](const std::string& t) { noticed = t; });
     m.MakeStarted(3, "C:\\out\\fix.exe");
     m.ActionStarted(1, 3, "C:\\a.exe");
-    EXPECT_EQ(m.View().fileName, "C:\\a.exe");
     m.Reached(12.24);
-    EXPECT_EQ(m.View().percent, "12.2");
-    EXPECT_EQ(m.View().bar, 12);
+    EXPECT_EQ(Shown(m), "C:\\a.exe|12.2|12|0/3|C:\\out\\fix.exe");
     m.Reached(62.5);
     EXPECT_EQ(m.View().bar, 62);  // halves to the even one
     m.ActionWritten(1, 3, 1);
-    EXPECT_EQ(std::make_pair(m.View().bar, m.View().percent), std::make_pair(100, std::string("100")));
+    EXPECT_EQ(Shown(m), "C:\\a.exe|100|100|1/3|C:\\out\\fix.exe");
     m.ActionStarted(2, 3, "C:\\b.txt");
-    EXPECT_EQ(std::make_pair(m.View().bar, m.View().percent), std::make_pair(0, std::string("0.0")));
+    EXPECT_EQ(Shown(m), "C:\\b.txt|0.0|0|1/3|C:\\out\\fix.exe");
     m.ActionWritten(3, 3, 3);
-    EXPECT_EQ(m.View().completeCount, "3");
-    EXPECT_TRUE(m.View().fileLabel);
     m.WritingPatchData();
-    EXPECT_EQ(m.View().fileName, "Writing patch data...");
-    EXPECT_FALSE(m.View().fileLabel);
     m.Notice("careful");
     EXPECT_EQ(noticed, "careful");
     m.Finished();
-    EXPECT_EQ(m.View().bar, 100);
-    EXPECT_EQ(m.View().percent, "100");
-    EXPECT_EQ(m.View().patchFileName, "C:\\out\\fix.exe");
-    EXPECT_EQ(m.View().fileCount, "3");
+    EXPECT_EQ(Shown(m), "-Writing patch data...|100|100|3/3|C:\\out\\fix.exe");
     EXPECT_EQ(changes, 9);
 
     m.ScriptStarted(3, "C:\\out\\fix.qnl");
-    EXPECT_TRUE(m.View().fileLabel);
     m.ActionStarted(1, 3, "C:\\a.exe");
     m.ActionWritten(1, 3, 1);
     m.ActionStarted(2, 3, "C:\\b.txt");
-    EXPECT_EQ(std::make_pair(m.View().bar, m.View().percent), std::make_pair(33, std::string("33.3")));
+    EXPECT_EQ(Shown(m), "C:\\b.txt|33.3|33|1/3|C:\\out\\fix.qnl");
     const std::pair<double, const char*> labels[] = {{0, "0.0"}, {-3, "0.0"}, {99.96, "100.0"}, {250, "100.0"}};
     for (const auto& [p, text] : labels) EXPECT_EQ(PercentLabel(p), text) << p;
 }

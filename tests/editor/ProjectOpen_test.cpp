@@ -25,10 +25,8 @@ TEST(ProjectOpen, MessagesOfRefusedFiles) {
     std::string cut = ProjectFileText(test::SampleProject());
     test::WriteFileBytes(dir.Path("cut.prj"), cut.substr(0, cut.rfind("\r\n", cut.size() - 3) + 2));
     const Lang lang;
-    const struct {
-        const char* file;
-        const char* message;  // "" : none
-    } cases[] = {
+    // message "": none.
+    const struct { const char* file; const char* message; } cases[] = {
         {"a.prj", ""},
         {"t.tpl", "File Format Error!"},
         {"cut.prj", "Unknow Error!\r\n\r\nError Number :  62\r\nErrModal : MainModal_LoadProject"},
@@ -40,7 +38,6 @@ TEST(ProjectOpen, MessagesOfRefusedFiles) {
         EXPECT_EQ(OpenProjectFile(dir.Path(c.file), project, lang), !*c.message) << c.file;
         if (!*c.message) {
             EXPECT_TRUE(LastMessages().empty());
-            EXPECT_EQ(project.ProjectFile, dir.Path(c.file));
             continue;
         }
         ASSERT_EQ(LastMessages().size(), 1u) << c.file;

@@ -14,23 +14,14 @@ namespace {
 TEST(CdExtra, DriveCodeAndTheFirstMatchingDrive) {
     EXPECT_EQ(DriveCode(0x5155454Eu), 0);
     EXPECT_EQ(DriveCode(0x5155454Fu), 1);
-    EXPECT_EQ(DriveCode(0x5155454Eu ^ 0xFFFFFFFFu), 1);  // -1 gives 1
     EXPECT_EQ(DriveCode(0x5155454Eu ^ 0x80000000u), INT32_MIN);
     std::map<std::pair<std::string, std::string>, std::string> ini = {
-        {{"CDExtra", "CD_COUNT"}, "2"},
-        {{"CD1", "CD_ID"}, "7"},
-        {{"CD2", "CD_ID"}, "5"},
-        {{"CD2", "MPEG_COUNT"}, "x"},
-    };
+        {{"CDExtra", "CD_COUNT"}, "2"}, {{"CD1", "CD_ID"}, "7"}, {{"CD2", "CD_ID"}, "5"}, {{"CD2", "MPEG_COUNT"}, "x"}};
     auto read = [&](const std::string& s, const std::string& k) { return ini.count({s, k}) ? ini[{s, k}] : ""; };
     auto code = [](uint32_t c) { return c ^ DriveCodeMask(); };
+    // C: is no CD drive, D: holds no disc.
     std::vector<DriveInfo> drives = {
-        {"C:", 3, code(5)},         // not a CD drive
-        {"D:", 5, std::nullopt},   // no disc
-        {"E:", 5, code(9)},
-        {"F:", 5, code(5)},
-        {"G:", 5, code(7)},
-    };
+        {"C:", 3, code(5)}, {"D:", 5, std::nullopt}, {"E:", 5, code(9)}, {"F:", 5, code(5)}, {"G:", 5, code(7)}};
     auto found = FindProgramCd(drives, read);
     ASSERT_TRUE(found);
     EXPECT_EQ(found->drive, "F:");
@@ -47,13 +38,9 @@ TEST(CdExtra, TracksWrapAndLabels) {
     EXPECT_EQ(table[2].end, 134000);
     EXPECT_EQ(table[1].name, "Two");
     EXPECT_EQ(table[2].name, "");
-    TrackCursor c(3);
-    EXPECT_EQ(c.Next(), 1);
-    EXPECT_EQ(c.Previous(), 3);
-    EXPECT_EQ(c.Next(), 1);
-    c.Next();
-    c.Next();
-    EXPECT_EQ(c.Next(), 1);
+    TrackCursor c(3);  // a braced list calls in order
+    EXPECT_EQ((std::vector<int>{c.Next(), c.Previous(), c.Next(), c.Next(), c.Next(), c.Next()}),
+              (std::vector<int>{1, 3, 1, 2, 3, 1}));
     // The window title and the version label: e2e/editor.sh and e2e/options_windows.sh.
     EXPECT_EQ(RevisionLabel(3), "Revision 0003");
 }
@@ -78,14 +65,12 @@ TEST(ProgramOptions, SlidersHiddenWordAndDirectiveWrites) {
     ProgramOptionsForm form;
     form.atOpen.compressionType = -1;
     form.levelRead = 7;
-    struct Case {
-        int typeAtOpen, typeNow, levelNow;
-        const char *type, *level;  // nullptr: not written
-    } cases[] = {
+    // type, level: nullptr when not written.
+    const struct { int typeAtOpen, typeNow, levelNow; const char *type, *level; } cases[] = {
         {1, 1, 7, nullptr, nullptr}, {0, 1, 7, "LZX", nullptr}, {1, 0, 3, "MSZIP", "3"},
         {-1, 0, 7, "MSZIP", nullptr}, {-1, -1, 7, nullptr, nullptr},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         form.atOpen.compressionType = c.typeAtOpen;
         ProgramOptionValues now = form.atOpen;
         now.compressionType = c.typeNow;

@@ -14,7 +14,6 @@ using quen::Lang;
 TEST(LangBuiltIn, EnglishBeforeAnyFileAndLineBreaksDecoded) {
     const Lang lang;
     EXPECT_EQ(lang.Language(), "English");
-    EXPECT_EQ(lang.msg_Unknow_Error(), "Unknow Error!");
     EXPECT_NE(lang.msg_Warning_UnSupportScriptType().find("\r\n"), std::string::npos);
     EXPECT_EQ(lang.msg_Warning_UnSupportScriptType().find("\\n"), std::string::npos);
 }

@@ -41,18 +41,13 @@ TEST(RegistryLists, AddDeleteDuplicatesAndRetainValue) {
     EXPECT_TRUE(lists.Show(RegList::Pause));
     EXPECT_FALSE(lists.Show(RegList::Pause));
     RegEntryInput in{RegValueType::Dword, "HKCU", "Software\\Demo", "Count", "&H10"};
-    RegEntryInput noSub = in;
-    noSub.subKey = "";
+    RegEntryInput noSub = in, commaSub = in, commaName = in, retain = in;
+    noSub.subKey = "", commaSub.subKey += ",x", commaName.valueName = "a,b", retain.value = "< Retain Value >";
     // Refused values, a duplicate and a misplaced retain token: e2e/options_windows.sh.
     EXPECT_EQ(lists.Add(noSub), RegAddResult::SubKeyEmpty);
     // A comma in either name would shift the stored fields: another value would change.
-    RegEntryInput commaSub = in, commaName = in;
-    commaSub.subKey += ",x";
-    commaName.valueName = "a,b";
     for (const RegEntryInput& c : {commaSub, commaName}) EXPECT_EQ(lists.Add(c), RegAddResult::CommaInName);
     EXPECT_EQ(lists.Add(in), RegAddResult::Added);
-    RegEntryInput retain = in;
-    retain.value = "< Retain Value >";
     EXPECT_EQ(lists.Add(retain), RegAddResult::Added);  // any type may keep its value when paused
     EXPECT_EQ(o.OffKey, (std::vector<std::string>{"DWORD,HKCU,Software\\Demo,Count,&H10",
                                                   "DWORD,HKCU,Software\\Demo,Count,%RetainValue%"}));
@@ -66,7 +61,6 @@ TEST(RegistryLists, AddDeleteDuplicatesAndRetainValue) {
     EXPECT_FALSE(lists.Delete(2));
     EXPECT_TRUE(lists.Delete(1));
     EXPECT_TRUE(o.AddKey.empty());
-    EXPECT_EQ(o.AddKeyCount(), 0);
 
     lists.Show(RegList::Pause);
     EXPECT_EQ(lists.rows(), o.OffKey);  // shown again: the stored token
@@ -81,7 +75,6 @@ TEST(OptionFiles, PathFormsAndPictureKinds) {
     for (const char* ok : {"a.bmp", "a.JPEG", "x.y.jpg", "a.Gif", "a.wmf", "a.emf", "a.rle"}) EXPECT_TRUE(IsPictureFileName(ok));
     for (const char* no : {"a.png", "bmp", "a.bmp.txt", "a."}) EXPECT_FALSE(IsPictureFileName(no));
     EXPECT_EQ(OneLine("a\r\nb\n"), "ab");
-    EXPECT_EQ(WithoutQuotes("say \"hi\""), "say hi");
 }
 
 // The welcome window's caption and text as a person sees them: e2e/options_windows.sh.

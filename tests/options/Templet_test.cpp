@@ -14,12 +14,8 @@ const std::string kData = std::string(QUEN_TEST_DATA) + "/templet/";
 
 PatchOptions OneAddKeyOptions() {
     PatchOptions o = test::SampleOptions();
-    o.ContinueWhenError = 0;
-    o.EndText = "All done.";
-    o.OffKey.clear();
-    o.AddKey = {"STR,HKCU,Software\\Demo,Version,2.0"};
-    o.WelcomText = "First line\r\nSecond line";
-    o.strSuccess = "Done";
+    o.ContinueWhenError = 0, o.EndText = "All done.", o.OffKey.clear(), o.strSuccess = "Done";
+    o.AddKey = {"STR,HKCU,Software\\Demo,Version,2.0"}, o.WelcomText = "First line\r\nSecond line";
     return o;
 }
 

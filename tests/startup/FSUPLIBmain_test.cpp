@@ -22,8 +22,6 @@ TEST(TextRoutines, FieldsAndPathParts) {
         {"a, x \0junk ,c"s, 2, "x"}, {"\0a,b"s, 1, ""},
     };
     for (const auto& f : fields) EXPECT_EQ(GetField(f.text, f.n), f.field) << f.text << " #" << f.n;
-    EXPECT_EQ(GetFileName("C:\\A\\b.txt"), "b.txt");
-    EXPECT_EQ(GetFileName("C:\\A\\"), "");
     EXPECT_EQ(GetExtension("archive.tar.Gz"), "GZ");
     EXPECT_EQ(GetExtension("name."), "");
     EXPECT_EQ(GetExtension("C:\\my.folder\\readme"), "");  // a folder's dot is no extension

@@ -38,7 +38,6 @@ protected:
 
 TEST_F(WinFiles, DeleteFileForceClearsAttributesButNotAnotherProgramsHold) {
     const std::string sys = Make("sys.txt", kRoHiddenSystem);
-    EXPECT_FALSE(DeleteFileA(sys.c_str()));  // what a plain delete does
     EXPECT_TRUE(DeleteFileForce(sys));
     EXPECT_FALSE(test::PathExists(sys));
     const std::string held = Make("held.txt", FILE_ATTRIBUTE_NORMAL);
@@ -53,12 +52,7 @@ TEST_F(WinFiles, FileExistsFollowsTheAttributeMask) {
     Make("s.txt", FILE_ATTRIBUTE_SYSTEM);
     ASSERT_TRUE(CreateDirectoryA(dir_.Path("Hidden").c_str(), nullptr));
     ASSERT_TRUE(SetFileAttributesA(dir_.Path("Hidden").c_str(), FILE_ATTRIBUTE_HIDDEN));
-    struct Case {
-        const char* name;
-        unsigned mask;
-        bool found;
-    };
-    const Case cases[] = {
+    const struct { const char* name; unsigned mask; bool found; } cases[] = {
         {"h.txt", kFindNormal, false},        {"h.txt", kFindHiddenSystem, true},
         {"s.txt", kFindNormal, false},        {"s.txt", kFindHiddenSystem, true},
         {"s.txt", kFindDirectories, false},   {"Hidden", kFindDirectories, false},  // hidden needs its own bit
@@ -66,7 +60,7 @@ TEST_F(WinFiles, FileExistsFollowsTheAttributeMask) {
         {"*.txt", kFindNormal, false},        {"*.txt", kFindHiddenSystem, true},
         {"*.none", kFindDirectories, false},
     };
-    for (const Case& c : cases) EXPECT_EQ(FileExists(dir_.Path(c.name), c.mask), c.found) << c.name << " " << c.mask;
+    for (const auto& c : cases) EXPECT_EQ(FileExists(dir_.Path(c.name), c.mask), c.found) << c.name << " " << c.mask;
     Make("n.txt", FILE_ATTRIBUTE_NORMAL);
     EXPECT_TRUE(FileExists(dir_.Path("*.txt"), kFindNormal));
     EXPECT_TRUE(FileExists(dir_.path() + "\\", kFindNormal));

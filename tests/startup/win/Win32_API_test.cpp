@@ -16,19 +16,13 @@ TEST(BrowseForFolder, TitleLimitCancelAndOk) {
     // The browser opens with the desktop selected, which is a file-system folder.
     char desktop[MAX_PATH] = {};
     ASSERT_EQ(SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop), S_OK);
-    struct Case {
-        std::string title;
-        const char* press;
-        bool cancelled;
-        std::string path;
-        size_t shown;  // browser windows seen
-    };
-    const Case cases[] = {
+    // shown: browser windows seen
+    const struct { std::string title; const char* press; bool cancelled; std::string path; size_t shown; } cases[] = {
         {std::string(131, 't'), "Cancel", true, "", 0},  // too long: fails at once
         {"Choose the folder " + std::string(112, 'x'), "Cancel", true, "", 1},
         {"Where is the program?", "OK", false, desktop, 1},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         std::string path = "previous";
         const auto seen = test::WatchDialogs(
             [&] { EXPECT_EQ(BrowseForFolder(nullptr, c.title, path), c.cancelled) << c.title.size(); }, c.press);
