@@ -2,6 +2,7 @@
 #include "maker/CompactPredict.h"
 
 #include <algorithm>
+#include <bit>
 #include <limits>
 
 namespace quen {
@@ -79,28 +80,12 @@ CopyMap CopyMapOf(const CompactCommands& commands) {
 
 namespace {
 
-// The field of a reference instruction at p (its bytes end before `end`), or -1.
-std::int64_t FieldAt(const std::uint8_t* old, std::int64_t p, std::int64_t end, bool x64) {
-    const std::uint8_t op = old[p];
-    if (op == 0xE8 || op == 0xE9) return p + 1;
-    if (p + 6 > end) return -1;
-    if (op == 0x0F && (old[p + 1] & 0xF0) == 0x80) return p + 2;
-    if (!x64) return -1;
-    if (op == 0xFF && (old[p + 1] == 0x15 || old[p + 1] == 0x25)) return p + 2;
-    const std::int64_t at = (op & 0xF0) == 0x40 ? p + 1 : p;
-    if (at + 6 > end) return -1;
-    switch (old[at]) {
-        case 0x03: case 0x2B: case 0x33: case 0x39: case 0x3B: case 0x63: case 0x85: case 0x89: case 0x8B: case 0x8D:
-            return (old[at + 1] & 0xC7) == 0x05 ? at + 2 : -1;
-        default:
-            return -1;
-    }
-}
-
-// The byte pairs that may begin a reference instruction (FieldAt decides), indexed by
-// first byte | second byte << 8, so the scan skips every other position with one lookup.
+// The byte pairs that begin a reference instruction, indexed by first byte | second byte
+// << 8: the field follows E8 and E9, else the pair. An instruction with a REX prefix
+// (40-4F) is found one byte on, at its opcode: no reference begins with 40-4F, and the
+// field is the same either way.
 struct StartPairs {
-    std::vector<bool> x86 = std::vector<bool>(65536), x64 = std::vector<bool>(65536);
+    std::vector<std::uint8_t> x86 = std::vector<std::uint8_t>(65536), x64 = std::vector<std::uint8_t>(65536);
     StartPairs() {
         for (int second = 0; second < 256; ++second) {
             for (int first : {0xE8, 0xE9}) x86[first | second << 8] = x64[first | second << 8] = true;
@@ -108,7 +93,6 @@ struct StartPairs {
         }
         for (int op : {0x03, 0x2B, 0x33, 0x39, 0x3B, 0x63, 0x85, 0x89, 0x8B, 0x8D}) {
             for (int modrm = 0x05; modrm < 0x40; modrm += 8) x64[op | modrm << 8] = true;
-            for (int rex = 0x40; rex <= 0x4F; ++rex) x64[rex | op << 8] = true;
         }
         x64[0xFF | 0x15 << 8] = x64[0xFF | 0x25 << 8] = true;
     }
@@ -175,25 +159,31 @@ void ReferencePredictor::Relative(std::int64_t oldStart, std::int64_t newStart, 
 void ReferencePredictor::FindSites() {
     const std::uint8_t* old = old_.data();
     static const StartPairs starts;
-    const std::vector<bool>& may = code_.x64 ? starts.x64 : starts.x86;
+    const std::vector<std::uint8_t>& may = code_.x64 ? starts.x64 : starts.x86;
     for (const auto& [rangeStart, end] : code_.ranges) {
         const Place* place = RawPlace(rangeStart);
         const std::int64_t toRva = place ? place->rva - place->raw : 0;
         const auto placeIndex = static_cast<std::int32_t>(place ? place - places_.data() : -1);
-        for (std::int64_t p = rangeStart; p + 5 <= end;) {
-            if (!may[old[p] | old[p + 1] << 8]) {
-                ++p;
+        for (std::int64_t p = rangeStart; p + 5 <= end; ++p) {
+            // Eight positions a step without a branch each: most steps hold no reference.
+            if (p + 13 <= end) {
+                unsigned hits = 0;
+#pragma GCC unroll 8
+                for (int k = 0; k < 8; ++k) hits |= unsigned{may[old[p + k] | old[p + k + 1] << 8]} << k;
+                if (!hits) {
+                    p += 7;
+                    continue;
+                }
+                p += std::countr_zero(hits);
+            } else if (!may[old[p] | old[p + 1] << 8]) {
                 continue;
             }
-            const std::int64_t field = FieldAt(old, p, end, code_.x64);
-            const std::int64_t target =
-                field < 0 ? -1 : field + toRva + 4 + static_cast<std::int32_t>(GetLE32(old + field));
-            if (field < 0 || target > 0xFFFFFFFF || NewTarget(target, false) == kOutside) {
-                ++p;
-                continue;
-            }
+            const std::int64_t field = (old[p] & 0xFE) == 0xE8 ? p + 1 : p + 2;
+            if (field + 4 > end) continue;
+            const std::int64_t target = field + toRva + 4 + static_cast<std::int32_t>(GetLE32(old + field));
+            if (target > 0xFFFFFFFF || NewTarget(target, false) == kOutside) continue;
             sites_.push_back({static_cast<std::uint32_t>(field), static_cast<std::uint32_t>(target), placeIndex});
-            p = field + 4;
+            p = field + 3;
         }
     }
 }
@@ -203,14 +193,14 @@ void ReferencePredictor::Absolute(std::int64_t oldStart, std::uint8_t* out, std:
     auto it = std::lower_bound(code_.fixups.begin(), code_.fixups.end(), oldStart,
                                [](const Fixup& f, std::int64_t o) { return f.at < o; });
     for (; it != code_.fixups.end() && it->at + it->width <= copyEnd; ++it) {
-        std::uint64_t value = 0;
-        for (int i = it->width - 1; i >= 0; --i) value = value << 8 | old_[static_cast<std::size_t>(it->at + i)];
+        const std::uint8_t* at = old_.data() + it->at;
+        const std::uint64_t value = GetLE32(at) | (it->width == 8 ? std::uint64_t{GetLE32(at + 4)} << 32 : 0);
         const std::uint64_t rva = value - code_.imageBase;
         if (rva >= std::uint64_t{1} << 32) continue;
         const std::int64_t newTarget = NewTarget(static_cast<std::int64_t>(rva), true);
         if (newTarget == kOutside || newTarget == kUnknown) continue;
         const std::uint64_t predicted = newBase_ + static_cast<std::uint64_t>(newTarget);
-        for (int i = 0; i < it->width; ++i) out[it->at - oldStart + i] = static_cast<std::uint8_t>(predicted >> (8 * i));
+        for (std::uint32_t i = 0; i < it->width; ++i) out[it->at - oldStart + i] = static_cast<std::uint8_t>(predicted >> (8 * i));
     }
 }
 
