@@ -23,7 +23,11 @@ void CopyMap::Add(std::int64_t newStart, std::int64_t oldStart, std::int64_t len
 }
 
 void CopyMap::Finish() {
-    std::stable_sort(copies_.begin(), copies_.end(), [](const Copy& a, const Copy& b) { return a.oldStart < b.oldStart; });
+    // Copies are added in new order, so this is the order of old starts, the later in new
+    // order after on equal ones.
+    std::sort(copies_.begin(), copies_.end(), [](const Copy& a, const Copy& b) {
+        return a.oldStart != b.oldStart ? a.oldStart < b.oldStart : a.newStart < b.newStart;
+    });
     const std::int64_t last = copies_.empty() ? -1 : std::max<std::int64_t>(-1, copies_.back().oldStart >> kBlockBits);
     blockEnd_.assign(static_cast<std::size_t>(last + 1), 0);
     std::size_t i = 0;
@@ -47,6 +51,7 @@ std::int64_t CopyMap::NewOf(std::int64_t o) const {
 
 bool CopyMapOfStream(ByteView commands, std::int64_t oldSize, CopyMap& map) {
     VarintReader r(commands);
+    map.Reserve(commands.size() / 3);
     std::int64_t n = 0, oldEnd = 0;
     while (!r.AtEnd()) {
         std::uint64_t literal, copy, delta;
@@ -68,6 +73,7 @@ bool CopyMapOfStream(ByteView commands, std::int64_t oldSize, CopyMap& map) {
 
 CopyMap CopyMapOf(const CompactCommands& commands) {
     CopyMap map;
+    map.Reserve(commands.size());
     std::int64_t n = 0;
     for (const CompactCommand& c : commands) {
         n += c.literal;
@@ -160,6 +166,18 @@ void ReferencePredictor::FindSites() {
     const std::uint8_t* old = old_.data();
     static const StartPairs starts;
     const std::vector<std::uint8_t>& may = code_.x64 ? starts.x64 : starts.x86;
+    // Every address a target may have lies in [low, high): most candidates fail on that.
+    std::int64_t low = 0, high = static_cast<std::int64_t>(old_.size()), code = 0;
+    if (!places_.empty()) {
+        low = std::numeric_limits<std::int64_t>::max();
+        high = 0;
+    }
+    for (const Place& p : places_) {
+        low = std::min(low, p.rva);
+        high = std::max(high, p.rvaEnd);
+    }
+    for (const auto& [rangeStart, end] : code_.ranges) code += end - rangeStart;
+    sites_.reserve(static_cast<std::size_t>(code / 16));  // real code has one in 20 to 40 bytes
     for (const auto& [rangeStart, end] : code_.ranges) {
         const Place* place = RawPlace(rangeStart);
         const std::int64_t toRva = place ? place->rva - place->raw : 0;
@@ -181,7 +199,7 @@ void ReferencePredictor::FindSites() {
             const std::int64_t field = (old[p] & 0xFE) == 0xE8 ? p + 1 : p + 2;
             if (field + 4 > end) continue;
             const std::int64_t target = field + toRva + 4 + static_cast<std::int32_t>(GetLE32(old + field));
-            if (target > 0xFFFFFFFF || NewTarget(target, false) == kOutside) continue;
+            if (target < low || target >= high || target > 0xFFFFFFFF || NewTarget(target, false) == kOutside) continue;
             sites_.push_back({static_cast<std::uint32_t>(field), static_cast<std::uint32_t>(target), placeIndex});
             p = field + 3;
         }

@@ -13,6 +13,7 @@ namespace quen {
 // Where copies put old bytes in the new file.
 class CopyMap {
 public:
+    void Reserve(std::size_t copies) { copies_.reserve(copies); }
     void Add(std::int64_t newStart, std::int64_t oldStart, std::int64_t length);
     // Sorts for lookups; call once after the last Add.
     void Finish();
