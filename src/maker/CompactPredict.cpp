@@ -11,6 +11,9 @@ namespace {
 // Positions no valid data reaches (files are below 4 GiB), so sums cannot overflow.
 constexpr std::int64_t kFar = std::int64_t{1} << 40;
 constexpr int kBlockBits = 8;
+// CopyMap::blockMove_'s answers that are no move: the block's bytes differ, no copy holds it.
+constexpr std::int64_t kMixed = std::numeric_limits<std::int64_t>::min();
+constexpr std::int64_t kNone = kMixed + 1;
 // NewTarget's answers that are no address: outside every section, or inside without a
 // prediction. Real addresses stay above -2^34.
 constexpr std::int64_t kOutside = std::numeric_limits<std::int64_t>::min();
@@ -35,18 +38,39 @@ void CopyMap::Finish() {
         while (i < copies_.size() && copies_[i].oldStart >> kBlockBits <= b) ++i;
         blockEnd_[static_cast<std::size_t>(b)] = static_cast<std::uint32_t>(i);
     }
+    // A block where no copy starts after its first byte and the copy holding that byte
+    // (or none) holds its last: every byte of it has the same answer.
+    blockMove_.assign(blockEnd_.size(), kMixed);
+    for (std::size_t b = 0; b < blockEnd_.size(); ++b) {
+        const std::int64_t first = static_cast<std::int64_t>(b) << kBlockBits;
+        const std::uint32_t from = b ? blockEnd_[b - 1] : 0;
+        if (from < blockEnd_[b] && copies_[blockEnd_[b] - 1].oldStart > first) continue;
+        const Copy* c = Search(first);
+        if (!c) {
+            blockMove_[b] = kNone;
+        } else if (c->oldStart + c->length >= first + (1 << kBlockBits)) {
+            blockMove_[b] = c->newStart - c->oldStart;
+        }
+    }
 }
 
-std::int64_t CopyMap::NewOf(std::int64_t o) const {
+const CopyMap::Copy* CopyMap::Search(std::int64_t o) const {
     const std::int64_t b = o >> kBlockBits, blocks = static_cast<std::int64_t>(blockEnd_.size());
     const auto from = copies_.begin() + (b > 0 ? blockEnd_[static_cast<std::size_t>(std::min(b, blocks) - 1)] : 0);
     const auto to = b < blocks ? copies_.begin() + blockEnd_[static_cast<std::size_t>(b)] : copies_.end();
     auto it = std::upper_bound(from, to, o, [](std::int64_t v, const Copy& c) { return v < c.oldStart; });
     for (int k = 0; k < kReach && it != copies_.begin(); ++k) {
         --it;
-        if (o < it->oldStart + it->length) return it->newStart + (o - it->oldStart);
+        if (o < it->oldStart + it->length) return &*it;
     }
-    return -1;
+    return nullptr;
+}
+
+std::int64_t CopyMap::NewOf(std::int64_t o) const {
+    const auto b = static_cast<std::size_t>(o >> kBlockBits);
+    if (b < blockMove_.size() && blockMove_[b] != kMixed) return blockMove_[b] == kNone ? -1 : o + blockMove_[b];
+    const Copy* c = Search(o);
+    return c ? c->newStart + (o - c->oldStart) : -1;
 }
 
 bool CopyMapOfStream(ByteView commands, std::int64_t oldSize, CopyMap& map) {
@@ -104,6 +128,19 @@ struct StartPairs {
     }
 };
 
+// index[b]: the first of `items` (ascending by position) at or after old block b, for
+// every block of an old file of `oldSize` bytes and the block at its end.
+template <class T, class Position>
+std::vector<std::uint32_t> BlockIndex(const std::vector<T>& items, std::size_t oldSize, Position position) {
+    std::vector<std::uint32_t> index((oldSize >> kBlockBits) + 1);
+    std::size_t i = 0;
+    for (std::size_t b = 0; b < index.size(); ++b) {
+        while (i < items.size() && position(items[i]) < b << kBlockBits) ++i;
+        index[b] = static_cast<std::uint32_t>(i);
+    }
+    return index;
+}
+
 }  // namespace
 
 ReferencePredictor::ReferencePredictor(ByteView oldFile, const OldCode& code, const ImageMoves& moves,
@@ -116,6 +153,8 @@ ReferencePredictor::ReferencePredictor(ByteView oldFile, const OldCode& code, co
                            s.rva - s.raw + skew, move});
     }
     FindSites();
+    siteAt_ = BlockIndex(sites_, old_.size(), [](const Site& s) { return s.field; });
+    fixupAt_ = BlockIndex(code.fixups, old_.size(), [](const Fixup& f) { return f.at; });
 }
 
 const ReferencePredictor::Place* ReferencePredictor::RawPlace(std::int64_t o) const {
@@ -149,8 +188,8 @@ void ReferencePredictor::Predict(std::int64_t oldStart, std::int64_t newStart, s
 void ReferencePredictor::Relative(std::int64_t oldStart, std::int64_t newStart, std::uint8_t* out,
                                   std::int64_t count) const {
     const std::int64_t copyEnd = oldStart + count;
-    auto it = std::lower_bound(sites_.begin(), sites_.end(), oldStart,
-                               [](const Site& s, std::int64_t o) { return s.field < o; });
+    auto it = sites_.begin() + siteAt_[static_cast<std::size_t>(oldStart >> kBlockBits)];
+    while (it != sites_.end() && it->field < oldStart) ++it;
     for (; it != sites_.end() && it->field + 4 <= copyEnd; ++it) {
         const std::int64_t newTarget = NewTarget(it->target, true);
         if (newTarget == kUnknown) continue;
@@ -208,8 +247,8 @@ void ReferencePredictor::FindSites() {
 
 void ReferencePredictor::Absolute(std::int64_t oldStart, std::uint8_t* out, std::int64_t count) const {
     const std::int64_t copyEnd = oldStart + count;
-    auto it = std::lower_bound(code_.fixups.begin(), code_.fixups.end(), oldStart,
-                               [](const Fixup& f, std::int64_t o) { return f.at < o; });
+    auto it = code_.fixups.begin() + fixupAt_[static_cast<std::size_t>(oldStart >> kBlockBits)];
+    while (it != code_.fixups.end() && it->at < oldStart) ++it;
     for (; it != code_.fixups.end() && it->at + it->width <= copyEnd; ++it) {
         const std::uint8_t* at = old_.data() + it->at;
         const std::uint64_t value = GetLE32(at) | (it->width == 8 ? std::uint64_t{GetLE32(at + 4)} << 32 : 0);

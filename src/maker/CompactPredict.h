@@ -28,10 +28,15 @@ private:
     struct Copy {
         std::int64_t oldStart, newStart, length;
     };
+    const Copy* Search(std::int64_t o) const;
+
     std::vector<Copy> copies_;
     // blockEnd_[b]: the first copy starting after old block b (256 bytes), so a lookup
     // searches only the copies starting in its own block.
     std::vector<std::uint32_t> blockEnd_;
+    // blockMove_[b]: new position - old position for every byte of block b, when they
+    // all have one (most blocks: copies are long), so most lookups read only this.
+    std::vector<std::int64_t> blockMove_;
 };
 
 // The copy map of all commands, or false when the command stream is damaged or a copy
@@ -89,6 +94,8 @@ private:
         std::int32_t place;
     };
     std::vector<Site> sites_;
+    // The first site and relocation at or after each old block (256 bytes).
+    std::vector<std::uint32_t> siteAt_, fixupAt_;
     std::uint64_t newBase_;
 };
 
