@@ -128,6 +128,23 @@ struct StartPairs {
     }
 };
 
+// 0x80 in each byte of v that is zero, nothing elsewhere.
+constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
+inline std::uint64_t ZeroBytes(std::uint64_t v) { return ~(((v & kLow7) + kLow7) | v | kLow7); }
+
+inline std::uint64_t GetLE64(const std::uint8_t* p) { return GetLE32(p) | std::uint64_t{GetLE32(p + 4)} << 32; }
+
+// 0x80 in byte k when position k of the eight at p may begin a reference: E8, E9 or 0F 8x,
+// and on x64 a second byte that is a RIP-relative ModRM (as 15 and 25 after FF are).
+inline std::uint64_t Candidates(const std::uint8_t* p, bool x64) {
+    constexpr std::uint64_t kBytes = 0x0101010101010101ull;
+    const std::uint64_t first = GetLE64(p), second = GetLE64(p + 1);
+    std::uint64_t hits = ZeroBytes((first & 0xFE * kBytes) ^ 0xE8 * kBytes) |
+                         (ZeroBytes(first ^ 0x0F * kBytes) & ZeroBytes((second & 0xF0 * kBytes) ^ 0x80 * kBytes));
+    if (x64) hits |= ZeroBytes((second & 0xC7 * kBytes) ^ 0x05 * kBytes);
+    return hits;
+}
+
 // index[b]: the first of `items` (ascending by position) at or after old block b, for
 // every block of an old file of `oldSize` bytes and the block at its end.
 template <class T, class Position>
@@ -224,17 +241,14 @@ void ReferencePredictor::FindSites() {
         for (std::int64_t p = rangeStart; p + 5 <= end; ++p) {
             // Eight positions a step without a branch each: most steps hold no reference.
             if (p + 13 <= end) {
-                unsigned hits = 0;
-#pragma GCC unroll 8
-                for (int k = 0; k < 8; ++k) hits |= unsigned{may[old[p + k] | old[p + k + 1] << 8]} << k;
+                const std::uint64_t hits = Candidates(old + p, code_.x64);
                 if (!hits) {
                     p += 7;
                     continue;
                 }
-                p += std::countr_zero(hits);
-            } else if (!may[old[p] | old[p + 1] << 8]) {
-                continue;
+                p += std::countr_zero(hits) / 8;
             }
+            if (!may[old[p] | old[p + 1] << 8]) continue;
             const std::int64_t field = (old[p] & 0xFE) == 0xE8 ? p + 1 : p + 2;
             if (field + 4 > end) continue;
             const std::int64_t target = field + toRva + 4 + static_cast<std::int32_t>(GetLE32(old + field));
