@@ -7,6 +7,7 @@
 #include <memory>
 
 #if defined(__x86_64__) || defined(__i386__)
+#include <cpuid.h>
 #include <immintrin.h>
 #define QUEN_CRC_FOLD 1
 #endif
@@ -92,8 +93,13 @@ __attribute__((target("sse2,pclmul"))) std::uint32_t Folded(const Tables& t, std
     return Sliced(t, 0, rest, 16);
 }
 
+// From the processor's feature bits (CPUID 1: EDX bit 26 SSE2, ECX bit 1 PCLMULQDQ); the
+// compiler's own feature check would bring its table of every processor into the head.
 bool CanFold() {
-    static const bool can = __builtin_cpu_supports("pclmul") && __builtin_cpu_supports("sse2");
+    static const bool can = [] {
+        unsigned a = 0, b = 0, c = 0, d = 0;
+        return __get_cpuid(1, &a, &b, &c, &d) && (d >> 26 & 1) && (c >> 1 & 1);
+    }();
     return can;
 }
 
