@@ -238,24 +238,25 @@ void ReferencePredictor::FindSites() {
         const Place* place = RawPlace(rangeStart);
         const std::int64_t toRva = place ? place->rva - place->raw : 0;
         const auto placeIndex = static_cast<std::int32_t>(place ? place - places_.data() : -1);
-        for (std::int64_t p = rangeStart; p + 5 <= end; ++p) {
-            // Eight positions a step without a branch each: most steps hold no reference.
-            if (p + 13 <= end) {
-                const std::uint64_t hits = Candidates(old + p, code_.x64);
-                if (!hits) {
-                    p += 7;
-                    continue;
-                }
-                p += std::countr_zero(hits) / 8;
-            }
-            if (!may[old[p] | old[p + 1] << 8]) continue;
+        // The position after the last reference found: positions before it are inside it.
+        std::int64_t after = rangeStart;
+        const auto tryAt = [&](std::int64_t p) {
+            if (p < after || !may[old[p] | old[p + 1] << 8]) return;
             const std::int64_t field = (old[p] & 0xFE) == 0xE8 ? p + 1 : p + 2;
-            if (field + 4 > end) continue;
+            if (field + 4 > end) return;
             const std::int64_t target = field + toRva + 4 + static_cast<std::int32_t>(GetLE32(old + field));
-            if (target < low || target >= high || target > 0xFFFFFFFF || NewTarget(target, false) == kOutside) continue;
+            if (target < low || target >= high || target > 0xFFFFFFFF || NewTarget(target, false) == kOutside) return;
             sites_.push_back({static_cast<std::uint32_t>(field), static_cast<std::uint32_t>(target), placeIndex});
-            p = field + 3;
+            after = field + 4;
+        };
+        std::int64_t p = rangeStart;
+        // Eight positions a step without a branch each: most steps hold no reference.
+        for (; p + 13 <= end; p += 8) {
+            for (std::uint64_t hits = Candidates(old + p, code_.x64); hits; hits &= hits - 1) {
+                tryAt(p + std::countr_zero(hits) / 8);
+            }
         }
+        for (; p + 5 <= end; ++p) tryAt(p);
     }
 }
 
