@@ -234,7 +234,8 @@ void ReferencePredictor::FindSites() {
     }
     for (const auto& [rangeStart, end] : code_.ranges) code += end - rangeStart;
     sites_.reserve(static_cast<std::size_t>(code / 16));  // real code has one in 20 to 40 bytes
-    for (const auto& [rangeStart, end] : code_.ranges) {
+    for (const auto& range : code_.ranges) {
+        const std::int64_t rangeStart = range.first, end = range.second;  // variables: the lambda captures them
         const Place* place = RawPlace(rangeStart);
         const std::int64_t toRva = place ? place->rva - place->raw : 0;
         const auto placeIndex = static_cast<std::int32_t>(place ? place - places_.data() : -1);
