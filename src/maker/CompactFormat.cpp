@@ -43,7 +43,7 @@ void PutVarint(Bytes& out, std::uint64_t v) {
     out.push_back(static_cast<std::uint8_t>(v));
 }
 
-bool VarintReader::Next(std::uint64_t& v) {
+bool VarintReader::NextLong(std::uint64_t& v) {
     v = 0;
     for (int shift = 0; shift < 64; shift += 7) {
         if (at_ == s_.size()) return false;

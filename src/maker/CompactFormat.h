@@ -75,10 +75,18 @@ inline std::int64_t UnZigZag(std::uint64_t v) { return static_cast<std::int64_t>
 class VarintReader {
 public:
     explicit VarintReader(ByteView s) : s_(s) {}
-    bool Next(std::uint64_t& v);
+    bool Next(std::uint64_t& v) {
+        if (at_ < s_.size() && s_[at_] < 0x80) {  // most are one byte
+            v = s_[at_++];
+            return true;
+        }
+        return NextLong(v);
+    }
     bool AtEnd() const { return at_ == s_.size(); }
 
 private:
+    bool NextLong(std::uint64_t& v);
+
     ByteView s_;
     std::size_t at_ = 0;
 };

@@ -72,23 +72,35 @@ std::vector<Fixup> FixupsOf(ByteView f, const Pe& pe, const std::vector<ImageSec
     const std::int64_t start = RawOf(sections, GetLE32(opt + dirs + 8 * kRelocDirectory));
     const std::int64_t size = static_cast<std::int64_t>(f.size());
     const std::int64_t end = std::min(size, start + GetLE32(opt + dirs + 8 * kRelocDirectory + 4));
+    // The blocks' sizes first, so the list is allocated once.
+    std::int64_t entries = 0;
+    for (std::int64_t at = start; start >= 0 && at + 8 <= end;) {
+        const std::int64_t block = GetLE32(f.data() + at + 4);
+        if (block < 8 || block > end - at) break;
+        entries += (block - 8) / 2;
+        at += block;
+    }
     std::vector<Fixup> out;
+    out.reserve(static_cast<std::size_t>(entries));
     for (std::int64_t at = start; start >= 0 && at + 8 <= end;) {
         const std::int64_t page = GetLE32(f.data() + at), block = GetLE32(f.data() + at + 4);
         if (block < 8 || block > end - at) break;
         for (std::int64_t e = at + 8; e + 2 <= at + block; e += 2) {
             const int entry = GetLE16(f.data() + e), type = entry >> 12, width = type == 3 ? 4 : type == 10 ? 8 : 0;
             const std::int64_t raw = width ? RawOf(sections, page + (entry & 0xFFF)) : -1;
-            if (raw >= 0 && raw + width <= size) out.push_back({raw, width});
+            if (raw >= 0 && raw + width <= size) out.push_back({static_cast<std::uint32_t>(raw), static_cast<std::uint32_t>(width)});
         }
         at += block;
     }
-    std::sort(out.begin(), out.end(), [](const Fixup& a, const Fixup& b) { return a.at < b.at; });
-    std::vector<Fixup> kept;
+    // Linkers write them in order; of overlapping ones the first (the narrower) is kept.
+    const auto before = [](const Fixup& a, const Fixup& b) { return a.at != b.at ? a.at < b.at : a.width < b.width; };
+    if (!std::is_sorted(out.begin(), out.end(), before)) std::sort(out.begin(), out.end(), before);
+    std::size_t kept = 0;
     for (const Fixup& x : out) {
-        if (kept.empty() || x.at >= kept.back().at + kept.back().width) kept.push_back(x);
+        if (kept == 0 || x.at >= out[kept - 1].at + out[kept - 1].width) out[kept++] = x;
     }
-    return kept;
+    out.resize(kept);
+    return out;
 }
 
 }  // namespace

@@ -16,8 +16,8 @@ struct ImageSection {
 
 // A base relocation: an absolute address of `width` (4 or 8) bytes at old position `at`.
 struct Fixup {
-    std::int64_t at;
-    int width;
+    std::uint32_t at;
+    std::uint32_t width;
 };
 
 // What prediction knows of the old file. A file that is not a PE file has no sections:

@@ -13,6 +13,7 @@ namespace quen {
 // Where copies put old bytes in the new file.
 class CopyMap {
 public:
+    void Reserve(std::size_t copies) { copies_.reserve(copies); }
     void Add(std::int64_t newStart, std::int64_t oldStart, std::int64_t length);
     // Sorts for lookups; call once after the last Add.
     void Finish();
@@ -25,13 +26,21 @@ public:
 
 private:
     static constexpr int kBlockBits = 8;
+    // blockMove_'s answers that are no move: the block's bytes differ; no copy holds it.
+    static constexpr std::int64_t kMixed = INT64_MIN;
+    static constexpr std::int64_t kNone = kMixed + 1;
     struct Copy {
         std::int64_t oldStart, newStart, length;
     };
+    const Copy* Search(std::int64_t o) const;
+
     std::vector<Copy> copies_;
     // blockEnd_[b]: the first copy starting after old block b (256 bytes), so a lookup
     // searches only the copies starting in its own block.
     std::vector<std::uint32_t> blockEnd_;
+    // blockMove_[b]: new position - old position for every byte of block b, when they
+    // all have one (most blocks: copies are long), so most lookups read only this.
+    std::vector<std::int64_t> blockMove_;
 };
 
 // The copy map of all commands, or false when the command stream is damaged or a copy
@@ -89,6 +98,8 @@ private:
         std::int32_t place;
     };
     std::vector<Site> sites_;
+    // The first site and relocation at or after each old block (256 bytes).
+    std::vector<std::uint32_t> siteAt_, fixupAt_;
     std::uint64_t newBase_;
 };
 

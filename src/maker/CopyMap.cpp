@@ -29,10 +29,25 @@ void CopyMap::Finish() {
         while (i < copies_.size() && copies_[i].oldStart >> kBlockBits <= b) ++i;
         blockEnd_[static_cast<std::size_t>(b)] = static_cast<std::uint32_t>(i);
     }
+    // A block where no copy starts after its first byte and the copy holding that byte
+    // (or none) holds its last: every byte of it has the same answer.
+    blockMove_.assign(blockEnd_.size(), kMixed);
+    for (std::size_t b = 0; b < blockEnd_.size(); ++b) {
+        const std::int64_t first = static_cast<std::int64_t>(b) << kBlockBits;
+        const std::uint32_t from = b ? blockEnd_[b - 1] : 0;
+        if (from < blockEnd_[b] && copies_[blockEnd_[b] - 1].oldStart > first) continue;
+        const Copy* c = Search(first);
+        if (!c) {
+            blockMove_[b] = kNone;
+        } else if (c->oldStart + c->length >= first + (1 << kBlockBits)) {
+            blockMove_[b] = c->newStart - c->oldStart;
+        }
+    }
 }
 
 bool CopyMapOfStream(ByteView commands, std::int64_t oldSize, CopyMap& map) {
     VarintReader r(commands);
+    map.Reserve(commands.size() / 3);
     std::int64_t n = 0, oldEnd = 0;
     while (!r.AtEnd()) {
         std::uint64_t literal, copy, delta;
@@ -54,6 +69,7 @@ bool CopyMapOfStream(ByteView commands, std::int64_t oldSize, CopyMap& map) {
 
 CopyMap CopyMapOf(const CompactCommands& commands) {
     CopyMap map;
+    map.Reserve(commands.size());
     std::int64_t n = 0;
     for (const CompactCommand& c : commands) {
         n += c.literal;

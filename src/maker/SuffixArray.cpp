@@ -16,7 +16,7 @@ template <class Symbol>
 class InducedSort {
 public:
     InducedSort(const Symbol* s, std::uint32_t n, std::uint32_t alphabet, std::uint32_t* sa)
-        : s_(s), n_(n), alphabet_(alphabet), sa_(sa), smaller_(n), counts_(alphabet + 1, 0) {}
+        : s_(s), n_(n), alphabet_(alphabet), sa_(sa), smaller_(n) {}
 
     void Run() {
         if (n_ == 1) {
@@ -26,42 +26,53 @@ public:
         for (std::uint32_t i = n_ - 1; i-- > 0;) {
             smaller_[i] = s_[i] < s_[i + 1] || (s_[i] == s_[i + 1] && smaller_[i + 1]);
         }
-        for (std::uint32_t i = 0; i < n_; ++i) ++counts_[s_[i] + 1];
-        for (std::uint32_t c = 1; c <= alphabet_; ++c) counts_[c] += counts_[c - 1];
+        Count();
 
         // Stage 1: LMS suffixes in text order at their buckets' ends sort their substrings.
         std::fill(sa_, sa_ + n_, kEmpty);
-        std::vector<std::uint32_t> tail = Tails();
+        Tails();
         for (std::uint32_t i = 1; i < n_; ++i) {
-            if (IsLms(i)) sa_[--tail[s_[i]]] = i;
+            if (IsLms(i)) sa_[--bucket_[s_[i]]] = i;
         }
         Induce();
-        const std::vector<std::uint32_t> sortedLms = SortLms();
+        const std::uint32_t m = SortLms();
 
-        // Stage 2: the sorted LMS suffixes induce the whole order.
-        std::fill(sa_, sa_ + n_, kEmpty);
-        tail = Tails();
-        for (std::size_t i = sortedLms.size(); i-- > 0;) sa_[--tail[s_[sortedLms[i]]]] = sortedLms[i];
+        // Stage 2: the sorted LMS suffixes induce the whole order. Moved to their buckets'
+        // ends from the last, each lands at or after its own slot.
+        Count();
+        std::fill(sa_ + m, sa_ + n_, kEmpty);
+        Tails();
+        for (std::uint32_t i = m; i-- > 0;) {
+            const std::uint32_t j = sa_[i];
+            sa_[i] = kEmpty;
+            sa_[--bucket_[s_[j]]] = j;
+        }
         Induce();
     }
 
 private:
     bool IsLms(std::uint32_t i) const { return i > 0 && smaller_[i] && !smaller_[i - 1]; }
 
-    std::vector<std::uint32_t> Tails() const { return {counts_.begin() + 1, counts_.end()}; }
+    void Count() {
+        counts_.assign(alphabet_ + 1, 0);
+        for (std::uint32_t i = 0; i < n_; ++i) ++counts_[s_[i] + 1];
+        for (std::uint32_t c = 1; c <= alphabet_; ++c) counts_[c] += counts_[c - 1];
+    }
+    void Heads() { bucket_.assign(counts_.begin(), counts_.end() - 1); }
+    void Tails() { bucket_.assign(counts_.begin() + 1, counts_.end()); }
 
     void Induce() {
-        std::vector<std::uint32_t> head(counts_.begin(), counts_.end() - 1);
+        Heads();
         // The end marker precedes everything: the last suffix (L-type) comes first.
-        sa_[head[s_[n_ - 1]]++] = n_ - 1;
+        sa_[bucket_[s_[n_ - 1]]++] = n_ - 1;
         for (std::uint32_t i = 0; i < n_; ++i) {
             const std::uint32_t v = sa_[i];
-            if (v != kEmpty && v > 0 && !smaller_[v - 1]) sa_[head[s_[v - 1]]++] = v - 1;
+            if (v != kEmpty && v > 0 && !smaller_[v - 1]) sa_[bucket_[s_[v - 1]]++] = v - 1;
         }
-        std::vector<std::uint32_t> tail = Tails();
+        Tails();
         for (std::uint32_t i = n_; i-- > 0;) {
             const std::uint32_t v = sa_[i];
-            if (v != kEmpty && v > 0 && smaller_[v - 1]) sa_[--tail[s_[v - 1]]] = v - 1;
+            if (v != kEmpty && v > 0 && smaller_[v - 1]) sa_[--bucket_[s_[v - 1]]] = v - 1;
         }
     }
 
@@ -75,35 +86,39 @@ private:
     }
 
     // From stage 1's order: names for the LMS substrings, the suffix order of the named
-    // string (recursively when names repeat), and so the LMS suffixes in order.
-    std::vector<std::uint32_t> SortLms() {
+    // string (recursively when names repeat), and so the m LMS suffixes in order, left in
+    // sa_[0, m). All of it within sa_: LMS positions are at least 2 apart, so m <= n / 2.
+    std::uint32_t SortLms() {
         std::uint32_t m = 0;
         for (std::uint32_t i = 0; i < n_; ++i) {
             if (IsLms(sa_[i])) sa_[m++] = sa_[i];
         }
-        // LMS positions are at least 2 apart, so p / 2 gives each a slot behind the first m.
+        // p / 2 gives each LMS position p a slot behind the first m.
         std::fill(sa_ + m, sa_ + n_, kEmpty);
         std::uint32_t names = 0;
         for (std::uint32_t i = 0; i < m; ++i) {
             if (i == 0 || !SameLmsSubstring(sa_[i - 1], sa_[i])) ++names;
             sa_[m + sa_[i] / 2] = names - 1;
         }
-        std::vector<std::uint32_t> reduced(m);
-        for (std::uint32_t i = m, j = 0; i < n_; ++i) {
-            if (sa_[i] != kEmpty) reduced[j++] = sa_[i];
+        // The names in text order, moved to the end: the reduced string.
+        std::uint32_t* reduced = sa_ + n_ - m;
+        for (std::uint32_t i = n_, j = n_; i-- > m;) {
+            if (sa_[i] != kEmpty) sa_[--j] = sa_[i];
         }
-        std::vector<std::uint32_t> order(m);
         if (names == m) {
-            for (std::uint32_t i = 0; i < m; ++i) order[reduced[i]] = i;
-        } else if (m > 0) {
-            InducedSort<std::uint32_t>(reduced.data(), m, names, order.data()).Run();
+            for (std::uint32_t i = 0; i < m; ++i) sa_[reduced[i]] = i;
+        } else {
+            // The buckets are counted again afterwards: the recursion needs the room.
+            std::vector<std::uint32_t>().swap(counts_);
+            std::vector<std::uint32_t>().swap(bucket_);
+            InducedSort<std::uint32_t>(reduced, m, names, sa_).Run();
         }
-        // reduced now becomes the LMS positions in text order.
+        // The LMS positions in text order replace the reduced string; the order maps onto them.
         for (std::uint32_t i = 1, j = 0; i < n_; ++i) {
             if (IsLms(i)) reduced[j++] = i;
         }
-        for (std::uint32_t& o : order) o = reduced[o];
-        return order;
+        for (std::uint32_t i = 0; i < m; ++i) sa_[i] = reduced[sa_[i]];
+        return m;
     }
 
     const Symbol* s_;
@@ -111,6 +126,7 @@ private:
     std::uint32_t* sa_;
     std::vector<bool> smaller_;  // S-type: the suffix is smaller than the next one
     std::vector<std::uint32_t> counts_;  // counts_[c]: first slot of bucket c
+    std::vector<std::uint32_t> bucket_;  // the next free slot of each bucket, from its head or tail
 };
 
 }  // namespace

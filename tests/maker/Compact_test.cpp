@@ -1,6 +1,8 @@
 // The compact format: its golden file, the encoder's round trip over generated pairs, and
-// the decoder's refusal of every damaged field, the copy map's order on equal old starts.
+// the decoder's refusal of every damaged field, the copy map's order on equal old starts;
+// the CRC-32 it carries.
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include <random>
 
@@ -38,6 +40,15 @@ TEST(CompactFormat, WritesAndReadsTheGoldenFile) {
     ASSERT_TRUE(ReadDifferenceHeader(Golden(), h));
     EXPECT_EQ(h.oldLength, 10u);
     EXPECT_EQ(h.newLength, 10u);
+}
+
+// The CRC-32 is zip's: zlib's at every length to 300 (the folding's 16- and 64-byte steps
+// and the table's tail), from an odd address, and over a long buffer.
+TEST(Crc32, MatchesZlib) {
+    std::mt19937 rng(32);
+    const Bytes data = testbytes::Random(rng, 70000);
+    for (std::uint32_t n = 0; n <= 300; ++n) ASSERT_EQ(Crc32(ByteView(data).subspan(1, n)), crc32(0, &data[1], n)) << n;
+    EXPECT_EQ(Crc32(data), crc32(0, data.data(), static_cast<std::uint32_t>(data.size())));
 }
 
 // Compact data from raw streams, with a header describing them and the old file.
@@ -147,9 +158,10 @@ TEST(CompactFormat, RoundTripsGeneratedPairs) {
 }
 
 // A 32-bit PE file: .text (code at address 0x1000) with 20 calls into itself and 20
-// absolute addresses of .data (in the .reloc table), .data at `dataAt` and .reloc. `grow`
-// bytes of filler are inserted in .text at 1000, moving what follows.
-Bytes Image(const Bytes& filler, std::uint32_t grow, std::uint32_t dataAt) {
+// absolute addresses of .data (in the .reloc table), .data at `dataAt`, .reloc and with
+// `rsrc` a fourth section. `grow` bytes of filler are inserted in .text at 1000, moving
+// what follows.
+Bytes Image(const Bytes& filler, std::uint32_t grow, std::uint32_t dataAt, bool rsrc = false) {
     Bytes text(filler.begin(), filler.begin() + 2000), reloc{0, 0x10, 0, 0, 48, 0, 0, 0};
     text.insert(text.begin() + 1000, filler.begin() + 2000, filler.begin() + 2000 + grow);
     const auto put = [&](std::uint32_t at, std::uint8_t op, std::uint32_t v) {
@@ -162,9 +174,12 @@ Bytes Image(const Bytes& filler, std::uint32_t grow, std::uint32_t dataAt) {
         put(moved(i * 90 + 40), 0xA1, 0x400000 + dataAt + 8 * i);  // mov eax, [address]
         testpe::Put16(reloc, 8 + 2 * i, static_cast<std::uint16_t>(0x3000 | (i * 90 + 41)));
     }
-    Bytes f = testpe::Build({{".text", text}, {".data", Bytes(filler.begin(), filler.begin() + 300)}, {".reloc", reloc}});
-    const std::uint32_t opt = testpe::kPeOffset + 24, addresses[] = {0x1000, dataAt, dataAt + 0x1000};
-    for (std::uint32_t k = 0; k < 3; ++k) {
+    std::vector<std::pair<std::string, Bytes>> sections{
+        {".text", text}, {".data", Bytes(filler.begin(), filler.begin() + 300)}, {".reloc", reloc}};
+    if (rsrc) sections.push_back({".rsrc", Bytes(100, 0xCC)});
+    Bytes f = testpe::Build(sections);
+    const std::uint32_t opt = testpe::kPeOffset + 24, addresses[] = {0x1000, dataAt, dataAt + 0x1000, dataAt + 0x2000};
+    for (std::uint32_t k = 0; k < sections.size(); ++k) {
         testpe::Put32(f, testpe::TableOffset() + 40 * k + 12, addresses[k]);
         testpe::Put32(f, testpe::TableOffset() + 40 * k + 36, k ? 0x40000040 : 0x60000020);
     }
@@ -178,22 +193,24 @@ Bytes Image(const Bytes& filler, std::uint32_t grow, std::uint32_t dataAt) {
 
 // Calls whose callee moved and absolute addresses into a section that moved: predicted
 // through the copy map and the section moves, they cost no difference; what is left are
-// the changed header fields.
+// the changed header fields. With a section added, sections are matched by name.
 TEST(CompactFormat, PredictsReferencesToMovedCodeAndData) {
     std::mt19937 rng(21);
     Bytes filler = testbytes::Random(rng, 2100, 0x60);
     for (auto& b : filler) b += 0x10;  // no byte that starts a reference
-    const Bytes oldFile = Image(filler, 0, 0x2000), newFile = Image(filler, 64, 0x3000);
-    const CompactCommands commands = EncodeCompact(oldFile, newFile);
-    const Bytes plain = WriteCompact(oldFile, newFile, commands, 0);
-    const Bytes data = CompareBytes(oldFile, newFile, {64, 4, CompMode::Compact});
-    const CompactHeader h = *ReadCompactHeader(data);
-    EXPECT_EQ(h.flags, kCompactPredictRel32);
-    std::uint32_t headerChanges = 0;
-    for (std::size_t i = 0; i < 0x200; ++i) headerChanges += oldFile[i] != newFile[i];
-    EXPECT_EQ(h.streams[2], headerChanges);
-    EXPECT_GT(ReadCompactHeader(plain)->streams[2], headerChanges + 40);
-    EXPECT_EQ(ApplyDifference(oldFile, data).newFile, newFile);
+    const Bytes oldFile = Image(filler, 0, 0x2000);
+    for (const bool rsrc : {false, true}) {
+        const Bytes newFile = Image(filler, 64, 0x3000, rsrc);
+        const Bytes plain = WriteCompact(oldFile, newFile, EncodeCompact(oldFile, newFile), 0);
+        const Bytes data = CompareBytes(oldFile, newFile, {64, 4, CompMode::Compact});
+        const CompactHeader h = *ReadCompactHeader(data);
+        EXPECT_EQ(h.flags, kCompactPredictRel32);
+        std::uint32_t headerChanges = 0;
+        for (std::size_t i = 0; i < 0x200; ++i) headerChanges += oldFile[i] != newFile[i];
+        EXPECT_EQ(h.streams[2], headerChanges) << rsrc;
+        EXPECT_GT(ReadCompactHeader(plain)->streams[2], headerChanges + 40);
+        EXPECT_EQ(ApplyDifference(oldFile, data).newFile, newFile);
+    }
 }
 
 // Data already made predicts through the later copy in new order among copies of one old
