@@ -36,6 +36,7 @@ TEST_F(ActionCheckTest, KindRules) {
     EXPECT_EQ(Check(Action(kActAdd, dir.Path("gone.dll"))), std::vector<P>{P::NeedOldFile});
     EXPECT_EQ(Check(Action(kActRun, dir.path())), std::vector<P>{P::NeedOldFile});  // a folder
     ActClass patch = Action(kActPatch, dir.Path("old.dll"));
+    patch.NewName = dir.Path("gone.dll");  // a new version that is not there, as an empty name
     EXPECT_EQ(Check(patch), std::vector<P>{P::NeedNewVersion});
     patch.NewName = dir.Path("new.dll");
     EXPECT_TRUE(Check(patch).empty());
