@@ -2,7 +2,9 @@
 // the little-endian writer shared by every encoder.
 #pragma once
 
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <vector>
 
@@ -34,6 +36,20 @@ inline std::uint32_t GetLE32(const std::uint8_t* p) {
 
 inline std::uint16_t GetLE16(const std::uint8_t* p) {
     return static_cast<std::uint16_t>(p[0] | p[1] << 8);
+}
+
+// Length of the common run of a and b, at most `cap` bytes, compared eight at a time (the
+// first differing byte is the lowest set one of the difference: the machines are little-endian).
+inline std::int64_t CommonRun(const std::uint8_t* a, const std::uint8_t* b, std::int64_t cap) {
+    std::int64_t n = 0;
+    for (; n + 8 <= cap; n += 8) {
+        std::uint64_t x, y;
+        std::memcpy(&x, a + n, 8);
+        std::memcpy(&y, b + n, 8);
+        if (x != y) return n + std::countr_zero(x ^ y) / 8;
+    }
+    while (n < cap && a[n] == b[n]) ++n;
+    return n;
 }
 
 // Appends records after a reserved header; Finish fills the header.

@@ -2,24 +2,9 @@
 #include "maker/CompWalk.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace quen {
 namespace {
-
-// Length of the common run of a and b, at most `cap` bytes, compared a word at a time.
-std::int64_t CommonRun(const std::uint8_t* a, const std::uint8_t* b, std::int64_t cap) {
-    std::int64_t k = 0;
-    while (k + 8 <= cap) {
-        std::uint64_t x, y;
-        std::memcpy(&x, a + k, 8);
-        std::memcpy(&y, b + k, 8);
-        if (x != y) break;
-        k += 8;
-    }
-    while (k < cap && a[k] == b[k]) ++k;
-    return k;
-}
 
 // The smallest d dividing t with at[x] == at[x + d] for x < t (t itself when none is).
 // Walks the divisors up to sqrt(t), then their partners: t may be a long stretch.

@@ -150,7 +150,10 @@ SuffixMatch SuffixIndex::Longest(ByteView pattern) const {
         const std::uint32_t at = sa_[static_cast<std::size_t>(mid)];
         const std::size_t room = std::min<std::size_t>(text_.size() - at, pattern.size());
         std::size_t k = std::min(lcpLo, lcpHi);
-        while (k < room && text_[at + k] == pattern[k]) ++k;
+        if (k < room) {
+            k += static_cast<std::size_t>(
+                CommonRun(text_.data() + at + k, pattern.data() + k, static_cast<std::int64_t>(room - k)));
+        }
         // A suffix that ends inside the pattern sorts before it.
         if (k == pattern.size() || (k < room && text_[at + k] > pattern[k])) {
             hi = mid;

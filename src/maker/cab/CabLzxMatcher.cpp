@@ -1,7 +1,5 @@
-// Hash-chain match finder of the LZX encoder.
+// Hash-chain and binary-tree match finder of the LZX encoder.
 #include "maker/cab/CabLzxMatcher.h"
-#include <bit>
-#include <cstring>
 
 #include "maker/cab/CabFormat.h"
 #include "maker/cab/CabLzxTables.h"
@@ -15,20 +13,6 @@ constexpr int kTreeHashBits = 20;
 constexpr int kHash3Bits = 16;
 // Once a match is this long, only a quarter of the remaining chain is searched.
 constexpr int kGoodLength = 32;
-
-// Bytes equal at `a` and `b`, up to `limit`: eight at a time (the first differing byte is
-// the lowest set one of the difference, the machines being little-endian).
-int CommonLength(const std::uint8_t* a, const std::uint8_t* b, int limit) {
-    int n = 0;
-    for (; n + 8 <= limit; n += 8) {
-        std::uint64_t x, y;
-        std::memcpy(&x, a + n, 8);
-        std::memcpy(&y, b + n, 8);
-        if (x != y) return n + std::countr_zero(x ^ y) / 8;
-    }
-    while (n < limit && a[n] == b[n]) ++n;
-    return n;
-}
 
 // Rough bits a match of this distance costs beyond its length: the extra bits of its
 // position slot plus a main-tree code. Guides the choice between near and far matches.
@@ -99,7 +83,7 @@ void LzxMatcher::AddToTree(std::size_t pos, int maxLength, int shortest, std::ve
         std::int32_t* const node = &prev_[2 * (static_cast<std::size_t>(cand) & mask_)];
         const std::uint8_t* const at = cur - distance;
         int len = std::min(smallerLen, greaterLen);
-        if (at[len] == cur[len]) len += CommonLength(at + len, cur + len, limit - len);
+        if (at[len] == cur[len]) len += static_cast<int>(CommonRun(at + len, cur + len, limit - len));
         if (out && len > shortest && shortest < maxLength) {
             shortest = std::min(len, maxLength);
             out->push_back(LzxMatch{shortest, distance});
@@ -130,7 +114,7 @@ void LzxMatcher::AddToTree(std::size_t pos, int maxLength, int shortest, std::ve
 
 int LzxMatcher::LengthAt(std::size_t pos, std::uint32_t distance, int maxLength) const {
     const std::uint8_t* a = data_.data() + pos;
-    return CommonLength(a, a - distance, maxLength);
+    return static_cast<int>(CommonRun(a, a - distance, maxLength));
 }
 
 LzxMatch LzxMatcher::MatchWith(std::int32_t at, std::size_t pos, int maxLength) const {
