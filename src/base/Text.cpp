@@ -46,9 +46,39 @@ std::optional<std::int64_t> ReadDecimal(std::string_view text) {
     return negative ? -v : v;
 }
 
+std::optional<RoundedDecimal> ReadRoundedDecimal(std::string_view body) {
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < body.size() && (body[i] == '+' || body[i] == '-')) negative = body[i++] == '-';
+    std::int64_t whole = 0;
+    std::size_t digits = 0;
+    for (; i < body.size() && std::isdigit(static_cast<unsigned char>(body[i])); ++i, ++digits) {
+        if (whole <= std::int64_t{1} << 40) whole = whole * 10 + (body[i] - '0');
+    }
+    // Only the rounding needs the fraction: below, exactly or above one half.
+    int half = -1;
+    bool fraction = false;
+    if (i < body.size() && body[i] == '.') {
+        fraction = true;
+        for (bool first = (++i, true); i < body.size() && std::isdigit(static_cast<unsigned char>(body[i]));
+             ++i, ++digits, first = false) {
+            const int d = body[i] - '0';
+            if (first) half = d > 5 ? 1 : d == 5 ? 0 : -1;
+            else if (half == 0 && d != 0) half = 1;
+        }
+    }
+    if (digits == 0 || i != body.size()) return std::nullopt;
+    if (half > 0 || (half == 0 && whole % 2 == 1)) ++whole;
+    return RoundedDecimal{negative ? -whole : whole, fraction};
+}
+
+bool HasHexPrefix(std::string_view text) {
+    return text.size() >= 2 && text[0] == '&' && (text[1] == 'H' || text[1] == 'h');
+}
+
 std::optional<NumberText> ReadNumber(std::string_view text) {
     const std::string s = TrimBlanks(text);
-    if (s.size() >= 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h')) {
+    if (HasHexPrefix(s)) {
         const auto v = ReadHexDigits(std::string_view(s).substr(2));
         if (!v) return std::nullopt;
         return NumberText{*v, true};

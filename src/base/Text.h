@@ -23,6 +23,18 @@ std::optional<std::uint32_t> ReadHexDigits(std::string_view digits, std::size_t 
 // else, and for magnitudes beyond 2^40 (far outside every range the formats use).
 std::optional<std::int64_t> ReadDecimal(std::string_view text);
 
+// A decimal with an optional sign and fraction, rounded half to even to a whole number, as
+// the classic conversion rounds. nullopt for anything else; the magnitude is capped just
+// above 2^40, beyond every range a caller accepts.
+struct RoundedDecimal {
+    std::int64_t value = 0;
+    bool hadFraction = false;
+};
+std::optional<RoundedDecimal> ReadRoundedDecimal(std::string_view body);
+
+// "&H" or "&h" leads the text: the hexadecimal form of the formats' numbers.
+bool HasHexPrefix(std::string_view text);
+
 // A number of the formats: decimal as ReadDecimal reads it, or "&H" (either case) and one
 // to eight hexadecimal digits, blanks around allowed. `hex` says which form was read; a
 // hex value is the unsigned 32-bit pattern, each caller decides how to read it.

@@ -1,8 +1,6 @@
 // What may enter the patch options' registry lists.
 #include "options/RegValueCheck.h"
 
-#include <cctype>
-
 #include "base/Text.h"
 #include "project/PatchOptions.h"
 
@@ -17,36 +15,16 @@ struct Rounded {
 
 std::optional<Rounded> ReadRounded(const std::string& text) {
     const std::string body = TrimBlanks(text);
-    if (body.size() >= 2 && body[0] == '&' && (body[1] == 'H' || body[1] == 'h')) {
+    if (HasHexPrefix(body)) {
         const auto bits = ReadHexDigits(std::string_view(body).substr(2));
         if (!bits) return std::nullopt;
         return Rounded{static_cast<int32_t>(*bits), false};
     }
-    size_t i = 0;
-    bool negative = false;
-    if (i < body.size() && (body[i] == '+' || body[i] == '-')) negative = body[i++] == '-';
-    int64_t whole = 0;
-    size_t digits = 0;
-    for (; i < body.size() && std::isdigit(static_cast<unsigned char>(body[i])); ++i, ++digits) {
-        if (whole <= INT64_C(1) << 40) whole = whole * 10 + (body[i] - '0');
-    }
-    // Only the rounding needs the fraction: below, exactly or above one half.
-    int half = -1;
-    bool fraction = false;
-    if (i < body.size() && body[i] == '.') {
-        fraction = true;
-        for (bool first = (++i, true); i < body.size() && std::isdigit(static_cast<unsigned char>(body[i]));
-             ++i, ++digits, first = false) {
-            const int d = body[i] - '0';
-            if (first) half = d > 5 ? 1 : d == 5 ? 0 : -1;
-            else if (half == 0 && d != 0) half = 1;
-        }
-    }
-    if (digits == 0 || i != body.size()) return std::nullopt;
-    if (half > 0 || (half == 0 && whole % 2 == 1)) ++whole;
-    const int64_t value = negative ? -whole : whole;
+    const auto read = ReadRoundedDecimal(body);
+    if (!read) return std::nullopt;
+    const int64_t value = read->value;
     if (value < INT32_MIN || value > INT32_MAX) return std::nullopt;
-    return Rounded{static_cast<int32_t>(value), fraction};
+    return Rounded{static_cast<int32_t>(value), read->hadFraction};
 }
 
 std::optional<std::string> CheckBin(const std::string& value) {
@@ -66,8 +44,7 @@ std::optional<std::string> CheckBin(const std::string& value) {
 
 std::optional<std::string> CheckDword(const std::string& value) {
     const std::string body = TrimBlanks(value);
-    if (body.size() >= 2 && body[0] == '&' && (body[1] == 'H' || body[1] == 'h') && body.size() > 10)
-        return std::nullopt;
+    if (HasHexPrefix(body) && body.size() > 10) return std::nullopt;
     const auto n = ReadRounded(value);
     if (!n) return std::nullopt;
     return n->hadFraction ? std::to_string(n->value) : value;

@@ -1,8 +1,6 @@
 // Whole numbers of templates, read the way the classic integer conversion reads them.
 #include "options/TempletInteger.h"
 
-#include <cctype>
-
 #include "base/Errors.h"
 #include "base/Text.h"
 
@@ -29,29 +27,9 @@ int16_t Hexadecimal(const std::string& digits, const std::string& text) {
 }
 
 int16_t Decimal(const std::string& body, const std::string& text) {
-    size_t i = 0;
-    bool negative = false;
-    if (i < body.size() && (body[i] == '+' || body[i] == '-')) negative = body[i++] == '-';
-    long long whole = 0;
-    size_t digits = 0;
-    for (; i < body.size() && std::isdigit(static_cast<unsigned char>(body[i])); ++i, ++digits) {
-        if (whole < 1000000) whole = whole * 10 + (body[i] - '0');
-    }
-    // The fraction only decides the rounding: above, below or exactly one half.
-    int half = -1;  // -1 below one half, 0 exactly, 1 above
-    if (i < body.size() && body[i] == '.') {
-        ++i;
-        bool first = true;
-        for (; i < body.size() && std::isdigit(static_cast<unsigned char>(body[i])); ++i, ++digits) {
-            int d = body[i] - '0';
-            if (first) half = d > 5 ? 1 : d == 5 ? 0 : -1;
-            else if (half == 0 && d != 0) half = 1;
-            first = false;
-        }
-    }
-    if (digits == 0 || i != body.size()) NotANumber(text);
-    if (half > 0 || (half == 0 && whole % 2 == 1)) ++whole;
-    long long value = negative ? -whole : whole;
+    const auto read = ReadRoundedDecimal(body);
+    if (!read) NotANumber(text);
+    const long long value = read->value;
     if (value < INT16_MIN || value > INT16_MAX) OutOfRange(text);
     return static_cast<int16_t>(value);
 }
@@ -60,9 +38,7 @@ int16_t Decimal(const std::string& body, const std::string& text) {
 
 int16_t TempletInteger(const std::string& text) {
     const std::string body = TrimBlanks(text);
-    if (body.size() >= 2 && body[0] == '&' && (body[1] == 'H' || body[1] == 'h')) {
-        return Hexadecimal(body.substr(2), text);
-    }
+    if (HasHexPrefix(body)) return Hexadecimal(body.substr(2), text);
     return Decimal(body, text);
 }
 
