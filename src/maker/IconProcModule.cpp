@@ -7,8 +7,8 @@
 #include "maker/HeadIconArea.h"
 #include "maker/PackageLayout.h"
 #include "platform/Files.h"
-#include "runtime/TargetDir.h"
 #include "startup/FSUPLIBmain.h"
+#include "startup/ProgramPaths.h"
 
 namespace quen {
 
@@ -77,7 +77,7 @@ std::optional<IconImageSpan> FindIcon32(ByteView ico) {
 
 IconReplacement ReplaceIcon(Bytes& head, const std::string& iconPath, const std::string& programFolder,
                             std::int64_t areaPosition, std::int64_t areaLength) {
-    const std::string path = runtime::TransAutoPath(iconPath, runtime::PathKind(iconPath), programFolder);
+    const std::string path = TransAutoPath(iconPath, PathKind(iconPath), programFolder);
     std::string ico;
     if (path.empty() || GetExtension(path) != "ICO" || !FileExists(path, kFindHiddenSystem) ||
         platform::ReadWholeFile(path, ico) != 0) {

@@ -12,10 +12,10 @@
 #include "platform/FileLock.h"
 #include "platform/Files.h"
 #include "platform/Process.h"
-#include "runtime/PackageImage.h"
-#include "runtime/TargetDir.h"
+#include "maker/PackageImage.h"
 #include "base/Errors.h"
 #include "startup/FSUPLIBmain.h"
+#include "startup/ProgramPaths.h"
 
 namespace quen {
 
@@ -95,7 +95,7 @@ private:
     std::string Library(const std::string& name) const { return s_.programFolder + "\\" + name; }
 
     std::string AutoPath(const std::string& path) const {
-        return runtime::TransAutoPath(path, runtime::PathKind(path), s_.programFolder);
+        return TransAutoPath(path, PathKind(path), s_.programFolder);
     }
 
     // A folder found here under the lock is what a crashed make left: it starts empty.
@@ -108,7 +108,7 @@ private:
     Bytes HeadWithIcon() {
         const std::string text = ReadOrThrow(Library(s_.PATCH_EXE_HEAD), "the patch head");
         Bytes head(text.begin(), text.end());
-        if (runtime::IsSigned(head))
+        if (IsSigned(head))
             throw Error(kErrPathFileAccess, "The patch head " + Library(s_.PATCH_EXE_HEAD) +
                                                 " is signed: a patch made from it could not find its package. Use "
                                                 "the unsigned head, and sign the patch executable after the make.");

@@ -5,7 +5,7 @@
 
 #include "runtime/ScriptValues.h"
 #include "runtime/StartEntry.h"
-#include "runtime/TargetDir.h"
+#include "startup/FSUPLIBmain.h"
 #include "base/Errors.h"
 #include "base/Text.h"
 #include "startup/RegistryText.h"

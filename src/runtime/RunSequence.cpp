@@ -10,7 +10,7 @@
 #include "runtime/RunUndo.h"
 #include "runtime/ScriptValues.h"
 #include "runtime/StartEntry.h"
-#include "runtime/TargetDir.h"
+#include "startup/FSUPLIBmain.h"
 #include "startup/ProgramInfo.h"
 
 namespace quen::runtime {

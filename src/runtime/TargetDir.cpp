@@ -1,17 +1,11 @@
 // Turning an action's directory setting into a folder.
 #include "runtime/TargetDir.h"
 
-#include "platform/Ui.h"
 #include "runtime/RegistryPhase.h"
 #include "runtime/ScriptValues.h"
-#include "startup/ProgramInfo.h"
+#include "startup/FSUPLIBmain.h"
 
 namespace quen::runtime {
-
-std::string StripTrailingBackslash(std::string s) {
-    if (!s.empty() && s.back() == '\\') s.pop_back();
-    return s;
-}
 
 std::string FolderOf(FilePort& files, const std::string& path) {
     if (path.empty()) return "";
@@ -72,23 +66,6 @@ std::string ResolveDir(RunContext& ctx, const std::string& dir, const std::strin
     d = StripTrailingBackslash(d);
     ctx.st.PreviousDir = d;
     return d;
-}
-
-short PathKind(const std::string& path) {
-    if (path.size() >= 3 && path[1] == ':' && path[2] == '\\') return 0;
-    if (path.size() >= 2 && path[0] == '.' && path[1] == '\\') return 1;
-    return -1;
-}
-
-std::string TransAutoPath(const std::string& path, int kind, const std::string& programFolder) {
-    switch (kind) {
-        case -1: return "";
-        case 0: return path;
-        case 1: return StripTrailingBackslash(programFolder) + path.substr(1);
-        default:
-            platform::ShowMessage("Intrenal Error In TransAutoPath", kProgramName, platform::MsgIcon::None);
-            return "";
-    }
 }
 
 }  // namespace quen::runtime

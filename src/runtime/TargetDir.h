@@ -1,4 +1,4 @@
-// Turning an action's directory setting into a folder; the program-folder path forms.
+// Turning an action's directory setting into a folder.
 #pragma once
 
 #include <string>
@@ -15,14 +15,5 @@ std::string ResolveDir(RunContext& ctx, const std::string& dir, const std::strin
 // The folder part of a path: the path itself when it names a folder, else the text
 // before its last backslash ("" when that backslash is the first or second character).
 std::string FolderOf(FilePort& files, const std::string& path);
-
-std::string StripTrailingBackslash(std::string s);
-
-// 0 absolute ("X:\..."), 1 below the program folder (".\..."), -1 anything else.
-short PathKind(const std::string& path);
-
-// The absolute form of a picture or icon path of the given kind ("" for -1; an unknown
-// kind shows "Intrenal Error In TransAutoPath" and gives "").
-std::string TransAutoPath(const std::string& path, int kind, const std::string& programFolder);
 
 }  // namespace quen::runtime

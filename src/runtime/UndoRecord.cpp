@@ -2,7 +2,7 @@
 #include "runtime/UndoRecord.h"
 
 #include "runtime/RuntimeState.h"
-#include "runtime/TargetDir.h"
+#include "startup/FSUPLIBmain.h"
 
 namespace quen::runtime {
 

@@ -8,7 +8,7 @@
 #include "maker/IconProcModule.h"
 #include "maker/PackageLayout.h"
 #include "runtime/CabinetCheck.h"
-#include "runtime/PackageImage.h"
+#include "maker/PackageImage.h"
 
 using namespace quen;
 using fuzz::Require;
@@ -40,8 +40,8 @@ void CheckLayout(ByteView input) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const ByteView all(data, size);
-    const runtime::PackageLocation where = runtime::LocatePackage(all);
-    if (where.fault == runtime::PackageFault::None) {
+    const PackageLocation where = LocatePackage(all);
+    if (where.fault == PackageFault::None) {
         Require(where.cabinet.data() >= data && where.cabinet.data() + where.cabinet.size() <= data + size);
         CheckCabinet(where.cabinet);
     }

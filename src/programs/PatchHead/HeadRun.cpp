@@ -17,12 +17,12 @@
 #include "programs/PatchHead/HeadUi.h"
 #include "runtime/CabinetCheck.h"
 #include "runtime/HeadWindows.h"
-#include "runtime/PackageImage.h"
+#include "maker/PackageImage.h"
 #include "runtime/PlatformPorts.h"
 #include "runtime/RunSequence.h"
 #include "runtime/win/WinRuntimePorts.h"
 #include "startup/win/WinRegistry.h"
-#include "win/Handles.h"
+#include "platform/win/Handles.h"
 #include "win/ModulePath.h"
 #include "win/PrivateFolder.h"
 
@@ -94,12 +94,12 @@ int Refuse(const runtime::HeadOptions& o, const std::string& why, runtime::LogPo
 }
 
 // Why the package cannot be applied, or "".
-std::string PackageProblem(const runtime::PackageLocation& where) {
-    if (where.fault == runtime::PackageFault::NoPackage)
+std::string PackageProblem(const PackageLocation& where) {
+    if (where.fault == PackageFault::NoPackage)
         return "This is the Quenlark patch executable head. Quenlark appends a patch to it to make a patch "
                "executable; on its own it has nothing to apply.";
-    if (where.fault != runtime::PackageFault::None)
-        return "This patch cannot be applied. " + runtime::PackageFaultText(where.fault);
+    if (where.fault != PackageFault::None)
+        return "This patch cannot be applied. " + PackageFaultText(where.fault);
     const runtime::CabinetCheck check = runtime::CheckCabinet(where.cabinet);
     return check.Ok() ? "" : "This patch cannot be applied. " + check.fault;
 }
@@ -118,7 +118,7 @@ int RunPatchExecutable(const runtime::HeadOptions& o, runtime::LogPort* log) {
     std::string self;
     if (!ReadOwnFile(self)) return Refuse(o, "The patch cannot read its own file.", log);
     const ByteView bytes(reinterpret_cast<const std::uint8_t*>(self.data()), self.size());
-    const runtime::PackageLocation where = runtime::LocatePackage(bytes);
+    const PackageLocation where = LocatePackage(bytes);
     if (const std::string problem = PackageProblem(where); !problem.empty()) return Refuse(o, problem, log);
     const std::string id = PackageId(where.cabinet);
     if (o.resume && id != o.resumeId)

@@ -5,10 +5,9 @@
 #include <functional>
 
 #include "maker/PeBuilder.h"
-#include "runtime/PackageImage.h"
+#include "maker/PackageImage.h"
 
 using namespace quen;
-using namespace quen::runtime;
 
 namespace {
 

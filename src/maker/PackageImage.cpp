@@ -1,12 +1,12 @@
 // Where the package of a patch executable lies.
-#include "runtime/PackageImage.h"
+#include "maker/PackageImage.h"
 
 #include <algorithm>
 
 #include "maker/PackageLayout.h"
 #include "maker/cab/CabFormat.h"
 
-namespace quen::runtime {
+namespace quen {
 
 namespace {
 
@@ -99,4 +99,4 @@ std::string PackageFaultText(PackageFault fault) {
     return "";
 }
 
-}  // namespace quen::runtime
+}  // namespace quen

@@ -8,7 +8,7 @@
 
 #include "maker/CompFormat.h"
 
-namespace quen::runtime {
+namespace quen {
 
 enum class PackageFault {
     None,
@@ -38,4 +38,4 @@ PackageLocation LocatePackage(ByteView file);
 // A sentence for the user.
 std::string PackageFaultText(PackageFault fault);
 
-}  // namespace quen::runtime
+}  // namespace quen
