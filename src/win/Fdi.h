@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <fdi.h>
 
-#include "win/Handles.h"
+#include "platform/win/Handles.h"
 #include "win/SystemLibrary.h"
 
 namespace quen::win {

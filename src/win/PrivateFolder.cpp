@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/Process.h"
-#include "win/Handles.h"
+#include "platform/win/Handles.h"
 
 namespace quen::win {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "win/Handles.h"
+#include "platform/win/Handles.h"
 
 namespace quen::win {
 

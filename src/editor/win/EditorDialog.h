@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "win/DialogItems.h"
-#include "win/Handles.h"
+#include "platform/win/Handles.h"
 
 namespace quen {
 namespace editor::win {

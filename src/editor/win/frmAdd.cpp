@@ -12,7 +12,7 @@
 #include "platform/Ui.h"
 #include "startup/FSUPLIBmain.h"
 #include "win/FileDialog.h"
-#include "win/Handles.h"
+#include "platform/win/Handles.h"
 #include "win/ModalDialog.h"
 
 namespace quen::editor::win {

@@ -9,7 +9,7 @@
 
 #include "editor/MediaControl.h"
 #include "options/Program.h"
-#include "win/Handles.h"
+#include "platform/win/Handles.h"
 
 namespace quen {
 

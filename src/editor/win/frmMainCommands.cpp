@@ -17,7 +17,7 @@
 #include "editor/ProjectOpen.h"
 #include "startup/ProgramInfo.h"
 #include "win/FileDialog.h"
-#include "win/Handles.h"
+#include "platform/win/Handles.h"
 
 namespace quen {
 

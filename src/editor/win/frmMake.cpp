@@ -17,7 +17,7 @@
 #include "options/win/CdAudio.h"
 #include "options/win/LangFont.h"
 #include "win/FileDialog.h"
-#include "win/MessagePump.h"
+#include "platform/win/MessagePump.h"
 #include "win/ModalDialog.h"
 #include "editor/win/frmMakeIds.h"
 #include "options/ErrorModule.h"

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "win/DialogItems.h"
-#include "win/Handles.h"
+#include "platform/win/Handles.h"
 
 namespace quen {
 class Lang;

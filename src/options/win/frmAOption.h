@@ -8,7 +8,7 @@
 #include "options/PreviewModel.h"
 #include "options/RegistryLists.h"
 #include "options/win/ModalDialog.h"
-#include "win/Handles.h"
+#include "platform/win/Handles.h"
 
 namespace quen::options::win {
 

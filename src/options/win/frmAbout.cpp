@@ -11,7 +11,7 @@
 #include "startup/AppINI.h"
 #include "startup/ProgramInfo.h"
 #include "startup/ProgramSettings.h"
-#include "win/MessagePump.h"
+#include "platform/win/MessagePump.h"
 
 namespace quen::options::win {
 

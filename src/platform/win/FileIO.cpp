@@ -4,7 +4,7 @@
 #include "base/Errors.h"
 #include "platform/Files.h"
 #include "platform/win/WinError.h"
-#include "win/Handles.h"
+#include "platform/win/Handles.h"
 
 namespace quen::platform {
 

@@ -5,7 +5,7 @@
 
 #include "base/Text.h"
 #include "platform/win/WinError.h"
-#include "win/Handles.h"
+#include "platform/win/Handles.h"
 
 namespace quen::platform {
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "platform/win/AnsiPath.h"
-#include "win/Handles.h"
-#include "win/MessagePump.h"
+#include "platform/win/Handles.h"
+#include "platform/win/MessagePump.h"
 
 namespace quen::platform {
 

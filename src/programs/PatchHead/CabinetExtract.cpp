@@ -10,7 +10,7 @@
 
 #include "maker/PackageLayout.h"
 #include "win/Fdi.h"
-#include "win/Handles.h"
+#include "platform/win/Handles.h"
 
 namespace quen::head {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "maker/CompFormat.h"
-#include "win/Handles.h"
+#include "platform/win/Handles.h"
 
 namespace quen::head {
 

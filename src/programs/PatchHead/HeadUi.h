@@ -4,7 +4,7 @@
 #include <string>
 
 #include "runtime/RuntimePorts.h"
-#include "win/Handles.h"
+#include "platform/win/Handles.h"
 
 namespace quen::head {
 

@@ -10,8 +10,8 @@
 #include "runtime/win/frmDir.h"
 #include "startup/win/Win32_API.h"
 #include "platform/win/AnsiPath.h"
-#include "win/Handles.h"
-#include "win/MessagePump.h"
+#include "platform/win/Handles.h"
+#include "platform/win/MessagePump.h"
 
 namespace quen::runtime::win {
 

@@ -3,7 +3,7 @@
 
 #include "platform/Ui.h"
 #include "runtime/win/frmShowIds.h"
-#include "win/MessagePump.h"
+#include "platform/win/MessagePump.h"
 #include "win/PictureFile.h"
 #include "startup/ProgramInfo.h"
 

@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "runtime/ShowModel.h"
-#include "win/Handles.h"
+#include "platform/win/Handles.h"
 
 namespace quen::runtime::win {
 

@@ -7,7 +7,7 @@
 #include "platform/Ui.h"
 #include "startup/ProgramInfo.h"
 #include "startup/RegistryText.h"
-#include "win/Handles.h"
+#include "platform/win/Handles.h"
 
 #include <utility>
 

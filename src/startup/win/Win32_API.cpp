@@ -9,8 +9,8 @@
 #include "startup/FSUPLIBmain.h"
 #include "startup/SystemText.h"
 #include "win/ComInit.h"
-#include "win/MessagePump.h"
-#include "win/Handles.h"
+#include "platform/win/MessagePump.h"
+#include "platform/win/Handles.h"
 
 namespace quen::win {
 namespace {

@@ -9,7 +9,7 @@
 #include "driver/Step.h"
 #include "driver/CommonControls.h"
 #include "driver/Keys.h"
-#include "win/Handles.h"
+#include "platform/win/Handles.h"
 #include "win/drive/Drive.h"
 
 namespace quen::driver {

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "win/DialogWatcher.h"
-#include "win/Handles.h"
+#include "platform/win/Handles.h"
 
 namespace quen {
 namespace {

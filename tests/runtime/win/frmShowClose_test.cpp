@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "runtime/win/frmShow.h"
-#include "win/MessagePump.h"
+#include "platform/win/MessagePump.h"
 
 namespace {
 

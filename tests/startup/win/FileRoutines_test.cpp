@@ -11,7 +11,7 @@
 #include "startup/FSUPLIBmain.h"
 #include "support/Raised.h"
 #include "support/TempDir.h"
-#include "win/Handles.h"
+#include "platform/win/Handles.h"
 
 namespace quen {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "win/DialogWatcher.h"
-#include "win/Handles.h"
+#include "platform/win/Handles.h"
 
 namespace quen {
 namespace {
