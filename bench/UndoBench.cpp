@@ -56,6 +56,19 @@ Patch Large() {
             {{"big.bin", Random(20 << 20, 2)}}, {{"P1", Random(20 << 20, 3)}}};
 }
 
+// A release's many small files, each replaced: the record grows with every change.
+Patch Many(int count) {
+    Patch p{std::to_string(count) + " small files added over their old versions", "", {}, {}};
+    p.script = "ProcCount=" + std::to_string(count) + "\r\n";
+    for (int i = 1; i <= count; ++i) {
+        const std::string n = std::to_string(i);
+        p.script += "[Proc" + n + "]\r\nFile=module-" + n + ".dll\r\nAct=1\r\nDir=Me\r\n";
+        p.oldFiles.push_back({"module-" + n + ".dll", Random(2000, i)});
+        p.package.push_back({"P" + n, Random(2000, i + count)});
+    }
+    return p;
+}
+
 double RunOnce(const Patch& p, bool record) {
     std::system(("rm -rf " + kRoot + " && mkdir -p " + kRoot + "/app " + kRoot + "/pkg " + kRoot + "/temp").c_str());
     for (auto& [name, data] : p.oldFiles) Put(kRoot + "/app/" + name, data);
@@ -87,7 +100,7 @@ double RunOnce(const Patch& p, bool record) {
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 5;
     std::printf("| patch | without the record (ms) | with the record (ms) | ratio |\n|---|---|---|---|\n");
-    for (const Patch& p : {Demo(), Large()}) {
+    for (const Patch& p : {Demo(), Large(), Many(500), Many(2000)}) {
         std::vector<double> without, with;
         for (int i = 0; i < runs; ++i) {
             without.push_back(RunOnce(p, false));
