@@ -82,7 +82,7 @@ TEST_F(QuenDiffCommands, RunLengthContainersRoundTrip) {
 
 // Refused inputs exit 1 with the reason and write nothing (an existing output is kept).
 // The checksum of the new file catches changes that every check of the data lets through
-// (the data checks themselves: ApplyDifference_test, RLEModuleX_test).
+// (the data checks themselves: Compact_test, RLEModuleX_test).
 TEST_F(QuenDiffCommands, RefusedInputsWriteNothing) {
     ASSERT_EQ(QuenDiff({"encode", dir.Path("old.bin"), dir.Path("new.bin"), dir.Path("d.dif")}).status, 0);
     const std::string good = ReadFileBytes(dir.Path("d.dif"));
