@@ -30,35 +30,18 @@ std::string Ico(const std::vector<Entry>& entries, int storedCount = -1) {
     return out;
 }
 
-TEST(IconProcModule, FindsTheFirst32x32ImageByEntryOrder) {
-    struct Case {
-        const char* what;
-        std::string ico;
-        std::string image;  // "" for none
-    } cases[] = {
-        {"third entry", Ico({{16, 16, "aaaa"}, {48, 48, "bbbbbb"}, {32, 32, "THE32"}, {32, 32, "later"}}), "THE32"},
-        {"first entry", Ico({{32, 32, "X"}}), "X"},
-        {"32 wide only", Ico({{32, 16, "a"}, {16, 32, "b"}}), ""},
-        {"count 0", Ico({{32, 32, "X"}}, 0), ""},
-        {"count negative", Ico({{32, 32, "X"}}, 0x8001), ""},
-        {"directory cut off", Ico({{16, 16, "a"}, {32, 32, "X"}}).substr(0, 6 + 16 + 8), ""},
-        {"too short for a header", "\0\0\1", ""},
-    };
-    for (const Case& c : cases) {
-        const ByteView ico = ViewOf(c.ico);
-        EXPECT_EQ(HasIcon32(ico), !c.image.empty()) << c.what;
-        if (auto span = FindIcon32(ico); span && !c.image.empty()) {
-            EXPECT_EQ(c.ico.substr(span->offset, span->length), c.image) << c.what;
-        }
-    }
-}
-
-// The area (8 bytes here) takes the image; the group entry before it the image's colour
-// count, planes and bit count, also a bit count read from a bitmap header.
+// The area (8 bytes here) takes the first 32x32 image by entry order; the group entry before
+// it the image's colour count, planes and bit count, also a bit count read from a bitmap header.
 TEST(IconProcModule, ReplacesTheAreaOrLeavesTheHead) {
     test::TempDir dir;
     const std::string bmp32 = std::string("\x28\0\0\0", 4) + std::string(8, 'w') + std::string("\1\0\x20\0", 4);
-    test::WriteFileBytes(dir.Path("third.ico"), Ico({{16, 16, "aa"}, {48, 48, "bbb"}, {32, 32, "ICON", 16, 4}}));
+    test::WriteFileBytes(dir.Path("third.ico"),
+                         Ico({{16, 16, "aa"}, {48, 48, "bbb"}, {32, 32, "ICON", 16, 4}, {32, 32, "later"}}));
+    test::WriteFileBytes(dir.Path("wide.ico"), Ico({{32, 16, "a"}, {16, 32, "b"}}));
+    test::WriteFileBytes(dir.Path("count0.ico"), Ico({{32, 32, "X"}}, 0));
+    test::WriteFileBytes(dir.Path("negative.ico"), Ico({{32, 32, "X"}}, 0x8001));
+    test::WriteFileBytes(dir.Path("dircut.ico"), Ico({{16, 16, "a"}, {32, 32, "X"}}).substr(0, 6 + 16 + 8));
+    test::WriteFileBytes(dir.Path("tiny.ico"), std::string("\0\0\1", 3));
     test::WriteFileBytes(dir.Path("third.bmp"), Ico({{32, 32, "ICON"}}));
     test::WriteFileBytes(dir.Path("small.ico"), Ico({{16, 16, "aa"}}));
     test::WriteFileBytes(dir.Path("full.ico"), Ico({{32, 32, "FULLFULL"}}));
@@ -77,6 +60,11 @@ TEST(IconProcModule, ReplacesTheAreaOrLeavesTheHead) {
         {"third.bmp", 13, IconResult::NotAnIcon},
         {"missing.ico", 13, IconResult::NotAnIcon},
         {"small.ico", 13, IconResult::No32x32},
+        {"wide.ico", 13, IconResult::No32x32},  // 32 wide or 32 high only
+        {"count0.ico", 13, IconResult::No32x32},
+        {"negative.ico", 13, IconResult::No32x32},
+        {"dircut.ico", 13, IconResult::No32x32},  // the 32x32 entry cut off
+        {"tiny.ico", 13, IconResult::No32x32},    // too short for a header
         {"full.ico", 13, IconResult::Replaced, {"\0\0\1\0\x08\0", 6}, "FULLFULL"},  // fills the area exactly
         {"big.ico", 13, IconResult::TooLarge},
         {"cut.ico", 13, IconResult::Damaged},
@@ -90,6 +78,8 @@ TEST(IconProcModule, ReplacesTheAreaOrLeavesTheHead) {
         const std::int64_t length = c.image.size() > 8 ? 24 : 8;
         const IconReplacement r = ReplaceIcon(h, std::string(".\\") + c.icon, dir.path(), c.position, length);
         EXPECT_EQ(r.result, c.result) << c.icon;
+        EXPECT_EQ(HasIcon32File(dir.Path(c.icon)), c.result != IconResult::No32x32 && test::PathExists(dir.Path(c.icon)))
+            << c.icon;
         EXPECT_EQ(r.message.empty(), c.result == IconResult::Replaced || c.result == IconResult::NotAnIcon ||
                                          c.result == IconResult::No32x32)
             << c.icon;
