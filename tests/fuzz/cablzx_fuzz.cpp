@@ -33,7 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const quen::Bytes cab = WriteCabinet(files, s);
 
     using quen::fuzz::Require;
-    const std::string in = quen::fuzz::ScratchFile("in.cab", {reinterpret_cast<const char*>(cab.data()), cab.size()});
+    const std::string in =
+        quen::fuzz::ScratchFile("in.cab", {reinterpret_cast<const char*>(cab.data()), cab.size()});
     const std::string out = quen::fuzz::ScratchFile("out", "");
     mscab_decompressor* d = mspack_create_cab_decompressor(nullptr);
     mscabd_cabinet* c = d->open(d, in.c_str());

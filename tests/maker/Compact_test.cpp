@@ -71,8 +71,8 @@ Bytes Data(const Bytes& commands, const Bytes& gaps, const Bytes& values, const 
 // Classic data for kOld: a header describing it, then the records.
 Bytes Classic(const Bytes& records, std::uint32_t newLength) {
     Bytes d;
-    for (const std::uint32_t v : {static_cast<std::uint32_t>(16 + records.size()), SourceChecksum(kOld), 10u, newLength})
-        PutLE32(d, v);
+    const auto total = static_cast<std::uint32_t>(16 + records.size());
+    for (const std::uint32_t v : {total, SourceChecksum(kOld), 10u, newLength}) PutLE32(d, v);
     d.insert(d.end(), records.begin(), records.end());
     return d;
 }
@@ -149,7 +149,7 @@ TEST(ApplyDifference, RefusesEveryDamagedField) {
         {"no records", Classic({}, 1), ApplyFault::TooShort},
         {"classic copy past the new size", Classic(CopyRecord(1, 10), 9), ApplyFault::TooLong},
         {"classic fewer bytes than the new size", Classic(CopyRecord(1, 10), 11), ApplyFault::TooShort},
-        {"classic literal past the new size", Classic({kRecordLiteral, 3, 0, 0, 0, 1, 2, 3}, 2), ApplyFault::TooLong},
+        {"classic literal too long", Classic({kRecordLiteral, 3, 0, 0, 0, 1, 2, 3}, 2), ApplyFault::TooLong},
         // A huge declared length with little data is refused without allocating it.
         {"huge new length", Classic(CopyRecord(1, 10), 0xFFFFFFFF), ApplyFault::TooShort},
     };
