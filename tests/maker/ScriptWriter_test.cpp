@@ -89,8 +89,7 @@ TEST(ScriptText, WindowSwitchesDecideTheConditionalKeys) {
             EXPECT_EQ(text.find(std::string("\r\n") + key) != std::string::npos, shown) << key << end << info;
     }
     EXPECT_EQ(TextSection(0, 0, 0).substr(0, 15), "[Text]\r\nOK=&OK\r");
-    EXPECT_NE(TextSection(-1, 0, 2).find("\r\nITitle=Information\r\nIText=\r\nFont=Tahoma"), std::string::npos)
-        << "the information window's keys in order";
+    EXPECT_NE(TextSection(-1, 0, 2).find("\r\nITitle=Information\r\nIText=\r\nFont=Tahoma"), std::string::npos);
 }
 
 TEST(ScriptText, TruthValuesAndLineBreaks) {
