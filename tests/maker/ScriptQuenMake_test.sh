@@ -64,10 +64,7 @@ for target in demo.prj DEMO.PRJ ./demo.prj "../my work/demo.prj" source.bin "$wo
   expect_in "output $target" "$err" "QuenMake: the output"
 done
 [ "$(md5sum demo.prj source.bin setup.exe)" = "$inputs" ] || fail "a refused output changed an input"
-# Not a project file, and an output folder that does not exist.
-run kept.qnl /script elsewhere.qnl
-expect_code "not a project" 1 "$code"
-expect_in "not a project" "$err" "File Format Error!"
+# An output folder that does not exist.
 run demo.prj /script "no such folder/x.qnl"
 expect_code "no output folder" 1 "$code"
 expect_in "no output folder" "$err" "File PathName Error!"
@@ -91,7 +88,8 @@ expect_code "release" 0 "$code"
 expect_in "release" "$out" "Paired 2 old folders with"
 expect_in "release project" "$(cat out/rel.prj)" "Quenlark Old Versions V1"
 expect_in "release script" "$(cat out/rel.qnl)" "File=gone.txt"
-# Wrong command lines (first) and refused release folders exit with 1 and write nothing.
+# Wrong command lines, a file that is not a project and refused release folders exit with 1
+# and write nothing.
 files=$(find . | sort)
 while IFS='|' read -r args message; do
   eval "run $args"
@@ -103,6 +101,7 @@ a.prj /script|
 a.prj /script b.qnl /fast|unknown switch /fast
 a.prj /script b.qnl /exe c.exe|name one output
 a.prj b.prj /script c.qnl|
+kept.qnl /script elsewhere.qnl|File Format Error!
 /from rel/A /to rel/A /script out/x.qnl|is named twice
 /from rel/A /from rel/A/ /to rel/C /script out/x.qnl|named twice
 /from rel/A /to rel/C /script rel/C/x.qnl|inside the source folder
