@@ -1,5 +1,5 @@
-// Shared by the fuzz targets: a broken property aborts, input bytes are taken piece by
-// piece, and files go to a scratch folder that lives as long as the fuzzing process.
+// Shared by the fuzz targets: a broken property aborts, and files go to a scratch folder
+// that lives as long as the fuzzing process.
 #pragma once
 
 #include <unistd.h>
@@ -16,23 +16,6 @@ namespace quen::fuzz {
 inline void Require(bool ok) {
     if (!ok) std::abort();
 }
-
-// The input, taken from the front: single bytes (0 past the end) and pieces up to a length.
-struct Input {
-    std::string_view rest;
-    Input(const std::uint8_t* data, std::size_t size) : rest(reinterpret_cast<const char*>(data), size) {}
-    std::uint8_t Byte() {
-        if (rest.empty()) return 0;
-        const auto b = static_cast<std::uint8_t>(rest.front());
-        rest.remove_prefix(1);
-        return b;
-    }
-    std::string Take(std::size_t n) {
-        std::string s(rest.substr(0, n));
-        rest.remove_prefix(s.size());
-        return s;
-    }
-};
 
 // Writes the bytes to `name` in the scratch folder (sub folders made) and returns its path.
 inline std::string ScratchFile(const std::string& name, std::string_view bytes) {

@@ -28,15 +28,17 @@ struct Input {
 };
 
 Input Parse(const std::uint8_t* data, std::size_t size) {
-    quen::fuzz::Input bytes(data, size);
-    if (size < 3) return {"", "", "", bytes.Take(size)};
-    const std::uint8_t k = bytes.Byte(), v = bytes.Byte(), sec = bytes.Byte();
-    Input in;
-    in.key = bytes.Take(k & 15);
-    in.value = bytes.Take(v & 31);
-    in.section = bytes.Take(sec & 15);
-    if (sec & 0x80) in.section = std::string(quen::ini::kNoSection);
-    in.file = std::string(bytes.rest);
+    std::string_view rest(reinterpret_cast<const char*>(data), size);
+    if (size < 3) return {"", "", "", std::string(rest)};
+    rest.remove_prefix(3);
+    const auto take = [&](std::size_t n) {
+        std::string s(rest.substr(0, n));
+        rest.remove_prefix(s.size());
+        return s;
+    };
+    Input in{take(data[0] & 15), take(data[1] & 31), take(data[2] & 15), ""};
+    if (data[2] & 0x80) in.section = std::string(quen::ini::kNoSection);
+    in.file = std::string(rest);
     return in;
 }
 

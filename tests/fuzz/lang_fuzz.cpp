@@ -11,7 +11,8 @@
 using quen::fuzz::Require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string file = quen::fuzz::ScratchFile("Language/Fuzz.lng", quen::fuzz::Input(data, size).rest);
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const std::string file = quen::fuzz::ScratchFile("Language/Fuzz.lng", bytes);
     quen::Lang lang;
     lang.SetLanguage("Fuzz");
     lang.ReadLang(file.substr(0, file.size() - std::string("/Language/Fuzz.lng").size()));

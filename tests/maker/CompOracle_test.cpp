@@ -1,5 +1,5 @@
 // The production encoder gives byte for byte the straightforward encoder's output on
-// random, mutated, periodic and PE inputs (readsections_fuzz decodes what it writes).
+// random, mutated, periodic and PE inputs (difference_fuzz decodes what the encoder writes).
 #include <gtest/gtest.h>
 
 #include <random>

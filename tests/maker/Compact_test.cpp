@@ -1,6 +1,6 @@
-// The compact format: its golden file, the encoder's round trip over generated pairs, and
-// the decoder's refusal of every damaged field, the copy map's order on equal old starts;
-// the CRC-32 it carries.
+// The compact format: its golden file, the encoder's round trip over generated pairs, the
+// copy map's order on equal old starts, the CRC-32 it carries; both decoders' refusal of
+// every damaged field.
 #include <gtest/gtest.h>
 #include <zlib.h>
 
@@ -68,17 +68,37 @@ Bytes Data(const Bytes& commands, const Bytes& gaps, const Bytes& values, const 
     return out;
 }
 
-TEST(CompactFormat, RefusesEveryDamagedField) {
+// Classic data for kOld: a header describing it, then the records.
+Bytes Classic(const Bytes& records, std::uint32_t newLength) {
+    Bytes d;
+    const auto total = static_cast<std::uint32_t>(16 + records.size());
+    for (const std::uint32_t v : {total, SourceChecksum(kOld), 10u, newLength}) PutLE32(d, v);
+    d.insert(d.end(), records.begin(), records.end());
+    return d;
+}
+
+Bytes CopyRecord(std::uint32_t position, std::uint32_t count) {
+    Bytes r{kRecordCopy};
+    PutLE32(r, position);
+    PutLE32(r, count);
+    return r;
+}
+
+// The header must describe the data and the old file, every record and stream lie inside
+// both, and the result have exactly the new length.
+TEST(ApplyDifference, RefusesEveryDamagedField) {
     const Bytes cmd{2, 5, 0, 0, 2, 6, 1, 0, 0}, lit{1, 2, 7};
     ASSERT_TRUE(ApplyDifference(kOld, Data(cmd, {2}, {87}, lit)).Ok());
-    const Bytes good = Golden();
-    auto changed = [&](std::size_t at, std::uint8_t v) {
-        Bytes b = good;
+    ASSERT_TRUE(ApplyDifference(kOld, Classic(CopyRecord(10, 1), 1)).Ok());  // the last old byte
+    const Bytes good = Golden(), classic = Classic(CopyRecord(1, 10), 10);
+    auto changed = [&](std::size_t at, std::uint8_t v, const Bytes& from = Golden()) {
+        Bytes b = from;
         b[at] = v;
         return b;
     };
-    Bytes otherOld = kOld;
+    Bytes otherOld = kOld, longer = classic;
     otherOld[9] ^= 1;
+    longer.push_back(0);  // the header no longer counts every byte
     const struct {
         const char* what;
         Bytes data;
@@ -114,12 +134,33 @@ TEST(CompactFormat, RefusesEveryDamagedField) {
         {"literal left over", Data(cmd, {2}, {87}, {1, 2, 7, 7}), ApplyFault::TrailingStream},
         {"value left over", Data(cmd, {2}, {87, 1}, lit), ApplyFault::TrailingStream},
         {"difference past the copies", Data(cmd, {2, 9}, {87, 1}, lit), ApplyFault::TrailingStream},
+        {"classic header cut", Bytes(classic.begin(), classic.begin() + 15), ApplyFault::ShortHeader},
+        {"classic total length", changed(0, 26, classic), ApplyFault::TotalLength},
+        {"classic byte past the total", longer, ApplyFault::TotalLength},
+        {"classic old length", classic, ApplyFault::OldLength, Bytes(11, 0)},
+        {"classic old file", classic, ApplyFault::OldChecksum, otherOld},
+        {"unknown record", Classic({3, 0, 0, 0, 0}, 0), ApplyFault::UnknownRecord},
+        {"literal length cut", Classic({kRecordLiteral, 5, 0}, 5), ApplyFault::TruncatedRecord},
+        {"literal bytes cut", Classic({kRecordLiteral, 5, 0, 0, 0, 1, 2}, 5), ApplyFault::TruncatedRecord},
+        {"copy record cut", Classic({kRecordCopy, 1, 0, 0, 0, 1, 0}, 1), ApplyFault::TruncatedRecord},
+        {"classic copy before the old file", Classic(CopyRecord(0, 1), 1), ApplyFault::CopyOutsideOld},
+        {"classic copy past the old file", Classic(CopyRecord(10, 2), 2), ApplyFault::CopyOutsideOld},
+        {"classic huge copy", Classic(CopyRecord(0xFFFFFFFF, 0xFFFFFFFF), 5), ApplyFault::CopyOutsideOld},
+        {"no records", Classic({}, 1), ApplyFault::TooShort},
+        {"classic copy past the new size", Classic(CopyRecord(1, 10), 9), ApplyFault::TooLong},
+        {"classic fewer bytes than the new size", Classic(CopyRecord(1, 10), 11), ApplyFault::TooShort},
+        {"classic literal too long", Classic({kRecordLiteral, 3, 0, 0, 0, 1, 2, 3}, 2), ApplyFault::TooLong},
+        // A huge declared length with little data is refused without allocating it.
+        {"huge new length", Classic(CopyRecord(1, 10), 0xFFFFFFFF), ApplyFault::TooShort},
     };
     for (const auto& c : cases) {
         const ApplyResult r = ApplyDifference(c.old, c.data);
         EXPECT_EQ(r.fault, c.fault) << c.what;
         EXPECT_TRUE(r.newFile.empty()) << c.what;
-        EXPECT_EQ(ApplyDifferenceFile(c.old, c.data).fault, c.fault) << c.what;
+        // Classic data in a file carries the new file's CRC-32 after it: QuenDiff's refusals.
+        if (IsCompactData(c.data)) {
+            EXPECT_EQ(ApplyDifferenceFile(c.old, c.data).fault, c.fault) << c.what;
+        }
     }
 }
 

@@ -77,22 +77,19 @@ std::string TextSection(int16_t welcome, int16_t end, int16_t info) {
     return text.substr(b, e - b);
 }
 
+// A window's keys are written when it shows (any value above 0), the shared ones when any does.
 TEST(ScriptText, WindowSwitchesDecideTheConditionalKeys) {
-    std::string endOnly = TextSection(0, 1, 0);
-    for (const char* k : {"\r\nETitle=", "\r\nEText=", "\r\nFont=", "\r\nFontS=", "\r\nPText=", "\r\nOnPatch="})
-        EXPECT_NE(endOnly.find(k), std::string::npos) << k;
-    for (const char* k : {"\r\nWTitle=", "\r\nWText=", "\r\nITitle=", "\r\nIText="})
-        EXPECT_EQ(endOnly.find(k), std::string::npos) << k;
-
-    std::string none = TextSection(0, 0, 0);
-    for (const char* k : {"WTitle=", "WText=", "ETitle=", "EText=", "ITitle=", "IText=", "Font=",
-                          "FontS=", "PText=", "OnPatch="})
-        EXPECT_EQ(none.find(std::string("\r\n") + k), std::string::npos) << k;
-    EXPECT_EQ(none.substr(0, 15), "[Text]\r\nOK=&OK\r");
-
-    std::string infoAbove1 = TextSection(-1, 0, 2);  // any value above 0 shows
-    EXPECT_NE(infoAbove1.find("\r\nITitle=Information\r\nIText=\r\nFont=Tahoma"), std::string::npos);
-    EXPECT_EQ(infoAbove1.find("WTitle"), std::string::npos);
+    for (const auto& [welcome, end, info] : {std::tuple{0, 1, 0}, {0, 0, 0}, {-1, 0, 2}}) {
+        const std::string text = TextSection(welcome, end, info);
+        const bool w = welcome > 0, e = end > 0, i = info > 0, any = w || e || i;
+        const std::pair<const char*, bool> keys[] = {{"WTitle=", w}, {"WText=", w}, {"ETitle=", e},
+            {"EText=", e}, {"ITitle=", i}, {"IText=", i}, {"Font=", any}, {"FontS=", any}, {"PText=", any},
+            {"OnPatch=", any}};
+        for (const auto& [key, shown] : keys)
+            EXPECT_EQ(text.find(std::string("\r\n") + key) != std::string::npos, shown) << key << end << info;
+    }
+    EXPECT_EQ(TextSection(0, 0, 0).substr(0, 15), "[Text]\r\nOK=&OK\r");
+    EXPECT_NE(TextSection(-1, 0, 2).find("\r\nITitle=Information\r\nIText=\r\nFont=Tahoma"), std::string::npos);
 }
 
 TEST(ScriptText, TruthValuesAndLineBreaks) {
