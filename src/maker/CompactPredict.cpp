@@ -17,23 +17,12 @@ constexpr int kIndexBlockBits = 8;
 
 }  // namespace
 
-const CopyMap::Copy* CopyMap::Search(std::int64_t o) const {
-    const std::int64_t b = o >> kBlockBits, blocks = static_cast<std::int64_t>(blockEnd_.size());
-    const auto from = copies_.begin() + (b > 0 ? blockEnd_[static_cast<std::size_t>(std::min(b, blocks) - 1)] : 0);
-    const auto to = b < blocks ? copies_.begin() + blockEnd_[static_cast<std::size_t>(b)] : copies_.end();
-    auto it = std::upper_bound(from, to, o, [](std::int64_t v, const Copy& c) { return v < c.oldStart; });
-    for (int k = 0; k < kReach && it != copies_.begin(); ++k) {
-        --it;
-        if (o < it->oldStart + it->length) return &*it;
-    }
-    return nullptr;
-}
-
 std::int64_t CopyMap::NewOf(std::int64_t o) const {
-    const auto b = static_cast<std::size_t>(o >> kBlockBits);
-    if (b < blockMove_.size() && blockMove_[b] != kMixed) return blockMove_[b] == kNone ? -1 : o + blockMove_[b];
-    const Copy* c = Search(o);
-    return c ? c->newStart + (o - c->oldStart) : -1;
+    if (segmentAt_.empty()) return -1;
+    const auto last = static_cast<std::int64_t>(segmentAt_.size()) - 1;
+    std::size_t i = segmentAt_[static_cast<std::size_t>(std::clamp<std::int64_t>(o >> kBlockBits, 0, last))];
+    while (i + 1 < segments_.size() && segments_[i + 1].start <= o) ++i;
+    return segments_[i].move == kNone ? -1 : o + segments_[i].move;
 }
 
 namespace {
