@@ -36,12 +36,15 @@ void CopyMap::Finish() {
     // then the next one holding that end, and so on.
     segments_.assign(1, {-1, kNone});
     const std::size_t n = copies_.size();
+    // reach[i]: the greatest end of copies 0 to i, so a walk stops where none goes further.
+    std::vector<std::int64_t> reach(n);
+    for (std::size_t i = 0; i < n; ++i) reach[i] = std::max(i ? reach[i - 1] : 0, copies_[i].oldStart + copies_[i].length);
     for (std::size_t k = 0; k < n;) {
         const std::int64_t start = copies_[k].oldStart;
         while (k < n && copies_[k].oldStart == start) ++k;
         const std::int64_t next = k < n ? copies_[k].oldStart : kFar;
         std::int64_t o = start;
-        for (std::size_t i = k; i > 0 && i + kReach > k && o < next; --i) {
+        for (std::size_t i = k; i > 0 && i + kReach > k && o < next && reach[i - 1] > o; --i) {
             const Copy& c = copies_[i - 1];
             if (c.oldStart + c.length <= o) continue;
             Mark(o, c.newStart - c.oldStart);
