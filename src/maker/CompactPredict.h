@@ -26,19 +26,21 @@ public:
 
 private:
     static constexpr int kBlockBits = 6;
-    // A segment's move when no copy holds its bytes.
+    // A move that is none: no copy holds the bytes.
     static constexpr std::int64_t kNone = INT64_MIN;
     struct Copy {
         std::int64_t oldStart, newStart, length;
     };
-    // Old bytes from `start` to the next segment's start all have new position = old + move.
+    // Old bytes from `start` to the next segment's start go to new position `to` on, or
+    // nowhere. Files are below 4 GiB: eight bytes a segment keep lookups in the cache.
     struct Segment {
-        std::int64_t start, move;
+        std::uint32_t start, to;
     };
+    static constexpr std::uint32_t kNowhere = 0xFFFFFFFF;
     void Mark(std::int64_t start, std::int64_t move);
 
     std::vector<Copy> copies_;  // until Finish
-    std::vector<Segment> segments_;  // ascending starts, the first at -1
+    std::vector<Segment> segments_;  // ascending starts, the first (nowhere) at 0
     // segmentAt_[b]: the segment holding old block b's first byte (64 bytes a block), so a
     // lookup steps over only the segments starting inside its own block.
     std::vector<std::uint32_t> segmentAt_;

@@ -17,7 +17,9 @@ void CopyMap::Add(std::int64_t newStart, std::int64_t oldStart, std::int64_t len
 }
 
 void CopyMap::Mark(std::int64_t start, std::int64_t move) {
-    if (segments_.back().move != move) segments_.push_back({start, move});
+    const Segment& last = segments_.back();
+    if ((last.to == kNowhere ? kNone : std::int64_t{last.to} - last.start) == move) return;
+    segments_.push_back({static_cast<std::uint32_t>(start), move == kNone ? kNowhere : static_cast<std::uint32_t>(start + move)});
 }
 
 void CopyMap::Finish() {
@@ -27,6 +29,7 @@ void CopyMap::Finish() {
     for (int shift = 0; shift < 33; shift += 11) {
         std::uint32_t count[2049] = {};
         for (const Copy& c : copies_) ++count[(c.oldStart >> shift & 2047) + 1];
+        if (count[1] == copies_.size()) continue;  // all 0 (the last pass of most files)
         for (int d = 0; d < 2048; ++d) count[d + 1] += count[d];
         for (const Copy& c : copies_) other[count[c.oldStart >> shift & 2047]++] = c;
         copies_.swap(other);
@@ -34,7 +37,7 @@ void CopyMap::Finish() {
     // Between two successive old starts the kReach copies a lookup may take are the same:
     // the first of them (the latest sorted) holding a byte answers for it up to its end,
     // then the next one holding that end, and so on.
-    segments_.assign(1, {-1, kNone});
+    segments_.assign(1, {0, kNowhere});
     const std::size_t n = copies_.size();
     // reach[i]: the greatest end of copies 0 to i, so a walk stops where none goes further.
     std::vector<std::int64_t> reach(n);
@@ -53,7 +56,7 @@ void CopyMap::Finish() {
         if (o < next) Mark(o, kNone);
     }
     copies_ = {};
-    const std::int64_t blocks = std::max<std::int64_t>(0, segments_.back().start >> kBlockBits) + 1;
+    const std::int64_t blocks = (segments_.back().start >> kBlockBits) + 1;
     segmentAt_.resize(static_cast<std::size_t>(blocks));
     std::uint32_t i = 0;
     for (std::int64_t b = 0; b < blocks; ++b) {
