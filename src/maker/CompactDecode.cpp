@@ -24,7 +24,7 @@ public:
           newLength_(newLength), out_(out) {}
 
     ApplyFault Run() {
-        if (!NextDifference()) return ApplyFault::TruncatedStream;
+        if (!NextDifference(gaps_, nextDifference_)) return ApplyFault::TruncatedStream;
         while (!commands_.AtEnd()) {
             std::uint64_t literal, copy, delta;
             if (!commands_.Next(literal) || !commands_.Next(copy) || !commands_.Next(delta)) {
@@ -59,27 +59,36 @@ private:
         out_.insert(out_.end(), old_.begin() + start, old_.begin() + start + static_cast<std::int64_t>(count));
         oldEnd_ = start + static_cast<std::int64_t>(count);
         if (predictor_) predictor_->Predict(start, static_cast<std::int64_t>(at), out_.data() + at, static_cast<std::int64_t>(count));
-        // Differences falling inside this copy, counted over all copied bytes.
-        const std::uint64_t end = copied_ + count;
-        while (nextDifference_ < end) {
-            if (valueAt_ == values_.size()) return ApplyFault::TruncatedStream;
-            out_[at + (nextDifference_ - copied_)] += values_[valueAt_++];
-            if (!NextDifference()) return ApplyFault::TruncatedStream;
+        // Differences falling inside this copy, counted over all copied bytes. In locals: a
+        // byte stored may alias any member, which the loop would then read again.
+        const std::uint64_t end = copied_ + count, from = copied_;
+        std::uint8_t* const to = out_.data() + at;
+        const ByteView values = values_;
+        std::uint64_t next = nextDifference_;
+        std::size_t valueAt = valueAt_;
+        VarintReader gaps = gaps_;
+        while (next < end) {
+            if (valueAt == values.size()) return ApplyFault::TruncatedStream;
+            to[next - from] += values[valueAt++];
+            if (!NextDifference(gaps, next)) return ApplyFault::TruncatedStream;
         }
+        nextDifference_ = next;
+        valueAt_ = valueAt;
+        gaps_ = gaps;
         copied_ = end;
         return ApplyFault::None;
     }
 
-    // Moves to the next non-zero difference; false on a damaged gap.
-    bool NextDifference() {
-        const std::uint64_t from = nextDifference_ == kNoDifference ? 0 : nextDifference_ + 1;
-        if (gaps_.AtEnd()) {
-            nextDifference_ = kNoDifference;
+    // Moves `next` to the next non-zero difference; false on a damaged gap.
+    static bool NextDifference(VarintReader& gaps, std::uint64_t& next) {
+        const std::uint64_t from = next == kNoDifference ? 0 : next + 1;
+        if (gaps.AtEnd()) {
+            next = kNoDifference;
             return true;
         }
         std::uint64_t gap;
-        if (!gaps_.Next(gap) || gap >= kNoDifference / 2) return false;
-        nextDifference_ = from + gap;
+        if (!gaps.Next(gap) || gap >= kNoDifference / 2) return false;
+        next = from + gap;
         return true;
     }
 

@@ -25,22 +25,25 @@ public:
     static constexpr int kReach = 16;
 
 private:
-    static constexpr int kBlockBits = 8;
-    // blockMove_'s answers that are no move: the block's bytes differ; no copy holds it.
-    static constexpr std::int64_t kMixed = INT64_MIN;
-    static constexpr std::int64_t kNone = kMixed + 1;
+    static constexpr int kBlockBits = 6;
+    // A move that is none: no copy holds the bytes.
+    static constexpr std::int64_t kNone = INT64_MIN;
     struct Copy {
         std::int64_t oldStart, newStart, length;
     };
-    const Copy* Search(std::int64_t o) const;
+    // Old bytes from `start` to the next segment's start go to new position `to` on, or
+    // nowhere. Files are below 4 GiB: eight bytes a segment keep lookups in the cache.
+    struct Segment {
+        std::uint32_t start, to;
+    };
+    static constexpr std::uint32_t kNowhere = 0xFFFFFFFF;
+    void Mark(std::int64_t start, std::int64_t move);
 
-    std::vector<Copy> copies_;
-    // blockEnd_[b]: the first copy starting after old block b (256 bytes), so a lookup
-    // searches only the copies starting in its own block.
-    std::vector<std::uint32_t> blockEnd_;
-    // blockMove_[b]: new position - old position for every byte of block b, when they
-    // all have one (most blocks: copies are long), so most lookups read only this.
-    std::vector<std::int64_t> blockMove_;
+    std::vector<Copy> copies_;  // until Finish
+    std::vector<Segment> segments_;  // ascending starts, the first (nowhere) at 0
+    // segmentAt_[b]: the segment holding old block b's first byte (64 bytes a block), so a
+    // lookup steps over only the segments starting inside its own block.
+    std::vector<std::uint32_t> segmentAt_;
 };
 
 // The copy map of all commands, or false when the command stream is damaged or a copy

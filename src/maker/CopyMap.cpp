@@ -16,32 +16,52 @@ void CopyMap::Add(std::int64_t newStart, std::int64_t oldStart, std::int64_t len
     if (length > 0) copies_.push_back({oldStart, newStart, length});
 }
 
+void CopyMap::Mark(std::int64_t start, std::int64_t move) {
+    const Segment& last = segments_.back();
+    if ((last.to == kNowhere ? kNone : std::int64_t{last.to} - last.start) == move) return;
+    segments_.push_back({static_cast<std::uint32_t>(start), move == kNone ? kNowhere : static_cast<std::uint32_t>(start + move)});
+}
+
 void CopyMap::Finish() {
-    // Copies come in new order, so ties on the old start keep it: a plain sort on both keys
-    // is the stable one's result in less code.
-    std::sort(copies_.begin(), copies_.end(), [](const Copy& a, const Copy& b) {
-        return a.oldStart != b.oldStart ? a.oldStart < b.oldStart : a.newStart < b.newStart;
-    });
-    const std::int64_t last = copies_.empty() ? -1 : std::max<std::int64_t>(-1, copies_.back().oldStart >> kBlockBits);
-    blockEnd_.assign(static_cast<std::size_t>(last + 1), 0);
-    std::size_t i = 0;
-    for (std::int64_t b = 0; b <= last; ++b) {
-        while (i < copies_.size() && copies_[i].oldStart >> kBlockBits <= b) ++i;
-        blockEnd_[static_cast<std::size_t>(b)] = static_cast<std::uint32_t>(i);
+    // Copies come in new order: a stable sort on the old start (below 2^33) keeps new order
+    // on equal starts, here in three passes of 11 bits.
+    std::vector<Copy> other(copies_.size());
+    for (int shift = 0; shift < 33; shift += 11) {
+        std::uint32_t count[2049] = {};
+        for (const Copy& c : copies_) ++count[(c.oldStart >> shift & 2047) + 1];
+        if (count[1] == copies_.size()) continue;  // all 0 (the last pass of most files)
+        for (int d = 0; d < 2048; ++d) count[d + 1] += count[d];
+        for (const Copy& c : copies_) other[count[c.oldStart >> shift & 2047]++] = c;
+        copies_.swap(other);
     }
-    // A block where no copy starts after its first byte and the copy holding that byte
-    // (or none) holds its last: every byte of it has the same answer.
-    blockMove_.assign(blockEnd_.size(), kMixed);
-    for (std::size_t b = 0; b < blockEnd_.size(); ++b) {
-        const std::int64_t first = static_cast<std::int64_t>(b) << kBlockBits;
-        const std::uint32_t from = b ? blockEnd_[b - 1] : 0;
-        if (from < blockEnd_[b] && copies_[blockEnd_[b] - 1].oldStart > first) continue;
-        const Copy* c = Search(first);
-        if (!c) {
-            blockMove_[b] = kNone;
-        } else if (c->oldStart + c->length >= first + (1 << kBlockBits)) {
-            blockMove_[b] = c->newStart - c->oldStart;
+    // Between two successive old starts the kReach copies a lookup may take are the same:
+    // the first of them (the latest sorted) holding a byte answers for it up to its end,
+    // then the next one holding that end, and so on.
+    segments_.assign(1, {0, kNowhere});
+    const std::size_t n = copies_.size();
+    // reach[i]: the greatest end of copies 0 to i, so a walk stops where none goes further.
+    std::vector<std::int64_t> reach(n);
+    for (std::size_t i = 0; i < n; ++i) reach[i] = std::max(i ? reach[i - 1] : 0, copies_[i].oldStart + copies_[i].length);
+    for (std::size_t k = 0; k < n;) {
+        const std::int64_t start = copies_[k].oldStart;
+        while (k < n && copies_[k].oldStart == start) ++k;
+        const std::int64_t next = k < n ? copies_[k].oldStart : kFar;
+        std::int64_t o = start;
+        for (std::size_t i = k; i > 0 && i + kReach > k && o < next && reach[i - 1] > o; --i) {
+            const Copy& c = copies_[i - 1];
+            if (c.oldStart + c.length <= o) continue;
+            Mark(o, c.newStart - c.oldStart);
+            o = c.oldStart + c.length;
         }
+        if (o < next) Mark(o, kNone);
+    }
+    copies_ = {};
+    const std::int64_t blocks = (segments_.back().start >> kBlockBits) + 1;
+    segmentAt_.resize(static_cast<std::size_t>(blocks));
+    std::uint32_t i = 0;
+    for (std::int64_t b = 0; b < blocks; ++b) {
+        while (i + 1 < segments_.size() && segments_[i + 1].start <= b << kBlockBits) ++i;
+        segmentAt_[static_cast<std::size_t>(b)] = i;
     }
 }
 

@@ -1,6 +1,5 @@
 // The compact format: its golden file, the encoder's round trip over generated pairs, the
-// copy map's order on equal old starts, the CRC-32 it carries; both decoders' refusal of
-// every damaged field.
+// copy map's lookups, the CRC-32 it carries; both decoders' refusal of every damaged field.
 #include <gtest/gtest.h>
 #include <zlib.h>
 
@@ -254,15 +253,26 @@ TEST(CompactFormat, PredictsReferencesToMovedCodeAndData) {
     }
 }
 
-// Data already made predicts through the later copy in new order among copies of one old
-// start: more of them than a small sort keeps in order by chance.
-TEST(CompactFormat, CopiesOfOneOldStartKeepTheirNewOrder) {
-    CopyMap map;
-    for (int k = 0; k < 40; ++k) map.Add(100 * k, 0, 40 - k % 7);
-    map.Finish();
-    // Copy k lies at 100k and is 40 - k % 7 long: the last copy holding o answers.
-    for (const auto& [o, n] : {std::pair{0, 3900}, {35, 3935}, {36, 3836}, {37, 3737}, {39, 3539}})
-        EXPECT_EQ(map.NewOf(o), n) << o;
+// Lookups against the map's rule read plainly, over random copies: equal old starts (the
+// later in new order answers), overlaps deeper than kReach, old starts past 2^22.
+TEST(CompactFormat, CopyMapFollowsItsRule) {
+    std::mt19937 rng(22);
+    for (const std::int64_t span : std::array<std::int64_t, 3>{200, 5000, 1 << 24}) {
+        std::vector<std::array<std::int64_t, 3>> copies;  // old start, new start, length
+        CopyMap map;
+        for (std::int64_t k = 0; k < 400; ++k) copies.push_back({static_cast<std::int64_t>(rng() % span), 500 * k, k % 10 ? 1 : 400});
+        for (const auto& c : copies) map.Add(c[1], c[0], c[2]);
+        map.Finish();
+        std::stable_sort(copies.begin(), copies.end(), [](const auto& x, const auto& y) { return x[0] < y[0]; });
+        for (const auto& c : copies) {
+            const std::int64_t o = std::max<std::int64_t>(0, c[0] + rng() % 230 - 15);
+            std::int64_t expected = -1, seen = 0;  // of the kReach last starting at or before o, the latest holding o
+            for (auto x = copies.rbegin(); x != copies.rend() && seen < CopyMap::kReach && expected < 0; ++x) {
+                if ((*x)[0] <= o && ++seen && o < (*x)[0] + (*x)[2]) expected = (*x)[1] + o - (*x)[0];
+            }
+            EXPECT_EQ(map.NewOf(o), expected) << span << " " << o;
+        }
+    }
 }
 
 }  // namespace
