@@ -78,8 +78,7 @@ public:
     }
     bool WriteReplacing(const std::string& path, const Bytes& data) override {
         // The new copy sits beside the old until it is complete.
-        if (!Alive()) return false;
-        if (!Writable(path) || IsDirectory(path) || Used() + data.size() > capacity) return false;
+        if (!Alive() || !Writable(path) || IsDirectory(path) || Used() + data.size() > capacity) return false;
         files[Upper(path)] = data;
         ++version;
         return true;
@@ -97,8 +96,7 @@ public:
         return true;
     }
     bool MoveReplace(const std::string& from, const std::string& to) override {
-        if (!Alive()) return false;
-        if (!Has(from) || !Writable(from) || !Writable(to) || IsDirectory(to)) return false;
+        if (!Alive() || !Has(from) || !Writable(from) || !Writable(to) || IsDirectory(to)) return false;
         Bytes data = files[Upper(from)];
         files.erase(Upper(from));
         files[Upper(to)] = std::move(data);
@@ -106,8 +104,7 @@ public:
         return true;
     }
     bool MakeFolder(const std::string& path) override {
-        if (!Alive()) return false;
-        if (!IsDirectory(ParentOf(path)) || !Writable(path) || Has(path)) return false;
+        if (!Alive() || !IsDirectory(ParentOf(path)) || !Writable(path) || Has(path)) return false;
         dirs.insert(Upper(path));
         return true;
     }
@@ -239,14 +236,12 @@ public:
     }
     bool WriteStored(uint32_t hive, const std::string& sub, const std::string& name, uint32_t type,
                      const std::string& bytes) override {
-        if (!Alive()) return false;
-        if (!platform::IsValueHive(hive) || refusedKeys.count(Id(hive, sub, ""))) return false;
+        if (!Alive() || !platform::IsValueHive(hive) || refusedKeys.count(Id(hive, sub, ""))) return false;
         values[Id(hive, sub, name)] = {static_cast<int>(type), bytes};
         return true;
     }
     bool DelValue(uint32_t hive, const std::string& sub, const std::string& name) override {
-        if (!Alive()) return false;
-        return !refusedKeys.count(Id(hive, sub, "")) && values.erase(Id(hive, sub, name)) != 0;
+        return Alive() && !refusedKeys.count(Id(hive, sub, "")) && values.erase(Id(hive, sub, name)) != 0;
     }
     bool DelSubKey(uint32_t, const std::string&) override { return false; }
     bool AddSubKey(uint32_t, const std::string&) override { return true; }
