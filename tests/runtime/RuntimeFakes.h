@@ -371,9 +371,16 @@ struct ScriptParts {
     }
 };
 
+// What a run writes to the log file a patch executable is given.
+struct TextLog : LogPort {
+    std::string text;
+    void Append(const std::string& t) override { text += t; }
+};
+
 struct ScriptRunFixture {
     FakeMachine m;
     ScriptParts parts;
+    TextLog fileLog;
 
     // patchId: a package's identity, as a patch executable gives it; empty: the script's path.
     RunOutcome RunPatch(bool secondPhase = false, const std::string& patchId = "") {
@@ -381,6 +388,15 @@ struct ScriptRunFixture {
         RunRequest r{kScript, secondPhase, "C:\\Program Files\\Quenlark", "Quenlark"};
         r.patchId = patchId;
         return RunScript(r, m.ports);
+    }
+    // As a patch executable runs: the package extracted to C:\PKG, "Me" the executable's folder.
+    RunOutcome RunPackage(WindowPort* windows = nullptr) {
+        m.fs.Put("C:\\PKG\\Setup.ini", parts.Text());
+        RunRequest r{"C:\\PKG\\Setup.ini", false, "C:\\APP", "fix"};
+        r.packageFolder = "C:\\PKG";
+        r.meFolder = "C:\\APP";
+        RuntimePorts ports{m.fs, m.ini, m.reg, m.sys, windows ? *windows : m.win, &fileLog};
+        return RunScript(r, ports);
     }
 };
 

@@ -77,13 +77,6 @@ protected:
             .Action(5, {"File=app.ini", "Act=5", "Dir=Me"})
             .Action(6, {"File=a.txt", "Act=6", "NewName=b.txt", "Dir=Me"});
     }
-    RunOutcome RunPackage() {
-        m.fs.Put("C:\\PKG\\Setup.ini", parts.Text());
-        RunRequest r{"C:\\PKG\\Setup.ini", false, "C:\\APP", "fix"};
-        r.packageFolder = "C:\\PKG";
-        r.meFolder = "C:\\APP";
-        return RunScript(r, m.ports);
-    }
     // The program folder and the registry.
     std::string State() {
         std::string s;
