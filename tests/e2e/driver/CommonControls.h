@@ -18,5 +18,7 @@ void RunCommonControlStep(const Step& step);
 // shown and enabled as a person needs it.
 void Print(const std::wstring& text);
 HWND Resolve(const Step& step, drive::ControlKind kind, bool usable);
+// A control's text, cell or panel on one output line (Tab and line ends as \t and \n).
+std::wstring Flat(const std::wstring& text);
 
 }  // namespace quen::driver
