@@ -15,7 +15,6 @@ const std::string kApp("\x01\x02\x03\x04\x05", 5);  // check sum 04030204 = 6730
 class ActionLoop : public ::testing::Test, public ScriptRunFixture {
 protected:
     void SetUp() override {
-        quen::platform::ClearMessages();
         m.fs.Put("C:\\PATCH\\app.bin", kApp);
     }
     // A Replace Byte action on app.bin in the script's folder.

@@ -21,7 +21,6 @@ protected:
     Bytes diff;  // app.exe from old to new
 
     void SetUp() override {
-        quen::platform::ClearMessages();
         parts.setup.erase(parts.setup.begin());  // a package script has no identifier
         parts.TextKey("strExecute", "Run").TextKey("strAddFile", "Add").TextKey("strPatchFile", "Patch");
         m.fs.AddDir("C:\\PKG");

@@ -17,6 +17,7 @@
 #include "runtime/RuntimePorts.h"
 #include "startup/IniLines.h"
 #include "startup/RegistryText.h"
+#include "support/RecordedUi.h"
 
 namespace quen::runtime::fakes {
 
@@ -377,10 +378,12 @@ struct TextLog : LogPort {
     void Append(const std::string& t) override { text += t; }
 };
 
+// Each test starts without recorded message boxes.
 struct ScriptRunFixture {
     FakeMachine m;
     ScriptParts parts;
     TextLog fileLog;
+    ScriptRunFixture() { quen::platform::ClearMessages(); }
 
     // patchId: a package's identity, as a patch executable gives it; empty: the script's path.
     RunOutcome RunPatch(bool secondPhase = false, const std::string& patchId = "") {

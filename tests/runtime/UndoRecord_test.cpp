@@ -51,7 +51,6 @@ class UndoRun : public ::testing::Test, public ScriptRunFixture {
 protected:
     const std::string oldApp = std::string(300, 'o') + "tail", newApp = std::string(300, 'o') + "TAIL+more";
     void SetUp() override {
-        quen::platform::ClearMessages();
         parts.setup.erase(parts.setup.begin());
         parts.TextKey("strAddFile", "Add").TextKey("strPatchFile", "Patch");
         parts.setup.push_back("AddReg=1");
