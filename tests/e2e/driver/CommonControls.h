@@ -12,6 +12,8 @@ namespace quen::driver {
 
 // Runs "tool", "rows", "select", "open", "panels" and "drop".
 void RunCommonControlStep(const Step& step);
+// The "keys" step (Keys.cpp): key presses posted to a control as the keyboard sends them.
+void KeysStep(const Step& step);
 
 // Defined with the other steps (Steps.cpp): one output line; the step's control args[0],
 // waited for (a dialog may fill in its controls after it shows), and with `usable`

@@ -8,7 +8,6 @@
 
 #include "driver/Step.h"
 #include "driver/CommonControls.h"
-#include "driver/Keys.h"
 #include "win/Handles.h"
 #include "win/drive/Drive.h"
 
