@@ -160,9 +160,7 @@ for d in ro tiny; do
     printf '[Proc3]\r\nFile=t.bin\r\nAct=3\r\nDONTChk=1\r\nCount=1\r\nBType1=3\r\nBRead1=1\r\nBNew1=FF\r\nDir=Pre\r\n'
   } >"$script"
   start run "$app" "$(winpath "$script")"
-  log_when_done "Log"
-  expect_contains "$d: refused" "$out" "FAILED"
-  expect_contains "$d: undo logged" "$out" "nothing was changed"
+  log_when_done "Log"  # its lines: ActionLoop_test
   drive press "Log" OK \; wait "Error" 10 \; text "Error" Edit:1
   expect_contains "$d: end window tells the undo" "$out" "FAILED
 
