@@ -138,7 +138,6 @@ for i in $(seq -w 1 500); do : >"$files/many/a_file_with_a_rather_long_name_$i.t
 start run "$app" "$(winpath "$script")"
 log_when_done "Log"
 expect_eq "log lines of 500 actions" 500 "$(printf '%s\n' "$out" | grep -c 'OK!$')"
-expect_contains "last action logged" "$out" "a_file_with_a_rather_long_name_500.txt OK!"
 drive press "Log" OK
 expect_exit run 0
 
