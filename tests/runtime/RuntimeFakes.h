@@ -270,7 +270,6 @@ public:
     std::vector<ShowModel> shown;
     std::set<WindowMode> cancelIn;
     std::string log;
-    bool progressFinished = false;
     std::deque<std::string> askAnswers;
     std::vector<std::pair<AskTexts, std::string>> asked;  // texts and the folder offered
 
@@ -281,7 +280,7 @@ public:
     bool outOfMemory = false;  // the progress window fails as a large file might
     void OpenProgress(const ShowModel& m) override { outOfMemory ? throw std::bad_alloc() : shown.push_back(m); }
     void AppendLog(const std::string& text) override { log += text; }
-    void FinishProgress(const ShowModel&) override { progressFinished = true; }
+    void FinishProgress(const ShowModel&) override {}
     void PumpEvents() override {}
     std::string AskDirectory(const AskTexts& t, const std::string& initial) override {
         asked.emplace_back(t, initial);
