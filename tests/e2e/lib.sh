@@ -18,7 +18,7 @@
 #   expect_exit NAME CODE [SEC] | expect_eq WHAT WANT GOT | expect_contains WHAT TEXT PART
 #   expect_file WHAT PATH | fail MESSAGE (the test goes on) | finish (exit 1 on failures)
 #   screenshot FILE | winpath PATH (Z:\...) | reg_data KEY [NAME] (data or ""; no NAME: default)
-#   log_when_done TITLE         read a progress log into $out once its OK button shows
+#   log_when_done TITLE         a progress log into $out once its OK button shows (waits for it)
 #   qnl SETUP [TEXT]            print a script's head: SETUP in [Setup], TEXT before the
 #                               shared texts in [Text] (a key's first line wins; printf %b)
 # The first failure saves a screenshot to $QUEN_E2E_OUT/shots/<test>.png.

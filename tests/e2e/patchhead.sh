@@ -56,13 +56,13 @@ convert -size 80x120 gradient:navy-gold "bmp3:$w/pkg/Setup.img"
 } >"$w/pkg/Setup.ini"
 # The package as the make step packs it: the shipped directive template (LZX) and QCab.
 { cat "$E2E_ROOT/assets/Patch.ddf"; printf '\r\n"%s"' P1 P2 P5 P7 Setup.img Setup.ini; } >"$w/pkg/p.ddf"
-(cd "$w/pkg" && "$E2E_WINE_RUN" "$qcab" /F p.ddf >/dev/null)
-mv "$w/pkg/TempFile.CAB" "$w/p.cab" || fail "QCab wrote no cabinet"
-cabextract -t "$w/p.cab" >/dev/null || fail "cabextract refuses the cabinet"
-patch_exe() {  # patch_exe OUT CABINET
-  { cat "$head_exe"; python3 -c "import struct,sys; sys.stdout.buffer.write(struct.pack('<I', $(stat -c %s "$2")))"; cat "$2"; } >"$1"
+build_exe() {  # build_exe OUT: the head, the cabinet's length and the cabinet
+  local cab=$w/pkg/TempFile.CAB
+  (cd "$w/pkg" && rm -f TempFile.CAB && "$E2E_WINE_RUN" "$qcab" /F p.ddf >/dev/null)
+  { cat "$head_exe"; python3 -c "import struct,sys; sys.stdout.buffer.write(struct.pack('<I', $(stat -c %s "$cab")))"; cat "$cab"; } >"$1"
 }
-patch_exe "$w/fix.exe" "$w/p.cab"
+build_exe "$w/fix.exe"
+cabextract -t "$w/pkg/TempFile.CAB" >/dev/null || fail "cabextract refuses the cabinet"
 fresh() { rm -rf "$w/t"; cp -r "$w/old" "$w/t"; }
 same_as_new() { diff -r "$w/new" "$w/t" >/dev/null || fail "$1: target differs from the new folder: $(diff -rq "$w/new" "$w/t" | head -3)"; }
 unchanged() { diff -r "$w/old" "$w/t" >/dev/null || fail "$1: target changed: $(diff -rq "$w/old" "$w/t" | head -3)"; }
@@ -76,7 +76,6 @@ expect_contains "welcome text" "$out" "This fixes the program."
 "$E2E_WINE_RUN" cmd /c "echo planted>$(winpath "$(temp_glob)")\\P2" >/dev/null 2>&1
 screenshot "$E2E_SHOTS/patchhead-welcome.png"
 drive press "Welcome to Fix" OK \; wait "Where is it" 20 \; type "Where is it" Edit:1 "$(winpath "$w/t")" \; press "Where is it" "Use it"
-drive wait "Patching" 30
 log_when_done "Patching"
 expect_contains "progress log" "$out" "RUN $(winpath "$w/t")\\run.bat OK!"
 drive press "Patching" OK \; wait "Fixed" 20 \; press "Fixed" OK
@@ -133,8 +132,7 @@ for v in TEMP TMP; do "$E2E_WINE_RUN" reg add "$env_key" /v $v /d "$old_temp" /f
 sed -i 's/^PRI=0\r$/PRI=2\r/' "$w/pkg/Setup.ini"
 sed -i 's/^.Set CompressionMemory=21/.Set CompressionMemory=15/' "$w/pkg/p.ddf"
 grep -q '^.Set CompressionMemory=15' "$w/pkg/p.ddf" || fail "the directives did not take the small window"
-(cd "$w/pkg" && rm -f TempFile.CAB && "$E2E_WINE_RUN" "$qcab" /F p.ddf >/dev/null)
-patch_exe "$w/later.exe" "$w/pkg/TempFile.CAB"
+build_exe "$w/later.exe"
 fresh
 run_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
 cd "$w"  # a relative folder goes into the resume command as a full path
@@ -169,7 +167,6 @@ reg_reset() {
 }
 reg_state() { "$E2E_WINE_RUN" reg query 'HKCU\Software\QuenUndo' 2>/dev/null | tr -d '\r' | sort; }
 record_left() { find "$WINEPREFIX"/drive_c/users -name 'Quenlark-undo*' 2>/dev/null; }
-build_exe() { (cd "$w/pkg" && rm -f TempFile.CAB && "$E2E_WINE_RUN" "$qcab" /F p.ddf >/dev/null) && patch_exe "$1" "$w/pkg/TempFile.CAB"; }
 sed -i 's/^PRI=2\r$/PRI=0\r/; s/^AddReg=0\r$/AddReg=1\r/; s/^DelReg=0\r$/DelReg=1\r/; s/^File=run.bat\r$/File=none.exe\r/' "$w/pkg/Setup.ini"
 sed -i '/^\[Proc7\]/,$ s/^Act=0\r$/Act=2\r/' "$w/pkg/Setup.ini"
 printf '[AddReg]\r\n1=HKCU,Software\\QuenUndo,Ver,1,2.0\r\n[DelReg]\r\n1=HKCU,Software\\QuenUndo,Old\r\n' >>"$w/pkg/Setup.ini"

@@ -50,7 +50,6 @@ expect_eq "missing folder refused" "No such folder" "$out"
 drive press "Error" OK \; wait "Pick a folder" 5 \; type "Pick a folder" Edit:1 "." \; press "Pick a folder" "Use it" \; wait "Error" 10 \; msgbox "Error"
 expect_eq "relative folder refused" "No such folder" "$out"
 drive press "Error" OK \; wait "Pick a folder" 5 \; type "Pick a folder" Edit:1 "$(winpath "$files/asked")" \; press "Pick a folder" "Use it"
-drive wait "Log" 30
 log_when_done "Log"
 drive press "Log" OK
 expect_exit run 0
@@ -92,9 +91,7 @@ expect_eq "added string" "hello" "$(reg_data 'HKCU\Software\QuenE2E\New' S)"
 expect_eq "added number" "0x10" "$(reg_data 'HKCU\Software\QuenE2E\New' D)"
 expect_eq "added binary" "01FFFF" "$(reg_data 'HKCU\Software\QuenE2E\New' B)"
 expect_eq "deleted value" "" "$(reg_data 'HKCU\Software\QuenE2E' Doomed)"
-expect_contains "remembered values" "$(cat "$script")" "Value2=kept text"
-expect_contains "remembered number" "$(cat "$script")" "Value3=4660"
-expect_contains "remembered binary" "$(cat "$script")" "Value4=A,FF,10"
+expect_contains "remembered text, number and binary" "$(tr -d '\r' <"$script")" $'Value2=kept text\nValue3=4660\nValue4=A,FF,10'
 drive press "End" OK
 expect_exit run 0
 expect_eq "every value as it was" "$before" "$(reg query "$P" | sort)"
@@ -139,10 +136,8 @@ for i in $(seq -w 1 500); do : >"$files/many/a_file_with_a_rather_long_name_$i.t
   done
 } >"$script"
 start run "$app" "$(winpath "$script")"
-drive wait "Log" 30
 log_when_done "Log"
 expect_eq "log lines of 500 actions" 500 "$(printf '%s\n' "$out" | grep -c 'OK!$')"
-expect_contains "last action logged" "$out" "a_file_with_a_rather_long_name_500.txt OK!"
 drive press "Log" OK
 expect_exit run 0
 
@@ -164,10 +159,7 @@ for d in ro tiny; do
     printf '[Proc3]\r\nFile=t.bin\r\nAct=3\r\nDONTChk=1\r\nCount=1\r\nBType1=3\r\nBRead1=1\r\nBNew1=FF\r\nDir=Pre\r\n'
   } >"$script"
   start run "$app" "$(winpath "$script")"
-  drive wait "Log" 30
-  log_when_done "Log"
-  expect_contains "$d: refused" "$out" "FAILED"
-  expect_contains "$d: undo logged" "$out" "nothing was changed"
+  log_when_done "Log"  # its lines: ActionLoop_test
   drive press "Log" OK \; wait "Error" 10 \; text "Error" Edit:1
   expect_contains "$d: end window tells the undo" "$out" "FAILED
 

@@ -15,33 +15,18 @@ using namespace quen::runtime::fakes;
 
 namespace {
 
-struct TextLog : LogPort {
-    std::string text;
-    void Append(const std::string& t) override { text += t; }
-};
-
 class PackageRun : public ::testing::Test, public ScriptRunFixture {
 protected:
     const std::string oldApp = std::string(300, 'o') + "tail", newApp = std::string(300, 'o') + "TAIL+more";
-    TextLog fileLog;
     Bytes diff;  // app.exe from old to new
 
     void SetUp() override {
-        quen::platform::ClearMessages();
         parts.setup.erase(parts.setup.begin());  // a package script has no identifier
         parts.TextKey("strExecute", "Run").TextKey("strAddFile", "Add").TextKey("strPatchFile", "Patch");
         m.fs.AddDir("C:\\PKG");
         m.fs.AddDir("C:\\APP\\sub");
         m.fs.Put("C:\\APP\\app.exe", oldApp);
         diff = CompareBytes(Bytes(oldApp.begin(), oldApp.end()), Bytes(newApp.begin(), newApp.end()), {8, 1});
-    }
-    RunOutcome RunPackage(WindowPort* windows = nullptr) {
-        m.fs.Put("C:\\PKG\\Setup.ini", parts.Text());
-        RunRequest r{"C:\\PKG\\Setup.ini", false, "C:\\APP", "fix"};
-        r.packageFolder = "C:\\PKG";
-        r.meFolder = "C:\\APP";
-        RuntimePorts ports{m.fs, m.ini, m.reg, m.sys, windows ? *windows : m.win, &fileLog};
-        return RunScript(r, ports);
     }
 };
 

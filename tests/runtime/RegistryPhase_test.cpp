@@ -13,7 +13,6 @@ namespace {
 
 class RegistryRun : public ::testing::Test, public ScriptRunFixture {
 protected:
-    void SetUp() override { quen::platform::ClearMessages(); }
     std::string RememberFile() { return RememberFilePath(m.sys.tempDir, kScript); }
 };
 

@@ -18,7 +18,6 @@ namespace {
 class RunSequence : public ::testing::Test, public ScriptRunFixture {
 protected:
     void SetUp() override {
-        quen::platform::ClearMessages();
         m.fs.Put("C:\\PATCH\\a.txt", "a");
         parts.SetupKey("AddReg", "1").Section("AddReg", {"1=HKCU,Software\\T,Added,1,yes"});
         parts.Action(1, {"File=a.txt", "Act=4", "Dir=Me"});

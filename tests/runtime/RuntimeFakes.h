@@ -17,6 +17,7 @@
 #include "runtime/RuntimePorts.h"
 #include "startup/IniLines.h"
 #include "startup/RegistryText.h"
+#include "support/RecordedUi.h"
 
 namespace quen::runtime::fakes {
 
@@ -78,8 +79,7 @@ public:
     }
     bool WriteReplacing(const std::string& path, const Bytes& data) override {
         // The new copy sits beside the old until it is complete.
-        if (!Alive()) return false;
-        if (!Writable(path) || IsDirectory(path) || Used() + data.size() > capacity) return false;
+        if (!Alive() || !Writable(path) || IsDirectory(path) || Used() + data.size() > capacity) return false;
         files[Upper(path)] = data;
         ++version;
         return true;
@@ -97,8 +97,7 @@ public:
         return true;
     }
     bool MoveReplace(const std::string& from, const std::string& to) override {
-        if (!Alive()) return false;
-        if (!Has(from) || !Writable(from) || !Writable(to) || IsDirectory(to)) return false;
+        if (!Alive() || !Has(from) || !Writable(from) || !Writable(to) || IsDirectory(to)) return false;
         Bytes data = files[Upper(from)];
         files.erase(Upper(from));
         files[Upper(to)] = std::move(data);
@@ -106,8 +105,7 @@ public:
         return true;
     }
     bool MakeFolder(const std::string& path) override {
-        if (!Alive()) return false;
-        if (!IsDirectory(ParentOf(path)) || !Writable(path) || Has(path)) return false;
+        if (!Alive() || !IsDirectory(ParentOf(path)) || !Writable(path) || Has(path)) return false;
         dirs.insert(Upper(path));
         return true;
     }
@@ -239,14 +237,12 @@ public:
     }
     bool WriteStored(uint32_t hive, const std::string& sub, const std::string& name, uint32_t type,
                      const std::string& bytes) override {
-        if (!Alive()) return false;
-        if (!platform::IsValueHive(hive) || refusedKeys.count(Id(hive, sub, ""))) return false;
+        if (!Alive() || !platform::IsValueHive(hive) || refusedKeys.count(Id(hive, sub, ""))) return false;
         values[Id(hive, sub, name)] = {static_cast<int>(type), bytes};
         return true;
     }
     bool DelValue(uint32_t hive, const std::string& sub, const std::string& name) override {
-        if (!Alive()) return false;
-        return !refusedKeys.count(Id(hive, sub, "")) && values.erase(Id(hive, sub, name)) != 0;
+        return Alive() && !refusedKeys.count(Id(hive, sub, "")) && values.erase(Id(hive, sub, name)) != 0;
     }
     bool DelSubKey(uint32_t, const std::string&) override { return false; }
     bool AddSubKey(uint32_t, const std::string&) override { return true; }
@@ -274,7 +270,6 @@ public:
     std::vector<ShowModel> shown;
     std::set<WindowMode> cancelIn;
     std::string log;
-    bool progressFinished = false;
     std::deque<std::string> askAnswers;
     std::vector<std::pair<AskTexts, std::string>> asked;  // texts and the folder offered
 
@@ -285,7 +280,7 @@ public:
     bool outOfMemory = false;  // the progress window fails as a large file might
     void OpenProgress(const ShowModel& m) override { outOfMemory ? throw std::bad_alloc() : shown.push_back(m); }
     void AppendLog(const std::string& text) override { log += text; }
-    void FinishProgress(const ShowModel&) override { progressFinished = true; }
+    void FinishProgress(const ShowModel&) override {}
     void PumpEvents() override {}
     std::string AskDirectory(const AskTexts& t, const std::string& initial) override {
         asked.emplace_back(t, initial);
@@ -376,9 +371,18 @@ struct ScriptParts {
     }
 };
 
+// What a run writes to the log file a patch executable is given.
+struct TextLog : LogPort {
+    std::string text;
+    void Append(const std::string& t) override { text += t; }
+};
+
+// Each test starts without recorded message boxes.
 struct ScriptRunFixture {
     FakeMachine m;
     ScriptParts parts;
+    TextLog fileLog;
+    ScriptRunFixture() { quen::platform::ClearMessages(); }
 
     // patchId: a package's identity, as a patch executable gives it; empty: the script's path.
     RunOutcome RunPatch(bool secondPhase = false, const std::string& patchId = "") {
@@ -386,6 +390,15 @@ struct ScriptRunFixture {
         RunRequest r{kScript, secondPhase, "C:\\Program Files\\Quenlark", "Quenlark"};
         r.patchId = patchId;
         return RunScript(r, m.ports);
+    }
+    // As a patch executable runs: the package extracted to C:\PKG, "Me" the executable's folder.
+    RunOutcome RunPackage(WindowPort* windows = nullptr) {
+        m.fs.Put("C:\\PKG\\Setup.ini", parts.Text());
+        RunRequest r{"C:\\PKG\\Setup.ini", false, "C:\\APP", "fix"};
+        r.packageFolder = "C:\\PKG";
+        r.meFolder = "C:\\APP";
+        RuntimePorts ports{m.fs, m.ini, m.reg, m.sys, windows ? *windows : m.win, &fileLog};
+        return RunScript(r, ports);
     }
 };
 

@@ -51,7 +51,6 @@ class UndoRun : public ::testing::Test, public ScriptRunFixture {
 protected:
     const std::string oldApp = std::string(300, 'o') + "tail", newApp = std::string(300, 'o') + "TAIL+more";
     void SetUp() override {
-        quen::platform::ClearMessages();
         parts.setup.erase(parts.setup.begin());
         parts.TextKey("strAddFile", "Add").TextKey("strPatchFile", "Patch");
         parts.setup.push_back("AddReg=1");
@@ -76,13 +75,6 @@ protected:
             .Action(4, {"File=data.bin", "Act=3", "Dir=Me", "Count=1", "BType1=3", "BRead1=2", "BNew1=FF"})
             .Action(5, {"File=app.ini", "Act=5", "Dir=Me"})
             .Action(6, {"File=a.txt", "Act=6", "NewName=b.txt", "Dir=Me"});
-    }
-    RunOutcome RunPackage() {
-        m.fs.Put("C:\\PKG\\Setup.ini", parts.Text());
-        RunRequest r{"C:\\PKG\\Setup.ini", false, "C:\\APP", "fix"};
-        r.packageFolder = "C:\\PKG";
-        r.meFolder = "C:\\APP";
-        return RunScript(r, m.ports);
     }
     // The program folder and the registry.
     std::string State() {

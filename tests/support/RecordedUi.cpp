@@ -4,38 +4,21 @@
 namespace quen::platform {
 namespace {
 
-struct Recorder {
-    std::vector<RecordedMessage> messages;
-    MsgResult answer = MsgResult::Ok;
-    bool answerSet = false;
-};
-
-Recorder& recorder() {
-    static Recorder r;
-    return r;
-}
-
-MsgResult firstButton(MsgButtons b) {
-    return (b == MsgButtons::YesNo || b == MsgButtons::YesNoCancel) ? MsgResult::Yes : MsgResult::Ok;
+std::vector<RecordedMessage>& messages() {
+    static std::vector<RecordedMessage> m;
+    return m;
 }
 
 }  // namespace
 
+// Answered with the first button, as a user who presses Enter.
 MsgResult ShowMessage(const std::string& text, const std::string& title, MsgIcon icon, MsgButtons buttons) {
-    recorder().messages.push_back({text, title, icon});
-    return recorder().answerSet ? recorder().answer : firstButton(buttons);
+    messages().push_back({text, title, icon});
+    return (buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel) ? MsgResult::Yes : MsgResult::Ok;
 }
 
-const std::vector<RecordedMessage>& LastMessages() { return recorder().messages; }
+const std::vector<RecordedMessage>& LastMessages() { return messages(); }
 
-void ClearMessages() {
-    recorder().messages.clear();
-    recorder().answerSet = false;
-}
-
-void SetNextAnswer(MsgResult answer) {
-    recorder().answer = answer;
-    recorder().answerSet = true;
-}
+void ClearMessages() { messages().clear(); }
 
 }  // namespace quen::platform

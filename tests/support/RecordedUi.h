@@ -17,7 +17,5 @@ struct RecordedMessage {
 // Messages shown since the last ClearMessages.
 const std::vector<RecordedMessage>& LastMessages();
 void ClearMessages();
-// The answer the next message boxes give (default: the first button).
-void SetNextAnswer(MsgResult answer);
 
 }  // namespace quen::platform

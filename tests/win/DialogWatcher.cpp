@@ -21,12 +21,12 @@ bool OwnDialog(HWND w) {
 
 SeenDialog ReadAndPress(HWND dialog, const std::string& press) {
     Sleep(100);  // let the dialog finish laying out its controls
-    SeenDialog seen{Ansi(drive::TextOf(dialog)), Ansi(drive::MessageText(dialog)), {}, false};
+    SeenDialog seen{Ansi(drive::MessageText(dialog)), false};
     HWND button = nullptr;
     for (const auto& c : drive::ListControls(dialog)) {
-        if (!drive::IsKind(c.className, drive::ControlKind::Button)) continue;
-        seen.buttons.push_back(Ansi(drive::StripMnemonic(c.text)));
-        if (seen.buttons.back() == press && IsWindowEnabled(c.hwnd)) button = c.hwnd;
+        if (drive::IsKind(c.className, drive::ControlKind::Button) && Ansi(drive::StripMnemonic(c.text)) == press &&
+            IsWindowEnabled(c.hwnd))
+            button = c.hwnd;
     }
     seen.pressed = button != nullptr;
     if (!button) {

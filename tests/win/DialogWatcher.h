@@ -9,10 +9,8 @@
 namespace quen::test {
 
 struct SeenDialog {
-    std::string title;
-    std::string text;                  // its static texts, one a line (a message box: its message)
-    std::vector<std::string> buttons;  // captions without '&'
-    bool pressed = false;              // the wanted button was found and pressed
+    std::string text;      // its static texts, one a line (a message box: its message)
+    bool pressed = false;  // the wanted button (its caption without '&') was found and pressed
 };
 
 // Runs `call` while a thread reads each dialog of this process and clicks its button

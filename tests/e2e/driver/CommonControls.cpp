@@ -47,13 +47,6 @@ std::wstring CellText(HWND list, RemoteBlock& block, int row, int column) {
     return RemoteText(block);
 }
 
-// A cell or panel on one output line.
-std::wstring Flat(const std::wstring& text) {
-    std::wstring out;
-    for (wchar_t c : UnixLines(text)) out += c == L'\n' ? L"\\n" : c == L'\t' ? L"\\t" : std::wstring(1, c);
-    return out;
-}
-
 int Columns(HWND list) {
     HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
     return header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
@@ -176,6 +169,12 @@ void DropStep(const Step& step) {
 }
 
 }  // namespace
+
+std::wstring Flat(const std::wstring& text) {
+    std::wstring out;
+    for (wchar_t c : UnixLines(text)) out += c == L'\n' ? L"\\n" : c == L'\t' ? L"\\t" : std::wstring(1, c);
+    return out;
+}
 
 void RunCommonControlStep(const Step& step) {
     const auto& v = step.verb;

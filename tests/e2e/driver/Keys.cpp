@@ -1,8 +1,6 @@
 // The "keys" step: key presses posted to a control as the keyboard sends them, for windows
 // that watch their message queue for keys rather than an edit box's text, and the keys a
 // dialog manager acts on.
-#include "driver/Keys.h"
-
 #include <vector>
 
 #include "driver/CommonControls.h"

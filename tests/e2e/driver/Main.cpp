@@ -22,7 +22,7 @@ const char kUsage[] =
     "  wait|gone TITLE [SEC]       until the window shows | is gone (SEC default 10)\n"
     "  list TITLE                  its controls: CLASS<TAB>ID<TAB>FLAGS<TAB>TEXT\n"
     "  text TITLE CONTROL          a control's text (a list box: its selected items)\n"
-    "  press TITLE BUTTON | check|uncheck TITLE CONTROL | close TITLE (WM_CLOSE)\n"
+    "  press TITLE BUTTON | check TITLE CONTROL | close TITLE (WM_CLOSE)\n"
     "  type TITLE CONTROL TEXT     replace an edit box's text by typing TEXT\n"
     "  keys TITLE CONTROL TEXT     post TEXT's key presses to the control (down, char, up);\n"
     "                              {Enter}, {Esc}, {Del} and {Alt+x} name those keys\n"
@@ -36,7 +36,7 @@ const char kUsage[] =
     "  panels TITLE                print the status bar's panels, one a line\n"
     "  drop TITLE CONTROL PATH...  drop files onto the control as from Explorer\n"
     "  msgbox TITLE                a message box's text\n"
-    "  exited NAME|PID [SEC]       wait for those running at the start to end; print codes\n"
+    "  exited NAME [SEC]           wait for those running at the start to end; print codes\n"
     "Window options: --prefix or --contains (else the title is exact), --class NAME; an\n"
     "enabled window wins over a disabled one (a message box over its owner).\n"
     "CONTROL: #ID, Class:N (N-th of the class: Edit:2), a button's caption (\"&OK\" or\n"
@@ -51,7 +51,7 @@ struct Shape {
 };
 constexpr Shape kShapes[] = {
     {L"wait", true, 0, 1},    {L"gone", true, 0, 1},    {L"list", true, 0, 0},   {L"text", true, 1, 1},
-    {L"press", true, 1, 1},   {L"check", true, 1, 1},   {L"uncheck", true, 1, 1}, {L"type", true, 2, 2},
+    {L"press", true, 1, 1},   {L"check", true, 1, 1},   {L"type", true, 2, 2},
     {L"pick", true, 2, 2},    {L"msgbox", true, 0, 0},  {L"close", true, 0, 0},  {L"exited", false, 1, 2},
     {L"tool", true, 1, 1},    {L"rows", true, 1, 1},    {L"select", true, 2, 2}, {L"panels", true, 0, 0},
     {L"drop", true, 2, 64},   {L"open", true, 2, 2},

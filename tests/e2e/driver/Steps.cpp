@@ -8,7 +8,6 @@
 
 #include "driver/Step.h"
 #include "driver/CommonControls.h"
-#include "driver/Keys.h"
 #include "platform/win/Handles.h"
 #include "win/drive/Drive.h"
 
@@ -124,9 +123,7 @@ void ListStep(const Step& step) {
         if (SameNoCase(c.className, L"Button") && SendOrFail(c.hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED) flags += L",checked";
         if (SameNoCase(c.className, L"Edit") && (StyleOf(c.hwnd) & ES_READONLY)) flags += L",readonly";
         if (focus != nullptr && (focus == c.hwnd || GetParent(focus) == c.hwnd)) flags += L",focused";
-        std::wstring text;
-        for (wchar_t ch : UnixLines(c.text)) text += ch == L'\n' ? L"\\n" : ch == L'\t' ? L"\\t" : std::wstring(1, ch);
-        Print(c.className + L"\t" + std::to_wstring(c.id) + L"\t" + flags + L"\t" + text);
+        Print(c.className + L"\t" + std::to_wstring(c.id) + L"\t" + flags + L"\t" + Flat(c.text));
     }
 }
 
@@ -139,25 +136,24 @@ void TextStep(const Step& step) {
     }
 }
 
-// Clicks until the box shows the wanted state (a three-state box needs up to two clicks).
-void CheckStep(const Step& step, bool want) {
+// Clicks until the box is checked (a three-state box needs up to two clicks).
+void CheckStep(const Step& step) {
     HWND h = Resolve(step, ControlKind::Button, true);
     switch (StyleOf(h) & BS_TYPEMASK) {
         case BS_CHECKBOX: case BS_AUTOCHECKBOX: case BS_3STATE: case BS_AUTO3STATE:
         case BS_RADIOBUTTON: case BS_AUTORADIOBUTTON: break;
         default: Fail(Name(step, ControlKind::Button) + " is not a check box or radio button");
     }
-    const LRESULT wanted = want ? BST_CHECKED : BST_UNCHECKED;
     for (int click = 0; click < 3; ++click) {
         LRESULT before = SendOrFail(h, BM_GETCHECK, 0, 0);
-        if (before == wanted) return;
+        if (before == BST_CHECKED) return;
         Click(h);
         Deadline deadline(kDefaultSeconds);
         while (SendOrFail(h, BM_GETCHECK, 0, 0) == before) {
             if (!deadline.Tick()) Fail(Name(step, ControlKind::Button) + " did not change when clicked");
         }
     }
-    if (SendOrFail(h, BM_GETCHECK, 0, 0) != wanted) Fail(Name(step, ControlKind::Button) + " keeps its state");
+    if (SendOrFail(h, BM_GETCHECK, 0, 0) != BST_CHECKED) Fail(Name(step, ControlKind::Button) + " keeps its state");
 }
 
 // Typed key by key, so the control's own limits (length, digits only) apply as for a person;
@@ -203,17 +199,14 @@ void PickStep(const Step& step) {
                      reinterpret_cast<LPARAM>(h));
 }
 
-std::vector<DWORD> ProcessIds(const std::wstring& nameOrPid) {
-    wchar_t* end = nullptr;
-    unsigned long pid = std::wcstoul(nameOrPid.c_str(), &end, 10);
-    if (!nameOrPid.empty() && *end == L'\0') return {static_cast<DWORD>(pid)};
+std::vector<DWORD> ProcessIds(const std::wstring& name) {
     std::vector<DWORD> ids;
     win::UniqueHandle snap(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
     if (!snap) Fail("cannot list the running processes");
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof(entry);
     for (BOOL ok = Process32FirstW(snap.get(), &entry); ok; ok = Process32NextW(snap.get(), &entry)) {
-        if (SameNoCase(entry.szExeFile, nameOrPid)) ids.push_back(entry.th32ProcessID);
+        if (SameNoCase(entry.szExeFile, name)) ids.push_back(entry.th32ProcessID);
     }
     return ids;
 }
@@ -246,7 +239,7 @@ void RunStep(const Step& step) {
     else if (v == L"list") ListStep(step);
     else if (v == L"text") TextStep(step);
     else if (v == L"press") Click(Resolve(step, ControlKind::Button, true));
-    else if (v == L"check" || v == L"uncheck") CheckStep(step, v == L"check");
+    else if (v == L"check") CheckStep(step);
     else if (v == L"type") TypeStep(step);
     else if (v == L"pick") PickStep(step);
     else if (v == L"msgbox") Print(UnixLines(MessageText(WaitWindow(step, kDefaultSeconds))));
