@@ -1,4 +1,4 @@
-// The byte dialog's key filter, byte text form, address reader and entry list; the INI dialog's list.
+// The byte dialog's key filter, address reader and entry list (byte text form within it); the INI dialog's list.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -21,14 +21,6 @@ TEST(DefineBytes, KeyFilter) {
         {'/', false, false}, {':', false, false}, {'@', false, false}, {'`', false, false},
     };
     for (const Case& c : cases) EXPECT_EQ(DefineKeyAccepted(c.code, c.decimalAddress), c.accepted) << c.code;
-}
-
-TEST(DefineBytes, NormalizeByteText) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"4d5a9", "4D 5A 09"}, {"4d 5a 9", "4D 5A 09"}, {"ff", "FF"}, {"f", "0F"}, {"", ""},
-        {"   ", ""}, {" a b c d ", "AB CD"}, {"123", "12 03"},
-    };
-    for (const auto& [in, out] : cases) EXPECT_EQ(NormalizeByteText(in), out) << in;
 }
 
 TEST(DefineBytes, AddressReaderAndBaseSwitch) {
