@@ -1,4 +1,4 @@
-// The byte dialog's key filter, address reader and entry list (byte text form within it); the INI dialog's list.
+// The byte dialog's key filter, address reader and entry list; the INI dialog's list.
 #include <gtest/gtest.h>
 
 #include <tuple>
