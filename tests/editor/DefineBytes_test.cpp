@@ -1,9 +1,10 @@
-// The byte dialog's key filter, byte text form, address reader and entry list.
+// The byte dialog's key filter, address reader and entry list; the INI dialog's list.
 #include <gtest/gtest.h>
 
 #include <tuple>
 
 #include "editor/DefineBytes.h"
+#include "editor/IniDefinitions.h"
 #include "options/Lang.h"
 
 namespace quen {
@@ -20,14 +21,6 @@ TEST(DefineBytes, KeyFilter) {
         {'/', false, false}, {':', false, false}, {'@', false, false}, {'`', false, false},
     };
     for (const Case& c : cases) EXPECT_EQ(DefineKeyAccepted(c.code, c.decimalAddress), c.accepted) << c.code;
-}
-
-TEST(DefineBytes, NormalizeByteText) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"4d5a9", "4D 5A 09"}, {"4d 5a 9", "4D 5A 09"}, {"ff", "FF"}, {"f", "0F"}, {"", ""},
-        {"   ", ""}, {" a b c d ", "AB CD"}, {"123", "12 03"},
-    };
-    for (const auto& [in, out] : cases) EXPECT_EQ(NormalizeByteText(in), out) << in;
 }
 
 TEST(DefineBytes, AddressReaderAndBaseSwitch) {
@@ -103,6 +96,44 @@ TEST(DefineBytes, RowsFollowTheAction) {
     ASSERT_EQ(rows.Rows().size(), 2u);
     EXPECT_EQ(std::make_pair(rows.Rows()[0].entry, rows.Rows()[1].entry), std::make_pair(1, 2));
     EXPECT_EQ(action.Bytes(), (std::vector<ByteEntry>{{"2", "4D 5A 09", "FF"}, {"3", "1 (1)", "02"}}));
+}
+
+// The INI dialog's definition list: delete text, duplicates, renumbering.
+TEST(IniDefinitions, AddShowsDeleteAndRefusesDuplicates) {
+    ActClass action;
+    action.AddINIKey("Old,Gone,%Kill%");
+    action.AddINIKey("Old,Kept,1");
+    IniRows rows(action, "< Delete >");
+    struct Case { const char* section; const char* key; const char* value; IniAddOutcome outcome; };
+    const Case cases[] = {
+        {"Options", "Path", "C:\\Game", IniAddOutcome::Added},
+        {"Options", "Path", "< Delete >", IniAddOutcome::Added},
+        {"Options", "Path", "C:\\Game", IniAddOutcome::Duplicate},
+        {"Old", "Gone", "< Delete >", IniAddOutcome::Duplicate},  // the stored %Kill% row
+        {"Options", "", "x", IniAddOutcome::EmptyName},
+        {" Options", "Path ", "", IniAddOutcome::Added},          // taken as typed
+    };
+    for (const Case& c : cases) EXPECT_EQ(rows.Add(c.section, c.key, c.value), c.outcome) << c.section << c.key;
+    const std::vector<std::string> stored{"Old,Gone,%Kill%", "Old,Kept,1", "Options,Path,C:\\Game",
+                                          "Options,Path,%Kill%", " Options,Path ,"};
+    EXPECT_EQ(action.INIKeys(), stored);
+    std::vector<std::string> shown;
+    for (const IniRow& r : rows.Rows()) shown.push_back(r.text);
+    EXPECT_EQ(shown, (std::vector<std::string>{"Old,Gone,< Delete >", "Old,Kept,1", "Options,Path,C:\\Game",
+                                               "Options,Path,< Delete >", " Options,Path ,"}));
+
+    // Change rewrites a row in place: its parts (the delete text for %Kill%), a twin refused.
+    EXPECT_EQ(rows.PartsOf(0), (std::vector<std::string>{"Old", "Gone", "< Delete >"}));
+    EXPECT_EQ(rows.Change(3, "Old", "Kept", "1"), IniAddOutcome::Duplicate);
+    EXPECT_EQ(rows.Change(0, "Old", "Gone", "2"), IniAddOutcome::Added);
+    EXPECT_EQ(rows.Change(3, "Options", "Path", "< Delete >"), IniAddOutcome::Added);  // itself: no twin
+    EXPECT_EQ(action.INIKeys()[0], "Old,Gone,2");
+    rows.Delete(0);
+    rows.Delete(1);
+    ASSERT_EQ(rows.Rows().size(), 3u);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(rows.Rows()[static_cast<size_t>(i)].entry, i + 1);
+    EXPECT_EQ(action.INIKeys(), (std::vector<std::string>{"Old,Kept,1", "Options,Path,%Kill%", " Options,Path ,"}));
+    EXPECT_TRUE(IniKeyAccepted('%'));
 }
 
 }  // namespace

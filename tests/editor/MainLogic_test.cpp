@@ -1,7 +1,8 @@
-// Tests of the main window's decisions: directory frames, status panels, row keys, texts.
+// Tests of the main window's decisions: directory frames, status panels, row keys, texts, CD.
 #include <gtest/gtest.h>
 
 #include "editor/MainLogic.h"
+#include "editor/MediaControl.h"
 #include "options/Lang.h"
 
 namespace quen {
@@ -61,6 +62,16 @@ TEST(MainLogic, MovesKeepFoldersAndAValidFirstAction) {
         for (const ActClass& a : p.Actions) after += a.FileName + " " + a.DirType + " " + a.RegSub + "|";
         EXPECT_EQ(after, c.after);
     }
+}
+
+// A stop ends a pause (the other presses: e2e/editor.sh's CD step).
+TEST(MediaControl, StopEndsAPause) {
+    MediaControl control;
+    EXPECT_EQ(control.Press(MediaButton::Pause), CdStep::Pause);
+    EXPECT_EQ(control.Press(MediaButton::Stop), CdStep::StopAtFirstTrack);
+    EXPECT_FALSE(control.TrackInTitle());
+    EXPECT_EQ(control.Press(MediaButton::Play), CdStep::Next);  // not a resume
+    EXPECT_TRUE(control.TrackInTitle());
 }
 
 }  // namespace

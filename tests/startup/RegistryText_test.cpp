@@ -1,9 +1,10 @@
-// Registry value text forms: numbers, binary lists, and the bytes written for each type.
+// Registry value text forms and the bytes written for each type; command lines for the system.
 #include "startup/RegistryText.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/Registry.h"
+#include "startup/SystemText.h"
 
 namespace quen {
 namespace {
@@ -44,6 +45,23 @@ TEST(ValueData, ByType) {
         {kRegDword, std::string("\xFF\xFF\xFF\xFF", 4), "-1"}, {kRegDword, std::string("\0\0\0\x80", 4), "-2147483648"},
         {kRegDword, std::string("\xFF\xFF\xFF\x7F", 4), "2147483647"}, {kRegDword, std::string("\x01", 1), "1"}};
     for (const auto& [type, bytes, text] : decoded) EXPECT_EQ(DecodeValueData(type, bytes), text) << text;
+}
+
+// The program path in quotes, then one blank, then the arguments.
+TEST(SystemText, CommandLineAndProgramFolder) {
+    const struct { const char* program; const char* args; const char* line; } kCases[] = {
+        {"C:\\Program Files\\Q\\QCab.exe", "", "\"C:\\Program Files\\Q\\QCab.exe\""},
+        {"C:\\t.exe", "/F a.ddf", "\"C:\\t.exe\" /F a.ddf"},
+        {"C:\\t.exe", " /F a.ddf", "\"C:\\t.exe\" /F a.ddf"},  // a leading blank is the separator
+        {"C:\\t.exe", "  two", "\"C:\\t.exe\"  two"},
+        {"C:\\t.exe", "\"quoted arg\" x", "\"C:\\t.exe\" \"quoted arg\" x"},
+    };
+    for (const auto& c : kCases) EXPECT_EQ(BuildCommandLine(c.program, c.args), c.line) << c.args;
+    // The program's folder: the text before the last backslash.
+    EXPECT_EQ(ProgramFolder("C:\\Program Files\\Q\\QCab.exe"), "C:\\Program Files\\Q");
+    EXPECT_EQ(ProgramFolder("C:\\x.exe"), "C:");
+    EXPECT_EQ(ProgramFolder("x.exe"), "");
+    EXPECT_EQ(ProgramFolder(""), "");
 }
 
 }  // namespace
