@@ -1,6 +1,7 @@
 // The engine's file and INI access on the real file system.
 #include "runtime/PlatformPorts.h"
 
+#include "base/Text.h"
 #include "platform/Files.h"
 #include "startup/AppINI.h"
 
@@ -72,7 +73,16 @@ bool PlatformFiles::MoveReplace(const std::string& from, const std::string& to) 
 
 bool AppIniFiles::ReadKey(const std::string& file, const std::string& section, const std::string& key,
                           std::string& value) {
-    return At(file, section).ReadKey(key, value);
+    value.clear();
+    const std::string path = TrimBlanks(file);
+    std::string text;
+    // A file that cannot be read is refused as it always was, with its error.
+    if (platform::ReadWholeFile(path, text) != 0) return At(file, section).ReadKey(key, value);
+    if (text != text_) {
+        lines_ = ini::SplitLines(text);
+        text_ = std::move(text);
+    }
+    return ini::FindKey(lines_, section, key, value);
 }
 
 bool AppIniFiles::WriteKey(const std::string& file, const std::string& section, const std::string& key,

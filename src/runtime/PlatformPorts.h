@@ -1,7 +1,10 @@
 // The engine's file and INI access on the real file system (through the file seam and AppINI).
 #pragma once
 
+#include <string>
+
 #include "runtime/RuntimePorts.h"
+#include "startup/IniLines.h"
 
 namespace quen::runtime {
 
@@ -26,6 +29,13 @@ public:
     bool WriteKey(const std::string& file, const std::string& section, const std::string& key,
                   const std::string& value) override;
     bool DelKey(const std::string& file, const std::string& section, const std::string& key) override;
+
+private:
+    // A script is read key by key: the lines of the bytes read last are kept and split
+    // again only when the bytes differ, so a run of thousands of actions does not split the
+    // whole script for every key.
+    std::string text_;
+    ini::Lines lines_;
 };
 
 }  // namespace quen::runtime
