@@ -34,6 +34,10 @@ inline std::uint32_t GetLE32(const std::uint8_t* p) {
            static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
 }
 
+inline std::uint64_t GetLE64(const std::uint8_t* p) {
+    return GetLE32(p) | std::uint64_t{GetLE32(p + 4)} << 32;
+}
+
 inline std::uint16_t GetLE16(const std::uint8_t* p) {
     return static_cast<std::uint16_t>(p[0] | p[1] << 8);
 }

@@ -53,8 +53,6 @@ inline bool StartsReference(const std::uint8_t* p, bool x64) {
 constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
 inline std::uint64_t ZeroBytes(std::uint64_t v) { return ~(((v & kLow7) + kLow7) | v | kLow7); }
 
-inline std::uint64_t GetLE64(const std::uint8_t* p) { return GetLE32(p) | std::uint64_t{GetLE32(p + 4)} << 32; }
-
 // 0x80 in byte k when position k of the eight at p may begin a reference: E8, E9 or 0F 8x,
 // and on x64 a second byte that is a RIP-relative ModRM (as 15 and 25 after FF are).
 inline std::uint64_t Candidates(const std::uint8_t* p, bool x64) {
@@ -210,7 +208,7 @@ void ReferencePredictor::Absolute(std::int64_t oldStart, std::uint8_t* out, std:
     while (it != code_.fixups.end() && it->at < oldStart) ++it;
     for (; it != code_.fixups.end() && it->at + it->width <= copyEnd; ++it) {
         const std::uint8_t* at = old_.data() + it->at;
-        const std::uint64_t value = GetLE32(at) | (it->width == 8 ? std::uint64_t{GetLE32(at + 4)} << 32 : 0);
+        const std::uint64_t value = it->width == 8 ? GetLE64(at) : GetLE32(at);
         const std::uint64_t rva = value - code_.imageBase;
         if (rva >= std::uint64_t{1} << 32) continue;
         const std::int64_t newTarget = NewTarget(static_cast<std::int64_t>(rva), true);

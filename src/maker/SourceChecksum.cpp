@@ -10,9 +10,7 @@ std::uint32_t SourceChecksum(std::span<const std::uint8_t> bytes) {
     std::uint64_t lanes[2] = {};
     std::size_t i = 0;
     for (; i + 16 <= bytes.size(); i += 16) {
-        for (int k = 0; k < 2; ++k) {
-            lanes[k] ^= GetLE32(bytes.data() + i + 8 * k) | std::uint64_t{GetLE32(bytes.data() + i + 8 * k + 4)} << 32;
-        }
+        for (int k = 0; k < 2; ++k) lanes[k] ^= GetLE64(bytes.data() + i + 8 * k);
     }
     const std::uint64_t both = lanes[0] ^ lanes[1];
     auto sum = static_cast<std::uint32_t>(both ^ both >> 32);
